@@ -1,0 +1,27 @@
+#include "core/storage/FileLookup.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace belvane {
+
+QString findFileIgnoringCase(const QString& folder, const QString& fileName)
+{
+    if (fileName.isEmpty() || fileName.contains(u'/') || fileName.contains(u'\\'))
+        return {};
+    const QDir dir(folder);
+    // The exact spelling is the usual case and costs one look-up instead of a listing.
+    const QString exact = dir.filePath(fileName);
+    if (QFileInfo(exact).isFile())
+        return exact;
+
+    const QStringList names =
+        dir.entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name);
+    for (const QString& name : names) {
+        if (name.compare(fileName, Qt::CaseInsensitive) == 0)
+            return dir.filePath(name);
+    }
+    return {};
+}
+
+} // namespace belvane

@@ -1,0 +1,30 @@
+#pragma once
+// The state every page shares, owned by the main window and handed to each page by reference:
+// the data folders, the office and budget in memory, the flags that decide what must be asked
+// or saved, and the budget counter. Pages talk to each other only through this object and the
+// calls the main window wires.
+#include "core/budget/BudgetRecord.h"
+#include "core/office/OfficeRecord.h"
+#include "core/storage/DataFolders.h"
+
+namespace belvane {
+
+struct AppState {
+    DataFolders folders;
+    TOfficeData CurrentOffice = zeroOffice();
+    TBudgetData CurrentBudget = zeroBudget();
+
+    bool OfficeModified = false;
+    bool BudgetModified = false;
+    bool BudgetReopened = false;
+    bool ReportNotesEdited = false;
+    bool HighlightStatus = false;
+    int ReportRow = -1;
+    qint32 BudgetCounter = 0;
+
+    // Set when the office file on disk could not be read at start: the program runs on the
+    // defaults and must not replace that file unless the user saves explicitly.
+    QString unreadableOfficeFile;
+};
+
+} // namespace belvane

@@ -1,0 +1,233 @@
+#include "ui/app/TForm1.h"
+
+#include "core/office/OfficeFile.h"
+#include "ui/app/HeaderBar.h"
+#include "ui/app/MenuPage.h"
+#include "ui/app/TForm2.h"
+#include "ui/budget/ProjectPage.h"
+#include "ui/history/HistoryPage.h"
+#include "ui/office/OfficePage.h"
+#include "ui/stats/StatsPage.h"
+#include "ui/widgets/Prompts.h"
+#include "ui/widgets/Theme.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QStackedWidget>
+#include <QVBoxLayout>
+
+namespace belvane {
+
+TForm1::TForm1(const QString& appDir, QWidget* parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("TForm1"));
+    setWindowTitle(QStringLiteral("B+V"));
+    m_state.folders = DataFolders::beside(appDir);
+    buildWindow();
+    FormCreate();
+}
+
+TForm1::~TForm1()
+{
+    delete m_splash;
+    delete m_aboutBox;
+}
+
+void TForm1::buildWindow()
+{
+    theme::installFonts();
+    setStyleSheet(theme::styleSheet());
+    auto* outer = new QVBoxLayout(this);
+    outer->setContentsMargins(0, 0, 0, 0);
+    auto* panel1 = new QFrame(this);
+    panel1->setObjectName(QStringLiteral("Panel1"));
+    panel1->setStyleSheet(QStringLiteral("#Panel1 { background: black; }"));
+    outer->addWidget(panel1);
+    auto* layout = new QVBoxLayout(panel1);
+    layout->setContentsMargins(10, 10, 10, 10);
+    layout->setSpacing(6);
+
+    m_header = new HeaderBar(panel1);
+    connect(m_header, &HeaderBar::logoClicked, this, &TForm1::Label1Click);
+    connect(m_header, &HeaderBar::menuClicked, this, &TForm1::AbColBitBtn15Click);
+    layout->addWidget(m_header);
+
+    auto* pagePanel = new QFrame(panel1);
+    pagePanel->setObjectName(QStringLiteral("NxPanel1"));
+    auto* pageLayout = new QVBoxLayout(pagePanel);
+    pageLayout->setContentsMargins(0, 0, 0, 0);
+    m_pages = new QStackedWidget(pagePanel);
+    m_pages->setObjectName(QStringLiteral("PageControl1"));
+    pageLayout->addWidget(m_pages);
+    layout->addWidget(pagePanel, 1);
+
+    m_menuPage = new MenuPage(m_pages);
+    m_officePage = new OfficePage(m_state, m_pages);
+    m_projectPage = new ProjectPage(m_state, m_pages);
+    m_historyPage = new HistoryPage(m_state, m_pages);
+    m_statsPage = new StatsPage(m_state, m_pages);
+    for (Page* page : std::initializer_list<Page*>{m_menuPage, m_officePage, m_projectPage, m_historyPage, m_statsPage})
+        m_pages->addWidget(page);
+    connect(m_pages, &QStackedWidget::currentChanged, this, &TForm1::onPageChanged);
+    connect(m_menuPage, &MenuPage::pageRequested, this, &TForm1::AbColBitBtn1Click);
+    connect(m_menuPage, &MenuPage::exitRequested, this, &TForm1::AbColBitBtn5Click);
+    connect(m_menuPage, &MenuPage::siteRequested, this, &TForm1::Panel12Click);
+}
+
+void TForm1::FormCreate()
+{
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    applyScreenHeightRule(screen ? screen->geometry().height() : 1080);
+    m_state.folders.create();
+    loadOffice();
+    // Steps still to come in this order: a new budget, the project pages prepared from the
+    // reference tables and the office, the history file, the status colours, the chart look.
+    m_pages->setCurrentIndex(kMenuPage);
+    TabMenuShow();
+    m_state.OfficeModified = false;
+    m_state.BudgetModified = false;
+    m_state.BudgetReopened = false;
+    m_state.ReportNotesEdited = false;
+    m_state.HighlightStatus = false;
+    m_officePage->EnableOfficeEditing(false);
+}
+
+void TForm1::loadOffice()
+{
+    const QString path = officeFilePath(m_state.folders.officeDir);
+    const RecordRead read = ReadOfficeFile(m_state.CurrentOffice, path);
+    if (read.state == RecordReadState::Read) {
+        m_officePage->ShowOffice(m_state.CurrentOffice);
+        return;
+    }
+    if (read.state == RecordReadState::Failed) {
+        // The damaged file stays as it is until the user saves the office deliberately.
+        m_state.unreadableOfficeFile = path;
+        Prompts::error(this, read.error + QStringLiteral(
+            "\n\nO programa usará os dados padrão do escritório. O arquivo não será alterado "
+            "enquanto o escritório não for salvo."));
+    }
+    DefaultOffice(m_state.CurrentOffice);
+    m_officePage->ShowOffice(m_state.CurrentOffice);
+    m_officePage->ResetOfficePage();
+}
+
+void TForm1::applyScreenHeightRule(int screenHeight)
+{
+    m_opensMaximized = screenHeight < 770;
+    Qt::WindowFlags flags = Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                            | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint;
+    if (m_opensMaximized) {
+        setMinimumSize(0, 0);
+        setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+        resize(1274, 739);
+        flags |= Qt::WindowMaximizeButtonHint;
+    } else {
+        setFixedSize(1274, 739);
+    }
+    setWindowFlags(flags);
+}
+
+void TForm1::setAlphaBlend(bool on)
+{
+    m_alphaBlend = on;
+    setWindowOpacity(on ? m_alphaBlendValue / 255.0 : 1.0);
+}
+
+void TForm1::setAlphaBlendValue(int value)
+{
+    m_alphaBlendValue = value;
+    if (m_alphaBlend)
+        setWindowOpacity(value / 255.0);
+    emit alphaBlendValueChanged(value);
+}
+
+void TForm1::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    if (m_splash)
+        return;
+    // FormShow: the splash box stands in front while the main window fades in behind it.
+    m_splash = new TForm2(this);
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        m_splash->move(screen->geometry().center() - m_splash->rect().center());
+    m_splash->show();
+}
+
+void TForm1::AbColBitBtn1Click(int pageIndex)
+{
+    if (m_pages->currentIndex() != pageIndex)
+        m_pages->setCurrentIndex(pageIndex);
+}
+
+void TForm1::AbColBitBtn5Click()
+{
+    close();
+}
+
+void TForm1::AbColBitBtn15Click()
+{
+    m_pages->setCurrentIndex(kMenuPage);
+}
+
+void TForm1::onPageChanged(int index)
+{
+    auto* leaving = qobject_cast<Page*>(m_pages->widget(m_activePage));
+    m_activePage = index;
+    if (leaving)
+        leaving->pageHidden();
+    TabMenuShow();
+    if (auto* entering = qobject_cast<Page*>(m_pages->widget(index)))
+        entering->pageShown();
+}
+
+void TForm1::TabMenuShow()
+{
+    m_header->setMenuShown(m_pages->currentIndex() == kMenuPage);
+}
+
+void TForm1::Panel12Click()
+{
+    Prompts::openUrl(QString::fromLatin1(kWebSite));
+}
+
+void TForm1::Label1Click()
+{
+    if (m_aboutBox && m_aboutBox->isVisible())
+        return;
+    setAlphaBlend(false);
+    delete m_aboutBox;
+    m_aboutBox = new TForm2(this);
+    m_aboutBox->move(geometry().center() - m_aboutBox->rect().center());
+    m_aboutBox->show();
+}
+
+void TForm1::closeEvent(QCloseEvent* event)
+{
+    if (FormCloseQuery())
+        event->accept();
+    else
+        event->ignore();
+}
+
+bool TForm1::FormCloseQuery()
+{
+    if (m_closeStepsDone)
+        return true;
+    if (m_state.OfficeModified) {
+        const auto answer = Prompts::ask(this, QStringLiteral("Os dados do escritório foram alterados. Deseja salvar?"),
+                                         QMessageBox::Yes | QMessageBox::No, Prompts::Box::Information);
+        if (answer == QMessageBox::Yes) {
+            // A failed save keeps the window open, with the office still marked modified.
+            if (!m_officePage->saveOfficeFile())
+                return false;
+            Prompts::inform(this, QStringLiteral("Escritório foi salvo com sucesso"));
+        }
+    }
+    // Still to come: the history written back and saved, then the status colours.
+    m_closeStepsDone = true;
+    return true;
+}
+
+} // namespace belvane

@@ -1,0 +1,86 @@
+#pragma once
+// The main window "B+V". It owns the shared state and the five pages, runs the start-up steps in
+// their order (folders, office, new budget, project pages, history, colours, chart look), fades in
+// behind the splash box, and runs the close steps (office question, history, colours).
+#include "ui/app/AppState.h"
+#include "ui/app/TForm2.h"
+
+#include <QPointer>
+#include <QWidget>
+
+class QStackedWidget;
+
+namespace belvane {
+
+class HeaderBar;
+class MenuPage;
+class OfficePage;
+class ProjectPage;
+class HistoryPage;
+class StatsPage;
+class TForm2;
+
+enum PageIndex { kMenuPage = 0, kOfficePage = 1, kProjectPage = 2, kHistoryPage = 3, kStatsPage = 4 };
+
+class TForm1 : public QWidget {
+    Q_OBJECT
+public:
+    // appDir is the folder beside which the data folders live (the executable's folder).
+    explicit TForm1(const QString& appDir, QWidget* parent = nullptr);
+    ~TForm1() override;
+
+    AppState& state() { return m_state; }
+    QStackedWidget* pages() const { return m_pages; }
+    TForm2* splash() const { return m_splash; }
+    TForm2* aboutBox() const { return m_aboutBox; }
+
+    // The window's own opacity, 0..255, effective while alpha blending is on.
+    bool alphaBlend() const { return m_alphaBlend; }
+    int alphaBlendValue() const { return m_alphaBlendValue; }
+    void setAlphaBlend(bool on);
+    void setAlphaBlendValue(int value);
+
+    // Screens under 770 pixels high get a maximise button and open maximised.
+    void applyScreenHeightRule(int screenHeight);
+    bool opensMaximized() const { return m_opensMaximized; }
+
+public slots:
+    void AbColBitBtn1Click(int pageIndex);
+    void AbColBitBtn5Click();
+    void AbColBitBtn15Click();
+    void Label1Click();
+    void Panel12Click();
+
+signals:
+    void alphaBlendValueChanged(int value);
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildWindow();
+    void FormCreate();
+    void loadOffice();
+    void onPageChanged(int index);
+    void TabMenuShow();
+    bool FormCloseQuery();
+
+    AppState m_state;
+    HeaderBar* m_header = nullptr;
+    QStackedWidget* m_pages = nullptr;   // PageControl1
+    MenuPage* m_menuPage = nullptr;
+    OfficePage* m_officePage = nullptr;
+    ProjectPage* m_projectPage = nullptr;
+    HistoryPage* m_historyPage = nullptr;
+    StatsPage* m_statsPage = nullptr;
+    TForm2* m_splash = nullptr;
+    QPointer<TForm2> m_aboutBox;
+    int m_activePage = kMenuPage;
+    bool m_alphaBlend = false;
+    int m_alphaBlendValue = 255;
+    bool m_opensMaximized = false;
+    bool m_closeStepsDone = false;
+};
+
+} // namespace belvane

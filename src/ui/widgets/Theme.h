@@ -1,0 +1,24 @@
+#pragma once
+// The program's look: a dark office-tool palette with white text, shared by every page, and the
+// conversion of the stored 0x00BBGGRR colour values into Qt colours.
+#include <QColor>
+#include <QFont>
+#include <QString>
+
+class QWidget;
+
+namespace belvane::theme {
+
+inline constexpr auto kPageBackground = "#2b2b2e";
+inline constexpr auto kPanelBackground = "#3a3a3e";
+
+// Registers the program's own marker font (the required-field check mark at U+E10B); once.
+void installFonts();
+QString styleSheet();
+// Colours are stored red in the low byte: 0x00BBGGRR.
+QColor fromBgr(quint32 bgr);
+quint32 toBgr(const QColor& colour);
+QFont displayFont(int pixelSize, int weight = QFont::Normal);
+void paintBackground(QWidget* widget, const QColor& colour);
+
+} // namespace belvane::theme
