@@ -37,6 +37,7 @@ TForm1::~TForm1()
 void TForm1::buildWindow()
 {
     theme::installFonts();
+    setFont(theme::displayFont(13));
     setStyleSheet(theme::styleSheet());
     auto* outer = new QVBoxLayout(this);
     outer->setContentsMargins(0, 0, 0, 0);

@@ -22,7 +22,7 @@ void installFonts()
 QString styleSheet()
 {
     return QStringLiteral(R"(
-        QWidget { color: white; font-family: "DejaVu Sans"; font-size: 12px; }
+        QWidget { color: white; }
         QStackedWidget, QStackedWidget > QWidget { background: #2b2b2e; }
         QLabel { background: transparent; }
         QLineEdit, QAbstractSpinBox, QComboBox, QPlainTextEdit, QTextEdit {

@@ -3,6 +3,8 @@
 #include "ui/app/TForm2.h"
 
 #include <QDir>
+#include <QFontDatabase>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -205,4 +207,25 @@ TEST_F(ShellTest, UnreadableOfficeFileIsReportedAndKept)
     QFile kept(path);
     ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
     EXPECT_EQ(kept.readAll(), QByteArray("not an office"));
+}
+
+TEST_F(ShellTest, RequiredFieldMarkerIsDrawnVisibly)
+{
+    TForm1& w = start();
+    // The marker U+E10B has no glyph in common fonts; the program brings its own. A caption with
+    // the marker must paint more ink than the same caption without it.
+    const auto ink = [&](const QString& text) {
+        QLabel label(text, &w);
+        label.setStyleSheet(QStringLiteral("color: black; background: white;"));
+        label.adjustSize();
+        const QImage image = label.grab().toImage();
+        int dark = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                dark += qGray(image.pixel(x, y)) < 128;
+        return dark;
+    };
+    EXPECT_GT(ink(QStringLiteral("Nome\uE10B")), ink(QStringLiteral("Nome")) + 10);
+    EXPECT_TRUE(QFontDatabase::families().contains(QStringLiteral("Belvane Marker")));
+    EXPECT_TRUE(QFontMetrics(QFont(QStringLiteral("Belvane Marker"))).inFontUcs4(0xE10B));
 }
