@@ -1,16 +1,38 @@
 #include "ui/office/OfficePage.h"
 
 #include "core/office/OfficeFile.h"
+#include "core/text/Clock.h"
 #include "ui/app/AppState.h"
+#include "ui/office/MonthlyHoursSpin.h"
+#include "ui/office/OfficeCostsTab.h"
+#include "ui/office/OfficeGeneralTab.h"
 #include "ui/widgets/Prompts.h"
 #include "ui/widgets/SideColumn.h"
 
+#include <QEvent>
+#include <QFile>
+#include <QFrame>
+#include <QGroupBox>
 #include <QHBoxLayout>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QStackedWidget>
 #include <QVBoxLayout>
 
 namespace belvane {
+namespace {
+
+QPushButton* toolbarButton(const char* name, const QString& caption, const QString& hint, QWidget* parent)
+{
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setToolTip(hint);
+    button->setMinimumWidth(90);
+    button->setCursor(Qt::PointingHandCursor);
+    return button;
+}
+
+} // namespace
 
 OfficePage::OfficePage(AppState& state, QWidget* parent) : Page(parent), m_state(state)
 {
@@ -26,19 +48,68 @@ OfficePage::OfficePage(AppState& state, QWidget* parent) : Page(parent), m_state
 
     m_subPages = new QStackedWidget(this);
     m_subPages->setObjectName(QStringLiteral("PageControl2"));
-    auto* general = new QWidget(m_subPages);
-    general->setObjectName(QStringLiteral("TabE_Dados"));
-    auto* costs = new QWidget(m_subPages);
-    costs->setObjectName(QStringLiteral("TabE_despesas"));
-    m_subPages->addWidget(general);
-    m_subPages->addWidget(costs);
+    m_general = new OfficeGeneralTab(m_subPages);
+    m_costs = new OfficeCostsTab(m_general->hoursSpin(), m_subPages);
+    m_subPages->addWidget(m_general);
+    m_subPages->addWidget(m_costs);
+    connect(m_general, &OfficeGeneralTab::edited, this, &OfficePage::markModified);
+    connect(m_costs, &OfficeCostsTab::edited, this, &OfficePage::markModified);
+    connect(m_general->hoursSpin(), &MonthlyHoursSpin::spun, m_costs, &OfficeCostsTab::E_HoraMensalSpin);
 
+    auto* right = new QVBoxLayout;
+    right->setContentsMargins(0, 0, 0, 0);
+    right->setSpacing(0);
+    right->addWidget(buildToolbar());
+    right->addWidget(m_subPages, 1);
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     layout->addWidget(column);
-    layout->addWidget(m_subPages, 1);
+    layout->addLayout(right, 1);
     m_generalSelector->setChecked(true);
+    // The main window asks about a modified office as it closes; a value still being typed into
+    // a cell must count by then, so it is taken first.
+    if (QWidget* mainWindow = window(); mainWindow != this)
+        mainWindow->installEventFilter(this);
+}
+
+bool OfficePage::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::Close)
+        commitOpenEdits();
+    return Page::eventFilter(watched, event);
+}
+
+void OfficePage::commitOpenEdits()
+{
+    m_general->commitOpenEdits();
+    m_costs->commitOpenEdits();
+}
+
+QWidget* OfficePage::buildToolbar()
+{
+    auto* bar = new QFrame(this);
+    bar->setObjectName(QStringLiteral("Panel9"));
+    bar->setStyleSheet(QStringLiteral("#Panel9 { background: #232326; border-bottom: 1px solid #4a4a50; }"));
+    m_resetButton = toolbarButton("AbColBitBtn24", QStringLiteral("Limpar"), QStringLiteral("Carregar default"), bar);
+    m_saveButton = toolbarButton("AbColBitBtn22", QStringLiteral("Salvar"), QStringLiteral("Salvar Escritório"), bar);
+    m_openButton = toolbarButton("AbColBitBtn23", QStringLiteral("Abrir"), QStringLiteral("Abrir escritório"), bar);
+    m_openButton->setVisible(false);
+    connect(m_resetButton, &QPushButton::clicked, this, &OfficePage::AbColBitBtn24Click);
+    connect(m_saveButton, &QPushButton::clicked, this, &OfficePage::AbColBitBtn22Click);
+    connect(m_openButton, &QPushButton::clicked, this, &OfficePage::AbColBitBtn23Click);
+    auto* layout = new QHBoxLayout(bar);
+    layout->setContentsMargins(10, 6, 10, 6);
+    layout->addStretch(1);
+    layout->addWidget(m_resetButton);
+    layout->addWidget(m_saveButton);
+    layout->addWidget(m_openButton);
+    return bar;
+}
+
+void OfficePage::markModified()
+{
+    m_state.OfficeModified = true;
 }
 
 void OfficePage::AbColBitBtn11Click()
@@ -53,17 +124,37 @@ void OfficePage::showSubPage(int index)
     (index == 0 ? m_generalSelector : m_costsSelector)->setChecked(true);
 }
 
-void OfficePage::ShowOffice(const TOfficeData&)
+void OfficePage::ShowOffice(const TOfficeData& office)
 {
+    m_general->showOffice(office);
+    m_costs->showOffice(office);
     m_state.OfficeModified = false;
     showSubPage(0);
 }
 
-void OfficePage::CollectOfficePage() {}
+void OfficePage::CollectOfficePage()
+{
+    commitOpenEdits();
+    TOfficeData& office = m_state.CurrentOffice;
+    DefaultOffice(office);
+    m_general->collectInto(office);
+    m_costs->collectInto(office);
+    ComputeOfficeTotals(office);
+}
 
-void OfficePage::ResetOfficePage() {}
+void OfficePage::ResetOfficePage()
+{
+    m_costs->resetRows();
+    m_general->Label49Click();
+}
 
-void OfficePage::EnableOfficeEditing(bool) {}
+void OfficePage::EnableOfficeEditing(bool locked)
+{
+    for (QWidget* control : std::initializer_list<QWidget*>{m_general->officePanel(), m_general->manHoursPanel(),
+                                                            m_costs->panel(), m_saveButton, m_openButton,
+                                                            m_resetButton})
+        control->setEnabled(!locked);
+}
 
 bool OfficePage::saveOfficeFile()
 {
@@ -77,6 +168,47 @@ bool OfficePage::saveOfficeFile()
     m_state.unreadableOfficeFile.clear();
     m_state.OfficeModified = false;
     return true;
+}
+
+void OfficePage::AbColBitBtn22Click()
+{
+    // The lists are saved, and shown from then on, with the largest value first.
+    commitOpenEdits();
+    m_costs->sortExpensesByValue();
+    if (!saveOfficeFile())
+        return;
+    Prompts::inform(this, QStringLiteral("Escritório foi salvo com sucesso"));
+    m_general->updatedOn()->setText(Clock::today().toString(QStringLiteral("dd/MM/yyyy")));
+}
+
+void OfficePage::AbColBitBtn24Click()
+{
+    const auto answer = Prompts::ask(this, QStringLiteral("A configuração atual do escritório será apagada. Continuar?"),
+                                     QMessageBox::Yes | QMessageBox::No, Prompts::Box::Information);
+    if (answer != QMessageBox::Yes)
+        return;
+    // The record takes its own defaults while the page shows the page's default rows; the two
+    // meet when the page is next collected. Nothing is written.
+    DefaultOffice(m_state.CurrentOffice);
+    ShowOffice(m_state.CurrentOffice);
+    ResetOfficePage();
+}
+
+void OfficePage::AbColBitBtn23Click()
+{
+    const QString path = officeFilePath(m_state.folders.officeDir);
+    if (!QFile::exists(path))
+        return;
+    const auto answer = Prompts::ask(this, QStringLiteral("Os parâmemtros do escritório atual serão sobreescritos. Continuar?"),
+                                     QMessageBox::Yes | QMessageBox::No, Prompts::Box::Information);
+    if (answer != QMessageBox::Yes)
+        return;
+    const RecordRead read = ReadOfficeFile(m_state.CurrentOffice, path);
+    if (!read.ok()) {
+        Prompts::error(this, read.error);
+        return;
+    }
+    ShowOffice(m_state.CurrentOffice);
 }
 
 void OfficePage::TabEscritorioShow()

@@ -1,7 +1,8 @@
 #pragma once
 // The office page: the column that selects between "Dados gerais" and "Despesas mensais", the
 // toolbar with "Limpar", "Salvar" and the hidden "Abrir", and the two sub-pages. The page is the
-// user's working copy of the office; it reaches CurrentOffice when it is collected.
+// user's working copy of the office; it reaches CurrentOffice when it is collected (on leaving
+// the page, on saving), and it is refilled from CurrentOffice after start-up, "Limpar" and "Abrir".
 #include "ui/app/Page.h"
 
 class QPushButton;
@@ -11,6 +12,8 @@ namespace belvane {
 
 struct AppState;
 struct TOfficeData;
+class OfficeCostsTab;
+class OfficeGeneralTab;
 
 class OfficePage : public Page {
     Q_OBJECT
@@ -20,17 +23,24 @@ public:
     void pageShown() override { TabEscritorioShow(); }
     void pageHidden() override { TabEscritorioHide(); }
 
+    // Fills the page from a record; the office then counts as unmodified.
     void ShowOffice(const TOfficeData& office);
+    // Rebuilds CurrentOffice from the page: defaults first, then every field the page shows,
+    // then the totals recomputed from the stored lists.
     void CollectOfficePage();
+    // The default rows: the usual expense descriptions at 0, no staff, the default man-hours.
     void ResetOfficePage();
     void EnableOfficeEditing(bool locked);
-    // Collects and writes the office file; false (with the user told why) when the write failed.
+    // Collects and writes the office file; false (with the user told why) when the write failed,
+    // and the office then stays modified.
     bool saveOfficeFile();
 
     void TabEscritorioShow();
     void TabEscritorioHide();
     void showSubPage(int index);
     AppState& state() { return m_state; }
+    OfficeGeneralTab* generalTab() const { return m_general; }
+    OfficeCostsTab* costsTab() const { return m_costs; }
 
 signals:
     // The page was collected into CurrentOffice: what other pages draw from the office may change.
@@ -38,12 +48,27 @@ signals:
 
 public slots:
     void AbColBitBtn11Click();
+    void AbColBitBtn22Click();
+    void AbColBitBtn23Click();
+    void AbColBitBtn24Click();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    QWidget* buildToolbar();
+    void commitOpenEdits();
+    void markModified();
+
     AppState& m_state;
-    QStackedWidget* m_subPages;   // PageControl2
+    QStackedWidget* m_subPages;      // PageControl2
+    OfficeGeneralTab* m_general;     // TabE_Dados
+    OfficeCostsTab* m_costs;         // TabE_despesas
     QPushButton* m_generalSelector;  // AbColBitBtn11
     QPushButton* m_costsSelector;    // AbColBitBtn12
+    QPushButton* m_resetButton;      // AbColBitBtn24
+    QPushButton* m_saveButton;       // AbColBitBtn22
+    QPushButton* m_openButton;       // AbColBitBtn23
 };
 
 } // namespace belvane

@@ -1,0 +1,83 @@
+#pragma once
+// The sub-page "Despesas mensais" of the office page: the fixed and variable monthly expenses, the
+// staff with their monthly cost and type, and the eight totals recomputed after every accepted
+// edit. The lists live here while the user works; they reach the office record only when the page
+// is collected.
+#include <QWidget>
+
+class QGroupBox;
+class QPlainTextEdit;
+class QSpinBox;
+
+namespace belvane {
+
+class EditableGrid;
+class NumberEdit;
+class NoteSwitch;
+struct TOfficeData;
+
+class OfficeCostsTab : public QWidget {
+    Q_OBJECT
+public:
+    // The monthly hours are edited on the general sub-page; the cost per hour divides by them.
+    OfficeCostsTab(QSpinBox* monthlyHours, QWidget* parent);
+
+    EditableGrid* fixedGrid() const { return m_fixed; }      // NG1
+    EditableGrid* variableGrid() const { return m_variable; }// Ng2
+    EditableGrid* staffGrid() const { return m_staff; }      // NG9
+    QGroupBox* panel() const { return m_panel; }              // NxHeaderPanel9
+
+    void RecalcOfficeCosts();
+    // Fills the totals from the record's stored totals and the rows from its lists.
+    void showOffice(const TOfficeData& office);
+    // Writes the staff and both expense lists into the record, in page order.
+    void collectInto(TOfficeData& office) const;
+    // The default expense rows (the usual descriptions at 0) and no staff.
+    void resetRows();
+    // Both expense lists, largest value first: the order in which they are saved.
+    void sortExpensesByValue();
+    void DeleteGridRow(int gridNumber);
+    // Takes a value the user is still typing into a cell as if Enter had been pressed.
+    void commitOpenEdits();
+
+signals:
+    // The user changed the office's costs: the office counts as modified.
+    void edited();
+
+public slots:
+    void NG1AfterEdit(int column, int row);
+    void NG9AfterEdit(int column, int row);
+    void AbColBitBtn13Click();
+    void AbColBitBtn28Click();
+    void AbColBitBtn32Click();
+    void AbColBitBtn27Click();
+    void E_HoraMensalSpin();
+    void AbColBitBtn6Click(bool on);
+
+private:
+    QWidget* buildExpenseList(const QString& heading, EditableGrid* grid, const char* addName,
+                              const char* deleteName, int gridNumber, NumberEdit* total);
+    QWidget* buildStaffList();
+    QWidget* buildCostSummary();
+    NumberEdit* makeTotal(const char* name, const QString& pattern);
+    EditableGrid* gridOf(int gridNumber) const;
+    void addRow(EditableGrid* grid, int limit);
+
+    QSpinBox* m_hours;
+    QGroupBox* m_panel;
+    EditableGrid* m_fixed;
+    EditableGrid* m_variable;
+    EditableGrid* m_staff;
+    NumberEdit* m_fixedTotal;        // E_CustoFix
+    NumberEdit* m_variableTotal;     // E_custoVar
+    NumberEdit* m_techTotal;         // E_CustoTec
+    NumberEdit* m_supportTotal;      // E_CustoApoio
+    NumberEdit* m_costWithoutTech;   // E_CustoParcial
+    NumberEdit* m_costPerHour;       // E_custoHor
+    NumberEdit* m_costWithTech;      // E_CustoTotalEqTec
+    NumberEdit* m_costWithTechPerHour;  // E_CustoTotalHEqTec
+    QPlainTextEdit* m_staffNote;     // NxMemo2
+    NoteSwitch* m_staffNoteSwitch;   // AbColBitBtn6
+};
+
+} // namespace belvane

@@ -1,0 +1,77 @@
+#pragma once
+// The sub-page "Dados gerais" of the office page: the office's name, tax regime and rate, monthly
+// hours, standard (with its factor Fe), the date of the last update, and the man-hours table by
+// project category and complexity, each with its explanatory note.
+#include <QWidget>
+
+#include <cstdint>
+
+class QComboBox;
+class QGroupBox;
+class QLineEdit;
+class QPlainTextEdit;
+class QRadioButton;
+
+namespace belvane {
+
+class EditableGrid;
+class MonthlyHoursSpin;
+class NoteSwitch;
+class NumberEdit;
+struct TOfficeData;
+
+class OfficeGeneralTab : public QWidget {
+    Q_OBJECT
+public:
+    explicit OfficeGeneralTab(QWidget* parent);
+
+    MonthlyHoursSpin* hoursSpin() const { return m_hours; }   // E_HoraMensal
+    EditableGrid* manHoursGrid() const { return m_manHours; } // Ng6
+    QLineEdit* updatedOn() const { return m_updatedOn; }      // E_data
+    QGroupBox* officePanel() const { return m_officePanel; }  // NxHeaderPanel6
+    QGroupBox* manHoursPanel() const { return m_manHoursPanel; }  // NxHeaderPanel7
+
+    // Name, regime, tax, standard and Fe, hours, utilisation, date and the man-hours table.
+    void showOffice(const TOfficeData& office);
+    void collectInto(TOfficeData& office) const;
+    // Takes a value the user is still typing as if Enter had been pressed.
+    void commitOpenEdits();
+
+signals:
+    // The user touched one of the office's general data: the office counts as modified.
+    void edited();
+
+public slots:
+    void Label49Click();
+    void E_padraoChange();
+    void E_regimeClick();
+    void AbColBitBtn7StatusChanged(bool on);
+    void AbColBitBtn10StatusChanged(bool on);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    QGroupBox* buildOfficePanel();
+    QGroupBox* buildManHoursPanel();
+    QWidget* buildRegimeRow(QWidget* parent);
+    std::uint8_t regimeStatus() const;
+
+    QGroupBox* m_officePanel;
+    QGroupBox* m_manHoursPanel;
+    QLineEdit* m_name;             // E_Nome
+    QRadioButton* m_simples;       // E_regime
+    QRadioButton* m_presumido;     // AbLED8
+    QRadioButton* m_outros;        // AbLED9
+    NumberEdit* m_taxRate;         // E_imposto
+    MonthlyHoursSpin* m_hours;     // E_HoraMensal
+    NumberEdit* m_utilization;     // E_Kuh
+    QComboBox* m_standard;         // E_padrao
+    NumberEdit* m_factor;          // E_Fp
+    QPlainTextEdit* m_standardsNote;  // NxMemo5
+    QLineEdit* m_updatedOn;        // E_data
+    EditableGrid* m_manHours;      // Ng6
+    QPlainTextEdit* m_manHoursNote;   // NxMemo3
+};
+
+} // namespace belvane
