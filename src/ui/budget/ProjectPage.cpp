@@ -1,7 +1,16 @@
 #include "ui/budget/ProjectPage.h"
 
+#include "core/budget/BudgetCalc.h"
+#include "core/budget/BudgetCounter.h"
+#include "core/budget/BudgetValidation.h"
 #include "ui/app/AppState.h"
+#include "ui/budget/ComplexityFactorPanel.h"
+#include "ui/budget/ProjectDataTab.h"
 #include "ui/budget/ResourcesTab.h"
+#include "ui/budget/SummaryTab.h"
+#include "ui/budget/TaskEstimatePanel.h"
+#include "ui/budget/TechnicalTeamPanel.h"
+#include "ui/widgets/Prompts.h"
 #include "ui/widgets/SideColumn.h"
 
 #include <QHBoxLayout>
@@ -12,9 +21,6 @@
 
 namespace belvane {
 namespace {
-
-constexpr int kDataSubPage = 0;
-constexpr int kResourcesSubPage = 1;
 
 QPushButton* toolbarButton(const char* name, const QString& caption, const QString& hint, QWidget* parent)
 {
@@ -30,55 +36,74 @@ QPushButton* toolbarButton(const char* name, const QString& caption, const QStri
 ProjectPage::ProjectPage(AppState& state, QWidget* parent) : Page(parent), m_state(state)
 {
     setObjectName(QStringLiteral("TabProj"));
-    auto* column = new SideColumn(QStringLiteral("Panel6"), QStringLiteral("ORÇAMENTO"), this);
-    m_dataSelector = column->addSelector(QStringLiteral("AbColBitBtn4"), QStringLiteral("Dados do Projeto"),
-                                         QStringLiteral("Dados do projeto"), kDataSubPage);
-    m_resourcesSelector = column->addSelector(QStringLiteral("AbColBitBtn8"), QStringLiteral("Recursos "),
-                                              QStringLiteral("Recursos para elaborar o projeto"),
-                                              kResourcesSubPage);
-    m_summarySelector = column->addSelector(QStringLiteral("AbColBitBtn9"), QStringLiteral("Calcular e Resumo"),
-                                            QStringLiteral("Gerar orçamento"), 2);
-    column->addStretch();
+    buildColumn();
+    buildSubPages();
+    auto* right = new QVBoxLayout;
+    right->setContentsMargins(0, 0, 0, 0);
+    right->addWidget(buildToolbar());
+    right->addWidget(m_subPages, 1);
+    auto* layout = new QHBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(m_column);
+    layout->addLayout(right, 1);
+    m_dataSelector->setChecked(true);
+}
+
+void ProjectPage::buildColumn()
+{
+    m_column = new SideColumn(QStringLiteral("Panel6"), QStringLiteral("ORÇAMENTO"), this);
+    m_dataSelector = m_column->addSelector(QStringLiteral("AbColBitBtn4"), QStringLiteral("Dados do Projeto"),
+                                           QStringLiteral("Dados do projeto"), kDataSubPage);
+    m_resourcesSelector = m_column->addSelector(QStringLiteral("AbColBitBtn8"), QStringLiteral("Recursos "),
+                                                QStringLiteral("Recursos para elaborar o projeto"),
+                                                kResourcesSubPage);
+    m_summarySelector = m_column->addSelector(QStringLiteral("AbColBitBtn9"), QStringLiteral("Calcular e Resumo"),
+                                              QStringLiteral("Gerar orçamento"), kSummarySubPage);
+    m_column->addStretch();
     connect(m_dataSelector, &QPushButton::clicked, this, &ProjectPage::AbColBitBtn4Click);
     connect(m_resourcesSelector, &QPushButton::clicked, this, &ProjectPage::AbColBitBtn4Click);
+    connect(m_summarySelector, &QPushButton::clicked, this, &ProjectPage::AbColBitBtn9Click);
     // The resources selector reads "Recursos" while pressed and "Recursos " otherwise.
     connect(m_resourcesSelector, &QPushButton::toggled, this, [this](bool on) {
         m_resourcesSelector->setText(on ? QStringLiteral("Recursos") : QStringLiteral("Recursos "));
     });
+}
 
+void ProjectPage::buildSubPages()
+{
+    m_subPages = new QStackedWidget(this);
+    m_subPages->setObjectName(QStringLiteral("PageControl3"));
+    m_data = new ProjectDataTab(m_subPages);
+    m_resources = new ResourcesTab(m_state, [this] { return m_data->categoryText(); }, m_subPages);
+    m_summary = new SummaryTab(m_state, m_subPages);
+    m_subPages->addWidget(m_data);
+    m_subPages->addWidget(m_resources);
+    m_subPages->addWidget(m_summary);
+    connect(m_subPages, &QStackedWidget::currentChanged, this, [this](int index) {
+        if (m_currentSubPage == kResourcesSubPage && index != kResourcesSubPage)
+            m_resources->TabP_RecursosHide();
+        m_currentSubPage = index;
+    });
+    connect(m_data, &ProjectDataTab::projectCategoryChanged, m_resources->tasks(), &TaskEstimatePanel::RecalcAutoHxh);
+    connect(m_summary, &SummaryTab::profitRenegotiated, m_data, &ProjectDataTab::setProfitPercent);
+}
+
+QWidget* ProjectPage::buildToolbar()
+{
     auto* toolbar = new QFrame(this);
     toolbar->setObjectName(QStringLiteral("Panel5"));
     auto* bar = new QHBoxLayout(toolbar);
     bar->setContentsMargins(8, 6, 8, 6);
-    bar->addWidget(toolbarButton("AbColBitBtn25", QStringLiteral("Novo"), QStringLiteral("Novo orçamento"), toolbar));
+    m_newButton = toolbarButton("AbColBitBtn25", QStringLiteral("Novo"), QStringLiteral("Novo orçamento"), toolbar);
+    connect(m_newButton, &QPushButton::clicked, this, &ProjectPage::AbColBitBtn25Click);
+    bar->addWidget(m_newButton);
     m_saveButton = toolbarButton("AbColBitBtn26", QStringLiteral("Salvar"),
                                  QStringLiteral("Salvar orçamento e adicionar ao histórico"), toolbar);
     m_saveButton->setEnabled(false);
     bar->addWidget(m_saveButton);
     bar->addStretch(1);
-
-    m_subPages = new QStackedWidget(this);
-    m_subPages->setObjectName(QStringLiteral("PageControl3"));
-    auto* data = new QWidget(m_subPages);
-    data->setObjectName(QStringLiteral("TabP_dados"));
-    m_resources = new ResourcesTab(state, m_subPages);
-    auto* summary = new QWidget(m_subPages);
-    summary->setObjectName(QStringLiteral("TabP_resumo"));
-    m_subPages->addWidget(data);
-    m_subPages->addWidget(m_resources);
-    m_subPages->addWidget(summary);
-    connect(m_subPages, &QStackedWidget::currentChanged, this, &ProjectPage::onSubPageChanged);
-
-    auto* right = new QVBoxLayout;
-    right->setContentsMargins(0, 0, 0, 0);
-    right->addWidget(toolbar);
-    right->addWidget(m_subPages, 1);
-    auto* layout = new QHBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
-    layout->addWidget(column);
-    layout->addLayout(right, 1);
-    m_dataSelector->setChecked(true);
+    return toolbar;
 }
 
 void ProjectPage::AbColBitBtn4Click()
@@ -103,11 +128,134 @@ void ProjectPage::showSubPage(int index)
         selectors[index]->setChecked(true);
 }
 
-void ProjectPage::onSubPageChanged(int index)
+void ProjectPage::PrepareProjectPages()
 {
-    if (m_currentSubPage == kResourcesSubPage && index != kResourcesSubPage)
-        m_resources->TabP_RecursosHide();
-    m_currentSubPage = index;
+    m_data->prepareSelectors();
+    m_resources->prepareGrids();
+    RefreshResources();
+}
+
+void ProjectPage::RefreshResources()
+{
+    m_resources->team()->FillTeamNameList();
+    const QString category = m_data->categoryText();
+    if (m_resources->tasks()->estimate() > 0 && category != QLatin1String("0"))
+        m_resources->tasks()->RecalcAutoHxh(category.toInt());
+}
+
+void ProjectPage::StartNewBudget()
+{
+    m_state.BudgetModified = false;
+    m_state.BudgetReopened = false;
+    NewBudgetRecord(m_state.CurrentBudget);
+    const BudgetCounterRead counter = ReadBudgetCounter(m_state.folders.projectsDir);
+    if (counter.ok()) {
+        m_state.BudgetCounter = counter.value + 1;
+        m_state.CurrentBudget.Number = static_cast<std::uint16_t>(m_state.BudgetCounter);
+    } else {
+        Prompts::error(this, counter.error);
+    }
+    m_state.CurrentBudget.Status.assign(u"Novo");
+    ShowBudget();
+}
+
+void ProjectPage::ShowBudget()
+{
+    const TBudgetData& b = m_state.CurrentBudget;
+    m_data->showBudget(b);
+    m_summary->showNumberAndTax(b);
+    const int notShown = m_resources->showBudget(b);
+    if (notShown > 0) {
+        Prompts::inform(this, QStringLiteral("Este orçamento tem %1 integrantes na equipe técnica, mas a tabela "
+                                             "mostra apenas os %2 primeiros. Os outros %3 não foram mostrados "
+                                             "e ficarão fora do orçamento se ele for calculado novamente.")
+                                  .arg(std::min<int>(b.TeamCount, kBudgetSlots))
+                                  .arg(kTeamRows)
+                                  .arg(notShown));
+    }
+}
+
+bool ProjectPage::CollectProjectPages()
+{
+    TBudgetData& b = m_state.CurrentBudget;
+    // A budget never saved takes the number the next save would give it.
+    if (b.Status.toQString() == QLatin1String("Novo")) {
+        const BudgetCounterRead counter = ReadBudgetCounter(m_state.folders.projectsDir);
+        if (!counter.ok()) {
+            Prompts::error(this, counter.error);
+            return false;
+        }
+        b.Number = static_cast<std::uint16_t>(counter.value + 1);
+    }
+    m_data->collectInto(b);
+    m_resources->collectInto(b);
+    const TOfficeData& office = m_state.CurrentOffice;
+    b.MonthlyHours = office.MonthlyHours;
+    b.StandardFactor = office.StandardFactor;
+    b.OfficeStandard = office.OfficeStandard;
+    b.TaxRate = office.TaxRate;
+    b.CostPerHour = office.CostPerHour;
+    return true;
+}
+
+void ProjectPage::AbColBitBtn9Click()
+{
+    // Focus leaves the sub-pages first, so an edit in progress ends and counts.
+    m_column->setFocus();
+    m_data->commitOpenEdits();
+    m_resources->commitOpenEdits();
+    const int shown = m_subPages->currentIndex();
+    if (shown == kSummarySubPage)
+        return;
+    if (m_state.BudgetReopened)
+        Prompts::inform(this, QStringLiteral("O orçamento será recalculado com os dados atuais do projeto e escritório."));
+    if (m_resources->tasks()->estimateChosen())
+        m_resources->tasks()->RecalcAutoHxh(m_data->categoryText().toInt());
+    if (!m_resources->team()->CheckTeamAgainstOffice()) {
+        showSubPage(kResourcesSubPage);
+        return;
+    }
+    if (!CollectProjectPages()) {
+        // A failed generation stays where it was, with that sub-page's selector pressed again.
+        showSubPage(shown);
+        return;
+    }
+    if (!priceCollectedBudget(shown))
+        return;
+    m_saveButton->setEnabled(true);
+    m_state.BudgetModified = true;
+    m_summary->ShowSummary();
+    showSubPage(kSummarySubPage);
+}
+
+bool ProjectPage::priceCollectedBudget(int shown)
+{
+    const BudgetComputation computed = ComputeBudget(m_state.CurrentBudget);
+    if (computed.refused()) {
+        Prompts::inform(this, computed.message());
+        showSubPage(computed.fault == BudgetFault::ZeroTeamEquivalent ? kResourcesSubPage : shown);
+        return false;
+    }
+    const int missing = ValidateBudget(m_state.CurrentBudget);
+    if (missing != kBudgetValid) {
+        Prompts::inform(this, validationMessage(missing));
+        showSubPage(missing <= kLastDataField ? kDataSubPage : kResourcesSubPage);
+        return false;
+    }
+    return true;
+}
+
+void ProjectPage::AbColBitBtn25Click()
+{
+    if (m_state.BudgetModified) {
+        const auto answer = Prompts::ask(this, QStringLiteral("As modificações no orçamento atual serão apagadas. Continuar?"),
+                                         QMessageBox::Yes | QMessageBox::No, Prompts::Box::Information);
+        if (answer != QMessageBox::Yes)
+            return;
+    }
+    StartNewBudget();
+    showSubPage(kDataSubPage);
+    m_saveButton->setEnabled(false);
 }
 
 } // namespace belvane

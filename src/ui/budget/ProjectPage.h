@@ -1,6 +1,9 @@
 #pragma once
 // The project (budget) page: the column of sub-page selectors, the toolbar with "Novo" and
-// "Salvar", and the three sub-pages "Dados", "Recursos" and "Resumo".
+// "Salvar", and the three sub-pages "Dados", "Recursos" and "Resumo". The page is the user's
+// working copy of the budget; CurrentBudget is what the calculation, the files and the history
+// use. The page copies itself into the record at every generation and shows a record back when a
+// budget is started or reopened.
 #include "ui/app/Page.h"
 
 class QPushButton;
@@ -9,7 +12,12 @@ class QStackedWidget;
 namespace belvane {
 
 struct AppState;
+class ProjectDataTab;
 class ResourcesTab;
+class SideColumn;
+class SummaryTab;
+
+enum ProjectSubPage { kDataSubPage = 0, kResourcesSubPage = 1, kSummarySubPage = 2 };
 
 class ProjectPage : public Page {
     Q_OBJECT
@@ -23,21 +31,48 @@ public:
     // Shows the sub-page with the given index and checks its selector.
     void showSubPage(int index);
     QStackedWidget* subPages() const { return m_subPages; }
+    ProjectDataTab* dataTab() const { return m_data; }
+    ResourcesTab* resourcesTab() const { return m_resources; }
+    SummaryTab* summaryTab() const { return m_summary; }
+    QPushButton* saveButton() const { return m_saveButton; }
+
+    // Makes CurrentBudget a new, unsaved budget numbered after the counter file, and shows it.
+    void StartNewBudget();
+    // Fills the selectors and the resource grids once at start, then RefreshResources.
+    void PrepareProjectPages();
+    // Follows a changed office: the team names offered and the task man-hours.
+    void RefreshResources();
+    // Copies the pages and the office values in force into CurrentBudget; false when the budget
+    // number could not be read (the user was told).
+    bool CollectProjectPages();
+    // Puts CurrentBudget on the pages.
+    void ShowBudget();
 
 public slots:
     void AbColBitBtn4Click();
+    void AbColBitBtn9Click();    // GenerateBudget
+    void AbColBitBtn25Click();
 
 private:
-    void onSubPageChanged(int index);
+    void buildColumn();
+    void buildSubPages();
+    QWidget* buildToolbar();
+    // Prices the collected budget and checks its required fields; on failure the user is told
+    // and the sub-page to mend it is shown (`shown` when nothing there can mend it).
+    bool priceCollectedBudget(int shown);
 
     AppState& m_state;
-    QStackedWidget* m_subPages;     // PageControl3
-    ResourcesTab* m_resources;
+    SideColumn* m_column;            // Panel6
+    QStackedWidget* m_subPages;      // PageControl3
+    ProjectDataTab* m_data;          // TabP_dados
+    ResourcesTab* m_resources;       // TabP_Recursos
+    SummaryTab* m_summary;           // TabP_resumo
     QPushButton* m_dataSelector;     // AbColBitBtn4
     QPushButton* m_resourcesSelector;// AbColBitBtn8
     QPushButton* m_summarySelector;  // AbColBitBtn9
+    QPushButton* m_newButton;        // AbColBitBtn25
     QPushButton* m_saveButton;       // AbColBitBtn26
-    int m_currentSubPage = 0;
+    int m_currentSubPage = kDataSubPage;
 };
 
 } // namespace belvane

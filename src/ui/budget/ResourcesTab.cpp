@@ -1,44 +1,32 @@
 #include "ui/budget/ResourcesTab.h"
 
 #include "ui/app/AppState.h"
+#include "ui/budget/ComplexityFactorPanel.h"
 #include "ui/budget/ResourceNotes.h"
-#include "ui/widgets/ClickableLabel.h"
+#include "ui/budget/TaskEstimatePanel.h"
+#include "ui/budget/TechnicalTeamPanel.h"
+#include "ui/widgets/EditableGrid.h"
 
-#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QPlainTextEdit>
-#include <QVBoxLayout>
 
 namespace belvane {
 
-ResourcesTab::ResourcesTab(AppState& state, QWidget* parent) : QWidget(parent), m_state(state)
+ResourcesTab::ResourcesTab(AppState& state, std::function<QString()> categoryText, QWidget* parent)
+    : QWidget(parent), m_state(state)
 {
     setObjectName(QStringLiteral("TabP_Recursos"));
-    m_tasksPanel = new QGroupBox(QStringLiteral("Estimativa de recursos (Hxh)"), this);
-    m_indicatorsPanel = new QGroupBox(QStringLiteral("Fator de complexidade (Fc)"), this);
-    m_teamPanel = new QGroupBox(QStringLiteral("Equipe técnica"), this);
-
-    auto* taskInfo = new ClickableLabel(QStringLiteral("Label74"), QStringLiteral("🛈"),
-                                        QStringLiteral("Instruções"), m_tasksPanel);
-    auto* indicatorInfo = new ClickableLabel(QStringLiteral("Label75"), QStringLiteral("🛈"),
-                                             QStringLiteral("Instruções"), m_indicatorsPanel);
-    connect(taskInfo, &ClickableLabel::clicked, this, &ResourcesTab::Label74Click);
-    connect(indicatorInfo, &ClickableLabel::clicked, this, &ResourcesTab::Label75Click);
-    for (auto [panel, info] : {std::pair{m_tasksPanel, taskInfo}, std::pair{m_indicatorsPanel, indicatorInfo}}) {
-        auto* layout = new QVBoxLayout(panel);
-        auto* bar = new QHBoxLayout;
-        bar->addStretch(1);
-        bar->addWidget(info);
-        layout->addLayout(bar);
-        layout->addStretch(1);
-    }
-    new QVBoxLayout(m_teamPanel);
+    m_tasks = new TaskEstimatePanel(state.CurrentOffice, std::move(categoryText), this);
+    m_indicators = new ComplexityFactorPanel(this);
+    m_team = new TechnicalTeamPanel(state.CurrentOffice, this);
+    connect(m_tasks, &TaskEstimatePanel::instructionsClicked, this, &ResourcesTab::Label74Click);
+    connect(m_indicators, &ComplexityFactorPanel::instructionsClicked, this, &ResourcesTab::Label75Click);
 
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(10, 10, 10, 10);
-    layout->addWidget(m_tasksPanel, 5);
-    layout->addWidget(m_indicatorsPanel, 4);
-    layout->addWidget(m_teamPanel, 4);
+    layout->addWidget(m_tasks, 5);
+    layout->addWidget(m_indicators, 4);
+    layout->addWidget(m_team, 4);
 
     m_taskNote = makeNote("NxMemo6", taskComplexityNote());
     m_indicatorNote = makeNote("NxMemo4", complexityIndicatorNote());
@@ -54,12 +42,40 @@ QPlainTextEdit* ResourcesTab::makeNote(const char* name, const QString& text)
     return note;
 }
 
+void ResourcesTab::prepareGrids()
+{
+    m_tasks->prepareRows();
+    m_indicators->prepareRows();
+    m_team->prepareRows();
+}
+
+void ResourcesTab::commitOpenEdits()
+{
+    // Making no cell current closes an open editor with its value committed.
+    for (EditableGrid* grid : {m_tasks->grid(), m_indicators->grid(), m_team->grid()})
+        grid->setCurrentIndex(QModelIndex());
+}
+
+void ResourcesTab::collectInto(TBudgetData& budget) const
+{
+    m_tasks->collectInto(budget);
+    m_indicators->collectInto(budget);
+    m_team->collectInto(budget);
+}
+
+int ResourcesTab::showBudget(const TBudgetData& budget)
+{
+    m_tasks->showBudget(budget);
+    m_indicators->showBudget(budget);
+    return m_team->showBudget(budget);
+}
+
 void ResourcesTab::placeNotes()
 {
     // Each note lies over its own panel, below the panel's title bar.
     const auto over = [](QWidget* panel) { return panel->geometry().adjusted(8, 40, -8, -8); };
-    m_taskNote->setGeometry(over(m_tasksPanel));
-    m_indicatorNote->setGeometry(over(m_indicatorsPanel).united(over(m_teamPanel)));
+    m_taskNote->setGeometry(over(m_tasks));
+    m_indicatorNote->setGeometry(over(m_indicators).united(over(m_team)));
 }
 
 void ResourcesTab::resizeEvent(QResizeEvent* event)

@@ -2,21 +2,38 @@
 // The "Recursos" sub-page of the project page: the man-hours estimate from the tasks, the
 // complexity factor from the indicators, and the technical team, each in its own panel, with the
 // instruction notes that the "🛈" glyphs open over the panels.
-#include <QWidget>
+#include "core/budget/BudgetRecord.h"
 
-class QGroupBox;
+#include <QWidget>
+#include <functional>
+
 class QPlainTextEdit;
 
 namespace belvane {
 
 struct AppState;
+class ComplexityFactorPanel;
+class TaskEstimatePanel;
+class TechnicalTeamPanel;
 
 class ResourcesTab : public QWidget {
     Q_OBJECT
 public:
-    ResourcesTab(AppState& state, QWidget* parent);
+    // `categoryText` reads the project category shown on the data sub-page.
+    ResourcesTab(AppState& state, std::function<QString()> categoryText, QWidget* parent);
 
     AppState& state() { return m_state; }
+    TaskEstimatePanel* tasks() const { return m_tasks; }
+    ComplexityFactorPanel* indicators() const { return m_indicators; }
+    TechnicalTeamPanel* team() const { return m_team; }
+
+    // The rows of the three grids as a new budget has them.
+    void prepareGrids();
+    // Ends a grid edit in progress: its after-edit handler runs before anything is read.
+    void commitOpenEdits();
+    void collectInto(TBudgetData& budget) const;
+    // Returns how many team members of the record did not fit the team grid.
+    int showBudget(const TBudgetData& budget);
 
     // Leaving the sub-page closes any open instruction note.
     void TabP_RecursosHide();
@@ -33,9 +50,9 @@ private:
     void placeNotes();
 
     AppState& m_state;
-    QGroupBox* m_tasksPanel;
-    QGroupBox* m_indicatorsPanel;
-    QGroupBox* m_teamPanel;
+    TaskEstimatePanel* m_tasks;
+    ComplexityFactorPanel* m_indicators;
+    TechnicalTeamPanel* m_team;
     QPlainTextEdit* m_taskNote;       // NxMemo6
     QPlainTextEdit* m_indicatorNote;  // NxMemo4
 };

@@ -1,0 +1,141 @@
+#include "ui/budget/ComplexityFactorPanel.h"
+
+#include "core/budget/ComplexityFactor.h"
+#include "core/budget/SingleRounding.h"
+#include "core/budget/TaskHours.h"
+#include "core/tables/ReferenceTables.h"
+#include "core/text/NumberFormat.h"
+#include "ui/budget/FieldCaption.h"
+#include "ui/widgets/ClickableLabel.h"
+#include "ui/widgets/EditableGrid.h"
+#include "ui/widgets/NumberEdit.h"
+
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QVBoxLayout>
+
+namespace belvane {
+namespace {
+
+constexpr int kNumberColumn = 0;
+constexpr int kNameColumn = 1;
+constexpr int kRatingColumn = 2;
+constexpr int kIndexColumn = 3;
+
+EditableGrid* makeIndicatorGrid(QWidget* parent)
+{
+    using Kind = EditableGrid::Kind;
+    QStringList ratings;
+    for (QStringView level : kComplexityLevels)
+        ratings << level.toString();
+    auto* grid = new EditableGrid(QStringLiteral("NG7"),
+                                  {{QStringLiteral("N"), Kind::Text, false, true},
+                                   {QStringLiteral("Indicadores"), Kind::Text, false},
+                                   {QStringLiteral("Complexidade"), Kind::DropDown, true, false, ratings, {}, 96},
+                                   {QStringLiteral("Indice"), Kind::Text, false, false, {}, {}, 48}},
+                                  parent);
+    grid->verticalHeader()->setDefaultSectionSize(18);
+    return grid;
+}
+
+} // namespace
+
+ComplexityFactorPanel::ComplexityFactorPanel(QWidget* parent)
+    : QGroupBox(QStringLiteral("Fator de complexidade (Fc)"), parent), m_grid(makeIndicatorGrid(this))
+{
+    auto* clear = new ClickableLabel(QStringLiteral("Label62"), QStringLiteral("🗋"), QStringLiteral("Limpar campos"), this);
+    auto* info = new ClickableLabel(QStringLiteral("Label75"), QStringLiteral("🛈"), QStringLiteral("Instruções"), this);
+    connect(clear, &ClickableLabel::clicked, this, &ComplexityFactorPanel::Label62Click);
+    connect(info, &ClickableLabel::clicked, this, &ComplexityFactorPanel::instructionsClicked);
+    connect(m_grid, &EditableGrid::afterEdit, this, &ComplexityFactorPanel::NG7AfterEdit);
+    m_factor = new NumberEdit(QStringLiteral("P_Fcomplex"), QStringLiteral("#0.00#"), this);
+    m_factor->setDisplayOnly(true);
+    m_factor->setValue(1.0);
+
+    auto* bar = new QHBoxLayout;
+    bar->addStretch(1);
+    bar->addWidget(clear);
+    bar->addWidget(info);
+    auto* factorRow = new QHBoxLayout;
+    factorRow->addStretch(1);
+    factorRow->addWidget(captionFor(m_factor, requiredCaption(QStringLiteral("Fc")), this));
+    factorRow->addWidget(m_factor);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(bar);
+    layout->addWidget(m_grid, 1);
+    layout->addLayout(factorRow);
+}
+
+double ComplexityFactorPanel::factor() const
+{
+    return m_factor->value();
+}
+
+void ComplexityFactorPanel::prepareRows()
+{
+    m_grid->removeAllRows();
+    for (std::size_t i = 0; i < ComplexityIndicatorNames.size(); ++i) {
+        const int row = m_grid->appendRow();
+        m_grid->setCellText(kNumberColumn, row, QString::number(i + 1));
+        m_grid->setCellText(kNameColumn, row, ComplexityIndicatorNames[i].toString());
+    }
+}
+
+void ComplexityFactorPanel::NG7AfterEdit(int column, int row)
+{
+    if (column != kRatingColumn)
+        return;
+    const int level = complexityLevelOf(m_grid->cellText(kRatingColumn, row));
+    if (level > 0)
+        m_grid->setCellText(kIndexColumn, row, formatNumber(indicatorIndex(level), u"0.0"));
+    QList<double> rated;
+    for (int r = 0; r < m_grid->rowCount(); ++r) {
+        if (m_grid->cellText(kRatingColumn, r).isEmpty())
+            m_grid->setCellText(kIndexColumn, r, QString());
+        else
+            rated << m_grid->cellNumber(kIndexColumn, r).value_or(0.0);
+    }
+    // With no indicator rated any more, Fc keeps the last average.
+    if (const auto average = averageIndex(rated))
+        m_factor->setValue(*average);
+}
+
+void ComplexityFactorPanel::Label62Click()
+{
+    for (int row = 0; row < m_grid->rowCount(); ++row) {
+        m_grid->setCellText(kRatingColumn, row, QString());
+        m_grid->setCellText(kIndexColumn, row, QString());
+    }
+    m_factor->setValue(1.0);
+}
+
+void ComplexityFactorPanel::collectInto(TBudgetData& b) const
+{
+    b.ComplexityFactor = saturateToSingle(m_factor->value());
+    const int rows = std::min(m_grid->rowCount(), kBudgetSlots);
+    for (int row = 0; row < rows; ++row) {
+        TBudgetIndicator& indicator = b.Indicators[row];
+        indicator.Number = static_cast<std::uint8_t>(row + 1);
+        indicator.Name.assign(m_grid->cellText(kNameColumn, row));
+        indicator.Complexity.assign(m_grid->cellText(kRatingColumn, row));
+        indicator.IndexValue = saturateToSingle(m_grid->cellNumber(kIndexColumn, row).value_or(0.0));
+    }
+}
+
+void ComplexityFactorPanel::showBudget(const TBudgetData& b)
+{
+    m_factor->setValue(b.ComplexityFactor);
+    m_grid->removeAllRows();
+    for (int i = 0; i < kBudgetSlots && !b.Indicators[i].Name.isEmpty(); ++i) {
+        const TBudgetIndicator& indicator = b.Indicators[i];
+        const int row = m_grid->appendRow();
+        m_grid->setCellText(kNumberColumn, row, QString::number(row + 1));
+        m_grid->setCellText(kNameColumn, row, indicator.Name.toQString());
+        m_grid->setCellText(kRatingColumn, row, indicator.Complexity.toQString());
+        if (indicator.IndexValue != 0.0f)
+            m_grid->setCellText(kIndexColumn, row, formatNumber(indicator.IndexValue, u"0.00"));
+    }
+}
+
+} // namespace belvane

@@ -1,0 +1,38 @@
+#pragma once
+// The panel "Fator de complexidade (Fc)": the complexity indicators of the commission, each rated
+// by the user, with the index of its rating, and the complexity factor Fc as the average index of
+// the rated indicators.
+#include "core/budget/BudgetRecord.h"
+
+#include <QGroupBox>
+
+namespace belvane {
+
+class EditableGrid;
+class NumberEdit;
+
+class ComplexityFactorPanel : public QGroupBox {
+    Q_OBJECT
+public:
+    explicit ComplexityFactorPanel(QWidget* parent);
+
+    EditableGrid* grid() const { return m_grid; }
+    double factor() const;
+
+    void prepareRows();
+    void collectInto(TBudgetData& budget) const;
+    void showBudget(const TBudgetData& budget);
+
+public slots:
+    void NG7AfterEdit(int column, int row);
+    void Label62Click();
+
+signals:
+    void instructionsClicked();   // Label75
+
+private:
+    EditableGrid* m_grid;   // NG7
+    NumberEdit* m_factor;   // P_Fcomplex
+};
+
+} // namespace belvane

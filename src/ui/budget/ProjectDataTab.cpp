@@ -1,0 +1,273 @@
+#include "ui/budget/ProjectDataTab.h"
+
+#include "core/budget/RepetitionFactor.h"
+#include "core/budget/SingleRounding.h"
+#include "core/tables/ReferenceTables.h"
+#include "ui/budget/FieldCaption.h"
+#include "ui/widgets/NumberEdit.h"
+
+#include <QComboBox>
+#include <QEvent>
+#include <QFocusEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QSignalBlocker>
+#include <QSpinBox>
+#include <QVBoxLayout>
+#include <limits>
+
+namespace belvane {
+namespace {
+
+QStringList namesOf(const auto& table)
+{
+    QStringList names;
+    for (QStringView name : table)
+        names << name.toString();
+    return names;
+}
+
+NumberEdit* numberEdit(const char* name, const char* pattern, QWidget* parent)
+{
+    auto* edit = new NumberEdit(QString::fromLatin1(name), QString::fromLatin1(pattern), parent);
+    edit->setValue(0.0);
+    return edit;
+}
+
+} // namespace
+
+ProjectDataTab::ProjectDataTab(QWidget* parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("TabP_dados"));
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(14, 10, 14, 10);
+    layout->setSpacing(12);
+    layout->addWidget(buildClientPanel());
+    layout->addWidget(buildProjectPanel());
+    layout->addStretch(1);
+    connect(m_use, &QComboBox::currentIndexChanged, this, &ProjectDataTab::P_catChange);
+    connect(m_type, &QComboBox::currentIndexChanged, this, &ProjectDataTab::P_SubCatChange);
+    connect(m_group, &QComboBox::currentIndexChanged, this, &ProjectDataTab::P_tipoChange);
+    connect(m_repetitions, &QSpinBox::valueChanged, this, &ProjectDataTab::P_repChange);
+}
+
+QLineEdit* ProjectDataTab::makeTextEdit(const char* name, int capacity)
+{
+    auto* edit = new QLineEdit(this);
+    edit->setObjectName(QString::fromLatin1(name));
+    // The record keeps at most this many characters of the field.
+    edit->setMaxLength(capacity);
+    return edit;
+}
+
+QWidget* ProjectDataTab::buildClientPanel()
+{
+    auto* panel = new QGroupBox(QStringLiteral("Cliente"), this);
+    auto* grid = new QGridLayout(panel);
+    grid->setHorizontalSpacing(14);
+    m_name = makeTextEdit("P_Prop", 100);
+    m_phone = makeTextEdit("P_tel", 20);
+    m_email = makeTextEdit("P_email", 30);
+    m_address = makeTextEdit("P_Ender", 255);
+    addStackedField(grid, 0, 0, m_name, requiredCaption(QStringLiteral("Nome")), 2);
+    addStackedField(grid, 0, 2, m_phone, QStringLiteral("Tel"));
+    addStackedField(grid, 2, 0, m_address, QStringLiteral("Endereço"), 2);
+    addStackedField(grid, 2, 2, m_email, QStringLiteral("Email"));
+    grid->setColumnStretch(0, 3);
+    grid->setColumnStretch(1, 3);
+    grid->setColumnStretch(2, 2);
+    return panel;
+}
+
+QComboBox* ProjectDataTab::makeSelector(const char* name)
+{
+    auto* selector = new QComboBox(this);
+    selector->setObjectName(QString::fromLatin1(name));
+    selector->setEditable(false);
+    selector->setMaxVisibleItems(20);
+    selector->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    selector->setMinimumContentsLength(24);
+    selector->installEventFilter(this);
+    return selector;
+}
+
+void ProjectDataTab::makeProjectControls(QWidget* panel)
+{
+    m_use = makeSelector("P_cat");
+    m_type = makeSelector("P_SubCat");
+    m_type->addItem(QString());
+    m_category = makeTextEdit("P_classif", 3);
+    m_category->setReadOnly(true);
+    m_group = makeSelector("P_tipo");
+    m_service = makeSelector("P_SubTipo");
+    m_service->addItem(QString());
+    m_code = makeTextEdit("P_Codigo", 30);
+    m_area = numberEdit("P_area", "0.0", panel);
+    m_profit = numberEdit("P_lucropc", "0.0", panel);
+    m_rrt = numberEdit("P_DespART", "0.00", panel);
+    m_thirdParty = numberEdit("P_terceiros", "0.00", panel);
+    m_travel = numberEdit("P_DespDesloc", "0.00", panel);
+    m_repetitions = new QSpinBox(panel);
+    m_repetitions->setObjectName(QStringLiteral("P_rep"));
+    m_repetitions->setRange(std::numeric_limits<int>::min(), std::numeric_limits<int>::max());
+    m_factor = numberEdit("P_fatorR", "0.00", panel);
+    m_factor->setDisplayOnly(true);
+    m_factor->setValue(1.0);
+}
+
+QWidget* ProjectDataTab::buildProjectPanel()
+{
+    auto* panel = new QGroupBox(QStringLiteral("Projeto"), this);
+    makeProjectControls(panel);
+    auto* grid = new QGridLayout(panel);
+    grid->setHorizontalSpacing(18);
+    // The project category stands right under the building type it follows from.
+    addStackedField(grid, 0, 0, m_use, requiredCaption(QStringLiteral("Categoria")), 2);
+    addStackedField(grid, 2, 0, m_type, requiredCaption(QStringLiteral("Sub categoria")), 2);
+    addStackedField(grid, 4, 0, m_category, QStringLiteral("Categoria"));
+    addStackedField(grid, 6, 0, m_group, requiredCaption(QStringLiteral("Tipo")), 2);
+    addStackedField(grid, 8, 0, m_service, requiredCaption(QStringLiteral("Sub Tipo")), 2);
+    addStackedField(grid, 10, 0, m_code, QStringLiteral("Código do projeto"), 2);
+    addStackedField(grid, 0, 2, m_area, requiredCaption(QStringLiteral("Área do projeto [m2]")));
+    addStackedField(grid, 0, 3, m_profit, requiredCaption(QStringLiteral("Lucro líquido desejado [%]")));
+    addStackedField(grid, 2, 2, m_rrt, QStringLiteral("RRT [R$]"));
+    addStackedField(grid, 2, 3, m_thirdParty, QStringLiteral("Serviços de terceiros  [R$]"));
+    addStackedField(grid, 4, 2, m_travel, QStringLiteral("Despesas de deslocamento [R$]"));
+    addStackedField(grid, 8, 2, m_repetitions, QStringLiteral("Repetições"));
+    addStackedField(grid, 8, 3, m_factor, QStringLiteral("Fator de Repetição"));
+    grid->setColumnStretch(0, 2);
+    grid->setColumnStretch(1, 5);
+    grid->setColumnStretch(2, 2);
+    grid->setColumnStretch(3, 2);
+    return panel;
+}
+
+bool ProjectDataTab::eventFilter(QObject* watched, QEvent* event)
+{
+    // A selector reached with the keyboard opens its list at once.
+    if (event->type() == QEvent::FocusIn) {
+        const auto reason = static_cast<QFocusEvent*>(event)->reason();
+        auto* selector = qobject_cast<QComboBox*>(watched);
+        if (selector && (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason))
+            selector->showPopup();
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void ProjectDataTab::refill(QComboBox* selector, const QStringList& items)
+{
+    const QSignalBlocker quiet(selector);
+    selector->clear();
+    selector->addItems(items);
+    selector->setCurrentIndex(-1);
+}
+
+void ProjectDataTab::prepareSelectors()
+{
+    refill(m_use, namesOf(BuildingUseNames));
+    refill(m_group, namesOf(ServiceGroupNames));
+}
+
+void ProjectDataTab::P_catChange()
+{
+    // The project category is deliberately left alone: it keeps the category of the type chosen
+    // before until a new type is chosen.
+    refill(m_type, buildingTypesOfUse(m_use->findText(m_use->currentText())));
+}
+
+void ProjectDataTab::P_SubCatChange()
+{
+    const QString old = m_category->text();
+    const int category = buildingTypeClassOf(m_type->currentText());
+    if (category == 0)
+        return;
+    m_category->setText(QString::number(category));
+    // Only a change of category moves the task man-hours; the same category leaves them alone.
+    if (m_category->text() != old)
+        emit projectCategoryChanged(category);
+}
+
+void ProjectDataTab::P_tipoChange()
+{
+    refill(m_service, servicesOfGroup(m_group->findText(m_group->currentText())));
+}
+
+void ProjectDataTab::P_repChange()
+{
+    m_factor->setValue(RepetitionFactorOf(float(m_repetitions->value())));
+}
+
+QString ProjectDataTab::categoryText() const
+{
+    return m_category->text();
+}
+
+void ProjectDataTab::setProfitPercent(double percent)
+{
+    m_profit->setValue(percent);
+}
+
+void ProjectDataTab::commitOpenEdits()
+{
+    for (NumberEdit* edit : {m_area, m_profit, m_rrt, m_thirdParty, m_travel})
+        edit->interpretText();
+    m_repetitions->interpretText();
+}
+
+void ProjectDataTab::collectInto(TBudgetData& b) const
+{
+    b.ClientName.assign(m_name->text());
+    b.ClientAddress.assign(m_address->text());
+    b.ClientPhone.assign(m_phone->text());
+    b.ClientEmail.assign(m_email->text());
+    b.Area = saturateToSingle(m_area->value());
+    b.BuildingUse.assign(m_use->currentText());
+    b.ProjectCategory = static_cast<std::uint8_t>(m_category->text().toInt());
+    b.BuildingType.assign(m_type->currentText());
+    b.ServiceGroup.assign(m_group->currentText());
+    b.Service.assign(m_service->currentText());
+    b.RRT = saturateToSingle(m_rrt->value());
+    b.TravelExpenses = saturateToSingle(m_travel->value());
+    b.ThirdParty = saturateToSingle(m_thirdParty->value());
+    // The record keeps the repetitions in one byte.
+    b.Repetitions = static_cast<std::uint8_t>(m_repetitions->value());
+    b.RepetitionFactor = saturateToSingle(m_factor->value());
+    b.ProfitPercent = saturateToSingle(m_profit->value());
+    b.ProjectCode.assign(m_code->text());
+}
+
+void ProjectDataTab::showBudget(const TBudgetData& b)
+{
+    refill(m_type, {});
+    refill(m_service, {});
+    m_name->setText(b.ClientName.toQString());
+    m_address->setText(b.ClientAddress.toQString());
+    m_phone->setText(b.ClientPhone.toQString());
+    m_email->setText(b.ClientEmail.toQString());
+    m_area->setValue(b.Area);
+    {
+        const QSignalBlocker quietUse(m_use);
+        const QSignalBlocker quietType(m_type);
+        const QSignalBlocker quietGroup(m_group);
+        const QSignalBlocker quietService(m_service);
+        // Selecting from the record runs the two list-filling steps, never the type-change step:
+        // the category and the man-hours shown are those stored in the budget.
+        m_use->setCurrentIndex(m_use->findText(b.BuildingUse.toQString()));
+        P_catChange();
+        m_type->setCurrentIndex(m_type->findText(b.BuildingType.toQString()));
+        m_group->setCurrentIndex(m_group->findText(b.ServiceGroup.toQString()));
+        P_tipoChange();
+        m_service->setCurrentIndex(m_service->findText(b.Service.toQString()));
+    }
+    m_category->setText(QString::number(b.ProjectCategory));
+    m_rrt->setValue(b.RRT);
+    m_travel->setValue(b.TravelExpenses);
+    m_thirdParty->setValue(b.ThirdParty);
+    m_repetitions->setValue(b.Repetitions);
+    m_factor->setValue(b.RepetitionFactor);
+    m_code->setText(b.ProjectCode.toQString());
+    m_profit->setValue(b.ProfitPercent);
+}
+
+} // namespace belvane

@@ -1,0 +1,54 @@
+#pragma once
+// The panel "Estimativa de recursos (Hxh)": the design tasks of the commission, each rated by the
+// user for complexity, with the man-hours the office's table gives for the rating and the project
+// category, and their sum as the estimated man-hours. Two radio indicators choose whether the
+// calculation uses that estimate or man-hours entered by hand.
+#include "core/budget/BudgetRecord.h"
+#include "core/office/OfficeRecord.h"
+
+#include <QGroupBox>
+#include <functional>
+
+class QRadioButton;
+
+namespace belvane {
+
+class EditableGrid;
+class NumberEdit;
+
+class TaskEstimatePanel : public QGroupBox {
+    Q_OBJECT
+public:
+    // The office supplies the man-hours table; `categoryText` reads the project category as the
+    // data sub-page shows it ("0" while no building type was chosen).
+    TaskEstimatePanel(const TOfficeData& office, std::function<QString()> categoryText, QWidget* parent);
+
+    EditableGrid* grid() const { return m_grid; }
+    bool estimateChosen() const;   // P_HxhAuto is on
+    double estimate() const;       // the value of P_HxhAutoValue
+
+    void prepareRows();
+    void RecalcAutoHxh(int category);
+    void collectInto(TBudgetData& budget) const;
+    void showBudget(const TBudgetData& budget);
+
+public slots:
+    void Ng5AfterEdit(int column, int row);
+    void Label61Click();
+
+signals:
+    void instructionsClicked();   // Label74
+
+private:
+    void sumTaskColumn();
+
+    const TOfficeData& m_office;
+    std::function<QString()> m_categoryText;
+    EditableGrid* m_grid;              // Ng5
+    QRadioButton* m_estimateChosen;    // P_HxhAuto
+    NumberEdit* m_estimate;            // P_HxhAutoValue
+    QRadioButton* m_manualChosen;      // P_HxhMan
+    NumberEdit* m_manual;              // P_HxhManValue
+};
+
+} // namespace belvane

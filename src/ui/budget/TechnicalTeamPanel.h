@@ -1,0 +1,48 @@
+#pragma once
+// The panel "Equipe técnica": the members of the office's technical staff assigned to the
+// commission, at most eight, each with the share of his time the project takes. The member's
+// function and monthly cost come from the office's staff list, and are refreshed from the current
+// office before every calculation; a member the office no longer lists is offered for removal.
+#include "core/budget/BudgetRecord.h"
+#include "core/office/OfficeRecord.h"
+
+#include <QGroupBox>
+
+class QPlainTextEdit;
+class QPushButton;
+
+namespace belvane {
+
+class EditableGrid;
+
+class TechnicalTeamPanel : public QGroupBox {
+    Q_OBJECT
+public:
+    TechnicalTeamPanel(const TOfficeData& office, QWidget* parent);
+
+    EditableGrid* grid() const { return m_grid; }
+
+    void prepareRows();
+    void FillTeamNameList();
+    // False when the user cancelled at a member missing from the office.
+    bool CheckTeamAgainstOffice();
+    void collectInto(TBudgetData& budget) const;
+    // Shows the team of the record; returns how many members did not fit the grid's rows.
+    int showBudget(const TBudgetData& budget);
+
+public slots:
+    void Ng10AfterEdit(int column, int row);
+    void Label82Click();
+    void AbColBitBtn14StatusChanged();
+
+private:
+    void emptyRow(int row);
+    bool nameTakenElsewhere(const QString& name, int row) const;
+
+    const TOfficeData& m_office;
+    EditableGrid* m_grid;          // Ng10
+    QPushButton* m_noteSwitch;     // AbColBitBtn14
+    QPlainTextEdit* m_note;        // NxMemo1
+};
+
+} // namespace belvane
