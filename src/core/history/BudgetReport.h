@@ -1,0 +1,64 @@
+#pragma once
+// The report of a saved budget, shown from the history page: 29 coloured lines with the budget's
+// identification, client, classification, resources, cost items, computed value, tax and profit,
+// then the value actually negotiated with the client and the tax and profit that value yields.
+// The status and the negotiated value come from the history row, where the user edits them, not
+// from the budget file. Each line is "label:\tvalue" for a view with one tab stop.
+//
+// The report can be copied to the clipboard as plain text under a heading with the office name and
+// the date of the day, followed by the row's observations.
+#include "core/budget/BudgetRecord.h"
+#include "core/settings/StatusColors.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <QStringView>
+
+namespace belvane {
+
+inline constexpr ColorRef kReportWhite = 0x00FFFFFF;
+inline constexpr ColorRef kReportYellow = 0x0000FFFF;
+inline constexpr ColorRef kReportAqua = 0x00FFFF00;
+inline constexpr ColorRef kReportOrange = 0x000080FF;
+inline constexpr ColorRef kReportGreen = 0x0000FF00;
+inline constexpr ColorRef kReportBackground = 0x00373737;
+
+// The single line shown when the row's budget file is not there (trailing blank included).
+inline constexpr char16_t kReportFileMissingLine[] = u"arquivo não encontrado ";
+
+// Shown instead of a profit percent that cannot be computed (a budget without own expenses).
+inline constexpr char16_t kReportNoPercent[] = u"n/d";
+
+struct ReportLine {
+    QString text;
+    ColorRef color = kReportWhite;
+};
+
+// What a negotiated value N yields, in single precision as the budget stores money: the tax on N,
+// the profit left after the tax and the budget's costs, and that profit as a percent of the
+// budget's own expenses (unknown when there are none).
+struct NegotiatedFigures {
+    float value = 0.0f;
+    float tax = 0.0f;
+    float profit = 0.0f;
+    float profitPercent = 0.0f;
+    bool percentKnown = false;
+};
+
+NegotiatedFigures negotiatedFigures(const TBudgetData& budget, double negotiated);
+
+// The 29 lines. `negotiatedText` is the history cell's text; empty or no number counts as 0.
+QList<ReportLine> BudgetReportLines(const TBudgetData& budget, QStringView statusText,
+                                    QStringView negotiatedText);
+
+// "Orçamento nº: " + the number: the caption of the report panel.
+QString budgetReportCaption(const TBudgetData& budget);
+
+// The clipboard text: heading with the office name, an empty line, "Data atual :" with today's
+// date, an empty line, the report lines, an empty line, "Observações" and the observations. Lines
+// are joined with CR LF, none after the last.
+QString BudgetReportClipboardText(const QString& officeName, const QStringList& reportLines,
+                                  const QString& observations);
+
+} // namespace belvane

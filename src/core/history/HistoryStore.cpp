@@ -1,0 +1,72 @@
+#include "core/history/HistoryStore.h"
+
+#include "core/history/HistoryBudgetRow.h"
+#include "core/history/HistoryFile.h"
+#include "core/history/HistoryOriginalCopy.h"
+#include "core/history/HistoryRowFile.h"
+#include "core/history/HistoryWriteBack.h"
+#include "core/storage/FileLookup.h"
+#include "core/storage/SafeFile.h"
+
+#include <QDir>
+
+namespace belvane {
+
+HistoryStore::HistoryStore(QString projectsDir) : m_projectsDir(std::move(projectsDir)) {}
+
+QString HistoryStore::filePath() const
+{
+    const QString name = QString::fromUtf16(kHistoryFileName);
+    const QString existing = findFileIgnoringCase(m_projectsDir, name);
+    return existing.isEmpty() ? QDir(m_projectsDir).filePath(name) : existing;
+}
+
+HistoryReadResult HistoryStore::load()
+{
+    HistoryReadResult result = ReadHistoryFile(m_table, filePath());
+    m_keepOriginalBeforeWrite = result.damaged();
+    return result;
+}
+
+IoResult HistoryStore::write()
+{
+    const QString path = filePath();
+    if (m_keepOriginalBeforeWrite) {
+        const OriginalCopy copy = keepOriginalCopy(path);
+        if (!copy.ok())
+            return IoResult::failure(copy.error);
+        m_originalCopyPath = copy.copyPath;
+        m_keepOriginalBeforeWrite = false;
+    }
+    return WriteHistoryFile(m_table, path);
+}
+
+IoResult HistoryStore::storeBudget(const TBudgetData& budget, int* row)
+{
+    const int stored = StoreHistoryRow(m_table, budget);
+    if (row)
+        *row = stored;
+    return write();
+}
+
+HistoryStore::Removal HistoryStore::removeBudget(int row)
+{
+    Removal removal;
+    const HistoryRowFile file = locateHistoryRowFile(m_table, row, m_projectsDir);
+    if (file.found())
+        removal.budgetFileError = removeFile(file.path).error;
+    m_table.removeRow(row);
+    removal.historyWrite = write();
+    return removal;
+}
+
+QStringList HistoryStore::saveAtClose()
+{
+    QStringList problems = SaveHistory(m_table, m_projectsDir);
+    const IoResult written = write();
+    if (!written.ok())
+        problems.append(written.error);
+    return problems;
+}
+
+} // namespace belvane

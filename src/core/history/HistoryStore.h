@@ -1,0 +1,60 @@
+#pragma once
+// The history together with its file: the table the history page shows and edits, and the
+// operations that change it on disk — reading at start, storing a saved budget's row, deleting a
+// budget, and the write-back at close. It also keeps the promise made to the user when the file
+// was read with problems: before that file is first rewritten, a copy of the original is kept
+// beside it, and if the copy cannot be made the file is not rewritten.
+#include "core/budget/BudgetRecord.h"
+#include "core/history/HistoryReadResult.h"
+#include "core/history/HistoryTable.h"
+#include "core/storage/IoResult.h"
+
+#include <QString>
+#include <QStringList>
+
+namespace belvane {
+
+class HistoryStore {
+public:
+    explicit HistoryStore(QString projectsDir);
+
+    HistoryTable& table() { return m_table; }
+    const HistoryTable& table() const { return m_table; }
+    const QString& projectsDir() const { return m_projectsDir; }
+    // Where the history is read from and written to: the existing "Hist.bvh" of the projects
+    // folder in whatever letter case it has, else the folder + "Hist.bvh".
+    QString filePath() const;
+
+    // Replaces the table with the file's rows. See HistoryReadResult for what it reports.
+    HistoryReadResult load();
+    // Writes the whole table to the file (after keeping the original, see above).
+    IoResult write();
+
+    // A budget was saved: its row is stored (StoreHistoryRow) and the file written. `row`
+    // receives the row's index when given.
+    IoResult storeBudget(const TBudgetData& budget, int* row = nullptr);
+
+    struct Removal {
+        QString budgetFileError;  // the budget file could not be deleted (the row is gone anyway)
+        IoResult historyWrite;
+    };
+    // Deletes the budget of `row`: its file, when the row names one, then the row, then writes
+    // the history. A row that names no budget file loses only the row.
+    Removal removeBudget(int row);
+
+    // At close: writes the marked rows back into their budget files (SaveHistory), then the
+    // history file. Returns every problem, each a sentence naming its file; empty when all went
+    // well.
+    QStringList saveAtClose();
+
+    // The copy of the original file kept before the first rewrite; empty when none was needed.
+    const QString& originalCopyPath() const { return m_originalCopyPath; }
+
+private:
+    QString m_projectsDir;
+    HistoryTable m_table;
+    bool m_keepOriginalBeforeWrite = false;
+    QString m_originalCopyPath;
+};
+
+} // namespace belvane

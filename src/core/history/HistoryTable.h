@@ -1,0 +1,79 @@
+#pragma once
+// The history of saved budgets as the program holds it in memory: an ordered table of rows with
+// the nineteen typed columns of HistoryColumns.h. The order of the rows is the order the user sees
+// and the order written to the history file; sorting reorders the table itself.
+//
+// Cells are reached by (row, column), both from 0. Every cell can be read and given as text, the
+// text converted by the column's kind (HistoryCellText.h); number, date and check-box cells can
+// also be read and given as values. Row and column arguments must be valid (asserted); text that
+// does not convert never throws, it leaves an empty value and says so in the result.
+#include "core/history/HistoryColumns.h"
+#include "core/history/HistoryRow.h"
+
+#include <QString>
+#include <QStringView>
+
+#include <array>
+#include <vector>
+
+namespace belvane {
+
+class HistoryTable {
+public:
+    int rowCount() const { return static_cast<int>(m_rows.size()); }
+    bool isEmpty() const { return m_rows.empty(); }
+    bool isValidRow(int row) const { return row >= 0 && row < rowCount(); }
+
+    // Adds an empty row (cells empty, 0 or false) at the bottom and returns its index.
+    int appendRow();
+    void removeRow(int row);
+    void clear() { m_rows.clear(); }
+    void reserve(int rows) { m_rows.reserve(static_cast<std::size_t>(rows)); }
+
+    // The cell's text form: text cells as they are, numbers in the general form, dates as
+    // "dd/mm/yyyy" (empty for 0), check boxes "True"/"False".
+    QString text(int row, int column) const;
+    // What the grid shows in the cell: the text form, except for number columns that have a
+    // display pattern ("Negociado[R$] " shows 11500,50 for the value 11500.5).
+    QString displayText(int row, int column) const;
+    // Text and drop-down cells only: the text without a copy, valid until the row changes.
+    QStringView textView(int row, int column) const;
+    // Gives the cell the value the text spells in the column's kind. Returns false when a number
+    // or date text does not convert: the cell is then 0 (an empty date).
+    bool setText(int row, int column, QStringView text);
+
+    // Adds a row whose cells take the texts given for the 19 columns, as setText would, and
+    // returns the columns whose number or date text did not convert (bit `column` set).
+    quint32 appendRowFromTexts(const std::array<QStringView, kHistoryColumnCount>& texts);
+
+    // Number and date cells: their value. Text cells: the number their text spells, 0 if none.
+    // Check boxes: 1 or 0.
+    double value(int row, int column) const;
+    // Number and date cells take the value; text cells take its general number text; check
+    // boxes are checked for any value but 0.
+    void setValue(int row, int column, double value);
+    // Date cells take the day count; text cells take its "dd/mm/yyyy" text.
+    void setDate(int row, int column, double dayCount);
+
+    bool isChecked(int row, int column) const;
+    void setChecked(int row, int column, bool checked);
+
+    // The first row from the top whose "Nº" cell reads as `number`; -1 when there is none.
+    int findRowByNumber(int number) const;
+
+    // Orders the rows by the column's sort kind; rows that compare equal keep their order.
+    void sortByColumn(int column, Qt::SortOrder order);
+    // Puts the rows in the order given: order[i] is the index of the row that becomes row i.
+    // `order` must be a permutation of 0..rowCount()-1.
+    void reorder(const std::vector<int>& order);
+
+    const HistoryRow& row(int row) const { return m_rows[index(row)]; }
+
+private:
+    std::size_t index(int row) const;
+    HistoryRow& rowRef(int row) { return m_rows[index(row)]; }
+
+    std::vector<HistoryRow> m_rows;
+};
+
+} // namespace belvane

@@ -1,0 +1,54 @@
+#include "core/history/HistoryWriteBack.h"
+
+#include "core/budget/BudgetFile.h"
+#include "core/history/HistoryRowFile.h"
+#include "core/history/HistoryTable.h"
+#include "core/history/SinglePrecision.h"
+#include "core/text/Clock.h"
+#include "core/text/DayCount.h"
+
+namespace belvane {
+
+namespace {
+
+// Copies the row's edited values into the budget file. Empty on success, else the problem.
+QString writeBackRow(const HistoryTable& table, int row, const QString& path, double today)
+{
+    TBudgetData budget = zeroBudget();
+    const RecordRead read = ReadBudgetFile(budget, path);
+    if (read.state == RecordReadState::Failed)
+        return read.error;
+    if (read.state == RecordReadState::Missing)
+        return {};
+    budget.Status.assign(table.text(row, kColStatus));
+    budget.NegotiatedValue = narrowToSingle(table.value(row, kColNegotiated));
+    budget.ClientPhone.assign(table.text(row, kColPhone));
+    budget.EditedDate = today;
+    return WriteBudgetFile(budget, path).error;
+}
+
+} // namespace
+
+QStringList SaveHistory(HistoryTable& table, const QString& projectsDir)
+{
+    const double today = dayCountFromDate(Clock::today());
+    QStringList problems;
+    for (int row = 0; row < table.rowCount(); ++row) {
+        if (!table.isChecked(row, kColModified))
+            continue;
+        table.setDate(row, kColEditedDate, today);
+        const HistoryRowFile file = locateHistoryRowFile(table, row, projectsDir);
+        QString problem;
+        if (file.state == HistoryRowFile::State::NotABudgetName && !file.name.isEmpty())
+            problem = notABudgetFileMessage(table, row);
+        else if (file.found())
+            problem = writeBackRow(table, row, file.path, today);
+        if (problem.isEmpty())
+            table.setChecked(row, kColModified, false);
+        else
+            problems.append(problem);
+    }
+    return problems;
+}
+
+} // namespace belvane

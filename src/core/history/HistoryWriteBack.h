@@ -1,0 +1,21 @@
+#pragma once
+// At the close of the program the history hands what the user changed in it back to the budgets'
+// own files. The user sets a budget's status, negotiated value and telephone in the history grid;
+// entering one of those cells marks the row "Modif.". Every marked row is written back whether or
+// not its values changed: its file receives the status, negotiated value and telephone, and both
+// the file and the row take today as their edit date.
+#include <QString>
+#include <QStringList>
+
+namespace belvane {
+
+class HistoryTable;
+
+// Writes back every row marked in "Modif." into its budget file in `projectsDir`, clears the mark
+// and sets "Data Edição" to today. A row whose file is gone is only unmarked and dated, as there
+// is nothing to write. A row naming no budget file, or whose file cannot be read or written, keeps
+// its mark so the next close tries again, and its problem is returned: one Portuguese sentence
+// per row, naming the file. Writing the history file itself is the caller's next step.
+QStringList SaveHistory(HistoryTable& table, const QString& projectsDir);
+
+} // namespace belvane

@@ -1,0 +1,192 @@
+#include "core/history/HistoryBudgetRow.h"
+#include "core/history/HistoryFile.h"
+#include "core/history/HistoryTable.h"
+
+#include "HistoryTestBudgets.h"
+#include "HistoryTestFolder.h"
+
+#include <QBuffer>
+
+using namespace belvane;
+using namespace belvane::testing;
+
+namespace {
+
+using HistoryFileTest = HistoryFolderTest;
+
+const QString kWorkedExampleLine = QStringLiteral(
+    "12,09/12/2020,Construtora Ípsilon,(11) 5555-0101,%1,100,Projeto arquitetônico,\"12750,00\","
+    "\"127,50\",0,Aguardando,False,ORC000012.bvp,,False,PX-7,09/12/2020,\"1,20000004768372\","
+    "\"35,7000007629395\"\r\n");
+
+// The field the writer makes of a text, taken from the client column of an otherwise empty row.
+QString writtenField(const QString& text)
+{
+    HistoryTable table;
+    table.setText(table.appendRow(), kColClient, text);
+    const QByteArray bytes = historyFileBytes(table);
+    const QString line = QString::fromUtf16(reinterpret_cast<const char16_t*>(bytes.constData() + 2),
+                                            (bytes.size() - 2) / 2);
+    const QString head = QStringLiteral(",,");
+    const QString tail = QStringLiteral(",,0,,,,,0,,False,,,False,,,,\r\n");
+    if (!line.startsWith(head) || !line.endsWith(tail))
+        return QStringLiteral("<unexpected line: %1>").arg(line);
+    return line.mid(head.size(), line.size() - head.size() - tail.size());
+}
+
+// A device that takes nothing, as a full disk would.
+class RefusingDevice final : public QIODevice {
+public:
+    RefusingDevice() { open(QIODevice::WriteOnly); }
+
+protected:
+    qint64 readData(char*, qint64) override { return -1; }
+    qint64 writeData(const char*, qint64) override { return -1; }
+};
+
+HistoryTable readBack(const QByteArray& bytes, HistoryReadResult* result = nullptr)
+{
+    HistoryTable table;
+    const HistoryReadResult read = ReadHistoryFile(table, bytes, QStringLiteral("Hist.bvh"));
+    if (result)
+        *result = read;
+    return table;
+}
+
+} // namespace
+
+TEST_F(HistoryFileTest, EmptyHistoryIsTheMarkAlone)
+{
+    const HistoryTable empty;
+    EXPECT_EQ(historyFileBytes(empty), QByteArray("\xFF\xFE", 2));
+    HistoryReadResult result;
+    EXPECT_EQ(readBack(QByteArray("\xFF\xFE", 2), &result).rowCount(), 0);
+    EXPECT_TRUE(result.problems.isEmpty());
+}
+
+TEST_F(HistoryFileTest, FirstSaveWritesOneLineOfNineteenFields)
+{
+    TBudgetData budget = workedExampleBudget();
+    budget.Area = 120.0f;
+    HistoryTable table;
+    StoreHistoryRow(table, budget);
+    EXPECT_EQ(historyFileBytes(table), historyBytes(kWorkedExampleLine.arg(u"120"_qs)));
+
+    budget.Area = 120.46f;
+    StoreHistoryRow(table, budget);
+    EXPECT_EQ(historyFileBytes(table), historyBytes(kWorkedExampleLine.arg(u"\"120,5\""_qs)));
+}
+
+TEST_F(HistoryFileTest, QuotesOnlyTextsWithCommasOrQuotationMarks)
+{
+    EXPECT_EQ(writtenField(u"Silva, Ana"_qs), u"\"Silva, Ana\""_qs);
+    EXPECT_EQ(writtenField(u"Escritório \"Bela Vista\""_qs), u"\"Escritório \"\"Bela Vista\"\"\""_qs);
+    EXPECT_EQ(writtenField(u"linha 1\r\nlinha 2"_qs), u"linha 1|linha 2"_qs);
+    EXPECT_EQ(writtenField(u"  espaços  "_qs), u"  espaços  "_qs);
+    EXPECT_EQ(writtenField(u"a|b"_qs), u"a|b"_qs);
+    // A lone LF, as text pasted from elsewhere carries, is still a line break in the file.
+    EXPECT_EQ(writtenField(u"um\ndois"_qs), u"um|dois"_qs);
+    EXPECT_EQ(writtenField(u"a\rb\nc\r\nd"_qs), u"a|b|c|d"_qs);
+    EXPECT_EQ(writtenField(u"\"a\",\r\n"_qs), u"\"\"\"a\"\",|\""_qs);
+}
+
+TEST_F(HistoryFileTest, TextsComeBackUnchangedThroughWriteAndRead)
+{
+    const QStringList texts{u"Silva, Ana"_qs, u"say \"hi\""_qs, u"\""_qs,     u"\"\""_qs,
+                            u"\"a"_qs,        u"a\""_qs,        u"a\"\"b"_qs, u","_qs,
+                            u"\",\""_qs,      u"a,\"b\",c"_qs,  u" "_qs,      u"ç, Ç e ü"_qs,
+                            u"Obs 1\r\nObs 2\r\n"_qs};
+    HistoryTable table;
+    for (const QString& text : texts) {
+        const int row = table.appendRow();
+        table.setText(row, kColNumber, QString::number(row + 1));
+        table.setText(row, kColClient, text);
+        table.setText(row, kColNotes, text);
+        table.setText(row, kColK2, text);  // the last field, just before the line end
+    }
+    HistoryReadResult result;
+    const HistoryTable back = readBack(historyFileBytes(table), &result);
+    EXPECT_TRUE(result.problems.isEmpty());
+    ASSERT_EQ(back.rowCount(), texts.size());
+    for (int row = 0; row < back.rowCount(); ++row) {
+        for (int column = 0; column < kHistoryColumnCount; ++column) {
+            EXPECT_EQ(back.text(row, column), table.text(row, column))
+                << "row " << row << " column " << column;
+        }
+    }
+}
+
+TEST_F(HistoryFileTest, VerticalBarsAndLineBreaksComeBackAsLineBreaks)
+{
+    HistoryTable table;
+    const int row = table.appendRow();
+    table.setText(row, kColNotes, u"primeira\r\nsegunda"_qs);
+    table.setText(row, kColClient, u"A|B"_qs);
+    table.setText(row, kColProjectCode, u"um\ndois"_qs);
+    const HistoryTable back = readBack(historyFileBytes(table));
+    EXPECT_EQ(back.text(0, kColNotes), u"primeira\r\nsegunda"_qs);
+    EXPECT_EQ(back.text(0, kColClient), u"A\r\nB"_qs);
+    EXPECT_EQ(back.text(0, kColProjectCode), u"um\r\ndois"_qs);
+}
+
+TEST_F(HistoryFileTest, ReaderFollowsTheQuotationCount)
+{
+    // Fields as other programs may have left them: quotation marks in the middle of a field
+    // decide by their count whether a comma belongs to the text.
+    const QString line = QStringLiteral(
+        "1,,x\"y,z\",3,0,5,6,7,8,0,Aprovado,False,ORC000001.bvp,\"\"\"\",False,15,16,17,18\r\n");
+    HistoryReadResult result;
+    const HistoryTable back = readBack(historyBytes(line), &result);
+    ASSERT_EQ(back.rowCount(), 1);
+    EXPECT_EQ(back.text(0, kColClient), u"x\"y,z"_qs);
+    EXPECT_EQ(back.text(0, kColPhone), u"3"_qs);
+    EXPECT_EQ(back.text(0, kColNotes), u"\""_qs);
+    EXPECT_EQ(back.text(0, kColK2), u"18"_qs);
+    EXPECT_TRUE(result.problems.isEmpty());
+}
+
+TEST_F(HistoryFileTest, WriterStreamsIntoADeviceAndReportsARefusedWrite)
+{
+    HistoryTable table;
+    for (int number = 1; number <= 3; ++number)
+        StoreHistoryRow(table, numberedBudget(number, u"Cliente"));
+    QByteArray streamed;
+    QBuffer buffer(&streamed);
+    ASSERT_TRUE(buffer.open(QIODevice::WriteOnly));
+    EXPECT_TRUE(WriteHistoryFile(table, buffer));
+    EXPECT_EQ(streamed, historyFileBytes(table));
+
+    RefusingDevice full;
+    EXPECT_FALSE(WriteHistoryFile(table, full));
+}
+
+TEST_F(HistoryFileTest, FailedWriteKeepsThePreviousFileWhole)
+{
+    const QString path = pathOf(u"Hist.bvh"_qs);
+    HistoryTable table;
+    StoreHistoryRow(table, numberedBudget(1, u"Primeiro"));
+    ASSERT_TRUE(WriteHistoryFile(table, path).ok());
+    const QByteArray before = contentsOf(path);
+
+    StoreHistoryRow(table, numberedBudget(2, u"Segundo"));
+    StorageFaults::inject(StorageFaults::Kind::FailWrite, u"Hist.bvh"_qs);
+    const IoResult failed = WriteHistoryFile(table, path);
+    EXPECT_FALSE(failed.ok());
+    EXPECT_TRUE(failed.error.contains(QDir::toNativeSeparators(path))) << failed.error.toStdString();
+    EXPECT_EQ(contentsOf(path), before);
+
+    HistoryTable back;
+    const HistoryReadResult read = ReadHistoryFile(back, path);
+    EXPECT_EQ(read.state, HistoryReadResult::State::Read);
+    EXPECT_EQ(back.rowCount(), 1);
+}
+
+TEST_F(HistoryFileTest, MissingFileIsAnEmptyHistory)
+{
+    HistoryTable table;
+    table.appendRow();
+    const HistoryReadResult read = ReadHistoryFile(table, pathOf(u"Hist.bvh"_qs));
+    EXPECT_EQ(read.state, HistoryReadResult::State::Missing);
+    EXPECT_FALSE(read.damaged());
+    EXPECT_EQ(table.rowCount(), 0);
+}
