@@ -5,7 +5,11 @@
 // calls the main window wires.
 #include "core/budget/BudgetRecord.h"
 #include "core/office/OfficeRecord.h"
+#include "core/history/HistoryStore.h"
+#include "core/settings/StatusColors.h"
 #include "core/storage/DataFolders.h"
+
+#include <memory>
 
 namespace belvane {
 
@@ -21,6 +25,11 @@ struct AppState {
     bool HighlightStatus = false;
     int ReportRow = -1;
     qint32 BudgetCounter = 0;
+
+    // The history of saved budgets and its file; made once the data folders are known.
+    std::unique_ptr<HistoryStore> history;
+    // The status colours and chart look as last loaded or saved (Colors.bin).
+    TStatusColors statusColors = zeroStatusColors();
 
     // Set when the office file on disk could not be read at start: the program runs on the
     // defaults and must not replace that file unless the user saves explicitly.

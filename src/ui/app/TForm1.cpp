@@ -1,6 +1,7 @@
 #include "ui/app/TForm1.h"
 
 #include "core/office/OfficeFile.h"
+#include "core/settings/StatusColorsFile.h"
 #include "ui/app/HeaderBar.h"
 #include "ui/app/MenuPage.h"
 #include "ui/app/TForm2.h"
@@ -24,6 +25,7 @@ TForm1::TForm1(const QString& appDir, QWidget* parent) : QWidget(parent)
     setObjectName(QStringLiteral("TForm1"));
     setWindowTitle(QStringLiteral("B+V"));
     m_state.folders = DataFolders::beside(appDir);
+    m_state.history = std::make_unique<HistoryStore>(m_state.folders.projectsDir);
     buildWindow();
     FormCreate();
 }
@@ -74,6 +76,10 @@ void TForm1::buildWindow()
     connect(m_menuPage, &MenuPage::pageRequested, this, &TForm1::AbColBitBtn1Click);
     connect(m_menuPage, &MenuPage::exitRequested, this, &TForm1::AbColBitBtn5Click);
     connect(m_menuPage, &MenuPage::siteRequested, this, &TForm1::Panel12Click);
+    connect(m_historyPage, &HistoryPage::colorsConfirmed, this, &TForm1::saveStatusColors);
+    connect(m_historyPage, &HistoryPage::budgetReopened, this, &TForm1::showReopenedBudget);
+    // What the budget draws from the office (team names, man-hours table) follows the office page.
+    connect(m_officePage, &OfficePage::officeCollected, m_projectPage, &ProjectPage::RefreshResources);
 }
 
 void TForm1::FormCreate()
@@ -82,8 +88,10 @@ void TForm1::FormCreate()
     applyScreenHeightRule(screen ? screen->geometry().height() : 1080);
     m_state.folders.create();
     loadOffice();
-    // Steps still to come in this order: a new budget, the project pages prepared from the
-    // reference tables and the office, the history file, the status colours, the chart look.
+    m_projectPage->StartNewBudget();
+    m_projectPage->PrepareProjectPages();
+    loadHistory();
+    loadStatusColors();
     m_pages->setCurrentIndex(kMenuPage);
     TabMenuShow();
     m_state.OfficeModified = false;
@@ -112,6 +120,44 @@ void TForm1::loadOffice()
     DefaultOffice(m_state.CurrentOffice);
     m_officePage->ShowOffice(m_state.CurrentOffice);
     m_officePage->ResetOfficePage();
+}
+
+void TForm1::loadHistory()
+{
+    const HistoryReadResult read = m_state.history->load();
+    m_historyPage->historyChanged();
+    // A damaged history is read as far as it goes; the user is told which lines, and the
+    // original file is copied aside before it is first rewritten.
+    if (read.damaged())
+        Prompts::error(this, read.summary());
+}
+
+void TForm1::loadStatusColors()
+{
+    const QString path = statusColorsPath(m_state.folders.officeDir);
+    const StatusColorsLoad load = LoadStatusColors(m_state.statusColors, path);
+    if (load.state == StatusColorsLoad::State::Defaulted)
+        Prompts::error(this, load.message);
+    m_historyPage->setSwatches(m_state.statusColors);
+}
+
+bool TForm1::saveStatusColors()
+{
+    const TStatusColors colors = m_historyPage->swatches();
+    const IoResult saved = SaveStatusColors(colors, statusColorsPath(m_state.folders.officeDir));
+    if (!saved.ok()) {
+        Prompts::error(this, saved.error);
+        return false;
+    }
+    m_state.statusColors = colors;
+    return true;
+}
+
+void TForm1::showReopenedBudget()
+{
+    m_projectPage->ShowBudget();
+    m_pages->setCurrentIndex(kProjectPage);
+    m_projectPage->showSubPage(kDataSubPage);
 }
 
 void TForm1::applyScreenHeightRule(int screenHeight)
@@ -226,7 +272,21 @@ bool TForm1::FormCloseQuery()
             Prompts::inform(this, QStringLiteral("Escritório foi salvo com sucesso"));
         }
     }
-    // Still to come: the history written back and saved, then the status colours.
+    // The history's edits go back into the budget files, then the history and the colours are
+    // written. If something could not be saved the user decides whether to close anyway.
+    QStringList problems = m_state.history->saveAtClose();
+    m_historyPage->historyChanged();
+    const TStatusColors colors = m_historyPage->swatches();
+    const IoResult colorsSaved = SaveStatusColors(colors, statusColorsPath(m_state.folders.officeDir));
+    if (!colorsSaved.ok())
+        problems << colorsSaved.error;
+    if (!problems.isEmpty()) {
+        const QString question = problems.join(QStringLiteral("\n\n"))
+            + QStringLiteral("\n\nDeseja fechar o programa mesmo assim? O que não foi salvo será perdido.");
+        if (Prompts::ask(this, question, QMessageBox::Yes | QMessageBox::No, Prompts::Box::Warning)
+            != QMessageBox::Yes)
+            return false;
+    }
     m_closeStepsDone = true;
     return true;
 }

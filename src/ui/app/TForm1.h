@@ -62,6 +62,10 @@ private:
     void buildWindow();
     void FormCreate();
     void loadOffice();
+    void loadHistory();
+    void loadStatusColors();
+    bool saveStatusColors();
+    void showReopenedBudget();
     void onPageChanged(int index);
     void TabMenuShow();
     bool FormCloseQuery();

@@ -1,12 +1,185 @@
 #include "ui/history/HistoryPage.h"
 
 #include "ui/app/AppState.h"
+#include "ui/history/ColorPanel.h"
+#include "ui/history/HistoryDelegate.h"
+#include "ui/history/HistoryModel.h"
+#include "ui/history/ReportPanel.h"
+#include "ui/widgets/ClickableLabel.h"
+#include "ui/widgets/Theme.h"
+
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableView>
+#include <QVBoxLayout>
 
 namespace belvane {
+namespace {
+
+QPushButton* toolButton(const char* name, const QString& caption, const QString& hint, QWidget* parent)
+{
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setToolTip(hint);
+    button->setMinimumSize(90, 32);
+    return button;
+}
+
+} // namespace
 
 HistoryPage::HistoryPage(AppState& state, QWidget* parent) : Page(parent), m_state(state)
 {
     setObjectName(QStringLiteral("TabHistorico"));
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(8, 8, 8, 8);
+    layout->addWidget(buildToolbar());
+    buildGrid();
+    layout->addWidget(m_grid, 1);
+
+    m_report = new ReportPanel(this);
+    m_report->hide();
+    connect(m_report, &ReportPanel::closeClicked, this, &HistoryPage::SpeedButton7Click);
+    connect(m_report, &ReportPanel::copyClicked, this, &HistoryPage::SpeedButton5Click);
+    connect(m_report, &ReportPanel::notesEntered, this, &HistoryPage::Memo2Click);
+    m_colors = new ColorPanel(this);
+    m_colors->hide();
+    connect(m_colors, &ColorPanel::okClicked, this, &HistoryPage::SpeedButton31Click);
+}
+
+QWidget* HistoryPage::buildToolbar()
+{
+    auto* bar = new QFrame(this);
+    bar->setObjectName(QStringLiteral("Panel4"));
+    auto* row = new QHBoxLayout(bar);
+    row->setContentsMargins(4, 2, 4, 6);
+    auto* title = new QLabel(QStringLiteral("HISTÓRICO"), bar);
+    title->setObjectName(QStringLiteral("Label105"));
+    title->setFont(theme::displayFont(18, QFont::Bold));
+    title->setStyleSheet(QStringLiteral("color: #ffb060;"));
+    row->addWidget(title);
+    row->addSpacing(16);
+    const struct { const char* name; const char* caption; const char* hint; void (HistoryPage::*slot)(); } buttons[] = {
+        {"AbColBitBtn19", "Editar", "Editar orçamento", &HistoryPage::AbColBitBtn19Click},
+        {"AbColBitBtn17", "Resumo", "Resumo", &HistoryPage::AbColBitBtn17Click},
+        {"AbColBitBtn20", "Excluir", "Deletar orçamento", &HistoryPage::AbColBitBtn20Click},
+        {"AbColBitBtn18", "Grifar", "Grifar Status", &HistoryPage::AbColBitBtn18Click},
+        {"AbColBitBtn16", "Cores", "Cor do Status", &HistoryPage::AbColBitBtn16Click},
+    };
+    for (const auto& b : buttons) {
+        auto* button = toolButton(b.name, QString::fromUtf8(b.caption), QString::fromUtf8(b.hint), bar);
+        connect(button, &QPushButton::clicked, this, b.slot);
+        row->addWidget(button);
+    }
+    row->addStretch(1);
+    m_search = new QLineEdit(bar);
+    m_search->setObjectName(QStringLiteral("Edit1"));
+    m_search->setMinimumWidth(240);
+    m_search->setPlaceholderText(QStringLiteral("Buscar"));
+    connect(m_search, &QLineEdit::returnPressed, this, &HistoryPage::Label73Click);
+    row->addWidget(m_search);
+    auto* find = new ClickableLabel(QStringLiteral("Label73"), QStringLiteral("🔍"), QStringLiteral("Buscar"), bar);
+    connect(find, &ClickableLabel::clicked, this, &HistoryPage::Label73Click);
+    row->addWidget(find);
+    return bar;
+}
+
+void HistoryPage::buildGrid()
+{
+    m_grid = new QTableView(this);
+    m_grid->setObjectName(QStringLiteral("Ng8"));
+    m_model = new HistoryModel(m_state.history->table(), this);
+    m_grid->setModel(m_model);
+    m_grid->setItemDelegate(new HistoryDelegate(m_grid));
+    m_grid->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_grid->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_grid->setEditTriggers(QAbstractItemView::SelectedClicked | QAbstractItemView::EditKeyPressed
+                            | QAbstractItemView::AnyKeyPressed);
+    m_grid->verticalHeader()->hide();
+    m_grid->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    m_grid->verticalHeader()->setDefaultSectionSize(20);
+    m_grid->setWordWrap(false);
+    QHeaderView* header = m_grid->horizontalHeader();
+    header->setSectionsMovable(false);
+    header->setSectionsClickable(true);
+    header->setSortIndicatorShown(true);
+    header->setSortIndicator(-1, Qt::AscendingOrder);
+    const int widths[kHistoryColumnCount] = {55, 90, 200, 110, 75, 55, 0, 110, 80, 110, 100, 0, 0, 0, 0, 90, 0, 0, 0};
+    for (int c = 0; c < kHistoryColumnCount; ++c) {
+        m_grid->setColumnHidden(c, !historyColumn(c).shown);
+        if (widths[c] > 0)
+            m_grid->setColumnWidth(c, widths[c]);
+    }
+    header->setSectionResizeMode(kColService, QHeaderView::Stretch);
+    connect(header, &QHeaderView::sectionClicked, this, &HistoryPage::sortByHeader);
+    connect(m_grid->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            [this](const QModelIndex& current) {
+                if (current.isValid())
+                    Ng8SelectCell(current.column(), current.row());
+            });
+    connect(m_grid, &QTableView::doubleClicked, this, [this](const QModelIndex& index) { Ng8CellDblClick(index.row()); });
+}
+
+void HistoryPage::sortByHeader(int column)
+{
+    // A further click on the same header reverses the order.
+    m_sortOrder = (column == m_sortColumn && m_sortOrder == Qt::AscendingOrder) ? Qt::DescendingOrder
+                                                                               : Qt::AscendingOrder;
+    m_sortColumn = column;
+    m_grid->horizontalHeader()->setSortIndicator(column, m_sortOrder);
+    m_grid->clearSelection();
+    m_model->sort(column, m_sortOrder);
+}
+
+TStatusColors HistoryPage::swatches() const
+{
+    return m_colors->swatches(m_state.statusColors);
+}
+
+void HistoryPage::setSwatches(const TStatusColors& colors)
+{
+    m_colors->setSwatches(colors);
+}
+
+void HistoryPage::historyChanged()
+{
+    m_model->reload();
+}
+
+int HistoryPage::selectedRow() const
+{
+    const QModelIndexList rows = m_grid->selectionModel()->selectedRows();
+    return rows.isEmpty() ? -1 : rows.first().row();
+}
+
+void HistoryPage::selectRow(int row)
+{
+    m_grid->selectRow(row);
+}
+
+void HistoryPage::TabHistoricoShow()
+{
+    PaintStatusCells();
+}
+
+void HistoryPage::PaintStatusCells()
+{
+    m_model->paintStatusCells(m_state.HighlightStatus, swatches());
+}
+
+void HistoryPage::resizeEvent(QResizeEvent* event)
+{
+    Page::resizeEvent(event);
+    placePanels();
+}
+
+void HistoryPage::placePanels()
+{
+    const QRect area = m_grid->geometry();
+    m_report->setGeometry(area.adjusted(40, 30, -40, -20));
+    m_colors->move(area.right() - m_colors->width() - 20, area.top() + 10);
 }
 
 } // namespace belvane

@@ -1,20 +1,82 @@
 #pragma once
-// The history page: every saved budget in one grid, with its status, negotiated value, report
-// and observations.
+// The history page: every saved budget in the grid Ng8, the toolbar ("Editar", "Resumo",
+// "Excluir", "Grifar", "Cores", the search box), the report panel and the colour panel. Grid edits
+// change only the history in memory; they reach the budget files at the close of the program.
+#include "core/settings/StatusColors.h"
 #include "ui/app/Page.h"
+
+class QLineEdit;
+class QTableView;
 
 namespace belvane {
 
 struct AppState;
+class ColorPanel;
+class HistoryModel;
+class ReportPanel;
 
 class HistoryPage : public Page {
     Q_OBJECT
 public:
     HistoryPage(AppState& state, QWidget* parent);
+
+    void pageShown() override { TabHistoricoShow(); }
+
     AppState& state() { return m_state; }
+    HistoryModel* model() const { return m_model; }
+    QTableView* grid() const { return m_grid; }
+    // The status colours as the swatches of the colour panel show them now.
+    TStatusColors swatches() const;
+    void setSwatches(const TStatusColors& colors);
+    // The history table changed outside the page (read at start, a budget saved).
+    void historyChanged();
+    int selectedRow() const;
+    void selectRow(int row);
+
+    void TabHistoricoShow();
+    void PaintStatusCells();
+    void SearchHistory(const QString& text);
+    void ShowBudgetReport(int row);
+
+public slots:
+    void AbColBitBtn19Click();   // "Editar": reopen the budget
+    void AbColBitBtn17Click();   // "Resumo": the report
+    void AbColBitBtn20Click();   // "Excluir"
+    void AbColBitBtn18Click();   // "Grifar"
+    void AbColBitBtn16Click();   // "Cores"
+    void SpeedButton31Click();   // "OK" of the colour panel
+    void SpeedButton7Click();    // "Fechar" of the report
+    void SpeedButton5Click();    // "Copiar para ClipBoard"
+    void Label73Click();
+
+signals:
+    // CurrentBudget now holds a reopened budget: show it on the project page.
+    void budgetReopened();
+    // The user confirmed the colour panel: the colours must be saved.
+    void colorsConfirmed();
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
+    QWidget* buildToolbar();
+    void buildGrid();
+    void placePanels();
+    void Ng8SelectCell(int column, int row);
+    void Ng8CellDblClick(int row);
+    void Memo2Click();
+    void storeNotes(int row);
+    void sortByHeader(int column);
+
     AppState& m_state;
+    HistoryModel* m_model = nullptr;
+    QTableView* m_grid = nullptr;      // Ng8
+    QLineEdit* m_search = nullptr;     // Edit1
+    ReportPanel* m_report = nullptr;   // NxHeaderPanel14
+    ColorPanel* m_colors = nullptr;    // NxHeaderPanel15
+    bool m_reportFileMissing = false;
+    int m_sortColumn = -1;
+    Qt::SortOrder m_sortOrder = Qt::AscendingOrder;
 };
 
 } // namespace belvane

@@ -1,12 +1,184 @@
 #include "ui/stats/StatsPage.h"
 
+#include "core/stats/OfficeCostStatistics.h"
 #include "ui/app/AppState.h"
+#include "ui/stats/BudgetYearPanel.h"
+#include "ui/stats/CostBreakdownChart.h"
+#include "ui/stats/CostRingChart.h"
+#include "ui/stats/MonthlyWonChart.h"
+#include "ui/stats/OfficeCostPanel.h"
+#include "ui/stats/StatusBarsChart.h"
+#include "ui/widgets/ChartPalettes.h"
+#include "ui/widgets/Theme.h"
+
+#include <QChart>
+#include <QLabel>
+#include <QPieSeries>
+#include <QPushButton>
+#include <QStackedBarSeries>
+#include <QVBoxLayout>
 
 namespace belvane {
 
-StatsPage::StatsPage(AppState& state, QWidget* parent) : Page(parent), m_state(state)
+StatsPage::StatsPage(AppState& state, QWidget* parent)
+    : Page(parent)
+    , m_state(state)
+    , m_costs(new OfficeCostPanel(this))
+    , m_year(new BudgetYearPanel(this))
+    , m_history([] { return QList<HistoryStatRow>(); })
+    , m_statusColours(&StatsPage::firstStartStatusColours)
 {
     setObjectName(QStringLiteral("TabEstatistica"));
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(8, 4, 8, 6);
+    layout->setSpacing(2);
+    layout->addWidget(buildHeading());
+    layout->addWidget(m_costs, 13);
+    layout->addWidget(m_year, 11);
+
+    CostBreakdownChart* breakdown = m_costs->breakdown();
+    connect(breakdown->paletteButton(), &QPushButton::clicked, this, &StatsPage::SpeedButton27Click);
+    connect(breakdown->gradientButton(), &QPushButton::clicked, this, &StatsPage::SpeedButton4Click);
+    connect(breakdown->monochromeButton(), &QPushButton::clicked, this, &StatsPage::SpeedButton26Click);
+    connect(m_year, &BudgetYearPanel::yearChosen, this, &StatsPage::NxComboBox1Change);
+
+    setChartLook(ChartLook{});
+    ApplyChartStyle();
+}
+
+QWidget* StatsPage::buildHeading()
+{
+    auto* heading = new QLabel(QStringLiteral("ESTATÍSTICA"), this);
+    heading->setObjectName(QStringLiteral("LabelEstatistica"));
+    heading->setFont(theme::displayFont(18, QFont::Bold));
+    heading->setStyleSheet(QStringLiteral("color: #ffb060;"));
+    return heading;
+}
+
+void StatsPage::setHistoryProvider(HistoryProvider provider)
+{
+    m_history = std::move(provider);
+}
+
+void StatsPage::setStatusColoursProvider(StatusColoursProvider provider)
+{
+    m_statusColours = std::move(provider);
+}
+
+std::array<QColor, 4> StatsPage::firstStartStatusColours()
+{
+    // Green, red, olive and a teal, as the swatches are on a first start (0x00BBGGRR values).
+    return {theme::fromBgr(0x00008000), theme::fromBgr(0x000000FF), theme::fromBgr(0x00008080),
+            theme::fromBgr(0x00C0C000)};
+}
+
+void StatsPage::TabEstatisticaShow()
+{
+    FillYearSelector();
+    ShowOfficeCostStatistics();
+    ShowBudgetStatistics();
+}
+
+void StatsPage::FillYearSelector()
+{
+    m_year->setYears(yearChoice(m_history()));
+}
+
+void StatsPage::ShowOfficeCostStatistics()
+{
+    m_costs->showCosts(officeCostStatistics(m_state.CurrentOffice));
+}
+
+void StatsPage::ShowBudgetStatistics()
+{
+    const std::array<QColor, 4> swatches = m_statusColours();
+    const std::array<QColor, kStatusBinCount> colours{swatches[0], swatches[1], swatches[2], swatches[3],
+                                                      QColor(Qt::white)};
+    // An empty history draws the empty year: the panel never keeps figures of rows that are gone.
+    m_year->showYear(budgetYearStatistics(m_history(), m_year->yearText(), m_state.CurrentOffice), colours);
+}
+
+void StatsPage::NxComboBox1Change()
+{
+    ShowBudgetStatistics();
+}
+
+QChart* StatsPage::masterChart() const
+{
+    return m_costs->breakdown()->chart();
+}
+
+QAbstractSeries* StatsPage::masterGradientSeries() const
+{
+    return m_year->statusChart()->series();
+}
+
+ChartLook StatsPage::chartLook() const
+{
+    return {ChartLook::paletteOf(masterChart()), ChartLook::colorEachPointOf(m_costs->breakdown()->series()),
+            ChartLook::barGradientOf(m_costs->breakdown()->series())};
+}
+
+void StatsPage::setChartLook(const ChartLook& look)
+{
+    ChartLook::setPalette(masterChart(), look.palette);
+    ChartLook::setColorEachPoint(m_costs->breakdown()->series(), look.colorEachPoint);
+    const QList<QAbstractSeries*> bars = {masterGradientSeries(), m_year->monthChart()->series(),
+                                          m_costs->breakdown()->series()};
+    for (QAbstractSeries* series : bars)
+        ChartLook::setBarGradient(series, look.barGradient);
+}
+
+void StatsPage::registerSummaryChart(QChart* chart, QAbstractSeries* bars)
+{
+    m_summaryChart = chart;
+    m_summaryBars = bars;
+    ApplyChartStyle();
+}
+
+void StatsPage::ApplyChartStyle()
+{
+    const int palette = ChartLook::paletteOf(masterChart());
+    const bool eachPoint = ChartLook::colorEachPointOf(m_costs->breakdown()->series());
+    const bool gradient = ChartLook::barGradientOf(masterGradientSeries());
+    QList<std::pair<QChart*, QAbstractSeries*>> followers = {
+        {m_year->statusChart()->chart(), m_year->statusChart()->series()},
+        {m_year->monthChart()->chart(), m_year->monthChart()->series()},
+        {m_costs->ring()->chart(), m_costs->ring()->series()},
+    };
+    if (m_summaryChart && m_summaryBars)
+        followers.prepend({m_summaryChart.data(), m_summaryBars.data()});
+    for (const auto& [chart, series] : followers) {
+        ChartLook::setPalette(chart, palette);
+        ChartLook::setColorEachPoint(series, eachPoint);
+    }
+    QList<QAbstractSeries*> gradientFollowers = {m_year->monthChart()->series(), m_costs->breakdown()->series()};
+    if (m_summaryBars)
+        gradientFollowers.prepend(m_summaryBars.data());
+    for (QAbstractSeries* bars : gradientFollowers)
+        ChartLook::setBarGradient(bars, gradient);
+}
+
+void StatsPage::SpeedButton27Click()
+{
+    int next = ChartLook::paletteOf(masterChart()) + 1;
+    if (next > ChartPalettes::kCount - 1)
+        next = 0;
+    ChartLook::setPalette(masterChart(), next);
+    ApplyChartStyle();
+}
+
+void StatsPage::SpeedButton4Click()
+{
+    ChartLook::setBarGradient(masterGradientSeries(), !ChartLook::barGradientOf(masterGradientSeries()));
+    ApplyChartStyle();
+}
+
+void StatsPage::SpeedButton26Click()
+{
+    QAbstractSeries* master = m_costs->breakdown()->series();
+    ChartLook::setColorEachPoint(master, !ChartLook::colorEachPointOf(master));
+    ApplyChartStyle();
 }
 
 } // namespace belvane

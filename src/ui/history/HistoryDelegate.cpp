@@ -1,0 +1,54 @@
+#include "ui/history/HistoryDelegate.h"
+
+#include "core/history/HistoryColumns.h"
+#include "core/text/NumberFormat.h"
+#include "ui/widgets/NumberEdit.h"
+
+#include <QComboBox>
+
+namespace belvane {
+
+QWidget* HistoryDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem& option,
+                                       const QModelIndex& index) const
+{
+    if (index.column() == kColStatus) {
+        auto* combo = new QComboBox(parent);
+        combo->addItems(historyStatusChoices());
+        return combo;
+    }
+    if (index.column() == kColNegotiated)
+        return new NumberEdit(QStringLiteral("NegociadoEdit"), QStringLiteral("0.00"), parent);
+    return QStyledItemDelegate::createEditor(parent, option, index);
+}
+
+void HistoryDelegate::setEditorData(QWidget* editor, const QModelIndex& index) const
+{
+    const QString text = index.data(Qt::EditRole).toString();
+    if (auto* combo = qobject_cast<QComboBox*>(editor)) {
+        // A status the list does not offer ("Editado") shows no choice until the user picks one.
+        combo->setCurrentIndex(combo->findText(text));
+        return;
+    }
+    if (auto* number = qobject_cast<NumberEdit*>(editor)) {
+        number->setValue(parseNumber(text).value_or(0.0));
+        return;
+    }
+    QStyledItemDelegate::setEditorData(editor, index);
+}
+
+void HistoryDelegate::setModelData(QWidget* editor, QAbstractItemModel* model, const QModelIndex& index) const
+{
+    if (auto* combo = qobject_cast<QComboBox*>(editor)) {
+        if (combo->currentIndex() >= 0)
+            model->setData(index, combo->currentText(), Qt::EditRole);
+        return;
+    }
+    if (auto* number = qobject_cast<NumberEdit*>(editor)) {
+        number->interpretText();
+        model->setData(index, formatGeneral(number->value()), Qt::EditRole);
+        return;
+    }
+    QStyledItemDelegate::setModelData(editor, model, index);
+}
+
+} // namespace belvane

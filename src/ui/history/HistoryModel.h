@@ -1,0 +1,46 @@
+#pragma once
+// The history grid's view of the history table: one row per saved budget, the nineteen columns
+// with their headers, the four cells the user edits ("Tel", "Negociado[R$] ", "Status",
+// "Código"), the colours of the "Status" cells, and sorting — which reorders the table itself,
+// since the order on screen is the order written to the file.
+#include "core/settings/StatusColors.h"
+
+#include <QAbstractTableModel>
+
+namespace belvane {
+
+class HistoryTable;
+
+class HistoryModel : public QAbstractTableModel {
+    Q_OBJECT
+public:
+    explicit HistoryModel(HistoryTable& table, QObject* parent = nullptr);
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
+    bool setData(const QModelIndex& index, const QVariant& value, int role) override;
+    void sort(int column, Qt::SortOrder order) override;
+
+    // The status cells are painted with these colours until the next painting.
+    void paintStatusCells(bool highlight, const TStatusColors& swatches);
+    // The table changed underneath (read, stored, searched, deleted): show it anew.
+    void reload();
+    // Only these cells changed.
+    void rowChanged(int row);
+
+    static bool isUserEditable(int column);
+
+signals:
+    // The user committed an edit of a cell.
+    void cellEdited(int column, int row);
+
+private:
+    HistoryTable& m_table;
+    bool m_highlight = false;
+    TStatusColors m_swatches = zeroStatusColors();
+};
+
+} // namespace belvane

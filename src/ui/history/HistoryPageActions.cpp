@@ -1,0 +1,193 @@
+// The handlers of the history page: reopening, deleting, searching, highlighting, the colour
+// panel, and the report with its observations.
+#include "ui/history/HistoryPage.h"
+
+#include "core/budget/BudgetFile.h"
+#include "core/history/BudgetReport.h"
+#include "core/history/HistoryRowFile.h"
+#include "core/history/HistorySearch.h"
+#include "core/text/NumberFormat.h"
+#include "ui/app/AppState.h"
+#include "ui/history/ColorPanel.h"
+#include "ui/history/HistoryModel.h"
+#include "ui/history/ReportPanel.h"
+#include "ui/widgets/Prompts.h"
+
+#include <QLineEdit>
+#include <QTableView>
+
+namespace belvane {
+
+void HistoryPage::AbColBitBtn19Click()
+{
+    m_search->setFocus();
+    const int row = selectedRow();
+    if (row < 0)
+        return;
+    if (m_state.BudgetModified
+        && Prompts::ask(this, QStringLiteral("Existe um orçamento em edição. Continuar?"),
+                        QMessageBox::Yes | QMessageBox::No, Prompts::Box::Information) != QMessageBox::Yes)
+        return;
+    HistoryTable& table = m_state.history->table();
+    const HistoryRowFile file = locateHistoryRowFile(table, row, m_state.history->projectsDir());
+    if (!file.found()) {
+        Prompts::inform(this, QStringLiteral("Não foi localizado o arquivo deste orçamento"));
+        return;
+    }
+    TBudgetData budget = m_state.CurrentBudget;
+    const RecordRead read = ReadBudgetFile(budget, file.path);
+    if (read.state != RecordReadState::Read) {
+        Prompts::error(this, read.error);
+        return;
+    }
+    // The history's values replace those stored in the file: the user edits them in the grid.
+    budget.Status.assign(u"Editado");
+    budget.NegotiatedValue = static_cast<float>(table.value(row, kColNegotiated));
+    budget.ClientPhone.assign(table.text(row, kColPhone));
+    budget.ProjectCode.assign(table.text(row, kColProjectCode));
+    m_state.CurrentBudget = budget;
+    m_state.BudgetReopened = true;
+    emit budgetReopened();
+}
+
+void HistoryPage::AbColBitBtn20Click()
+{
+    const int row = selectedRow();
+    if (row < 0)
+        return;
+    HistoryTable& table = m_state.history->table();
+    const QString question = QStringLiteral("O orçamento selecionado(nº ") + table.text(row, kColNumber)
+                             + QStringLiteral(")o será definivamente excluído. Continuar?");
+    if (Prompts::ask(this, question, QMessageBox::Yes | QMessageBox::No, Prompts::Box::Confirmation)
+        != QMessageBox::Yes)
+        return;
+    m_report->hide();
+    const HistoryStore::Removal removal = m_state.history->removeBudget(row);
+    m_model->reload();
+    if (!removal.budgetFileError.isEmpty())
+        Prompts::error(this, removal.budgetFileError);
+    if (!removal.historyWrite.ok())
+        Prompts::error(this, removal.historyWrite.error);
+}
+
+void HistoryPage::Label73Click()
+{
+    SearchHistory(m_search->text());
+}
+
+void HistoryPage::SearchHistory(const QString& text)
+{
+    if (text.isEmpty())
+        return;
+    m_grid->clearSelection();
+    belvane::SearchHistory(m_state.history->table(), text);
+    m_model->reload();
+}
+
+void HistoryPage::AbColBitBtn18Click()
+{
+    m_state.HighlightStatus = !m_state.HighlightStatus;
+    PaintStatusCells();
+    m_search->setFocus();
+}
+
+void HistoryPage::AbColBitBtn16Click()
+{
+    placePanels();
+    m_colors->setVisible(m_colors->isHidden());
+    m_colors->raise();
+}
+
+void HistoryPage::SpeedButton31Click()
+{
+    PaintStatusCells();
+    emit colorsConfirmed();
+    m_colors->setVisible(m_colors->isHidden());
+}
+
+void HistoryPage::Ng8SelectCell(int column, int row)
+{
+    HistoryTable& table = m_state.history->table();
+    if (HistoryModel::isUserEditable(column) && table.isValidRow(row))
+        table.setChecked(row, kColModified, true);
+    if (m_report->isHidden())
+        return;
+    // While the report is open it follows the selection; edited observations go to their own row.
+    if (m_state.ReportNotesEdited) {
+        storeNotes(m_state.ReportRow);
+        m_state.ReportNotesEdited = false;
+    }
+    m_state.ReportRow = row;
+    ShowBudgetReport(row);
+}
+
+void HistoryPage::Ng8CellDblClick(int row)
+{
+    m_state.ReportRow = row;
+    ShowBudgetReport(row);
+}
+
+void HistoryPage::AbColBitBtn17Click()
+{
+    if (!m_report->isHidden())
+        return;
+    m_state.ReportRow = selectedRow();
+    if (m_state.ReportRow < 0)
+        return;
+    ShowBudgetReport(m_state.ReportRow);
+    placePanels();
+    m_report->show();
+    m_report->raise();
+}
+
+void HistoryPage::ShowBudgetReport(int row)
+{
+    if (row < 0)
+        return;
+    const HistoryRowReport report = reportForHistoryRow(m_state.history->table(), row, m_state.history->projectsDir());
+    if (report.state == HistoryRowReport::State::Failed) {
+        Prompts::error(this, report.error);
+        return;
+    }
+    m_report->showReport(report);
+    m_reportFileMissing = report.state == HistoryRowReport::State::FileMissing;
+    if (m_reportFileMissing)
+        return;
+    placePanels();
+    m_report->show();
+    m_report->raise();
+}
+
+void HistoryPage::Memo2Click()
+{
+    m_state.ReportNotesEdited = true;
+    m_state.ReportRow = selectedRow();
+}
+
+void HistoryPage::storeNotes(int row)
+{
+    HistoryTable& table = m_state.history->table();
+    if (!table.isValidRow(row))
+        return;
+    table.setText(row, kColNotes, m_report->notes());
+    m_model->rowChanged(row);
+}
+
+void HistoryPage::SpeedButton7Click()
+{
+    // A report that found no file shows empty observations: storing them would wipe the row's.
+    if (!m_reportFileMissing)
+        storeNotes(selectedRow());
+    m_report->hide();
+}
+
+void HistoryPage::SpeedButton5Click()
+{
+    const QString text = BudgetReportClipboardText(m_state.CurrentOffice.Name.toQString(),
+                                                   m_report->reportText().split(QLatin1Char('\n')),
+                                                   m_report->notes());
+    Prompts::setClipboardText(text);
+    Prompts::inform(this, QStringLiteral("Orçamento copiado para a área de transfêrencia."));
+}
+
+} // namespace belvane

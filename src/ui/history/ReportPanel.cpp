@@ -1,0 +1,125 @@
+#include "ui/history/ReportPanel.h"
+
+#include "ui/widgets/Theme.h"
+
+#include <QEvent>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTextBlock>
+#include <QTextEdit>
+#include <QVBoxLayout>
+
+namespace belvane {
+namespace {
+
+constexpr auto kMemoStyle = "background: #373737; color: white; border: 1px solid #55555c;";
+
+QPushButton* panelButton(const char* name, const QString& caption, QWidget* parent)
+{
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(QString::fromLatin1(name));
+    return button;
+}
+
+} // namespace
+
+ReportPanel::ReportPanel(QWidget* parent) : QFrame(parent)
+{
+    setObjectName(QStringLiteral("NxHeaderPanel14"));
+    setStyleSheet(QStringLiteral("#NxHeaderPanel14 { background: #2f2f33; border: 2px solid #ff8000; border-radius: 6px; }"));
+    m_caption = new QLabel(QStringLiteral("Resumo"), this);
+    m_caption->setFont(theme::displayFont(16, QFont::Bold));
+    m_caption->setStyleSheet(QStringLiteral("color: #ffb060;"));
+
+    m_report = new QTextEdit(this);
+    m_report->setObjectName(QStringLiteral("memo1"));
+    m_report->setReadOnly(true);
+    m_report->setStyleSheet(QString::fromLatin1(kMemoStyle));
+    QFont verdana(QStringLiteral("Verdana"));
+    verdana.setPointSize(12);
+    m_report->setFont(verdana);
+
+    m_notes = new QPlainTextEdit(this);
+    m_notes->setObjectName(QStringLiteral("Memo2"));
+    m_notes->setStyleSheet(QString::fromLatin1(kMemoStyle));
+    m_notes->installEventFilter(this);
+    m_notes->viewport()->installEventFilter(this);
+
+    auto* copy = panelButton("SpeedButton5", QStringLiteral("Copiar para ClipBoard"), this);
+    auto* close = panelButton("SpeedButton7", QStringLiteral("Fechar"), this);
+    connect(copy, &QPushButton::clicked, this, &ReportPanel::copyClicked);
+    connect(close, &QPushButton::clicked, this, &ReportPanel::closeClicked);
+
+    auto* columns = new QHBoxLayout;
+    auto* left = new QVBoxLayout;
+    left->addWidget(new QLabel(QStringLiteral("Resumo :"), this));
+    left->addWidget(m_report, 1);
+    auto* right = new QVBoxLayout;
+    right->addWidget(new QLabel(QStringLiteral("Observações :"), this));
+    right->addWidget(m_notes, 1);
+    columns->addLayout(left, 3);
+    columns->addLayout(right, 2);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(copy);
+    buttons->addWidget(close);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(m_caption);
+    layout->addLayout(columns, 1);
+    layout->addLayout(buttons);
+}
+
+void ReportPanel::showReport(const HistoryRowReport& report)
+{
+    m_report->clear();
+    m_notes->clear();
+    // One tab stop at 180 points (2.5 inches) lines the values up after their labels.
+    QTextOption option = m_report->document()->defaultTextOption();
+    option.setTabStopDistance(180.0 * m_report->logicalDpiX() / 72.0);
+    m_report->document()->setDefaultTextOption(option);
+    for (const ReportLine& line : report.lines)
+        appendLine(line.text, theme::fromBgr(line.color));
+    if (report.state != HistoryRowReport::State::Shown)
+        return;
+    m_caption->setText(report.caption);
+    m_notes->setPlainText(report.notes);
+}
+
+void ReportPanel::appendLine(const QString& text, const QColor& colour)
+{
+    QTextCursor cursor(m_report->document());
+    cursor.movePosition(QTextCursor::End);
+    if (!m_report->document()->isEmpty())
+        cursor.insertBlock();
+    QTextCharFormat format;
+    format.setForeground(colour);
+    format.setFontPointSize(12);
+    cursor.insertText(text, format);
+}
+
+QString ReportPanel::caption() const
+{
+    return m_caption->text();
+}
+
+QString ReportPanel::reportText() const
+{
+    return m_report->toPlainText();
+}
+
+QString ReportPanel::notes() const
+{
+    return m_notes->toPlainText();
+}
+
+bool ReportPanel::eventFilter(QObject* watched, QEvent* event)
+{
+    // Entering the observations, by mouse or keyboard, means the user may change them.
+    if (event->type() == QEvent::FocusIn || event->type() == QEvent::MouseButtonPress)
+        emit notesEntered();
+    return QFrame::eventFilter(watched, event);
+}
+
+} // namespace belvane

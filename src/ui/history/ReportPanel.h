@@ -1,0 +1,43 @@
+#pragma once
+// The report panel over the history grid: the coloured report of a saved budget, the row's
+// observations, "Copiar para ClipBoard" and "Fechar".
+#include "core/history/HistoryRowReport.h"
+
+#include <QFrame>
+
+class QLabel;
+class QPlainTextEdit;
+class QTextEdit;
+
+namespace belvane {
+
+class ReportPanel : public QFrame {
+    Q_OBJECT
+public:
+    explicit ReportPanel(QWidget* parent);
+
+    // Fills the panel from a row's report. A missing file shows the single "not found" line and
+    // empty observations, and leaves the caption as it was.
+    void showReport(const HistoryRowReport& report);
+    QString caption() const;
+    QString reportText() const;   // memo1, line by line, without colours
+    QString notes() const;        // Memo2
+
+signals:
+    void copyClicked();
+    void closeClicked();
+    // The user entered the observations box (to edit them).
+    void notesEntered();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void appendLine(const QString& text, const QColor& colour);
+
+    QLabel* m_caption;
+    QTextEdit* m_report;       // memo1
+    QPlainTextEdit* m_notes;   // Memo2
+};
+
+} // namespace belvane

@@ -1,0 +1,255 @@
+#include "support/AppFixture.h"
+
+#include "core/budget/BudgetFile.h"
+#include "core/history/HistoryStore.h"
+#include "core/settings/StatusColorsFile.h"
+#include "ui/history/HistoryModel.h"
+#include "ui/history/HistoryPage.h"
+
+#include <QAbstractItemModelTester>
+#include <QDir>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QStackedWidget>
+#include <QTableView>
+#include <QTest>
+#include <QTextEdit>
+
+using namespace belvane;
+using belvane::test::AppFixture;
+
+namespace {
+
+class HistoryPageTest : public AppFixture {
+protected:
+    // Saves a budget the way the program does: its file, then its history row.
+    void saveBudget(int number, const QString& client, float value)
+    {
+        QDir().mkpath(appDir() + QStringLiteral("Projetos"));
+        TBudgetData budget = zeroBudget();
+        NewBudgetRecord(budget);
+        budget.Number = quint16(number);
+        budget.Status.assign(u"Aguardando");
+        budget.ClientName.assign(client);
+        budget.Area = 100.0f;
+        budget.BudgetValue = value;
+        budget.OwnExpenses = 8125.0f;
+        ASSERT_TRUE(WriteBudgetFile(budget, projects() + BudgetFileName(number)).ok());
+        HistoryStore store(projects());
+        store.load();
+        ASSERT_TRUE(store.storeBudget(budget).ok());
+    }
+    QString projects() const { return appDir() + QStringLiteral("Projetos/"); }
+    HistoryPage* page() { return find<HistoryPage>("TabHistorico"); }
+    HistoryTable& table() { return window().state().history->table(); }
+    void openHistory()
+    {
+        window().show();
+        window().activateWindow();   // focus only moves inside the active window
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&window()));
+        window().AbColBitBtn1Click(kHistoryPage);
+    }
+    void selectCell(int row, int column)
+    {
+        auto* grid = find<QTableView>("Ng8");
+        grid->setCurrentIndex(grid->model()->index(row, column));
+        grid->selectRow(row);
+    }
+};
+
+TBudgetData readBudget(const QString& path)
+{
+    TBudgetData budget = zeroBudget();
+    EXPECT_EQ(ReadBudgetFile(budget, path).state, RecordReadState::Read);
+    return budget;
+}
+
+} // namespace
+
+TEST_F(HistoryPageTest, ModelIsSoundAndHidesTheHiddenColumns)
+{
+    saveBudget(1, QStringLiteral("Ana"), 12750.0f);
+    saveBudget(2, QStringLiteral("Bruno, Filho"), 5000.0f);
+    start();
+    auto* grid = find<QTableView>("Ng8");
+    QAbstractItemModelTester tester(grid->model(), QAbstractItemModelTester::FailureReportingMode::Warning);
+    EXPECT_EQ(grid->model()->rowCount(), 2);
+    EXPECT_EQ(grid->model()->headerData(9, Qt::Horizontal).toString(), QStringLiteral("Negociado[R$] "));
+    for (int c : {11, 12, 13, 14, 16, 17, 18})
+        EXPECT_TRUE(grid->isColumnHidden(c)) << c;
+    EXPECT_FALSE(grid->isColumnHidden(15));
+    EXPECT_EQ(grid->model()->index(1, 2).data().toString(), QStringLiteral("Bruno, Filho"));
+    EXPECT_EQ(grid->model()->index(0, 9).data().toString(), QStringLiteral("0,00"));
+}
+
+TEST_F(HistoryPageTest, StatusChosenInTheGridReachesTheBudgetFileAtClose)
+{
+    saveBudget(3, QStringLiteral("Carla"), 1000.0f);
+    start();
+    openHistory();
+    selectCell(0, kColStatus);
+    EXPECT_TRUE(table().isChecked(0, kColModified));
+    auto* model = page()->model();
+    ASSERT_TRUE(model->setData(model->index(0, kColStatus), QStringLiteral("Aprovado"), Qt::EditRole));
+    ASSERT_TRUE(model->setData(model->index(0, kColNegotiated), QStringLiteral("11500,5"), Qt::EditRole));
+    ASSERT_TRUE(closeWindow());
+    const TBudgetData budget = readBudget(projects() + BudgetFileName(3));
+    EXPECT_EQ(budget.Status.toQString(), QStringLiteral("Aprovado"));
+    EXPECT_EQ(budget.NegotiatedValue, 11500.5f);
+    HistoryStore reread(projects());
+    reread.load();
+    EXPECT_FALSE(reread.table().isChecked(0, kColModified));
+    EXPECT_EQ(reread.table().text(0, kColStatus), QStringLiteral("Aprovado"));
+    // The colours were saved at close with the defaults.
+    QFile colors(appDir() + QStringLiteral("Escrt/Colors.bin"));
+    ASSERT_TRUE(colors.open(QIODevice::ReadOnly));
+    EXPECT_EQ(colors.readAll().mid(20, 4), QByteArray("\xFF\xFF\xFF\x00", 4));
+}
+
+TEST_F(HistoryPageTest, DeleteAsksWithTheBudgetNumberAndRemovesRowAndFile)
+{
+    saveBudget(12, QStringLiteral("Davi"), 1000.0f);
+    start();
+    openHistory();
+    auto* remove = find<QPushButton>("AbColBitBtn20");
+    QTest::mouseClick(remove, Qt::LeftButton);   // nothing selected: nothing happens
+    EXPECT_TRUE(Prompts::messages().isEmpty());
+    selectCell(0, 0);
+    Prompts::queueAnswer(QMessageBox::No);
+    QTest::mouseClick(remove, Qt::LeftButton);
+    EXPECT_EQ(Prompts::messages().last(),
+              QStringLiteral("O orçamento selecionado(nº 12)o será definivamente excluído. Continuar?"));
+    EXPECT_EQ(table().rowCount(), 1);
+    Prompts::queueAnswer(QMessageBox::Yes);
+    QTest::mouseClick(remove, Qt::LeftButton);
+    EXPECT_EQ(table().rowCount(), 0);
+    EXPECT_FALSE(QFile::exists(projects() + BudgetFileName(12)));
+    QFile hist(projects() + QStringLiteral("Hist.bvh"));
+    EXPECT_EQ(hist.size(), 2);
+}
+
+TEST_F(HistoryPageTest, SearchBringsMatchingRowsToTheTop)
+{
+    saveBudget(1, QStringLiteral("Ana"), 1000.0f);
+    saveBudget(2, QStringLiteral("Construtora AÇO"), 2000.0f);
+    start();
+    openHistory();
+    auto* search = find<QLineEdit>("Edit1");
+    search->setText(QStringLiteral("aço"));
+    QTest::keyClick(search, Qt::Key_Return);
+    EXPECT_EQ(table().text(0, kColNumber), QStringLiteral("2"));
+    EXPECT_TRUE(table().isChecked(0, kColSelected));
+    EXPECT_FALSE(table().isChecked(1, kColSelected));
+}
+
+TEST_F(HistoryPageTest, HeaderClicksSortAndASecondClickReverses)
+{
+    saveBudget(5, QStringLiteral("B"), 1000.0f);
+    saveBudget(6, QStringLiteral("A"), 3000.0f);
+    saveBudget(7, QStringLiteral("C"), 2000.0f);
+    start();
+    auto* header = find<QTableView>("Ng8")->horizontalHeader();
+    header->sectionClicked(kColClient);
+    EXPECT_EQ(table().text(0, kColClient), QStringLiteral("A"));
+    header->sectionClicked(kColClient);
+    EXPECT_EQ(table().text(0, kColClient), QStringLiteral("C"));
+    EXPECT_EQ(table().text(2, kColClient), QStringLiteral("A"));
+}
+
+TEST_F(HistoryPageTest, ReopeningAMissingFileChangesNothing)
+{
+    saveBudget(4, QStringLiteral("Eva"), 1000.0f);
+    QFile::remove(projects() + BudgetFileName(4));
+    TForm1& w = start();
+    openHistory();
+    const quint16 before = w.state().CurrentBudget.Number;
+    selectCell(0, 0);
+    QTest::mouseClick(find<QPushButton>("AbColBitBtn19"), Qt::LeftButton);
+    EXPECT_EQ(Prompts::messages().last(), QStringLiteral("Não foi localizado o arquivo deste orçamento"));
+    EXPECT_EQ(w.state().CurrentBudget.Number, before);
+    EXPECT_EQ(w.pages()->currentIndex(), kHistoryPage);
+}
+
+TEST_F(HistoryPageTest, ReopeningShowsTheBudgetWithTheHistorysValues)
+{
+    saveBudget(8, QStringLiteral("Fábio"), 1000.0f);
+    TForm1& w = start();
+    openHistory();
+    table().setText(0, kColPhone, QStringLiteral("11 5555-0000"));
+    selectCell(0, 0);
+    QTest::mouseClick(find<QPushButton>("AbColBitBtn19"), Qt::LeftButton);
+    EXPECT_EQ(w.pages()->currentIndex(), kProjectPage);
+    EXPECT_EQ(w.state().CurrentBudget.Number, 8);
+    EXPECT_EQ(w.state().CurrentBudget.Status.toQString(), QStringLiteral("Editado"));
+    EXPECT_EQ(w.state().CurrentBudget.ClientPhone.toQString(), QStringLiteral("11 5555-0000"));
+    EXPECT_TRUE(w.state().BudgetReopened);
+    EXPECT_EQ(find<QStackedWidget>("PageControl3")->currentIndex(), 0);
+}
+
+TEST_F(HistoryPageTest, ReportFollowsTheSelectionAndKeepsObservationsPerRow)
+{
+    saveBudget(1, QStringLiteral("Ana"), 12750.0f);
+    saveBudget(2, QStringLiteral("Bia"), 5000.0f);
+    start();
+    openHistory();
+    table().setText(1, kColNotes, QStringLiteral("ligar segunda"));
+    selectCell(0, 0);
+    QTest::mouseClick(find<QPushButton>("AbColBitBtn17"), Qt::LeftButton);
+    auto* panel = find<QWidget>("NxHeaderPanel14");
+    EXPECT_TRUE(panel->isVisible());
+    EXPECT_TRUE(find<QTextEdit>("memo1")->toPlainText().startsWith(QStringLiteral("Orçamento nº: 1  Código: \n")));
+    auto* notes = find<QPlainTextEdit>("Memo2");
+    notes->setFocus();
+    notes->setPlainText(QStringLiteral("cliente pediu desconto"));
+    selectCell(1, 0);   // the edited notes go to the row they were written for
+    EXPECT_EQ(table().text(0, kColNotes), QStringLiteral("cliente pediu desconto"));
+    EXPECT_EQ(notes->toPlainText(), QStringLiteral("ligar segunda"));
+
+    QTest::mouseClick(find<QPushButton>("SpeedButton5"), Qt::LeftButton);
+    EXPECT_EQ(Prompts::messages().last(), QStringLiteral("Orçamento copiado para a área de transfêrencia."));
+    EXPECT_TRUE(Prompts::clipboardText().startsWith(QStringLiteral("Escritório :Meu escritório - Orçamento para projeto arquitetônico.")));
+    EXPECT_TRUE(Prompts::clipboardText().endsWith(QStringLiteral("Observações\r\nligar segunda")));
+}
+
+TEST_F(HistoryPageTest, ClosingAReportWhoseFileIsMissingKeepsTheObservations)
+{
+    saveBudget(1, QStringLiteral("Ana"), 1000.0f);
+    saveBudget(2, QStringLiteral("Bia"), 1000.0f);
+    QFile::remove(projects() + BudgetFileName(2));
+    start();
+    openHistory();
+    table().setText(1, kColNotes, QStringLiteral("não apagar"));
+    selectCell(0, 0);
+    QTest::mouseClick(find<QPushButton>("AbColBitBtn17"), Qt::LeftButton);
+    selectCell(1, 0);
+    EXPECT_EQ(find<QTextEdit>("memo1")->toPlainText(), QStringLiteral("arquivo não encontrado "));
+    QTest::mouseClick(find<QPushButton>("SpeedButton7"), Qt::LeftButton);
+    EXPECT_FALSE(find<QWidget>("NxHeaderPanel14")->isVisible());
+    EXPECT_EQ(table().text(1, kColNotes), QStringLiteral("não apagar"));
+}
+
+TEST_F(HistoryPageTest, HighlightingAndTheColourPanel)
+{
+    saveBudget(1, QStringLiteral("Ana"), 1000.0f);
+    start();
+    openHistory();
+    auto* model = page()->model();
+    const QModelIndex status = model->index(0, kColStatus);
+    EXPECT_EQ(status.data(Qt::BackgroundRole).value<QColor>(), QColor(0x37, 0x37, 0x37));
+    QTest::mouseClick(find<QPushButton>("AbColBitBtn18"), Qt::LeftButton);   // Grifar
+    EXPECT_EQ(status.data(Qt::BackgroundRole).value<QColor>(), QColor(255, 0, 0));   // "Aguardando": red
+    EXPECT_TRUE(find<QLineEdit>("Edit1")->hasFocus());
+
+    QTest::mouseClick(find<QPushButton>("AbColBitBtn16"), Qt::LeftButton);   // Cores
+    Prompts::queueColor(QColor(10, 20, 30));
+    QTest::mouseClick(find<QPushButton>("AguardandoCor"), Qt::LeftButton);
+    EXPECT_EQ(status.data(Qt::BackgroundRole).value<QColor>(), QColor(255, 0, 0));   // not before "OK"
+    QTest::mouseClick(find<QPushButton>("SpeedButton31"), Qt::LeftButton);
+    EXPECT_EQ(status.data(Qt::BackgroundRole).value<QColor>(), QColor(10, 20, 30));
+    EXPECT_FALSE(find<QWidget>("NxHeaderPanel15")->isVisible());
+    TStatusColors saved = zeroStatusColors();
+    ASSERT_EQ(LoadStatusColors(saved, appDir() + QStringLiteral("Escrt/Colors.bin")).state, StatusColorsLoad::State::Read);
+    EXPECT_EQ(saved.Aguardando, 0x001E140Au);
+}

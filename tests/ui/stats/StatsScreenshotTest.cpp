@@ -1,0 +1,50 @@
+#include "StatsTestData.h"
+#include "support/AppFixture.h"
+
+#include "ui/stats/StatsPage.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QPushButton>
+
+using namespace belvane;
+using belvane::test::AppFixture;
+
+// Not a check: renders the statistics page of an office with realistic costs and a two-year
+// history, in several chart looks, to PNG files for a person to look at. Runs only when
+// BELVANE_SCREENSHOT_DIR names a folder.
+using StatsScreenshotTest = AppFixture;
+
+TEST_F(StatsScreenshotTest, StatisticsPageInSeveralLooks)
+{
+    const QString folder = qEnvironmentVariable("BELVANE_SCREENSHOT_DIR");
+    if (folder.isEmpty())
+        GTEST_SKIP() << "set BELVANE_SCREENSHOT_DIR to render the statistics page";
+    QDir().mkpath(folder);
+    TForm1& w = start();
+    w.state().CurrentOffice = test::statsOffice();
+    auto* page = w.findChild<StatsPage*>(QStringLiteral("TabEstatistica"));
+    ASSERT_NE(page, nullptr);
+    page->setHistoryProvider([] { return test::statsHistory(); });
+    w.show();
+    w.splash()->hide();
+    w.AbColBitBtn1Click(kStatsPage);
+    const auto shot = [&](const char* name) {
+        QCoreApplication::processEvents();
+        w.grab().save(folder + QStringLiteral("/stats-%1.png").arg(QString::fromLatin1(name)));
+    };
+    const auto press = [&](const char* name) { w.findChild<QPushButton*>(QString::fromLatin1(name))->click(); };
+    shot("1-default");
+    press("SpeedButton26");
+    shot("2-each-point");
+    press("SpeedButton4");
+    shot("3-each-point-gradient");
+    press("SpeedButton26");
+    shot("4-mono-gradient");
+    press("SpeedButton4");
+    press("SpeedButton26");
+    for (int palette = 1; palette < 20; ++palette) {
+        press("SpeedButton27");
+        shot(QStringLiteral("p%1").arg(palette, 2, 10, QLatin1Char('0')).toLatin1().constData());
+    }
+}
