@@ -78,8 +78,10 @@ void TForm1::buildWindow()
     connect(m_menuPage, &MenuPage::siteRequested, this, &TForm1::Panel12Click);
     connect(m_historyPage, &HistoryPage::colorsConfirmed, this, &TForm1::saveStatusColors);
     connect(m_historyPage, &HistoryPage::budgetReopened, this, &TForm1::showReopenedBudget);
+    connect(m_projectPage, &ProjectPage::budgetSaved, m_historyPage, &HistoryPage::historyChanged);
     // What the budget draws from the office (team names, man-hours table) follows the office page.
     connect(m_officePage, &OfficePage::officeCollected, m_projectPage, &ProjectPage::RefreshResources);
+    wireStatistics();
 }
 
 void TForm1::FormCreate()
@@ -88,9 +90,11 @@ void TForm1::FormCreate()
     applyScreenHeightRule(screen ? screen->geometry().height() : 1080);
     m_state.folders.create();
     loadOffice();
+    // The history is read before the first budget is numbered: the new number must lie above
+    // every budget it lists.
+    loadHistory();
     m_projectPage->StartNewBudget();
     m_projectPage->PrepareProjectPages();
-    loadHistory();
     loadStatusColors();
     m_pages->setCurrentIndex(kMenuPage);
     TabMenuShow();
@@ -139,11 +143,14 @@ void TForm1::loadStatusColors()
     if (load.state == StatusColorsLoad::State::Defaulted)
         Prompts::error(this, load.message);
     m_historyPage->setSwatches(m_state.statusColors);
+    const TStatusColors& c = m_state.statusColors;
+    m_statsPage->setChartLook({c.PaletteIndex, c.ColorEachPoint != 0, c.BarGradient != 0});
+    m_statsPage->ApplyChartStyle();
 }
 
 bool TForm1::saveStatusColors()
 {
-    const TStatusColors colors = m_historyPage->swatches();
+    const TStatusColors colors = colorsToSave();
     const IoResult saved = SaveStatusColors(colors, statusColorsPath(m_state.folders.officeDir));
     if (!saved.ok()) {
         Prompts::error(this, saved.error);
@@ -276,7 +283,7 @@ bool TForm1::FormCloseQuery()
     // written. If something could not be saved the user decides whether to close anyway.
     QStringList problems = m_state.history->saveAtClose();
     m_historyPage->historyChanged();
-    const TStatusColors colors = m_historyPage->swatches();
+    const TStatusColors colors = colorsToSave();
     const IoResult colorsSaved = SaveStatusColors(colors, statusColorsPath(m_state.folders.officeDir));
     if (!colorsSaved.ok())
         problems << colorsSaved.error;

@@ -64,6 +64,9 @@ private:
     void loadOffice();
     void loadHistory();
     void loadStatusColors();
+    // The status colours of the colour panel together with the statistics' chart look.
+    TStatusColors colorsToSave() const;
+    void wireStatistics();
     bool saveStatusColors();
     void showReopenedBudget();
     void onPageChanged(int index);

@@ -3,10 +3,13 @@
 #include "core/budget/BudgetCalc.h"
 #include "core/budget/BudgetCounter.h"
 #include "core/budget/BudgetValidation.h"
+#include "core/history/HistoryStore.h"
+#include "core/text/Clock.h"
 #include "ui/app/AppState.h"
 #include "ui/budget/ComplexityFactorPanel.h"
 #include "ui/budget/ProjectDataTab.h"
 #include "ui/budget/ResourcesTab.h"
+#include "ui/budget/SaveAsPanel.h"
 #include "ui/budget/SummaryTab.h"
 #include "ui/budget/TaskEstimatePanel.h"
 #include "ui/budget/TechnicalTeamPanel.h"
@@ -87,6 +90,8 @@ void ProjectPage::buildSubPages()
     });
     connect(m_data, &ProjectDataTab::projectCategoryChanged, m_resources->tasks(), &TaskEstimatePanel::RecalcAutoHxh);
     connect(m_summary, &SummaryTab::profitRenegotiated, m_data, &ProjectDataTab::setProfitPercent);
+    connect(m_summary->saveAsPanel(), &SaveAsPanel::saveAsNewChosen, this, &ProjectPage::SaveBudgetAsNew);
+    connect(m_summary->saveAsPanel(), &SaveAsPanel::overwriteChosen, this, &ProjectPage::OverwriteBudget);
 }
 
 QWidget* ProjectPage::buildToolbar()
@@ -101,6 +106,7 @@ QWidget* ProjectPage::buildToolbar()
     m_saveButton = toolbarButton("AbColBitBtn26", QStringLiteral("Salvar"),
                                  QStringLiteral("Salvar orçamento e adicionar ao histórico"), toolbar);
     m_saveButton->setEnabled(false);
+    connect(m_saveButton, &QPushButton::clicked, this, &ProjectPage::AbColBitBtn26Click);
     bar->addWidget(m_saveButton);
     bar->addStretch(1);
     return toolbar;
@@ -143,18 +149,28 @@ void ProjectPage::RefreshResources()
         m_resources->tasks()->RecalcAutoHxh(category.toInt());
 }
 
+BudgetNumber ProjectPage::freshBudgetNumber() const
+{
+    // An unreadable counter file counts as 0 here: the history and the budget files still keep
+    // every number in use from being given again (the user was told about the file at start).
+    const BudgetCounterRead counter = ReadBudgetCounter(m_state.folders.projectsDir);
+    static const HistoryTable noHistory;
+    const HistoryTable& history = m_state.history ? m_state.history->table() : noHistory;
+    return nextBudgetNumber(counter.ok() ? counter.value : 0, history, m_state.folders.projectsDir);
+}
+
 void ProjectPage::StartNewBudget()
 {
     m_state.BudgetModified = false;
     m_state.BudgetReopened = false;
     NewBudgetRecord(m_state.CurrentBudget);
     const BudgetCounterRead counter = ReadBudgetCounter(m_state.folders.projectsDir);
-    if (counter.ok()) {
-        m_state.BudgetCounter = counter.value + 1;
-        m_state.CurrentBudget.Number = static_cast<std::uint16_t>(m_state.BudgetCounter);
-    } else {
+    if (!counter.ok())
         Prompts::error(this, counter.error);
-    }
+    // With every number used the budget shows 0 until one is free; saving it is refused.
+    const BudgetNumber next = freshBudgetNumber();
+    m_state.BudgetCounter = next.number;
+    m_state.CurrentBudget.Number = static_cast<std::uint16_t>(next.number);
     m_state.CurrentBudget.Status.assign(u"Novo");
     ShowBudget();
 }
@@ -179,14 +195,8 @@ bool ProjectPage::CollectProjectPages()
 {
     TBudgetData& b = m_state.CurrentBudget;
     // A budget never saved takes the number the next save would give it.
-    if (b.Status.toQString() == QLatin1String("Novo")) {
-        const BudgetCounterRead counter = ReadBudgetCounter(m_state.folders.projectsDir);
-        if (!counter.ok()) {
-            Prompts::error(this, counter.error);
-            return false;
-        }
-        b.Number = static_cast<std::uint16_t>(counter.value + 1);
-    }
+    if (b.Status.toQString() == QLatin1String("Novo"))
+        b.Number = static_cast<std::uint16_t>(freshBudgetNumber().number);
     m_data->collectInto(b);
     m_resources->collectInto(b);
     const TOfficeData& office = m_state.CurrentOffice;
@@ -256,6 +266,65 @@ void ProjectPage::AbColBitBtn25Click()
     StartNewBudget();
     showSubPage(kDataSubPage);
     m_saveButton->setEnabled(false);
+}
+
+void ProjectPage::SaveBudget()
+{
+    if (m_state.BudgetReopened) {
+        m_summary->saveAsPanel()->show();
+        return;
+    }
+    saveCurrentBudget(BudgetSaveKind::Plain);
+}
+
+void ProjectPage::SaveBudgetAsNew()
+{
+    saveCurrentBudget(BudgetSaveKind::AsNew);
+}
+
+void ProjectPage::OverwriteBudget()
+{
+    saveCurrentBudget(BudgetSaveKind::Overwrite);
+}
+
+void ProjectPage::saveCurrentBudget(BudgetSaveKind kind)
+{
+    TBudgetData& current = m_state.CurrentBudget;
+    BudgetSaveRequest request{kind, m_summary->projectCodeText(), Clock::now(), 0};
+    const bool givesNumber = kind == BudgetSaveKind::AsNew
+                             || (kind == BudgetSaveKind::Plain && current.Status.toQString() == QLatin1String("Novo"));
+    if (givesNumber) {
+        const BudgetNumber next = freshBudgetNumber();
+        if (!next.ok()) {
+            Prompts::error(this, next.error);
+            return;
+        }
+        request.freshNumber = next.number;
+    } else if (current.Number == 0) {
+        Prompts::error(this, QStringLiteral("Este orçamento não tem número e não pode ser gravado sobre outro. "
+                                            "Nada foi salvo."));
+        return;
+    }
+    const PreparedBudgetSave save = prepareBudgetSave(current, request);
+    const BudgetSaveResult result = writeBudgetSave(save, *m_state.history, m_state.folders.projectsDir);
+    if (!result.saved()) {
+        // Nothing changed in memory: the user can mend the cause and save again.
+        Prompts::error(this, result.error);
+        return;
+    }
+    current = save.budget;
+    if (save.advancesCounter)
+        m_state.BudgetCounter = current.Number;
+    m_summary->showNumberAndStatus(current);
+    m_state.BudgetModified = false;
+    m_state.BudgetReopened = false;
+    if (kind != BudgetSaveKind::Plain)
+        m_summary->saveAsPanel()->hide();
+    emit budgetSaved();
+    if (result.warnings.isEmpty())
+        Prompts::inform(this, save.successMessage);
+    else
+        Prompts::error(this, save.successMessage + QStringLiteral("\n\n") + result.warnings.join(QLatin1Char('\n')));
 }
 
 } // namespace belvane

@@ -4,6 +4,8 @@
 // working copy of the budget; CurrentBudget is what the calculation, the files and the history
 // use. The page copies itself into the record at every generation and shows a record back when a
 // budget is started or reopened.
+#include "core/budget/BudgetNumbering.h"
+#include "core/budget/BudgetSaving.h"
 #include "ui/app/Page.h"
 
 class QPushButton;
@@ -47,11 +49,20 @@ public:
     bool CollectProjectPages();
     // Puts CurrentBudget on the pages.
     void ShowBudget();
+    // The save button: saves, or offers "Salvar como" for a stored budget.
+    void SaveBudget();
+    void SaveBudgetAsNew();
+    void OverwriteBudget();
 
 public slots:
     void AbColBitBtn4Click();
     void AbColBitBtn9Click();    // GenerateBudget
     void AbColBitBtn25Click();
+    void AbColBitBtn26Click() { SaveBudget(); }
+
+signals:
+    // A budget was saved: its history row is new or changed.
+    void budgetSaved();
 
 private:
     void buildColumn();
@@ -60,6 +71,9 @@ private:
     // Prices the collected budget and checks its required fields; on failure the user is told
     // and the sub-page to mend it is shown (`shown` when nothing there can mend it).
     bool priceCollectedBudget(int shown);
+    // The number a new budget receives now (see BudgetNumbering).
+    BudgetNumber freshBudgetNumber() const;
+    void saveCurrentBudget(BudgetSaveKind kind);
 
     AppState& m_state;
     SideColumn* m_column;            // Panel6

@@ -7,6 +7,7 @@
 #include "ui/budget/CompositionChart.h"
 #include "ui/budget/FieldCaption.h"
 #include "ui/budget/RenegotiationSpin.h"
+#include "ui/budget/SaveAsPanel.h"
 #include "ui/widgets/NumberEdit.h"
 #include "ui/widgets/Prompts.h"
 
@@ -36,6 +37,8 @@ SummaryTab::SummaryTab(AppState& state, QWidget* parent) : QWidget(parent), m_st
 {
     setObjectName(QStringLiteral("TabP_resumo"));
     auto* left = new QVBoxLayout;
+    m_saveAs = new SaveAsPanel(this);
+    left->addWidget(m_saveAs);
     left->addWidget(buildValuePanel());
     left->addWidget(buildVariablePanel());
     left->addStretch(1);
@@ -169,6 +172,17 @@ void SummaryTab::showNumberAndTax(const TBudgetData& b)
 {
     m_number->setText(QString::number(b.Number));
     m_taxSpin->setValue(b.TaxRate);
+}
+
+void SummaryTab::showNumberAndStatus(const TBudgetData& b)
+{
+    m_number->setText(QString::number(b.Number));
+    m_status->setText(b.Status.toQString());
+}
+
+QString SummaryTab::projectCodeText() const
+{
+    return m_code->text();
 }
 
 void SummaryTab::showRenegotiated(const TBudgetData& b)

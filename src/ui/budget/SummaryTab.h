@@ -14,6 +14,7 @@ struct TBudgetData;
 class CompositionChart;
 class NumberEdit;
 class RenegotiationSpin;
+class SaveAsPanel;
 
 class SummaryTab : public QWidget {
     Q_OBJECT
@@ -21,11 +22,16 @@ public:
     SummaryTab(AppState& state, QWidget* parent);
 
     CompositionChart* chart() const { return m_chart; }
+    SaveAsPanel* saveAsPanel() const { return m_saveAs; }
+    // What the user typed as the project code; it becomes the budget's code when saved.
+    QString projectCodeText() const;
 
     // Fills the sub-page from the current budget and office.
     void ShowSummary();
     // What a budget shown on the project pages changes here: its number and its tax rate.
     void showNumberAndTax(const TBudgetData& budget);
+    // A save changed the budget's number and status.
+    void showNumberAndStatus(const TBudgetData& budget);
 
 public slots:
     void R_lucroSpin();
@@ -62,6 +68,7 @@ private:
     NumberEdit* m_k1;             // R_k1
     NumberEdit* m_k2;             // R_K2
     // Panel "Variáveis de cálculo"
+    SaveAsPanel* m_saveAs;        // NxHeaderPanel12
     QLineEdit* m_client;          // R_Prop
     QLineEdit* m_number;          // R_numero
     QLineEdit* m_status;          // R_status

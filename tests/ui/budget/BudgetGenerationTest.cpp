@@ -146,19 +146,23 @@ TEST_F(BudgetGenerationTest, ImpossibleOfficeFiguresAreRefusedWithAClearMessage)
     EXPECT_EQ(window().state().CurrentBudget.BudgetValue, 0.0f);
 }
 
-TEST_F(BudgetGenerationTest, DamagedCounterFileStopsTheGeneration)
+TEST_F(BudgetGenerationTest, DamagedCounterFileStillNumbersAboveTheStoredBudgets)
 {
     start();
     setUpOffice();
     enterOneMemberBudget();
-    QFile counter(window().state().folders.projectsDir + QLatin1String(kBudgetCounterFileName));
+    const QString projects = window().state().folders.projectsDir;
+    QFile counter(projects + QLatin1String(kBudgetCounterFileName));
     ASSERT_TRUE(counter.open(QIODevice::WriteOnly));
     counter.write("\x05", 1);
     counter.close();
+    QFile stored(projects + QStringLiteral("ORC000004.bvp"));
+    ASSERT_TRUE(stored.open(QIODevice::WriteOnly));
+    stored.close();
     click("AbColBitBtn9");
-    ASSERT_EQ(Prompts::messages().size(), 1);
-    EXPECT_TRUE(Prompts::messages().first().contains(QStringLiteral("Control.bin")));
-    EXPECT_EQ(subPage(), QStringLiteral("TabP_dados"));
+    EXPECT_TRUE(Prompts::messages().isEmpty());
+    EXPECT_EQ(subPage(), QStringLiteral("TabP_resumo"));
+    EXPECT_EQ(window().state().CurrentBudget.Number, 5);
 }
 
 TEST_F(BudgetGenerationTest, NewBudgetIsNumberedAfterTheCounterFile)

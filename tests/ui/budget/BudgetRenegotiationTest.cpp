@@ -45,8 +45,11 @@ TEST_F(BudgetRenegotiationTest, ChartShowsTheCompositionAndTheZeroProfitLine)
     EXPECT_LT(chart->barValues()[6], 0.0);   // the repetition discount is drawn below the axis
     EXPECT_EQ(chart->barValues()[6], -double(b.RepetitionDiscount));
     EXPECT_EQ(chart->marks()[2], QStringLiteral("Despesa própria\n8.125"));
-    // Each bar is its own set, so each takes its own colour of the palette.
+    // Each bar is its own set: in the first-start look ("Monocromático") they share one colour,
+    // and with one colour per point each takes its own colour of the palette.
     const QList<QBarSet*> sets = chart->bars()->barSets();
+    EXPECT_EQ(sets[0]->color(), sets[1]->color());
+    find<QPushButton>("SpeedButton26")->click();   // the statistics page's "Monocromático"
     EXPECT_NE(sets[0]->color(), sets[1]->color());
     EXPECT_LE(chart->valueAxis()->min(), chart->barValues()[6]);
     EXPECT_TRUE(chart->zeroProfitLine()->isVisible());

@@ -1,0 +1,67 @@
+#include "core/budget/BudgetSaving.h"
+
+#include "core/budget/BudgetCounter.h"
+#include "core/budget/BudgetFile.h"
+#include "core/history/HistoryStore.h"
+#include "core/text/DayCount.h"
+
+namespace belvane {
+
+PreparedBudgetSave prepareBudgetSave(const TBudgetData& current, const BudgetSaveRequest& request)
+{
+    PreparedBudgetSave save{current, false, {}};
+    TBudgetData& b = save.budget;
+    const double today = dayCountFromDate(request.moment.date());
+    const double now = timeOfDayFraction(request.moment.time());
+    switch (request.kind) {
+    case BudgetSaveKind::Plain:
+        if (b.Status.toQString() == QLatin1String("Novo")) {
+            b.Number = static_cast<std::uint16_t>(request.freshNumber);
+            b.CreatedDate = today;
+            b.CreatedTime = now;
+            save.advancesCounter = true;
+        }
+        b.Status.assign(u"Aguardando");
+        save.successMessage = QStringLiteral("O orçamento foi salvo.");
+        break;
+    case BudgetSaveKind::AsNew:
+        b.Number = static_cast<std::uint16_t>(request.freshNumber);
+        b.CreatedDate = today;
+        b.CreatedTime = now;
+        b.Status.assign(u"Aguardando");
+        save.advancesCounter = true;
+        save.successMessage = QStringLiteral("O orçamento foi salvo .");
+        break;
+    case BudgetSaveKind::Overwrite:
+        // Status, creation date and number stay: a reopened budget keeps "Editado".
+        save.successMessage = QStringLiteral("O orçamento foi atualizado .");
+        break;
+    }
+    b.EditedDate = today;
+    b.ProjectCode.assign(request.projectCode);
+    // The negotiated value lives in the history; the file gets it back at the close.
+    b.NegotiatedValue = 0.0f;
+    return save;
+}
+
+BudgetSaveResult writeBudgetSave(const PreparedBudgetSave& save, HistoryStore& history,
+                                 const QString& projectsDir)
+{
+    BudgetSaveResult result;
+    const IoResult file = WriteBudgetFile(save.budget, projectsDir + BudgetFileName(save.budget.Number));
+    if (!file.ok()) {
+        result.error = file.error;
+        return result;
+    }
+    const IoResult row = history.storeBudget(save.budget);
+    if (!row.ok())
+        result.warnings.append(row.error);
+    if (save.advancesCounter) {
+        const IoResult counter = WriteBudgetCounter(projectsDir, save.budget.Number);
+        if (!counter.ok())
+            result.warnings.append(counter.error);
+    }
+    return result;
+}
+
+} // namespace belvane

@@ -1,0 +1,48 @@
+// The main window's part in the statistics: what the statistics page reads from the history and
+// the colour panel, and the chart look that the colours file keeps between runs.
+#include "ui/app/TForm1.h"
+
+#include "core/history/HistoryColumns.h"
+#include "ui/budget/CompositionChart.h"
+#include "ui/budget/ProjectPage.h"
+#include "ui/budget/SummaryTab.h"
+#include "ui/history/HistoryPage.h"
+#include "ui/stats/StatsPage.h"
+#include "ui/widgets/Theme.h"
+
+#include <QStackedBarSeries>
+
+namespace belvane {
+
+void TForm1::wireStatistics()
+{
+    m_statsPage->setHistoryProvider([this] {
+        const HistoryTable& table = m_state.history->table();
+        QList<HistoryStatRow> rows;
+        rows.reserve(table.rowCount());
+        for (int row = 0; row < table.rowCount(); ++row)
+            rows.append({table.value(row, kColEditedDate), table.value(row, kColNegotiated),
+                         table.text(row, kColStatus)});
+        return rows;
+    });
+    // The status bars take the colours the history grid shows right now, confirmed or not.
+    m_statsPage->setStatusColoursProvider([this] {
+        const TStatusColors c = m_historyPage->swatches();
+        return std::array<QColor, 4>{theme::fromBgr(c.Aprovado), theme::fromBgr(c.Aguardando),
+                                     theme::fromBgr(c.Reprovado), theme::fromBgr(c.Concluido)};
+    });
+    CompositionChart* summary = m_projectPage->summaryTab()->chart();
+    m_statsPage->registerSummaryChart(summary->chart(), summary->bars());
+}
+
+TStatusColors TForm1::colorsToSave() const
+{
+    TStatusColors colors = m_historyPage->swatches();
+    const ChartLook look = m_statsPage->chartLook();
+    colors.PaletteIndex = static_cast<std::uint8_t>(look.palette);
+    colors.ColorEachPoint = look.colorEachPoint ? 1 : 0;
+    colors.BarGradient = look.barGradient ? 1 : 0;
+    return colors;
+}
+
+} // namespace belvane

@@ -1,0 +1,57 @@
+#include "ui/budget/SaveAsPanel.h"
+
+#include "ui/widgets/Theme.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace belvane {
+namespace {
+
+QPushButton* panelButton(const char* name, const QString& caption, QWidget* parent)
+{
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setMinimumWidth(110);
+    return button;
+}
+
+} // namespace
+
+SaveAsPanel::SaveAsPanel(QWidget* parent) : QFrame(parent)
+{
+    setObjectName(QStringLiteral("NxHeaderPanel12"));
+    setStyleSheet(QStringLiteral("#NxHeaderPanel12 { background: #2f2f33; border: 2px solid #ff8000; border-radius: 6px; }"));
+    auto* caption = new QLabel(QStringLiteral("Salvar como"), this);
+    caption->setFont(theme::displayFont(14, QFont::Bold));
+    caption->setStyleSheet(QStringLiteral("color: #ffb060;"));
+    auto* text = new QLabel(QStringLiteral("Este é um orçamento em edição . Salvar como:"), this);
+    text->setObjectName(QStringLiteral("Label72"));
+
+    auto* cancel = panelButton("SpeedButton29", QStringLiteral("Cancelar"), this);
+    auto* asNew = panelButton("SpeedButton23", QStringLiteral("Novo"), this);
+    auto* overwrite = panelButton("SpeedButton2", QStringLiteral("Sobreescrever "), this);
+    connect(cancel, &QPushButton::clicked, this, &SaveAsPanel::SpeedButton29Click);
+    connect(asNew, &QPushButton::clicked, this, &SaveAsPanel::saveAsNewChosen);
+    connect(overwrite, &QPushButton::clicked, this, &SaveAsPanel::overwriteChosen);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(cancel);
+    buttons->addStretch(1);
+    buttons->addWidget(asNew);
+    buttons->addWidget(overwrite);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(caption);
+    layout->addWidget(text);
+    layout->addLayout(buttons);
+    hide();
+}
+
+void SaveAsPanel::SpeedButton29Click()
+{
+    hide();
+}
+
+} // namespace belvane

@@ -1,0 +1,24 @@
+#pragma once
+// The "Salvar como" panel of the summary: shown instead of saving when the budget on the pages
+// is a stored one (reopened from the history, or its code touched). It offers to save it under a
+// new number or to overwrite its own file.
+#include <QFrame>
+
+class QPushButton;
+
+namespace belvane {
+
+class SaveAsPanel : public QFrame {
+    Q_OBJECT
+public:
+    explicit SaveAsPanel(QWidget* parent);
+
+signals:
+    void saveAsNewChosen();     // "Novo"
+    void overwriteChosen();     // "Sobreescrever "
+
+public slots:
+    void SpeedButton29Click();  // "Cancelar": hides the panel, nothing else
+};
+
+} // namespace belvane

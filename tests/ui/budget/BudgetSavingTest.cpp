@@ -1,0 +1,269 @@
+#include "BudgetFixture.h"
+
+#include "core/budget/BudgetCounter.h"
+#include "core/budget/BudgetFile.h"
+#include "core/history/HistoryColumns.h"
+#include "core/history/HistoryStore.h"
+#include "core/storage/StorageFaults.h"
+#include "core/text/Clock.h"
+#include "core/text/DayCount.h"
+#include "ui/history/HistoryModel.h"
+#include "ui/history/HistoryPage.h"
+
+#include <QFile>
+#include <QTableView>
+
+using namespace belvane;
+using belvane::test::BudgetFixture;
+
+namespace {
+
+class BudgetSavingTest : public BudgetFixture {
+protected:
+    void SetUp() override
+    {
+        BudgetFixture::SetUp();
+        Clock::setFixed(QDateTime(QDate(2026, 3, 14), QTime(12, 0)));
+    }
+    void TearDown() override
+    {
+        Clock::setFixed({});
+        StorageFaults::clear();
+        BudgetFixture::TearDown();
+    }
+    QString projects() { return window().state().folders.projectsDir; }
+    QByteArray counterBytes()
+    {
+        QFile file(projects() + QLatin1String(kBudgetCounterFileName));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("missing");
+    }
+    TBudgetData stored(int number)
+    {
+        TBudgetData budget = zeroBudget();
+        EXPECT_EQ(ReadBudgetFile(budget, projects() + BudgetFileName(number)).state, RecordReadState::Read);
+        return budget;
+    }
+    HistoryTable& history() { return window().state().history->table(); }
+    // Start, set up the office and generate the one-member budget.
+    void generate()
+    {
+        window().show();   // the panel's buttons are laid out only once the window is shown
+        window().AbColBitBtn1Click(kProjectPage);
+        enterOneMemberBudget();
+        click("AbColBitBtn9");
+        ASSERT_EQ(subPage(), QStringLiteral("TabP_resumo"));
+        ASSERT_TRUE(project()->saveButton()->isEnabled());
+    }
+    void reopenFromHistory(int number)
+    {
+        window().AbColBitBtn1Click(kHistoryPage);
+        auto* page = find<HistoryPage>("TabHistorico");
+        for (int row = 0; row < history().rowCount(); ++row)
+            if (history().text(row, kColNumber) == QString::number(number))
+                page->selectRow(row);
+        click("AbColBitBtn19");
+        ASSERT_EQ(window().state().CurrentBudget.Number, number);
+    }
+    bool saveAsPanelShown() { return find<QWidget>("NxHeaderPanel12")->isVisibleTo(&window()); }
+};
+
+} // namespace
+
+TEST_F(BudgetSavingTest, FirstAndRepeatedSaveOfANewBudget)
+{
+    start();
+    setUpOffice();
+    EXPECT_FALSE(project()->saveButton()->isEnabled());
+    EXPECT_EQ(text("R_numero"), QStringLiteral("1"));
+    generate();
+    type("R_codigo", QStringLiteral("CBV-01"));
+    click("AbColBitBtn26");
+    EXPECT_EQ(Prompts::messages().last(), QStringLiteral("O orçamento foi salvo."));
+    EXPECT_EQ(counterBytes(), QByteArray("\x01\x00\x00\x00", 4));
+    TBudgetData saved = stored(1);
+    EXPECT_EQ(saved.Status.toQString(), QStringLiteral("Aguardando"));
+    EXPECT_EQ(saved.ProjectCode.toQString(), QStringLiteral("CBV-01"));
+    EXPECT_EQ(saved.CreatedDate, dayCountFromDate(QDate(2026, 3, 14)));
+    EXPECT_EQ(saved.CreatedTime, 0.5);
+    EXPECT_EQ(saved.BudgetValue, 12750.0f);
+    EXPECT_EQ(text("R_status"), QStringLiteral("Aguardando"));
+    EXPECT_FALSE(window().state().BudgetModified);
+    ASSERT_EQ(history().rowCount(), 1);
+    EXPECT_EQ(find<QTableView>("Ng8")->model()->rowCount(), 1);   // the grid follows
+
+    // Saved again: the same file, the same row, the counter untouched.
+    Clock::setFixed(QDateTime(QDate(2026, 3, 20), QTime(9, 0)));
+    click("AbColBitBtn26");
+    EXPECT_EQ(Prompts::messages().last(), QStringLiteral("O orçamento foi salvo."));
+    EXPECT_EQ(counterBytes(), QByteArray("\x01\x00\x00\x00", 4));
+    EXPECT_EQ(history().rowCount(), 1);
+    saved = stored(1);
+    EXPECT_EQ(saved.CreatedDate, dayCountFromDate(QDate(2026, 3, 14)));
+    EXPECT_EQ(saved.EditedDate, dayCountFromDate(QDate(2026, 3, 20)));
+
+    // The next new budget follows it.
+    click("AbColBitBtn25");
+    EXPECT_EQ(text("R_numero"), QStringLiteral("2"));
+    EXPECT_FALSE(project()->saveButton()->isEnabled());
+}
+
+TEST_F(BudgetSavingTest, ANewBudgetLeftUnsavedUsesUpNoNumber)
+{
+    start();
+    setUpOffice();
+    generate();
+    Prompts::queueAnswer(QMessageBox::Yes);
+    click("AbColBitBtn25");
+    EXPECT_EQ(Prompts::messages().last(), QStringLiteral("As modificações no orçamento atual serão apagadas. Continuar?"));
+    EXPECT_EQ(counterBytes(), QByteArray("missing"));
+    EXPECT_EQ(window().state().CurrentBudget.Number, 1);
+}
+
+TEST_F(BudgetSavingTest, AReopenedBudgetIsSavedAsNewOrOverwritten)
+{
+    start();
+    setUpOffice();
+    ASSERT_TRUE(WriteBudgetCounter(projects(), 2).ok());
+    click("AbColBitBtn25");
+    generate();
+    click("AbColBitBtn26");
+    ASSERT_EQ(stored(3).Status.toQString(), QStringLiteral("Aguardando"));
+    const QByteArray fileOf3 = [&] { QFile f(projects() + BudgetFileName(3)); f.open(QIODevice::ReadOnly); return f.readAll(); }();
+    ASSERT_TRUE(WriteBudgetCounter(projects(), 7).ok());
+
+    reopenFromHistory(3);
+    project()->showSubPage(kDataSubPage);
+    click("AbColBitBtn9");
+    Prompts::clearLog();
+    click("AbColBitBtn26");
+    EXPECT_TRUE(saveAsPanelShown());
+    EXPECT_TRUE(Prompts::messages().isEmpty());
+    click("SpeedButton29");   // "Cancelar"
+    EXPECT_FALSE(saveAsPanelShown());
+    click("AbColBitBtn26");
+    EXPECT_TRUE(saveAsPanelShown());
+
+    click("SpeedButton23");   // "Novo"
+    EXPECT_EQ(Prompts::messages().last(), QStringLiteral("O orçamento foi salvo ."));
+    EXPECT_FALSE(saveAsPanelShown());
+    EXPECT_EQ(counterBytes(), QByteArray("\x08\x00\x00\x00", 4));
+    const TBudgetData asNew = stored(8);
+    EXPECT_EQ(asNew.Status.toQString(), QStringLiteral("Aguardando"));
+    EXPECT_EQ(asNew.NegotiatedValue, 0.0f);
+    EXPECT_EQ(text("R_numero"), QStringLiteral("8"));
+    QFile f3(projects() + BudgetFileName(3));
+    ASSERT_TRUE(f3.open(QIODevice::ReadOnly));
+    EXPECT_EQ(f3.readAll(), fileOf3);
+    EXPECT_EQ(history().rowCount(), 2);
+
+    // Budget 3 again, this time written over its own file.
+    reopenFromHistory(3);
+    project()->showSubPage(kDataSubPage);
+    click("AbColBitBtn9");
+    click("AbColBitBtn26");
+    click("SpeedButton2");    // "Sobreescrever "
+    EXPECT_EQ(Prompts::messages().last(), QStringLiteral("O orçamento foi atualizado ."));
+    EXPECT_EQ(stored(3).Status.toQString(), QStringLiteral("Editado"));
+    EXPECT_EQ(counterBytes(), QByteArray("\x08\x00\x00\x00", 4));
+    EXPECT_EQ(history().rowCount(), 2);
+    EXPECT_FALSE(window().state().BudgetReopened);
+}
+
+TEST_F(BudgetSavingTest, TouchingTheCodeOfANewBudgetOffersSaveAsWithThePlainNumber)
+{
+    start();
+    setUpOffice();
+    generate();
+    auto* code = find<QLineEdit>("R_codigo");
+    QTest::mouseClick(code, Qt::LeftButton);
+    ASSERT_TRUE(window().state().BudgetReopened);
+    click("AbColBitBtn26");
+    ASSERT_TRUE(saveAsPanelShown());
+    click("SpeedButton23");
+    EXPECT_EQ(stored(1).Status.toQString(), QStringLiteral("Aguardando"));
+    EXPECT_EQ(counterBytes(), QByteArray("\x01\x00\x00\x00", 4));
+}
+
+TEST_F(BudgetSavingTest, NoStoredBudgetIsEverReplacedByANewNumber)
+{
+    start();
+    setUpOffice();
+    // The counter file is lost, but budget 9 is in the folder and budget 12 in the history.
+    QFile nine(projects() + BudgetFileName(9));
+    ASSERT_TRUE(nine.open(QIODevice::WriteOnly));
+    nine.write("kept");
+    nine.close();
+    TBudgetData twelve = zeroBudget();
+    NewBudgetRecord(twelve);
+    twelve.Number = 12;
+    ASSERT_TRUE(window().state().history->storeBudget(twelve).ok());
+    click("AbColBitBtn25");
+    generate();
+    EXPECT_EQ(text("R_numero"), QStringLiteral("13"));
+    click("AbColBitBtn26");
+    EXPECT_EQ(stored(13).Number, 13);
+    EXPECT_EQ(counterBytes(), QByteArray("\x0D\x00\x00\x00", 4));
+    ASSERT_TRUE(nine.open(QIODevice::ReadOnly));
+    EXPECT_EQ(nine.readAll(), QByteArray("kept"));
+}
+
+TEST_F(BudgetSavingTest, WhenEveryNumberIsUsedSavingIsRefused)
+{
+    start();
+    setUpOffice();
+    ASSERT_TRUE(WriteBudgetCounter(projects(), 65535).ok());
+    click("AbColBitBtn25");
+    generate();
+    click("AbColBitBtn26");
+    EXPECT_TRUE(Prompts::messages().last().startsWith(QStringLiteral("Não há mais números para novos orçamentos")));
+    EXPECT_FALSE(QFile::exists(projects() + BudgetFileName(0)));
+    EXPECT_EQ(history().rowCount(), 0);
+    EXPECT_EQ(window().state().CurrentBudget.Status.toQString(), QStringLiteral("Novo"));
+}
+
+TEST_F(BudgetSavingTest, AFailedWriteChangesNothingAndCanBeRetried)
+{
+    start();
+    setUpOffice();
+    generate();
+    StorageFaults::inject(StorageFaults::Kind::FailCommit, BudgetFileName(1));
+    click("AbColBitBtn26");
+    EXPECT_TRUE(Prompts::messages().last().contains(BudgetFileName(1)));
+    EXPECT_FALSE(QFile::exists(projects() + BudgetFileName(1)));
+    EXPECT_EQ(counterBytes(), QByteArray("missing"));
+    EXPECT_EQ(history().rowCount(), 0);
+    EXPECT_EQ(window().state().CurrentBudget.Status.toQString(), QStringLiteral("Novo"));
+    EXPECT_TRUE(window().state().BudgetModified);
+
+    // The history cannot be written: the budget is saved all the same, and the user is told.
+    StorageFaults::inject(StorageFaults::Kind::FailCommit, QStringLiteral("Hist.bvh"));
+    click("AbColBitBtn26");
+    EXPECT_TRUE(Prompts::messages().last().startsWith(QStringLiteral("O orçamento foi salvo.\n\n")));
+    EXPECT_TRUE(Prompts::messages().last().contains(QStringLiteral("Hist.bvh")));
+    EXPECT_EQ(stored(1).Status.toQString(), QStringLiteral("Aguardando"));
+    EXPECT_EQ(history().rowCount(), 1);   // kept in memory, written at close
+    ASSERT_TRUE(closeWindow());
+    HistoryStore reread(projects());
+    reread.load();
+    EXPECT_EQ(reread.table().rowCount(), 1);
+}
+
+TEST_F(BudgetSavingTest, SavedThenPricedInTheHistoryReachesTheFileAtClose)
+{
+    start();
+    setUpOffice();
+    generate();
+    click("AbColBitBtn26");
+    window().AbColBitBtn1Click(kHistoryPage);
+    auto* page = find<HistoryPage>("TabHistorico");
+    ASSERT_EQ(history().text(0, kColNumber), QStringLiteral("1"));
+    auto* model = page->model();
+    page->grid()->setCurrentIndex(model->index(0, kColStatus));   // selecting a cell marks the row
+    ASSERT_TRUE(model->setData(model->index(0, kColStatus), QStringLiteral("Aprovado"), Qt::EditRole));
+    ASSERT_TRUE(model->setData(model->index(0, kColNegotiated), QStringLiteral("12000,5"), Qt::EditRole));
+    ASSERT_TRUE(closeWindow());
+    const TBudgetData saved = stored(1);
+    EXPECT_EQ(saved.Status.toQString(), QStringLiteral("Aprovado"));
+    EXPECT_EQ(saved.NegotiatedValue, 12000.5f);
+    EXPECT_EQ(saved.BudgetValue, 12750.0f);
+}

@@ -1,0 +1,48 @@
+#include "support/AppFixture.h"
+
+#include "ui/budget/CompositionChart.h"
+#include "ui/stats/StatsPage.h"
+#include "ui/widgets/ChartLook.h"
+
+#include <QBarSet>
+#include <QFile>
+#include <QPushButton>
+#include <QStackedBarSeries>
+
+using namespace belvane;
+using belvane::test::AppFixture;
+
+namespace {
+
+class StatsLookRestartTest : public AppFixture {
+protected:
+    StatsPage* stats() { return find<StatsPage>("TabEstatistica"); }
+    QByteArray colorsFile()
+    {
+        QFile file(appDir() + QStringLiteral("Escrt/Colors.bin"));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+};
+
+} // namespace
+
+TEST_F(StatsLookRestartTest, TheChartLookIsKeptInTheColoursFileAndComesBackAtStart)
+{
+    start();
+    EXPECT_EQ(stats()->chartLook(), ChartLook{});
+    find<QPushButton>("SpeedButton27")->click();   // next palette
+    find<QPushButton>("SpeedButton27")->click();
+    find<QPushButton>("SpeedButton26")->click();   // one colour per point
+    find<QPushButton>("SpeedButton4")->click();    // gradient
+    ASSERT_TRUE(closeWindow());
+    const QByteArray saved = colorsFile();
+    ASSERT_EQ(saved.size(), 28);
+    EXPECT_EQ(saved.mid(24, 3), QByteArray("\x01\x02\x01", 3));
+
+    start();
+    EXPECT_EQ(stats()->chartLook(), (ChartLook{2, true, true}));
+    // The budget summary chart follows the statistics' look from the start.
+    auto* summary = find<CompositionChart>("ch2");
+    EXPECT_EQ(ChartLook::paletteOf(summary->chart()), 2);
+    EXPECT_TRUE(ChartLook::colorEachPointOf(summary->bars()));
+}
