@@ -142,7 +142,10 @@ QString historyDateText(double dayCount)
             return text;
         }
     }
-    return formatDayCountDate(dayCount);
+    // A count a hair away from 0 shows as day 0 itself, which reads back as the empty date.
+    static const QString kDayZero = formatDayCountDate(0.0);
+    QString text = formatDayCountDate(dayCount);
+    return text == kDayZero ? QString() : text;
 }
 
 std::optional<double> readHistoryDate(QStringView text)

@@ -164,8 +164,10 @@ QString formatDayCountDate(double dayCount)
         return {};
     QString text = twoDigits(date.day()) + u'/' + twoDigits(date.month()) + u'/'
         + QStringLiteral("%1").arg(date.year(), 4, 10, QLatin1Char('0'));
-    if (dayCount != std::trunc(dayCount)) {
-        const int seconds = static_cast<int>(split->msecs / 1000);
+    // The time is shown to the second, and only when it is not midnight: a fraction too small to
+    // reach a second is no time of day, and the text must read back as the same text.
+    const int seconds = static_cast<int>(split->msecs / 1000);
+    if (seconds != 0) {
         text += u' ' + twoDigits(seconds / 3600) + u':' + twoDigits(seconds / 60 % 60) + u':'
             + twoDigits(seconds % 60);
     }

@@ -28,8 +28,8 @@ double timeOfDayFraction(const QTime& time);
 // The day a count falls on; invalid for NaN, infinities and counts outside the years 1 to 9999.
 QDate dateFromDayCount(double dayCount);
 
-// "dd/mm/yyyy", followed by a blank and "hh:mm:ss" when the count has a time of day. Empty when
-// the count is no date.
+// "dd/mm/yyyy", followed by a blank and "hh:mm:ss" when the count has a time of day that is not
+// midnight to the second. Empty when the count is no date.
 QString formatDayCountDate(double dayCount);
 
 // Reads "dd/mm/yyyy" (single-digit day and month too) with an optional time "hh:mm" or

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -245,9 +246,15 @@ bool isBlank(QChar c)
     return c == u' ' || c == u'\t';
 }
 
-// A spelled number that does not fit a double: the position of its first significant digit
-// tells a vanishing value (read as zero) from an overflowing one.
-bool isVanishinglySmall(const std::string& ascii)
+// A number in the neutral form ("123.45e-6") as its significant digits d1d2..., without zeros at
+// either end, and the place of its decimal point: the number is 0,d1d2... x 10^point. No digits
+// is zero. The exponent is capped far beyond any double.
+struct SpelledNumber {
+    std::string digits;
+    long long point = 0;
+};
+
+SpelledNumber spelledNumber(const std::string& ascii)
 {
     long long exponent = 0;
     const std::size_t mark = ascii.find('e');
@@ -258,13 +265,34 @@ bool isVanishinglySmall(const std::string& ascii)
         exponent = negative ? -exponent : exponent;
     }
     const std::string mantissa = ascii.substr(0, mark);
+    SpelledNumber number;
     const std::size_t first = mantissa.find_first_of("123456789");
     if (first == std::string::npos)
-        return true;
+        return number;
     const std::size_t dot = std::min(mantissa.find('.'), mantissa.size());
-    const long long digitPosition = first < dot ? static_cast<long long>(dot - first)
-                                                : -static_cast<long long>(first - dot - 1);
-    return exponent + digitPosition <= 0;
+    number.point = exponent + (first < dot ? static_cast<long long>(dot - first)
+                                           : -static_cast<long long>(first - dot - 1));
+    for (std::size_t i = first; i < mantissa.size(); ++i) {
+        if (mantissa[i] != '.')
+            number.digits += mantissa[i];
+    }
+    while (number.digits.back() == '0')
+        number.digits.pop_back();
+    return number;
+}
+
+// A spelled number that does not fit a double: the position of its first significant digit
+// tells a vanishing value (read as zero) from an overflowing one.
+bool isVanishinglySmall(const SpelledNumber& number)
+{
+    return number.digits.empty() || number.point <= 0;
+}
+
+// The general form writes the largest double rounded up to 15 digits, "1,79769313486232E308",
+// which lies just past it. The files hold that text for the largest double, so it reads as that.
+bool isLargestDoubleAsWritten(const SpelledNumber& number)
+{
+    return number.point == 309 && number.digits <= "179769313486232";
 }
 
 } // namespace
@@ -379,8 +407,13 @@ std::optional<double> parseNumber(QStringView text)
     const auto read = std::from_chars(first, last, value);
     if (read.ec == std::errc::result_out_of_range) {
         const bool negative = ascii.front() == '-';
-        if (isVanishinglySmall(negative ? ascii.substr(1) : ascii))
+        const SpelledNumber number = spelledNumber(negative ? ascii.substr(1) : ascii);
+        if (isVanishinglySmall(number))
             return negative ? -0.0 : 0.0;
+        if (isLargestDoubleAsWritten(number)) {
+            const double largest = std::numeric_limits<double>::max();
+            return negative ? -largest : largest;
+        }
         return std::nullopt;
     }
     if (read.ec != std::errc() || read.ptr != last)

@@ -34,7 +34,8 @@ QString formatGeneral(double value);
 
 // The number a Brazilian text spells: optional sign, digits with an optional decimal comma, an
 // optional exponent ("1,5E-7"), blanks around it. Thousands dots, a decimal point, a second comma
-// or any other character make it no number. A value too large for a double is no number; one too
+// or any other character make it no number. A value too large for a double is no number, except
+// "1,79769313486232E308", the general form of the largest double, which reads as that; one too
 // small reads as zero.
 std::optional<double> parseNumber(QStringView text);
 

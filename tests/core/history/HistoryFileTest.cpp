@@ -7,6 +7,8 @@
 
 #include <QBuffer>
 
+#include <limits>
+
 using namespace belvane;
 using namespace belvane::testing;
 
@@ -113,6 +115,31 @@ TEST_F(HistoryFileTest, TextsComeBackUnchangedThroughWriteAndRead)
             EXPECT_EQ(back.text(row, column), table.text(row, column))
                 << "row " << row << " column " << column;
         }
+    }
+}
+
+TEST_F(HistoryFileTest, NumbersAndDatesAtTheEdgesComeBackUnchanged)
+{
+    // Figures and dates of damaged budget files reach the history as they are; whatever the
+    // row shows must be what it shows again after the next start.
+    HistoryTable table;
+    const double largest = std::numeric_limits<double>::max();
+    const double dates[] = {1e-300, 44173.0 + 1e-12, 44173.9999999999, -1.0 - 0.2 / 86400.0, 0.5};
+    const double numbers[] = {largest, -largest, 1e-300, 4.9e-324, 1e20};
+    for (int i = 0; i < 5; ++i) {
+        const int row = table.appendRow();
+        table.setText(row, kColNumber, QString::number(row + 1));
+        table.setDate(row, kColEditedDate, dates[i]);
+        table.setValue(row, kColNegotiated, numbers[i]);
+        table.setValue(row, kColArea, numbers[i]);
+    }
+    HistoryReadResult result;
+    const HistoryTable back = readBack(historyFileBytes(table), &result);
+    EXPECT_TRUE(result.problems.isEmpty()) << result.summary().toStdString();
+    ASSERT_EQ(back.rowCount(), table.rowCount());
+    for (int row = 0; row < back.rowCount(); ++row) {
+        for (const int column : {kColEditedDate, kColNegotiated, kColArea})
+            EXPECT_EQ(back.text(row, column), table.text(row, column)) << "row " << row;
     }
 }
 

@@ -166,6 +166,10 @@ TEST(HistoryTableTest, QuickTextsOfNumbersAndDatesAreTheGeneralForms)
         ASSERT_EQ(historyDateText(day), formatDayCountDate(day)) << day;
     EXPECT_EQ(historyDateText(44173.5), formatDayCountDate(44173.5));
     EXPECT_EQ(historyDateText(1e300), QString());
+    // A count a hair off 0 shows as day 0 itself, which the history reads as the empty date.
+    EXPECT_EQ(historyDateText(1e-300), QString());
+    EXPECT_EQ(historyDateText(-0.2 / 86400.0), QString());
+    EXPECT_EQ(historyDateText(1.0 / 86400.0), QStringLiteral("30/12/1899 00:00:01"));
 }
 
 TEST(HistoryTableTest, TextColumnsGivenNumbersOrDatesKeepTheirTextForm)
