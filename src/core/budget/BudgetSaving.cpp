@@ -56,7 +56,10 @@ BudgetSaveResult writeBudgetSave(const PreparedBudgetSave& save, HistoryStore& h
     const IoResult row = history.storeBudget(save.budget);
     if (!row.ok())
         result.warnings.append(row.error);
-    if (save.advancesCounter) {
+    // A counter file left behind by an earlier failed save catches up with the next save.
+    const BudgetCounterRead stored = ReadBudgetCounter(projectsDir);
+    const bool counterBehind = stored.ok() && stored.value < qint32(save.budget.Number);
+    if (save.advancesCounter || counterBehind) {
         const IoResult counter = WriteBudgetCounter(projectsDir, save.budget.Number);
         if (!counter.ok())
             result.warnings.append(counter.error);

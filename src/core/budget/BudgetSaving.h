@@ -46,7 +46,8 @@ struct BudgetSaveResult {
 };
 
 // Writes the prepared budget's file into `projectsDir`, stores its history row and writes the
-// history, then advances Control.bin when a new number was given.
+// history, then advances Control.bin when a new number was given or the file still holds a
+// smaller number than the budget's (its own save had failed to advance it).
 BudgetSaveResult writeBudgetSave(const PreparedBudgetSave& save, HistoryStore& history,
                                  const QString& projectsDir);
 

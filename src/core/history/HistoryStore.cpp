@@ -30,6 +30,11 @@ HistoryReadResult HistoryStore::load()
 
 IoResult HistoryStore::write()
 {
+    return write(m_table);
+}
+
+IoResult HistoryStore::write(const HistoryTable& table)
+{
     const QString path = filePath();
     if (m_keepOriginalBeforeWrite) {
         const OriginalCopy copy = keepOriginalCopy(path);
@@ -38,7 +43,7 @@ IoResult HistoryStore::write()
         m_originalCopyPath = copy.copyPath;
         m_keepOriginalBeforeWrite = false;
     }
-    return WriteHistoryFile(m_table, path);
+    return WriteHistoryFile(table, path);
 }
 
 IoResult HistoryStore::storeBudget(const TBudgetData& budget, int* row)
@@ -53,10 +58,19 @@ HistoryStore::Removal HistoryStore::removeBudget(int row)
 {
     Removal removal;
     const HistoryRowFile file = locateHistoryRowFile(m_table, row, m_projectsDir);
-    if (file.found())
+    if (file.found()) {
         removal.budgetFileError = removeFile(file.path).error;
-    m_table.removeRow(row);
-    removal.historyWrite = write();
+        // The budget is still on disk: its row stays, so the user sees it and can try again.
+        if (!removal.budgetFileError.isEmpty())
+            return removal;
+    }
+    // The row leaves the table only once the history file no longer lists it, so the table
+    // always shows what the file holds and a failed deletion can simply be repeated.
+    HistoryTable remaining = m_table;
+    remaining.removeRow(row);
+    removal.historyWrite = write(remaining);
+    if (removal.historyWrite.ok())
+        m_table = std::move(remaining);
     return removal;
 }
 

@@ -35,11 +35,13 @@ public:
     IoResult storeBudget(const TBudgetData& budget, int* row = nullptr);
 
     struct Removal {
-        QString budgetFileError;  // the budget file could not be deleted (the row is gone anyway)
-        IoResult historyWrite;
+        QString budgetFileError;  // the budget file could not be deleted: nothing changed
+        IoResult historyWrite;    // the history could not be written: the row is still there
+        bool done() const { return budgetFileError.isEmpty() && historyWrite.ok(); }
     };
-    // Deletes the budget of `row`: its file, when the row names one, then the row, then writes
-    // the history. A row that names no budget file loses only the row.
+    // Deletes the budget of `row`: its file, when the row names one, then its row in the history
+    // file, and only then the row in the table. Whatever fails leaves the row in place, so the
+    // deletion can be repeated. A row that names no budget file loses only the row.
     Removal removeBudget(int row);
 
     // At close: writes the marked rows back into their budget files (SaveHistory), then the
@@ -51,6 +53,8 @@ public:
     const QString& originalCopyPath() const { return m_originalCopyPath; }
 
 private:
+    IoResult write(const HistoryTable& table);
+
     QString m_projectsDir;
     HistoryTable m_table;
     bool m_keepOriginalBeforeWrite = false;

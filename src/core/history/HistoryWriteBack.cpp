@@ -4,8 +4,11 @@
 #include "core/history/HistoryRowFile.h"
 #include "core/history/HistoryTable.h"
 #include "core/history/SinglePrecision.h"
+#include "core/storage/StorageMessages.h"
 #include "core/text/Clock.h"
 #include "core/text/DayCount.h"
+
+#include <QFileInfo>
 
 namespace belvane {
 
@@ -32,6 +35,7 @@ QString writeBackRow(const HistoryTable& table, int row, const QString& path, do
 QStringList SaveHistory(HistoryTable& table, const QString& projectsDir)
 {
     const double today = dayCountFromDate(Clock::today());
+    const bool folderPresent = QFileInfo(projectsDir).isDir();
     QStringList problems;
     for (int row = 0; row < table.rowCount(); ++row) {
         if (!table.isChecked(row, kColModified))
@@ -41,6 +45,10 @@ QStringList SaveHistory(HistoryTable& table, const QString& projectsDir)
         QString problem;
         if (file.state == HistoryRowFile::State::NotABudgetName && !file.name.isEmpty())
             problem = notABudgetFileMessage(table, row);
+        else if (file.state == HistoryRowFile::State::Missing && !folderPresent)
+            // The whole folder is gone (moved, a drive not mounted): the file may well come back
+            // with it, so the row keeps its mark and is written back at a later close.
+            problem = saveFailureMessage(projectsDir + file.name, QStringLiteral("a pasta não existe"));
         else if (file.found())
             problem = writeBackRow(table, row, file.path, today);
         if (problem.isEmpty())

@@ -13,7 +13,8 @@ class HistoryTable;
 
 // Writes back every row marked in "Modif." into its budget file in `projectsDir`, clears the mark
 // and sets "Data Edição" to today. A row whose file is gone is only unmarked and dated, as there
-// is nothing to write. A row naming no budget file, or whose file cannot be read or written, keeps
+// is nothing to write, unless the projects folder itself is missing. A row naming no budget
+// file, whose file cannot be read or written, or whose folder is missing, keeps
 // its mark so the next close tries again, and its problem is returned: one Portuguese sentence
 // per row, naming the file. Writing the history file itself is the caller's next step.
 QStringList SaveHistory(HistoryTable& table, const QString& projectsDir);
