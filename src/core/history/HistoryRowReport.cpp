@@ -45,6 +45,7 @@ HistoryRowReport reportForHistoryRow(const HistoryTable& table, int row, const Q
     report.lines = BudgetReportLines(budget, table.text(row, kColStatus),
                                      table.text(row, kColNegotiated));
     report.notes = table.text(row, kColNotes);
+    report.budget = budget;
     return report;
 }
 

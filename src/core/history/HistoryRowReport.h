@@ -21,6 +21,7 @@ struct HistoryRowReport {
     QString caption;            // "Orçamento nº: 12"; empty unless Shown
     QList<ReportLine> lines;
     QString notes;              // the row's observations; empty unless Shown
+    TBudgetData budget = zeroBudget();  // the budget file as read; zero unless Shown
     QString error;              // also set when the row names no budget file
 };
 

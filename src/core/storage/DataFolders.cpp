@@ -1,6 +1,8 @@
 #include "core/storage/DataFolders.h"
 
 #include <QDir>
+#include <QFileInfo>
+#include <QTemporaryFile>
 
 namespace belvane {
 
@@ -12,6 +14,22 @@ DataFolders DataFolders::beside(const QString& appDir)
     else if (!base.endsWith(u'/'))
         base += u'/';
     return {base, base + QStringLiteral("Projetos/"), base + QStringLiteral("Escrt/")};
+}
+
+QString DataFolders::chooseRoot(const QString& programDir, bool programDirWritable, const QString& userDataDir)
+{
+    // Without a user data folder the program's own folder is still the best place to try: saving
+    // there fails with a clear message instead of the data going nowhere.
+    const bool besideProgram = programDirWritable || userDataDir.isEmpty();
+    return beside(besideProgram ? programDir : userDataDir).appDir;
+}
+
+bool DataFolders::canWriteIn(const QString& dir)
+{
+    if (dir.isEmpty() || !QFileInfo(dir).isDir())
+        return false;
+    QTemporaryFile probe(QDir(dir).filePath(QStringLiteral(".belvane-escrita-XXXXXX")));
+    return probe.open();
 }
 
 bool DataFolders::create() const

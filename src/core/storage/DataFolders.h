@@ -12,6 +12,14 @@ struct DataFolders {
     QString officeDir;    // appDir + "Escrt/"
 
     static DataFolders beside(const QString& appDir);
+
+    // The folder the data folders go into. A program run from a folder it may write in keeps its
+    // data beside itself, so a copied program carries its data along; an installed program, whose
+    // folder belongs to the system, keeps them in the user's own data folder instead.
+    static QString chooseRoot(const QString& programDir, bool programDirWritable, const QString& userDataDir);
+    // True when a file can really be created in the folder: permissions, read-only media and
+    // network shares all have their say, which the permission bits alone do not tell.
+    static bool canWriteIn(const QString& dir);
     // Creates both folders with any missing parents; false if either could not be made. A folder
     // that cannot be made shows up later, as a clear message when its first file is saved.
     bool create() const;

@@ -1,11 +1,18 @@
 #include "ui/app/MenuPage.h"
 
+#include "core/backup/DataBackup.h"
+#include "core/backup/DataRestore.h"
+#include "core/text/Clock.h"
+#include "ui/app/AppState.h"
+#include "ui/widgets/Prompts.h"
 #include "ui/widgets/Theme.h"
 
+#include <QDir>
 #include <QEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QStandardPaths>
 #include <QVBoxLayout>
 
 namespace belvane {
@@ -33,9 +40,14 @@ QPushButton* makeButton(const MenuButton& spec, QWidget* parent)
     return button;
 }
 
+QString backupFilter()
+{
+    return QStringLiteral("Cópias de segurança do Belvane (*.zip)");
+}
+
 } // namespace
 
-MenuPage::MenuPage(QWidget* parent) : Page(parent)
+MenuPage::MenuPage(AppState& state, QWidget* parent) : Page(parent), m_state(state)
 {
     setObjectName(QStringLiteral("TabMenu"));
     const MenuButton buttons[] = {
@@ -73,6 +85,8 @@ MenuPage::MenuPage(QWidget* parent) : Page(parent)
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addStretch(1);
     layout->addLayout(row);
+    layout->addSpacing(28);
+    layout->addWidget(buildDataButtons(), 0, Qt::AlignHCenter);
     layout->addStretch(1);
     layout->addWidget(site);
     setStyleSheet(QStringLiteral("#TabMenu { background: black; }"));
@@ -83,6 +97,88 @@ bool MenuPage::eventFilter(QObject* watched, QEvent* event)
     if (event->type() == QEvent::MouseButtonRelease)
         emit siteRequested();
     return Page::eventFilter(watched, event);
+}
+
+QWidget* MenuPage::buildDataButtons()
+{
+    auto* box = new QWidget(this);
+    auto* row = new QHBoxLayout(box);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->setSpacing(24);
+    const struct { const char* name; QString caption; QString hint; void (MenuPage::*slot)(); } buttons[] = {
+        {"BackupButton", QStringLiteral("Cópia de segurança"),
+         QStringLiteral("Guardar todos os dados (escritório, orçamentos, histórico) num arquivo ZIP"), &MenuPage::BackupClick},
+        {"RestoreButton", QStringLiteral("Restaurar cópia"),
+         QStringLiteral("Trocar os dados atuais pelos de uma cópia de segurança"), &MenuPage::RestoreClick},
+    };
+    for (const auto& spec : buttons) {
+        auto* button = new QPushButton(spec.caption, box);
+        button->setObjectName(QString::fromLatin1(spec.name));
+        button->setToolTip(spec.hint);
+        button->setFixedSize(203, 40);
+        button->setCursor(Qt::PointingHandCursor);
+        button->setStyleSheet(QStringLiteral(
+            "QPushButton { background: rgb(40, 40, 40); color: white; font-size: 15px; border: 1px solid rgb(90, 90, 90);"
+            " border-radius: 6px; } QPushButton:hover { background: rgb(64, 64, 64); }"));
+        connect(button, &QPushButton::clicked, this, spec.slot);
+        row->addWidget(button);
+    }
+    return box;
+}
+
+void MenuPage::BackupClick()
+{
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    QString path = Prompts::chooseSaveFile(this, QStringLiteral("Cópia de segurança"),
+                                           QDir(documents).filePath(backupFileName(Clock::today())), backupFilter());
+    if (path.isEmpty())
+        return;
+    if (!path.endsWith(QLatin1String(".zip"), Qt::CaseInsensitive))
+        path += QStringLiteral(".zip");
+    const IoResult written = writeDataBackup(m_state.folders, path);
+    if (!written.ok()) {
+        Prompts::error(this, written.error);
+        return;
+    }
+    // What is only in memory (an office or budget not saved, history edits written at close)
+    // is not in the archive; the user is reminded only when there is such a thing.
+    const bool unsaved = m_state.OfficeModified || m_state.BudgetModified;
+    Prompts::inform(this, QStringLiteral("Cópia de segurança salva em \"%1\".").arg(QDir::toNativeSeparators(path))
+                              + (unsaved ? QStringLiteral("\n\nAlterações ainda não salvas não fazem parte da cópia.")
+                                         : QString()));
+}
+
+void MenuPage::RestoreClick()
+{
+    const QString path = Prompts::chooseOpenFile(this, QStringLiteral("Restaurar cópia de segurança"), backupFilter());
+    if (path.isEmpty())
+        return;
+    const BackupContents backup = readDataBackup(path);
+    if (!backup.ok()) {
+        Prompts::error(this, backup.error + QStringLiteral(" Nada foi alterado."));
+        return;
+    }
+    const QDateTime now = Clock::now();
+    const QString question = QStringLiteral(
+        "Os dados atuais (escritório, orçamentos e histórico) serão trocados pelos da cópia \"%1\".\n\n"
+        "Os dados atuais não serão apagados: ficarão nas pastas \"%2\" e \"%3\", em \"%4\". "
+        "Alterações ainda não salvas serão perdidas.\n\nContinuar?")
+        .arg(QDir::toNativeSeparators(path), keptFolderName(QLatin1String(kBackupOfficeFolder), now),
+             keptFolderName(QLatin1String(kBackupProjectsFolder), now), QDir::toNativeSeparators(m_state.folders.appDir));
+    if (Prompts::ask(this, question, QMessageBox::Yes | QMessageBox::No, Prompts::Box::Warning) != QMessageBox::Yes)
+        return;
+    const RestoreOutcome restored = restoreDataBackup(m_state.folders, backup.entries, now);
+    if (!restored.ok()) {
+        Prompts::error(this, restored.error);
+        return;
+    }
+    emit dataRestored();
+    QStringList kept;
+    for (const QString& folder : restored.keptFolders)
+        kept << QStringLiteral("\"%1\"").arg(QDir::toNativeSeparators(folder));
+    Prompts::inform(this, QStringLiteral("Cópia de segurança restaurada.")
+                              + (kept.isEmpty() ? QString()
+                                                : QStringLiteral(" Os dados anteriores estão em ") + kept.join(QStringLiteral(" e ")) + u'.'));
 }
 
 } // namespace belvane

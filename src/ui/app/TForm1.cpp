@@ -34,6 +34,10 @@ TForm1::~TForm1()
 {
     delete m_splash;
     delete m_aboutBox;
+    // The pages show the shared state (the history grid reads the history table while it is
+    // taken down), so they go before the state they look at.
+    delete m_pages;
+    m_pages = nullptr;
 }
 
 void TForm1::buildWindow()
@@ -65,7 +69,7 @@ void TForm1::buildWindow()
     pageLayout->addWidget(m_pages);
     layout->addWidget(pagePanel, 1);
 
-    m_menuPage = new MenuPage(m_pages);
+    m_menuPage = new MenuPage(m_state, m_pages);
     m_officePage = new OfficePage(m_state, m_pages);
     m_projectPage = new ProjectPage(m_state, m_pages);
     m_historyPage = new HistoryPage(m_state, m_pages);
@@ -76,6 +80,7 @@ void TForm1::buildWindow()
     connect(m_menuPage, &MenuPage::pageRequested, this, &TForm1::AbColBitBtn1Click);
     connect(m_menuPage, &MenuPage::exitRequested, this, &TForm1::AbColBitBtn5Click);
     connect(m_menuPage, &MenuPage::siteRequested, this, &TForm1::Panel12Click);
+    connect(m_menuPage, &MenuPage::dataRestored, this, &TForm1::reloadData);
     connect(m_historyPage, &HistoryPage::colorsConfirmed, this, &TForm1::saveStatusColors);
     connect(m_historyPage, &HistoryPage::budgetReopened, this, &TForm1::showReopenedBudget);
     connect(m_projectPage, &ProjectPage::budgetSaved, m_historyPage, &HistoryPage::historyChanged);
@@ -88,6 +93,20 @@ void TForm1::FormCreate()
 {
     const QScreen* screen = QGuiApplication::primaryScreen();
     applyScreenHeightRule(screen ? screen->geometry().height() : 1080);
+    loadData();
+    m_pages->setCurrentIndex(kMenuPage);
+    TabMenuShow();
+}
+
+void TForm1::reloadData()
+{
+    m_state.unreadableOfficeFile.clear();
+    m_state.ReportRow = -1;
+    loadData();
+}
+
+void TForm1::loadData()
+{
     m_state.folders.create();
     loadOffice();
     // The history is read before the first budget is numbered: the new number must lie above
@@ -96,8 +115,6 @@ void TForm1::FormCreate()
     m_projectPage->StartNewBudget();
     m_projectPage->PrepareProjectPages();
     loadStatusColors();
-    m_pages->setCurrentIndex(kMenuPage);
-    TabMenuShow();
     m_state.OfficeModified = false;
     m_state.BudgetModified = false;
     m_state.BudgetReopened = false;

@@ -44,6 +44,10 @@ public:
     void applyScreenHeightRule(int screenHeight);
     bool opensMaximized() const { return m_opensMaximized; }
 
+    // The data on disk were replaced (a backup restored): office, history, colours and a new
+    // budget are read again as at start, and what was only in memory is dropped.
+    void reloadData();
+
 public slots:
     void AbColBitBtn1Click(int pageIndex);
     void AbColBitBtn5Click();
@@ -61,6 +65,7 @@ protected:
 private:
     void buildWindow();
     void FormCreate();
+    void loadData();
     void loadOffice();
     void loadHistory();
     void loadStatusColors();

@@ -3,6 +3,8 @@
 #include "ui/app/TForm1.h"
 #include "ui/widgets/Theme.h"
 
+#include <QDir>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QLinearGradient>
 #include <QPainter>
@@ -62,6 +64,22 @@ void TForm2::buildContent()
     placeLabel(this, "Label2", QStringLiteral("Versão 1.01"), {386, 150}, info);
     placeLabel(this, "Label24", QStringLiteral("suporte@belvane.com.br"), {386, 196}, info);
     placeLabel(this, "Label26", QStringLiteral("www.belvane.com.br"), {386, 219}, info);
+    if (m_mainWindow)
+        placeDataFolderLabel(m_mainWindow->state().folders.appDir);
+}
+
+void TForm2::placeDataFolderLabel(const QString& dataDir)
+{
+    // Where the data are matters once the program is installed: they are then in the user's
+    // data folder, not beside the program, and a user who copies them must know where to look.
+    const QString folder = QDir::toNativeSeparators(QDir::cleanPath(dataDir));
+    QFont font = theme::displayFont(12, QFont::Light);
+    auto* label = placeLabel(this, "DataFolderLabel", QString(), {386, 262}, font);
+    const QString caption = QStringLiteral("Dados em: ");
+    const int room = width() - label->x() - 24 - QFontMetrics(font).horizontalAdvance(caption);
+    label->setText(caption + QFontMetrics(font).elidedText(folder, Qt::ElideMiddle, room));
+    label->setToolTip(folder);
+    label->adjustSize();
 }
 
 void TForm2::paintEvent(QPaintEvent*)

@@ -1,7 +1,7 @@
 #pragma once
 // The splash and about box "B+V Iniciar": a borderless box that stands opaque for about two
 // seconds and then fades out while, at start-up, the main window fades in. It hides itself at the
-// end and stays allocated until the program ends.
+// end and stays allocated until the program ends. It also says where the program keeps its data.
 #include <QTimer>
 #include <QWidget>
 
@@ -27,6 +27,7 @@ protected:
 
 private:
     void buildContent();
+    void placeDataFolderLabel(const QString& dataDir);
 
     TForm1* m_mainWindow;
     QTimer m_timer;

@@ -44,6 +44,8 @@ HistoryPage::HistoryPage(AppState& state, QWidget* parent) : Page(parent), m_sta
     connect(m_report, &ReportPanel::closeClicked, this, &HistoryPage::SpeedButton7Click);
     connect(m_report, &ReportPanel::copyClicked, this, &HistoryPage::SpeedButton5Click);
     connect(m_report, &ReportPanel::notesEntered, this, &HistoryPage::Memo2Click);
+    connect(m_report, &ReportPanel::exportPdfClicked, this, &HistoryPage::exportReportPdf);
+    connect(m_report, &ReportPanel::printClicked, this, &HistoryPage::printReport);
     m_colors = new ColorPanel(this);
     m_colors->hide();
     connect(m_colors, &ColorPanel::okClicked, this, &HistoryPage::SpeedButton31Click);
@@ -67,6 +69,8 @@ QWidget* HistoryPage::buildToolbar()
         {"AbColBitBtn20", "Excluir", "Deletar orçamento", &HistoryPage::AbColBitBtn20Click},
         {"AbColBitBtn18", "Grifar", "Grifar Status", &HistoryPage::AbColBitBtn18Click},
         {"AbColBitBtn16", "Cores", "Cor do Status", &HistoryPage::AbColBitBtn16Click},
+        {"ExportCsvButton", "Exportar CSV", "Salvar as colunas visíveis numa planilha (LibreOffice Calc, Excel)",
+         &HistoryPage::ExportCsvClick},
     };
     for (const auto& b : buttons) {
         auto* button = toolButton(b.name, QString::fromUtf8(b.caption), QString::fromUtf8(b.hint), bar);

@@ -1,9 +1,12 @@
 #pragma once
 // The history page: every saved budget in the grid Ng8, the toolbar ("Editar", "Resumo",
-// "Excluir", "Grifar", "Cores", the search box), the report panel and the colour panel. Grid edits
-// change only the history in memory; they reach the budget files at the close of the program.
+// "Excluir", "Grifar", "Cores", "Exportar CSV", the search box), the report panel and the colour
+// panel. Grid edits change only the history in memory; they reach the budget files at the close
+// of the program.
 #include "core/settings/StatusColors.h"
 #include "ui/app/Page.h"
+
+#include <vector>
 
 class QLineEdit;
 class QTableView;
@@ -44,10 +47,13 @@ public slots:
     void AbColBitBtn20Click();   // "Excluir"
     void AbColBitBtn18Click();   // "Grifar"
     void AbColBitBtn16Click();   // "Cores"
+    void ExportCsvClick();       // "Exportar CSV": the grid as a spreadsheet file
     void SpeedButton31Click();   // "OK" of the colour panel
     void SpeedButton7Click();    // "Fechar" of the report
     void SpeedButton5Click();    // "Copiar para ClipBoard"
     void Label73Click();
+    void exportReportPdf();      // "Exportar PDF" of the report
+    void printReport();          // "Imprimir" of the report
 
 signals:
     // CurrentBudget now holds a reopened budget: show it on the project page.
@@ -67,6 +73,11 @@ private:
     void Memo2Click();
     void storeNotes(int row);
     void sortByHeader(int column);
+    // The history columns the grid shows, left to right as the user sees them.
+    std::vector<int> shownColumns() const;
+    // The report's budget as the chosen paper version; false (the user told) when the report's
+    // budget file could not be read.
+    bool reportDocument(QString& officeName, QString& bodyHtml, QString& budgetFileName);
 
     AppState& m_state;
     HistoryModel* m_model = nullptr;

@@ -1,11 +1,13 @@
 // The handlers of the history page: reopening, deleting, searching, highlighting, the colour
-// panel, and the report with its observations.
+// panel, the report with its observations, and the export to a spreadsheet.
 #include "ui/history/HistoryPage.h"
 
 #include "core/budget/BudgetFile.h"
 #include "core/history/BudgetReport.h"
+#include "core/history/HistoryCsv.h"
 #include "core/history/HistoryRowFile.h"
 #include "core/history/HistorySearch.h"
+#include "core/storage/SafeFile.h"
 #include "core/text/NumberFormat.h"
 #include "ui/app/AppState.h"
 #include "ui/history/ColorPanel.h"
@@ -13,7 +15,10 @@
 #include "ui/history/ReportPanel.h"
 #include "ui/widgets/Prompts.h"
 
+#include <QDir>
+#include <QHeaderView>
 #include <QLineEdit>
+#include <QStandardPaths>
 #include <QTableView>
 
 namespace belvane {
@@ -188,6 +193,41 @@ void HistoryPage::SpeedButton5Click()
                                                    m_report->notes());
     Prompts::setClipboardText(text);
     Prompts::inform(this, QStringLiteral("Orçamento copiado para a área de transfêrencia."));
+}
+
+std::vector<int> HistoryPage::shownColumns() const
+{
+    const QHeaderView* header = m_grid->horizontalHeader();
+    std::vector<int> columns;
+    for (int visual = 0; visual < header->count(); ++visual) {
+        const int column = header->logicalIndex(visual);
+        if (!m_grid->isColumnHidden(column))
+            columns.push_back(column);
+    }
+    return columns;
+}
+
+void HistoryPage::ExportCsvClick()
+{
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    QString path = Prompts::chooseSaveFile(this, QStringLiteral("Exportar histórico"),
+                                           QDir(documents).filePath(QStringLiteral("Historico.csv")),
+                                           QStringLiteral("Planilha CSV (*.csv)"));
+    if (path.isEmpty())
+        return;
+    if (!path.endsWith(QLatin1String(".csv"), Qt::CaseInsensitive))
+        path += QStringLiteral(".csv");
+    const HistoryTable& table = m_state.history->table();
+    const IoResult written = writeFileAtomically(path, historyCsv(table, shownColumns()));
+    if (!written.ok()) {
+        Prompts::error(this, written.error);
+        return;
+    }
+    const int rows = table.rowCount();
+    Prompts::inform(this, QStringLiteral("Histórico exportado para \"%1\" (%2 %3).")
+                              .arg(QDir::toNativeSeparators(path))
+                              .arg(rows)
+                              .arg(rows == 1 ? QStringLiteral("orçamento") : QStringLiteral("orçamentos")));
 }
 
 } // namespace belvane

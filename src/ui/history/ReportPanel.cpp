@@ -2,6 +2,7 @@
 
 #include "ui/widgets/Theme.h"
 
+#include <QComboBox>
 #include <QEvent>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -51,6 +52,17 @@ ReportPanel::ReportPanel(QWidget* parent) : QFrame(parent)
     auto* close = panelButton("SpeedButton7", QStringLiteral("Fechar"), this);
     connect(copy, &QPushButton::clicked, this, &ReportPanel::copyClicked);
     connect(close, &QPushButton::clicked, this, &ReportPanel::closeClicked);
+    // The paper versions of the report: the client's proposal or the office's internal report.
+    m_documentKind = new QComboBox(this);
+    m_documentKind->setObjectName(QStringLiteral("VersaoDocumento"));
+    m_documentKind->addItems({QStringLiteral("Proposta ao cliente"), QStringLiteral("Relatório interno")});
+    m_documentKind->setToolTip(QStringLiteral("Versão do documento a exportar ou imprimir"));
+    auto* pdf = panelButton("ExportarPdf", QStringLiteral("Exportar PDF"), this);
+    pdf->setToolTip(QStringLiteral("Salvar o orçamento como documento PDF"));
+    auto* print = panelButton("Imprimir", QStringLiteral("Imprimir"), this);
+    print->setToolTip(QStringLiteral("Imprimir o orçamento"));
+    connect(pdf, &QPushButton::clicked, this, &ReportPanel::exportPdfClicked);
+    connect(print, &QPushButton::clicked, this, &ReportPanel::printClicked);
 
     auto* columns = new QHBoxLayout;
     auto* left = new QVBoxLayout;
@@ -62,6 +74,9 @@ ReportPanel::ReportPanel(QWidget* parent) : QFrame(parent)
     columns->addLayout(left, 3);
     columns->addLayout(right, 2);
     auto* buttons = new QHBoxLayout;
+    buttons->addWidget(m_documentKind);
+    buttons->addWidget(pdf);
+    buttons->addWidget(print);
     buttons->addStretch(1);
     buttons->addWidget(copy);
     buttons->addWidget(close);
@@ -107,6 +122,11 @@ QString ReportPanel::caption() const
 QString ReportPanel::reportText() const
 {
     return m_report->toPlainText();
+}
+
+int ReportPanel::documentKind() const
+{
+    return m_documentKind->currentIndex();
 }
 
 QString ReportPanel::notes() const

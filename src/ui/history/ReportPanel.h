@@ -5,6 +5,7 @@
 
 #include <QFrame>
 
+class QComboBox;
 class QLabel;
 class QPlainTextEdit;
 class QTextEdit;
@@ -22,10 +23,14 @@ public:
     QString caption() const;
     QString reportText() const;   // memo1, line by line, without colours
     QString notes() const;        // Memo2
+    // The version chosen for the document: 0 the proposal to the client, 1 the internal report.
+    int documentKind() const;
 
 signals:
     void copyClicked();
     void closeClicked();
+    void exportPdfClicked();
+    void printClicked();
     // The user entered the observations box (to edit them).
     void notesEntered();
 
@@ -38,6 +43,7 @@ private:
     QLabel* m_caption;
     QTextEdit* m_report;       // memo1
     QPlainTextEdit* m_notes;   // Memo2
+    QComboBox* m_documentKind;
 };
 
 } // namespace belvane

@@ -5,6 +5,8 @@
 #include <QColorDialog>
 #include <QDesktopServices>
 #include <QFileDialog>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QUrl>
 
 namespace belvane {
@@ -98,6 +100,21 @@ QString Prompts::chooseSaveFile(QWidget* parent, const QString& caption, const Q
         return f;
     }
     return QFileDialog::getSaveFileName(parent, caption, suggested, filter);
+}
+
+bool Prompts::choosePrinter(QWidget* parent, QPrinter& printer)
+{
+    Script& s = script();
+    if (s.active) {
+        if (s.fileNames.empty())
+            return false;
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(s.fileNames.front());
+        s.fileNames.pop_front();
+        return true;
+    }
+    QPrintDialog dialog(&printer, parent);
+    return dialog.exec() == QDialog::Accepted;
 }
 
 QString Prompts::chooseOpenFile(QWidget* parent, const QString& caption, const QString& filter)

@@ -9,6 +9,8 @@
 #include <QStringList>
 #include <deque>
 
+class QPrinter;
+
 namespace belvane {
 
 class Prompts {
@@ -27,6 +29,9 @@ public:
     static QString chooseSaveFile(QWidget* parent, const QString& caption, const QString& suggested,
                                   const QString& filter);
     static QString chooseOpenFile(QWidget* parent, const QString& caption, const QString& filter);
+    // The print dialog for `printer`; true when the user chose to print. In a test run a queued
+    // file name stands for the chosen printer: the pages go to that PDF file.
+    static bool choosePrinter(QWidget* parent, QPrinter& printer);
     static void setClipboardText(const QString& text);
     static void openUrl(const QString& url);
 

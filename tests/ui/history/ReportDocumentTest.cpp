@@ -1,0 +1,122 @@
+#include "budget/BudgetFixture.h"
+
+#include "ui/history/HistoryPage.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QPlainTextEdit>
+#include <QProcess>
+#include <QStandardPaths>
+
+using namespace belvane;
+using belvane::test::BudgetFixture;
+
+namespace {
+
+// The text of a PDF as poppler reads it, and its page count.
+struct PdfText {
+    QString text;
+    int pages = 0;
+};
+
+PdfText readPdf(const QString& path)
+{
+    PdfText pdf;
+    QProcess text;
+    text.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, QStringLiteral("-")});
+    text.waitForFinished();
+    pdf.text = QString::fromUtf8(text.readAllStandardOutput());
+    QProcess info;
+    info.start(QStringLiteral("pdfinfo"), {path});
+    info.waitForFinished();
+    for (const QString& line : QString::fromUtf8(info.readAllStandardOutput()).split(QLatin1Char('\n')))
+        if (line.startsWith(QStringLiteral("Pages:")))
+            pdf.pages = line.mid(6).trimmed().toInt();
+    return pdf;
+}
+
+class ReportDocumentTest : public BudgetFixture {
+protected:
+    void SetUp() override
+    {
+        BudgetFixture::SetUp();
+        if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+            GTEST_SKIP() << "pdftotext (poppler-utils) is needed to read the documents back";
+    }
+    // The worked one-member budget saved, its report open on the history page with a note.
+    void openSavedReport()
+    {
+        TForm1& w = start();
+        w.show();
+        setUpOffice();
+        w.state().CurrentOffice.Name.assign(u"Ateliê Conceição Arquitetura");
+        w.AbColBitBtn1Click(kProjectPage);
+        enterOneMemberBudget();
+        click("AbColBitBtn9");
+        click("AbColBitBtn26");
+        w.AbColBitBtn1Click(kHistoryPage);
+        find<HistoryPage>("TabHistorico")->selectRow(0);
+        click("AbColBitBtn17");
+        find<QPlainTextEdit>("Memo2")->setPlainText(QStringLiteral("Prazo de entrega: 45 dias após a aprovação."));
+        Prompts::clearLog();
+    }
+    QString pdfPath(const char* name) const
+    {
+        // BELVANE_DOCUMENT_DIR keeps the documents for a person to look at.
+        const QString keep = qEnvironmentVariable("BELVANE_DOCUMENT_DIR");
+        return (keep.isEmpty() ? appDir() : keep + QLatin1Char('/')) + QLatin1String(name);
+    }
+};
+
+} // namespace
+
+TEST_F(ReportDocumentTest, TheClientProposalCarriesTheQuoteButNotTheOfficesCosts)
+{
+    openSavedReport();
+    find<QComboBox>("VersaoDocumento")->setCurrentIndex(0);
+    Prompts::queueFileName(pdfPath("proposta.pdf"));
+    click("ExportarPdf");
+    ASSERT_EQ(Prompts::messages().size(), 1);
+    EXPECT_TRUE(Prompts::messages().first().startsWith(QStringLiteral("O documento foi salvo em")));
+    const PdfText pdf = readPdf(pdfPath("proposta.pdf"));
+    EXPECT_EQ(pdf.pages, 1);
+    for (const char16_t* expected : {u"Ateliê Conceição Arquitetura", u"Proposta de honorários", u"Clínica Boa Vista",
+                                     u"R$ 12.750,00", u"Saúde / Hospitais / Projeto / Projeto Arquitetônico",
+                                     u"45 dias após a aprovação", u"Página 1 de 1"})
+        EXPECT_TRUE(pdf.text.contains(QString::fromUtf16(expected))) << QString::fromUtf16(expected).toStdString();
+    for (const char* absent : {"Lucro", "Imposto", "Despesas"})
+        EXPECT_FALSE(pdf.text.contains(QLatin1String(absent))) << absent;
+}
+
+TEST_F(ReportDocumentTest, TheInternalReportCarriesEveryLineAndPrints)
+{
+    openSavedReport();
+    find<QComboBox>("VersaoDocumento")->setCurrentIndex(1);
+    Prompts::queueFileName(pdfPath("interno.pdf"));
+    click("ExportarPdf");
+    const PdfText pdf = readPdf(pdfPath("interno.pdf"));
+    EXPECT_GE(pdf.pages, 1);
+    for (const char16_t* expected : {u"Relatório interno", u"Valor calculado:", u"R$ 12750,00", u"Lucro líquido",
+                                     u"Valor Negociado:", u"Observações"})
+        EXPECT_TRUE(pdf.text.contains(QString::fromUtf16(expected))) << QString::fromUtf16(expected).toStdString();
+
+    // The printer gets the same pages; a cancelled print dialog prints nothing.
+    Prompts::queueFileName(pdfPath("impresso.pdf"));
+    click("Imprimir");
+    const PdfText printed = readPdf(pdfPath("impresso.pdf"));
+    EXPECT_GE(printed.pages, 1);
+    EXPECT_TRUE(printed.text.contains(QStringLiteral("Valor calculado:")));
+    click("Imprimir");
+    EXPECT_EQ(Prompts::messages().size(), 1);
+}
+
+TEST_F(ReportDocumentTest, AnExportThatCannotBeWrittenSaysSoAndLeavesNoFile)
+{
+    openSavedReport();
+    Prompts::queueFileName(appDir() + QStringLiteral("não-existe/proposta.pdf"));
+    click("ExportarPdf");
+    ASSERT_EQ(Prompts::messages().size(), 1);
+    EXPECT_TRUE(Prompts::messages().first().startsWith(QStringLiteral("Não foi possível gravar o arquivo")));
+    EXPECT_TRUE(Prompts::messages().first().contains(QStringLiteral("proposta.pdf")));
+    EXPECT_FALSE(QFile::exists(appDir() + QStringLiteral("não-existe/proposta.pdf")));
+}
