@@ -1,0 +1,61 @@
+#include "budget/BudgetFixture.h"
+
+#include "core/history/HistoryColumns.h"
+#include "ui/history/HistoryModel.h"
+#include "ui/history/HistoryPage.h"
+
+#include <QDir>
+#include <QTableView>
+
+using namespace belvane;
+using belvane::test::BudgetFixture;
+
+// Not a check: renders the save-as panel and the history page's states to PNG files for a person
+// to look at. Runs only when BELVANE_SCREENSHOT_DIR names a folder.
+using HistoryScreenshotTest = BudgetFixture;
+
+TEST_F(HistoryScreenshotTest, SavingAndTheHistoryPage)
+{
+    const QString folder = qEnvironmentVariable("BELVANE_SCREENSHOT_DIR");
+    if (folder.isEmpty())
+        GTEST_SKIP() << "set BELVANE_SCREENSHOT_DIR to render the pages";
+    QDir().mkpath(folder);
+    TForm1& w = start();
+    w.show();
+    w.splash()->hide();
+    const auto shot = [&](const char* name) { w.grab().save(folder + QLatin1Char('/') + QLatin1String(name) + QStringLiteral(".png")); };
+    setUpOffice();
+    w.AbColBitBtn1Click(kProjectPage);
+    enterOneMemberBudget();
+    const QString statuses[] = {u"Aprovado"_qs, u"Aguardando"_qs, u"Reprovado"_qs, u"Concluído"_qs};
+    for (int i = 0; i < 4; ++i) {
+        type("P_area", QString::number(100 + 40 * i));
+        click("AbColBitBtn9");
+        click("AbColBitBtn26");
+        w.AbColBitBtn1Click(kProjectPage);
+    }
+    QTest::mouseClick(find<QLineEdit>("R_codigo"), Qt::LeftButton);
+    project()->showSubPage(kDataSubPage);
+    click("AbColBitBtn9");
+    click("AbColBitBtn26");
+    shot("5-save-as");
+
+    w.AbColBitBtn1Click(kHistoryPage);
+    auto* page = find<HistoryPage>("TabHistorico");
+    auto* model = page->model();
+    for (int i = 0; i < 4; ++i) {
+        page->grid()->setCurrentIndex(model->index(i, kColStatus));
+        model->setData(model->index(i, kColStatus), statuses[i], Qt::EditRole);
+        model->setData(model->index(i, kColNegotiated), QString::number(11000 + 1000 * i), Qt::EditRole);
+    }
+    click("AbColBitBtn18");   // "Grifar"
+    shot("6-history-highlighted");
+    click("AbColBitBtn16");   // "Cores"
+    shot("7-history-colours");
+    click("SpeedButton31");   // "OK"
+    page->selectRow(0);
+    click("AbColBitBtn17");   // "Resumo"
+    shot("8-history-report");
+    w.AbColBitBtn1Click(kStatsPage);
+    shot("9-stats-with-history");
+}
