@@ -25,14 +25,14 @@ TEST_F(HistoryScreenshotTest, SavingAndTheHistoryPage)
     w.splash()->hide();
     const auto shot = [&](const char* name) { w.grab().save(folder + QLatin1Char('/') + QLatin1String(name) + QStringLiteral(".png")); };
     setUpOffice();
-    w.AbColBitBtn1Click(kProjectPage);
-    enterOneMemberBudget();
     const QString statuses[] = {u"Aprovado"_qs, u"Aguardando"_qs, u"Reprovado"_qs, u"Concluído"_qs};
     for (int i = 0; i < 4; ++i) {
+        w.AbColBitBtn1Click(kProjectPage);
+        click("AbColBitBtn25");
+        enterOneMemberBudget();
         type("P_area", QString::number(100 + 40 * i));
         click("AbColBitBtn9");
         click("AbColBitBtn26");
-        w.AbColBitBtn1Click(kProjectPage);
     }
     QTest::mouseClick(find<QLineEdit>("R_codigo"), Qt::LeftButton);
     project()->showSubPage(kDataSubPage);
