@@ -1,6 +1,7 @@
 // The history's hot paths at the largest size the budget numbers allow: 65,535 rows. Start-up
 // reads the file, every save stores a row and writes the file, and the history page sorts and
 // searches; each must stay well under a tenth of a second.
+#include "core/budget/BudgetNumbering.h"
 #include "core/budget/BudgetRecord.h"
 #include "core/history/HistoryBudgetRow.h"
 #include "core/history/HistoryFile.h"
@@ -8,6 +9,7 @@
 #include "core/history/HistoryTable.h"
 #include "core/text/DayCount.h"
 
+#include <QFile>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 
@@ -168,3 +170,20 @@ BENCHMARK_CAPTURE(BM_SortHistory, by_date, kColEditedDate)->Unit(benchmark::kMil
 BENCHMARK_CAPTURE(BM_SortHistory, by_status, kColStatus)->Unit(benchmark::kMillisecond);
 
 } // namespace
+
+// Numbering a new budget looks at the counter, every history row and every budget file in the
+// projects folder; with the largest history and its 65,535 files that is what each generation
+// and first save pay.
+void BM_NextBudgetNumberOverFullFolder(benchmark::State& state)
+{
+    const HistoryTable& table = fullHistory();
+    QTemporaryDir dir;
+    const QString folder = dir.path() + QLatin1Char('/');
+    for (int number = 1; number <= kRows; ++number) {
+        QFile file(folder + QStringLiteral("ORC%1.bvp").arg(number, 6, 10, QLatin1Char('0')));
+        file.open(QIODevice::WriteOnly);
+    }
+    for (auto _ : state)
+        benchmark::DoNotOptimize(nextBudgetNumber(0, table, folder));
+}
+BENCHMARK(BM_NextBudgetNumberOverFullFolder)->Unit(benchmark::kMillisecond);

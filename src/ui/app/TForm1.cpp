@@ -3,6 +3,7 @@
 #include "core/office/OfficeFile.h"
 #include "core/settings/StatusColorsFile.h"
 #include "ui/app/HeaderBar.h"
+#include "ui/app/KeyboardShortcuts.h"
 #include "ui/app/MenuPage.h"
 #include "ui/app/TForm2.h"
 #include "ui/budget/ProjectPage.h"
@@ -87,6 +88,7 @@ void TForm1::buildWindow()
     // What the budget draws from the office (team names, man-hours table) follows the office page.
     connect(m_officePage, &OfficePage::officeCollected, m_projectPage, &ProjectPage::RefreshResources);
     wireStatistics();
+    installKeyboardShortcuts(*this);
 }
 
 void TForm1::FormCreate()

@@ -1,0 +1,18 @@
+#pragma once
+// Keys for everything the pages do, so an office can work without the mouse. The buttons' captions
+// are fixed texts, so instead of underlined mnemonics each key presses a named button: the first of
+// its buttons that is on screen and enabled. The same key can therefore serve the office page and
+// the project page ("Ctrl+S" saves whichever is shown).
+//
+//   Ctrl+1 … Ctrl+4   Escritório, Orçamento, Histórico, Estatística     Ctrl+M   Menu
+//   Alt+1 … Alt+3     the sub-page selectors of the page shown
+//   Ctrl+N  Novo      Ctrl+S  Salvar      F9  Calcular e Resumo
+//   Ctrl+F  the history search   Ctrl+E Editar   Ctrl+R Resumo   Ctrl+Del Excluir   Ctrl+G Grifar
+//   Esc     closes the open panel (report, save-as)
+namespace belvane {
+
+class TForm1;
+
+void installKeyboardShortcuts(TForm1& window);
+
+} // namespace belvane
