@@ -3,8 +3,10 @@
 #include "ui/app/TForm1.h"
 
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QShortcut>
+#include <QTextEdit>
 
 #include <initializer_list>
 #include <vector>
@@ -33,6 +35,12 @@ void bind(TForm1& window, const QKeySequence& keys, std::initializer_list<const 
 
 void installKeyboardShortcuts(TForm1& window)
 {
+    // Tab moves on from the note and report boxes instead of typing a tab into them, so the
+    // keyboard never gets stuck in a page.
+    for (auto* notes : window.findChildren<QPlainTextEdit*>())
+        notes->setTabChangesFocus(true);
+    for (auto* notes : window.findChildren<QTextEdit*>())
+        notes->setTabChangesFocus(true);
     const int pageKeys[] = {Qt::Key_1, Qt::Key_2, Qt::Key_3, Qt::Key_4};
     for (int page = kOfficePage; page <= kStatsPage; ++page) {
         auto* shortcut = new QShortcut(QKeySequence(Qt::CTRL | pageKeys[page - kOfficePage]), &window);

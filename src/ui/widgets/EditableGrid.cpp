@@ -269,6 +269,33 @@ void EditableGrid::commitOpenEditor()
     closeEditor(editor, QAbstractItemDelegate::NoHint);
 }
 
+bool EditableGrid::focusNextPrevChild(bool next)
+{
+    const QModelIndex current = currentIndex();
+    const bool atEnd = !current.isValid() || rowCount() == 0
+                       || (next ? current.row() == rowCount() - 1 && current.column() == lastTabColumn()
+                                : current.row() == 0 && current.column() == firstTabColumn());
+    if (atEnd && state() != QAbstractItemView::EditingState)
+        return QWidget::focusNextPrevChild(next);
+    return QTableWidget::focusNextPrevChild(next);
+}
+
+int EditableGrid::firstTabColumn() const
+{
+    for (int column = 0; column < columnCount(); ++column)
+        if (!isColumnHidden(column))
+            return column;
+    return 0;
+}
+
+int EditableGrid::lastTabColumn() const
+{
+    for (int column = columnCount() - 1; column >= 0; --column)
+        if (!isColumnHidden(column))
+            return column;
+    return 0;
+}
+
 void EditableGrid::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint)
 {
     QTableWidget::closeEditor(editor, hint);

@@ -99,6 +99,11 @@ signals:
     void afterEdit(int column, int row);
 
 protected:
+    // Tab walks the cells, and past the last cell (Shift+Tab: before the first) it leaves the
+    // grid for the next control instead of starting over, so the keyboard never gets stuck.
+    bool focusNextPrevChild(bool next) override;
+    int firstTabColumn() const;
+    int lastTabColumn() const;
     void closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) override;
 
 private:
