@@ -47,13 +47,13 @@ QGraphicsTextItem* makeMark(const QString& text, QGraphicsItem* parent)
 
 } // namespace
 
-CompositionChart::CompositionChart(QWidget* parent) : QChartView(parent), m_chart(new QChart)
+// The view is made with its chart: a chart given later would leave the view's first one behind.
+CompositionChart::CompositionChart(QWidget* parent) : QChartView(new QChart, parent), m_chart(QChartView::chart())
 {
     setObjectName(QStringLiteral("ch2"));
     setRenderHint(QPainter::Antialiasing);
     setFrameShape(QFrame::NoFrame);
     setBackgroundBrush(QColor(0x33, 0x33, 0x38));
-    setChart(m_chart);
     buildChart();
     m_line = new ZeroProfitLine(m_chart);
     m_line->setZValue(kLineZ);

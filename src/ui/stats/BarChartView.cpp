@@ -30,13 +30,12 @@ QStringList distinctCaptions(const QStringList& labels)
 
 BarChartView::BarChartView(const QString& objectName, const QString& seriesName, const QString& title,
                            QWidget* parent)
-    : QChartView(parent)
+    : QChartView(new QChart, parent)   // made with its chart: a chart given later would leak the first
 {
     setObjectName(objectName);
     setRenderHint(QPainter::Antialiasing);
     setFrameShape(QFrame::NoFrame);
-    auto* chart = new QChart;
-    setChart(chart);
+    QChart* chart = this->chart();
     statschart::styleChart(chart, title);
 
     m_categories = new QBarCategoryAxis(chart);

@@ -16,13 +16,13 @@ constexpr qreal kHoleSize = 0.85 * kRingSize;
 
 } // namespace
 
-CostRingChart::CostRingChart(QWidget* parent) : QChartView(parent), m_tip(new ChartTip(this))
+// The view is made with its chart: a chart given later would leave the view's first one behind.
+CostRingChart::CostRingChart(QWidget* parent) : QChartView(new QChart, parent), m_tip(new ChartTip(this))
 {
     setObjectName(QStringLiteral("ch5"));
     setRenderHint(QPainter::Antialiasing);
     setFrameShape(QFrame::NoFrame);
-    auto* chart = new QChart;
-    setChart(chart);
+    QChart* chart = this->chart();
     statschart::styleChart(chart, QStringLiteral("Síntese dos custos"));
     m_series = new QPieSeries(chart);
     m_series->setObjectName(QStringLiteral("Series3"));
