@@ -13,6 +13,7 @@
 #include "ui/budget/SummaryTab.h"
 #include "ui/budget/TaskEstimatePanel.h"
 #include "ui/budget/TechnicalTeamPanel.h"
+#include "ui/widgets/NamedButton.h"
 #include "ui/widgets/Prompts.h"
 #include "ui/widgets/SideColumn.h"
 
@@ -27,11 +28,7 @@ namespace {
 
 QPushButton* toolbarButton(const char* name, const QString& caption, const QString& hint, QWidget* parent)
 {
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setToolTip(hint);
-    button->setMinimumSize(96, 32);
-    return button;
+    return namedButton(name, caption, parent, hint, QSize(96, 32));
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "ui/budget/SaveAsPanel.h"
 
+#include "ui/widgets/NamedButton.h"
 #include "ui/widgets/Theme.h"
 
 #include <QHBoxLayout>
@@ -12,10 +13,7 @@ namespace {
 
 QPushButton* panelButton(const char* name, const QString& caption, QWidget* parent)
 {
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setMinimumWidth(110);
-    return button;
+    return namedButton(name, caption, parent, {}, QSize(110, 0));
 }
 
 } // namespace

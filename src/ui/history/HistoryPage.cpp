@@ -6,6 +6,7 @@
 #include "ui/history/HistoryModel.h"
 #include "ui/history/ReportPanel.h"
 #include "ui/widgets/ClickableLabel.h"
+#include "ui/widgets/NamedButton.h"
 #include "ui/widgets/Theme.h"
 
 #include <QHBoxLayout>
@@ -21,11 +22,7 @@ namespace {
 
 QPushButton* toolButton(const char* name, const QString& caption, const QString& hint, QWidget* parent)
 {
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setToolTip(hint);
-    button->setMinimumSize(90, 32);
-    return button;
+    return namedButton(name, caption, parent, hint, QSize(90, 32));
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "ui/history/ReportPanel.h"
 
+#include "ui/widgets/NamedButton.h"
 #include "ui/widgets/Theme.h"
 
 #include <QComboBox>
@@ -19,9 +20,7 @@ constexpr auto kMemoStyle = "background: #373737; color: white; border: 1px soli
 
 QPushButton* panelButton(const char* name, const QString& caption, QWidget* parent)
 {
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(QString::fromLatin1(name));
-    return button;
+    return namedButton(name, caption, parent);
 }
 
 } // namespace

@@ -6,6 +6,7 @@
 #include "ui/office/MonthlyHoursSpin.h"
 #include "ui/office/OfficeCostsTab.h"
 #include "ui/office/OfficeGeneralTab.h"
+#include "ui/widgets/NamedButton.h"
 #include "ui/widgets/Prompts.h"
 #include "ui/widgets/SideColumn.h"
 
@@ -24,10 +25,7 @@ namespace {
 
 QPushButton* toolbarButton(const char* name, const QString& caption, const QString& hint, QWidget* parent)
 {
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setToolTip(hint);
-    button->setMinimumWidth(90);
+    QPushButton* button = namedButton(name, caption, parent, hint, QSize(90, 0));
     button->setCursor(Qt::PointingHandCursor);
     return button;
 }
