@@ -80,6 +80,12 @@ void addResults(QList<ReportLine>& lines, const TBudgetData& b, const Negotiated
                       .arg(oneDecimal(b.ProfitPercent), money(b.Profit)), kReportGreen});
     lines.append({QString(26, u'-'), kReportGreen});
     lines.append({QStringLiteral("Valor Negociado:\t") + money(n.value), kReportAqua});
+    // Nothing negotiated yet: a tax and a loss on a value of 0 would only alarm the reader.
+    if (n.value == 0.0f) {
+        lines.append({QStringLiteral("Imposto no valor negociado:\t—"), kReportOrange});
+        lines.append({QStringLiteral("Lucro no valor negociado:\t—"), kReportGreen});
+        return;
+    }
     lines.append({QStringLiteral("Imposto no valor negociado (%1 %):\t%2")
                       .arg(oneDecimal(b.TaxRate), money(n.tax)), kReportOrange});
     const QString percent =
@@ -100,20 +106,16 @@ QStringList linesOf(const QString& text)
 
 NegotiatedFigures negotiatedFigures(const TBudgetData& budget, double negotiated)
 {
-    // Every step is rounded to single precision, as the budget's own figures are.
+    // Each figure is worked out in double precision from the stored ones and rounded to single
+    // precision once, as the budget's own figures are; the profit reads the rounded tax.
     NegotiatedFigures n;
     n.value = narrowToSingle(negotiated);
-    const float rate = budget.TaxRate / 100.0f;
-    n.tax = n.value * rate;
-    float profit = n.value - n.tax;
-    profit -= budget.OwnExpenses;
-    profit -= budget.QualificationAddition;
-    profit += budget.RepetitionDiscount;
-    profit -= budget.RRT;
-    n.profit = profit;
+    n.tax = narrowToSingle(double(n.value) * double(budget.TaxRate) / 100.0);
+    n.profit = narrowToSingle(double(n.value) - double(n.tax) - double(budget.OwnExpenses)
+                              - double(budget.QualificationAddition) + double(budget.RepetitionDiscount)
+                              - double(budget.RRT));
     if (budget.OwnExpenses != 0.0f) {
-        const float ratio = n.profit / budget.OwnExpenses;
-        n.profitPercent = ratio * 100.0f;
+        n.profitPercent = narrowToSingle(double(n.profit) / double(budget.OwnExpenses) * 100.0);
         n.percentKnown = std::isfinite(n.profitPercent);
     }
     return n;

@@ -15,9 +15,9 @@ constexpr std::array<HistoryColumnInfo, kHistoryColumnCount> kColumns{{
     {u"Cliente", "NxTextColumn11", Kind::Text, Sort::Alphabetic, true, false, false, u""},
     {u"Tel", "NxTextColumn26", Kind::Text, Sort::Alphabetic, true, true, false, u""},
     {u"Área[m2]", "NxTextColumn13", Kind::Number, Sort::Numeric, true, false, false, u""},
-    {u"Hxh", "NxTextColumn7", Kind::Text, Sort::Alphabetic, true, false, false, u""},
+    {u"Hxh", "NxTextColumn7", Kind::Text, Sort::Numeric, true, false, false, u""},
     {u"SubTipo", "NxTextColumn6", Kind::Text, Sort::Alphabetic, true, false, true, u""},
-    {u"Calculado[R$]", "NxTimeColumn1", Kind::Text, Sort::Alphabetic, true, false, false, u""},
+    {u"Calculado[R$]", "NxTimeColumn1", Kind::Text, Sort::Numeric, true, false, false, u""},
     {u"R$/m2", "NxTextColumn28", Kind::Text, Sort::Numeric, true, false, false, u""},
     {u"Negociado[R$] ", "NxTextColumn5", Kind::Number, Sort::Numeric, true, true, false, u"0.00"},
     {u"Status", "NxComboBoxColumn3", Kind::DropDown, Sort::Alphabetic, true, true, false, u""},
@@ -27,8 +27,8 @@ constexpr std::array<HistoryColumnInfo, kHistoryColumnCount> kColumns{{
     {u"Modif.", "NxCheckBoxColumn2", Kind::CheckBox, Sort::Boolean, false, false, false, u""},
     {u"Código", "NxTextColumn9", Kind::Text, Sort::Alphabetic, true, true, false, u""},
     {u"DataEdicao", "NxTextColumn32", Kind::Text, Sort::Alphabetic, false, false, false, u""},
-    {u"K1", "NxTextColumn33", Kind::Text, Sort::Alphabetic, false, false, false, u""},
-    {u"k2", "NxTextColumn34", Kind::Text, Sort::Alphabetic, false, false, false, u""},
+    {u"K1", "NxTextColumn33", Kind::Text, Sort::Numeric, false, false, false, u""},
+    {u"k2", "NxTextColumn34", Kind::Text, Sort::Numeric, false, false, false, u""},
 }};
 
 } // namespace

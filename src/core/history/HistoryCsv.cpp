@@ -1,5 +1,6 @@
 #include "core/history/HistoryCsv.h"
 
+#include "core/history/HistoryCellText.h"
 #include "core/history/HistoryColumns.h"
 
 namespace belvane {
@@ -18,8 +19,15 @@ QString cellText(const HistoryTable& table, int row, int column)
 
 } // namespace
 
-QString historyCsvField(QStringView text)
+QString historyCsvField(QStringView cell)
 {
+    // A spreadsheet runs a field that begins with "=", "+", "-" or "@" as a formula, so a client
+    // called "=HIPERLINK(...)" would act when the file is opened. A leading apostrophe keeps such
+    // a field text; a number such as "-150,00" is no formula and stays a number.
+    const bool formulaLike = !cell.isEmpty() && QStringView(u"=+-@").contains(cell.front())
+                             && !readHistoryNumber(cell).has_value();
+    const QString guarded = formulaLike ? u'\'' + cell.toString() : QString();
+    const QStringView text = formulaLike ? QStringView(guarded) : cell;
     const bool needsQuotes = text.contains(kSeparator) || text.contains(u'"') || text.contains(u'\n')
                              || text.contains(u'\r')
                              || (!text.isEmpty() && (text.front().isSpace() || text.back().isSpace()));

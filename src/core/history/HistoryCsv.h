@@ -7,7 +7,8 @@
 // decimal separator), lines ending in CR LF, and numbers, money and dates exactly as the grid
 // shows them ("11500,50", "120,5", "09/12/2026"), so a spreadsheet reads them as numbers and dates.
 // A field is put in double quotes, with any quote inside doubled, only when it must be: when it
-// holds the separator, a quote, a line break, or blanks at either end.
+// holds the separator, a quote, a line break, or blanks at either end. A text that a spreadsheet
+// would run as a formula gets a leading apostrophe.
 #include "core/history/HistoryTable.h"
 
 #include <QByteArray>
@@ -19,7 +20,7 @@
 namespace belvane {
 
 // The field as it stands in the file, quoted when needed.
-QString historyCsvField(QStringView text);
+QString historyCsvField(QStringView cell);
 
 // The whole file: a header line with the columns' titles, then one line per row. Columns are
 // history column indexes (HistoryColumns.h), in the order they are to appear.

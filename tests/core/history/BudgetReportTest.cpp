@@ -70,19 +70,23 @@ TEST(BudgetReportTest, WorkedExampleGivesTheTwentyNineLinesInTheirColours)
     EXPECT_EQ(budgetReportCaption(workedExampleBudget()), u"Orçamento nº: 12"_qs);
 }
 
-TEST(BudgetReportTest, NegotiatedFiguresAreWorkedInSinglePrecision)
+TEST(BudgetReportTest, NegotiatedFiguresAreRoundedOnceEach)
 {
-    const NegotiatedFigures figures = negotiatedFigures(workedExampleBudget(), 12750.0);
-    EXPECT_EQ(figures.tax, 12750.0f * (10.0f / 100.0f));
-    // The qualification addition carries the error of 1.2 in single precision.
-    EXPECT_EQ(figures.profit, ((12750.0f - 1275.0f) - 8125.0f) - 1625.0003662109375f + 0.0f - 100.0f);
-    EXPECT_LT(figures.profitPercent, 20.0f);
-    EXPECT_TRUE(figures.percentKnown);
+    // Negotiated at 11502,25: the tax is 1150,225, which single precision holds as
+    // 1150,2249755859375; the profit is 11502,25 - 1150,2249755859375 - 8125 - 1625,0003662109375
+    // - 100 = 502,0246582..., so 502,02 (rounding after every step would have given 502,03), and
+    // 502,02 / 8125 is 6,18 %.
+    const QList<ReportLine> lines = BudgetReportLines(workedExampleBudget(), u"Aprovado", u"11502,25");
+    EXPECT_EQ(lines[26].text, u"Valor Negociado:\tR$ 11502,25"_qs);
+    EXPECT_EQ(lines[27].text, u"Imposto no valor negociado (10,0 %):\tR$ 1150,22"_qs);
+    EXPECT_EQ(lines[28].text, u"Lucro no valor negociado (6,2 %):\tR$ 502,02"_qs);
 
+    // Nothing negotiated yet: no tax and no loss on a value of 0.
     const QList<ReportLine> empty = BudgetReportLines(workedExampleBudget(), u"Aguardando", u"");
     EXPECT_EQ(empty[26].text, u"Valor Negociado:\tR$ 0,00"_qs);
-    EXPECT_EQ(empty[27].text, u"Imposto no valor negociado (10,0 %):\tR$ 0,00"_qs);
-    EXPECT_EQ(empty[28].text, u"Lucro no valor negociado (-121,2 %):\tR$ -9850,00"_qs);
+    EXPECT_EQ(empty[27].text, u"Imposto no valor negociado:\t—"_qs);
+    EXPECT_EQ(empty[28].text, u"Lucro no valor negociado:\t—"_qs);
+    EXPECT_EQ(empty.size(), 29);
 }
 
 TEST(BudgetReportTest, OddBudgetsStillGiveReadableLines)
@@ -91,11 +95,11 @@ TEST(BudgetReportTest, OddBudgetsStillGiveReadableLines)
     budget.ProjectCode.clear();
     budget.Area = 120.3f;
     budget.OwnExpenses = 0.0f;
-    const QList<ReportLine> lines = BudgetReportLines(budget, u"Editado", u"não é número");
+    const QList<ReportLine> lines = BudgetReportLines(budget, u"Editado", u"1000");
     EXPECT_EQ(lines[0].text, u"Orçamento nº: 12  Código: "_qs);
     EXPECT_EQ(lines[13].text, u"Área: \t120,300003051758 m2"_qs);
-    EXPECT_EQ(lines[26].text, u"Valor Negociado:\tR$ 0,00"_qs);
-    EXPECT_EQ(lines[28].text, u"Lucro no valor negociado (n/d %):\tR$ -1725,00"_qs);
+    EXPECT_EQ(lines[28].text, u"Lucro no valor negociado (n/d %):\tR$ -825,00"_qs);
+    EXPECT_EQ(BudgetReportLines(budget, u"Editado", u"não é número")[26].text, u"Valor Negociado:\tR$ 0,00"_qs);
 
     const QList<ReportLine> huge = BudgetReportLines(workedExampleBudget(), u"", u"1E300");
     for (const ReportLine& line : huge) {

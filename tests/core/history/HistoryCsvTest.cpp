@@ -80,6 +80,16 @@ TEST(HistoryCsvTest, FieldsAreQuotedOnlyWhenASpreadsheetNeedsIt)
     EXPECT_EQ(historyCsvField(u"sobra "), QStringLiteral("\"sobra \""));
 }
 
+TEST(HistoryCsvTest, TextsThatASpreadsheetWouldRunAreKeptText)
+{
+    EXPECT_EQ(historyCsvField(u"=HIPERLINK(\"http://x\")"), QStringLiteral("\"'=HIPERLINK(\"\"http://x\"\")\""));
+    EXPECT_EQ(historyCsvField(u"+55 11 5555-0101"), QStringLiteral("'+55 11 5555-0101"));
+    EXPECT_EQ(historyCsvField(u"@soma"), QStringLiteral("'@soma"));
+    EXPECT_EQ(historyCsvField(u"-2+3"), QStringLiteral("'-2+3"));
+    // Numbers stay numbers.
+    EXPECT_EQ(historyCsvField(u"-150,00"), QStringLiteral("-150,00"));
+}
+
 TEST(HistoryCsvTest, SpreadsheetReadsBackEveryCellAsTheGridShowsIt)
 {
     HistoryTable table;

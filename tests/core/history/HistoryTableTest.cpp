@@ -217,6 +217,13 @@ TEST(HistoryTableTest, NumericSortReadsTextsAsNumbers)
     table.sortByColumn(kColValuePerM2, Qt::DescendingOrder);
     EXPECT_EQ(columnTexts(table, kColValuePerM2),
               (QStringList{u"1234,00"_qs, u"127,50"_qs, u"99,00"_qs, u"x"_qs, u""_qs}));
+
+    // Man-hours and the calculated value are kept as text but sort by value too.
+    for (const int column : {kColHxh, kColBudgetValue}) {
+        HistoryTable figures = tableWithColumn(column, {u"25443"_qs, u"399571"_qs, u"4016"_qs});
+        figures.sortByColumn(column, Qt::AscendingOrder);
+        EXPECT_EQ(columnTexts(figures, column), (QStringList{u"4016"_qs, u"25443"_qs, u"399571"_qs}));
+    }
 }
 
 TEST(HistoryTableTest, AlphabeticSortIgnoresCaseAndAccentsFirst)
