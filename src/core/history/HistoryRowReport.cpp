@@ -3,6 +3,7 @@
 #include "core/budget/BudgetFile.h"
 #include "core/history/HistoryRowFile.h"
 #include "core/history/HistoryTable.h"
+#include "core/history/HistoryWriteBack.h"
 
 namespace belvane {
 
@@ -39,6 +40,7 @@ HistoryRowReport reportForHistoryRow(const HistoryTable& table, int row, const Q
         failed.error = read.error;
         return failed;
     }
+    applyHistoryRowEdits(table, row, budget);
     HistoryRowReport report;
     report.state = HistoryRowReport::State::Shown;
     report.caption = budgetReportCaption(budget);

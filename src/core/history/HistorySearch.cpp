@@ -140,6 +140,13 @@ bool historyRowMatches(const HistoryTable& table, int row, QStringView text)
 
 int SearchHistory(HistoryTable& table, QStringView text)
 {
+    std::vector<int> order;
+    return SearchHistory(table, text, order);
+}
+
+int SearchHistory(HistoryTable& table, QStringView text, std::vector<int>& appliedOrder)
+{
+    appliedOrder.clear();
     if (text.isEmpty())
         return 0;
     const Needle needle(text);
@@ -154,6 +161,7 @@ int SearchHistory(HistoryTable& table, QStringView text)
     if (matched > 0) {
         matching.insert(matching.end(), others.begin(), others.end());
         table.reorder(matching);
+        appliedOrder = std::move(matching);
     }
     return matched;
 }

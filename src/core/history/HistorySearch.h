@@ -9,6 +9,8 @@
 // of the date and indices are not searched.
 #include <QStringView>
 
+#include <vector>
+
 namespace belvane {
 
 class HistoryTable;
@@ -17,6 +19,9 @@ class HistoryTable;
 // of every other row. Returns how many rows matched. An empty text does nothing and returns 0;
 // when no row matches, the order stays and all marks are cleared.
 int SearchHistory(HistoryTable& table, QStringView text);
+// The same, giving the order applied as HistoryTable::reorder takes it (empty when the order
+// stayed), so that a view can follow its rows.
+int SearchHistory(HistoryTable& table, QStringView text, std::vector<int>& appliedOrder);
 
 // True when one of the columns the search looks at contains the text, ignoring letter case.
 bool historyRowMatches(const HistoryTable& table, int row, QStringView text);

@@ -102,6 +102,20 @@ bool HistoryTable::setText(int row, int column, QStringView text)
     return false;
 }
 
+bool HistoryTable::editByUser(int row, int column, QStringView text)
+{
+    if (!isValidRow(row) || !isValidHistoryColumn(column) || !historyColumn(column).editable)
+        return false;
+    const HistoryCellKind kind = kindOf(column);
+    // An emptied number counts as 0; a text that spells no number is refused.
+    const bool numeric = kind == HistoryCellKind::Number || kind == HistoryCellKind::Date;
+    if (numeric && !text.trimmed().isEmpty() && !valueOfText(column, text))
+        return false;
+    setText(row, column, text);
+    setChecked(row, kColModified, true);
+    return true;
+}
+
 QString HistoryTable::displayText(int row, int column) const
 {
     const HistoryColumnInfo& info = historyColumn(column);
@@ -211,7 +225,7 @@ int HistoryTable::findRowByNumber(int number) const
     return -1;
 }
 
-void HistoryTable::sortByColumn(int column, Qt::SortOrder order)
+std::vector<int> HistoryTable::sortByColumn(int column, Qt::SortOrder order)
 {
     Q_ASSERT(isValidHistoryColumn(column));
     std::vector<int> sorted(m_rows.size());
@@ -226,6 +240,7 @@ void HistoryTable::sortByColumn(int column, Qt::SortOrder order)
                              [&keys](int a, int b) { return keys.less(b, a); });
     }
     reorder(sorted);
+    return sorted;
 }
 
 void HistoryTable::reorder(const std::vector<int>& order)

@@ -42,6 +42,11 @@ public:
     // or date text does not convert: the cell is then 0 (an empty date).
     bool setText(int row, int column, QStringView text);
 
+    // The user's edit of a cell in the grid: only the columns the user edits take it, a number
+    // that does not convert leaves the cell as it was, and the row is marked "Modif." so that the
+    // edit reaches its budget file at close. False when nothing was stored.
+    bool editByUser(int row, int column, QStringView text);
+
     // Adds a row whose cells take the texts given for the 19 columns, as setText would, and
     // returns the columns whose number or date text did not convert (bit `column` set).
     quint32 appendRowFromTexts(const std::array<QStringView, kHistoryColumnCount>& texts);
@@ -62,7 +67,8 @@ public:
     int findRowByNumber(int number) const;
 
     // Orders the rows by the column's sort kind; rows that compare equal keep their order.
-    void sortByColumn(int column, Qt::SortOrder order);
+    // Returns the order applied, as reorder() takes it, so that a view can follow its rows.
+    std::vector<int> sortByColumn(int column, Qt::SortOrder order);
     // Puts the rows in the order given: order[i] is the index of the row that becomes row i.
     // `order` must be a permutation of 0..rowCount()-1.
     void reorder(const std::vector<int>& order);

@@ -23,14 +23,20 @@ QString writeBackRow(const HistoryTable& table, int row, const QString& path, do
         return read.error;
     if (read.state == RecordReadState::Missing)
         return {};
-    budget.Status.assign(table.text(row, kColStatus));
-    budget.NegotiatedValue = narrowToSingle(table.value(row, kColNegotiated));
-    budget.ClientPhone.assign(table.text(row, kColPhone));
+    applyHistoryRowEdits(table, row, budget);
     budget.EditedDate = today;
     return WriteBudgetFile(budget, path).error;
 }
 
 } // namespace
+
+void applyHistoryRowEdits(const HistoryTable& table, int row, TBudgetData& budget)
+{
+    budget.Status.assign(table.text(row, kColStatus));
+    budget.NegotiatedValue = narrowToSingle(table.value(row, kColNegotiated));
+    budget.ClientPhone.assign(table.text(row, kColPhone));
+    budget.ProjectCode.assign(table.text(row, kColProjectCode));
+}
 
 QStringList SaveHistory(HistoryTable& table, const QString& projectsDir)
 {

@@ -21,9 +21,7 @@ struct AppState {
     bool OfficeModified = false;
     bool BudgetModified = false;
     bool BudgetReopened = false;
-    bool ReportNotesEdited = false;
     bool HighlightStatus = false;
-    int ReportRow = -1;
     qint32 BudgetCounter = 0;
 
     // The history of saved budgets and its file; made once the data folders are known.

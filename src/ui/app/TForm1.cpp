@@ -103,7 +103,7 @@ void TForm1::FormCreate()
 void TForm1::reloadData()
 {
     m_state.unreadableOfficeFile.clear();
-    m_state.ReportRow = -1;
+    m_historyPage->discardReport();
     loadData();
 }
 
@@ -120,7 +120,6 @@ void TForm1::loadData()
     m_state.OfficeModified = false;
     m_state.BudgetModified = false;
     m_state.BudgetReopened = false;
-    m_state.ReportNotesEdited = false;
     m_state.HighlightStatus = false;
     m_officePage->EnableOfficeEditing(false);
 }
@@ -300,6 +299,7 @@ bool TForm1::FormCloseQuery()
     }
     // The history's edits go back into the budget files, then the history and the colours are
     // written. If something could not be saved the user decides whether to close anyway.
+    m_historyPage->storeReportNotes();
     QStringList problems = m_state.history->saveAtClose();
     m_historyPage->historyChanged();
     const TStatusColors colors = colorsToSave();

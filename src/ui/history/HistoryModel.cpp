@@ -1,9 +1,12 @@
 #include "ui/history/HistoryModel.h"
 
+#include "core/history/HistorySearch.h"
 #include "core/history/HistoryTable.h"
 #include "core/settings/StatusCellLook.h"
 #include "core/text/NumberFormat.h"
 #include "ui/widgets/Theme.h"
+
+#include <QFont>
 
 namespace belvane {
 
@@ -42,6 +45,14 @@ QVariant HistoryModel::data(const QModelIndex& index, int role) const
         return m_table.text(row, column);
     case Qt::EditRole:
         return m_table.text(row, column);
+    case Qt::FontRole:
+        // The budgets the last search found stand out until the next search.
+        if (m_table.isChecked(row, kColSelected)) {
+            QFont bold;
+            bold.setBold(true);
+            return bold;
+        }
+        return {};
     case Qt::TextAlignmentRole:
         if (column == kColNumber || column == kColArea || column == kColHxh || column == kColBudgetValue
             || column == kColValuePerM2 || column == kColNegotiated)
@@ -80,20 +91,51 @@ bool HistoryModel::setData(const QModelIndex& index, const QVariant& value, int 
 {
     if (role != Qt::EditRole || !index.isValid() || !isUserEditable(index.column()))
         return false;
-    if (!m_table.setText(index.row(), index.column(), value.toString()))
+    if (!m_table.editByUser(index.row(), index.column(), value.toString()))
         return false;
     emit dataChanged(index, index);
     emit cellEdited(index.column(), index.row());
     return true;
 }
 
+template <typename Reorder>
+void HistoryModel::reorderRows(Reorder reorderTable)
+{
+    emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
+    const std::vector<int> order = reorderTable();
+    if (!order.empty()) {
+        std::vector<int> newRowOf(order.size());
+        for (std::size_t to = 0; to < order.size(); ++to)
+            newRowOf[static_cast<std::size_t>(order[to])] = static_cast<int>(to);
+        const QModelIndexList before = persistentIndexList();
+        QModelIndexList after;
+        after.reserve(before.size());
+        for (const QModelIndex& cell : before)
+            after << index(newRowOf[static_cast<std::size_t>(cell.row())], cell.column());
+        changePersistentIndexList(before, after);
+    }
+    emit layoutChanged({}, QAbstractItemModel::VerticalSortHint);
+}
+
 void HistoryModel::sort(int column, Qt::SortOrder order)
 {
     if (!isValidHistoryColumn(column))
         return;
-    emit layoutAboutToBeChanged();
-    m_table.sortByColumn(column, order);
-    emit layoutChanged();
+    reorderRows([&] { return m_table.sortByColumn(column, order); });
+}
+
+int HistoryModel::search(const QString& text)
+{
+    int matched = 0;
+    reorderRows([&] {
+        std::vector<int> order;
+        matched = SearchHistory(m_table, text, order);
+        return order;
+    });
+    // The marks of every row changed with the search.
+    if (m_table.rowCount() > 0)
+        emit dataChanged(index(0, 0), index(m_table.rowCount() - 1, kHistoryColumnCount - 1), {Qt::FontRole});
+    return matched;
 }
 
 void HistoryModel::paintStatusCells(bool highlight, const TStatusColors& swatches)

@@ -22,7 +22,11 @@ public:
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
     Qt::ItemFlags flags(const QModelIndex& index) const override;
     bool setData(const QModelIndex& index, const QVariant& value, int role) override;
+    // Sorting and searching reorder the table; the view's current cell and selection move with
+    // their rows, so an edit in progress stays with its budget.
     void sort(int column, Qt::SortOrder order) override;
+    // Marks and brings up the rows that mention `text`; returns how many did.
+    int search(const QString& text);
 
     // The status cells are painted with these colours until the next painting.
     void paintStatusCells(bool highlight, const TStatusColors& swatches);
@@ -38,6 +42,11 @@ signals:
     void cellEdited(int column, int row);
 
 private:
+    // Reorders the table by `reorderTable`, which returns the order it applied (empty: none),
+    // and moves the view's persistent cells along.
+    template <typename Reorder>
+    void reorderRows(Reorder reorderTable);
+
     HistoryTable& m_table;
     bool m_highlight = false;
     TStatusColors m_swatches = zeroStatusColors();

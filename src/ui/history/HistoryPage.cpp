@@ -40,7 +40,6 @@ HistoryPage::HistoryPage(AppState& state, QWidget* parent) : Page(parent), m_sta
     m_report->hide();
     connect(m_report, &ReportPanel::closeClicked, this, &HistoryPage::SpeedButton7Click);
     connect(m_report, &ReportPanel::copyClicked, this, &HistoryPage::SpeedButton5Click);
-    connect(m_report, &ReportPanel::notesEntered, this, &HistoryPage::Memo2Click);
     connect(m_report, &ReportPanel::exportPdfClicked, this, &HistoryPage::exportReportPdf);
     connect(m_report, &ReportPanel::printClicked, this, &HistoryPage::printReport);
     m_colors = new ColorPanel(this);
@@ -73,13 +72,23 @@ QWidget* HistoryPage::buildToolbar()
         auto* button = toolButton(b.name, QString::fromUtf8(b.caption), QString::fromUtf8(b.hint), bar);
         connect(button, &QPushButton::clicked, this, b.slot);
         row->addWidget(button);
+        if (b.slot == &HistoryPage::AbColBitBtn18Click)
+            m_highlightButton = button;
     }
-    row->addStretch(1);
+    // "Grifar" shows whether the statuses are highlighted: pressed while they are.
+    m_highlightButton->setCheckable(true);
     m_search = new QLineEdit(bar);
     m_search->setObjectName(QStringLiteral("Edit1"));
-    m_search->setMinimumWidth(240);
+    m_search->setMinimumWidth(200);
     m_search->setPlaceholderText(QStringLiteral("Buscar"));
     connect(m_search, &QLineEdit::returnPressed, this, &HistoryPage::Label73Click);
+    m_searchResult = new QLabel(bar);
+    m_searchResult->setObjectName(QStringLiteral("SearchResult"));
+    m_searchResult->setStyleSheet(QStringLiteral("color: #ffb060;"));
+    // The sentence takes the room left between the buttons and the box, never the buttons' own.
+    m_searchResult->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    m_searchResult->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    row->addWidget(m_searchResult, 1);
     row->addWidget(m_search);
     auto* find = new ClickableLabel(QStringLiteral("Label73"), QStringLiteral("🔍"), QStringLiteral("Buscar"), bar);
     connect(find, &ClickableLabel::clicked, this, &HistoryPage::Label73Click);
@@ -130,7 +139,6 @@ void HistoryPage::sortByHeader(int column)
                                                                                : Qt::AscendingOrder;
     m_sortColumn = column;
     m_grid->horizontalHeader()->setSortIndicator(column, m_sortOrder);
-    m_grid->clearSelection();
     m_model->sort(column, m_sortOrder);
 }
 
@@ -162,6 +170,7 @@ void HistoryPage::selectRow(int row)
 
 void HistoryPage::TabHistoricoShow()
 {
+    m_highlightButton->setChecked(m_state.HighlightStatus);
     PaintStatusCells();
 }
 

@@ -3,12 +3,15 @@
 // "Excluir", "Grifar", "Cores", "Exportar CSV", the search box), the report panel and the colour
 // panel. Grid edits change only the history in memory; they reach the budget files at the close
 // of the program.
+#include "core/history/OpenReport.h"
 #include "core/settings/StatusColors.h"
 #include "ui/app/Page.h"
 
 #include <vector>
 
+class QLabel;
 class QLineEdit;
+class QPushButton;
 class QTableView;
 
 namespace belvane {
@@ -39,7 +42,15 @@ public:
     void TabHistoricoShow();
     void PaintStatusCells();
     void SearchHistory(const QString& text);
-    void ShowBudgetReport(int row);
+    // Fills the report panel with the row's budget; false (the user told) when its file could
+    // not be read. Observations typed for the budget shown before are stored first.
+    bool ShowBudgetReport(int row);
+    // Stores the observations being typed into the open report's budget (closing the program).
+    void storeReportNotes();
+    // Stores them and hides the report ("Fechar", "Excluir").
+    void closeReport();
+    // Hides the report without storing: the data it showed were replaced (a backup restored).
+    void discardReport();
 
 public slots:
     void AbColBitBtn19Click();   // "Editar": reopen the budget
@@ -70,8 +81,6 @@ private:
     void placePanels();
     void Ng8SelectCell(int column, int row);
     void Ng8CellDblClick(int row);
-    void Memo2Click();
-    void storeNotes(int row);
     void sortByHeader(int column);
     // The history columns the grid shows, left to right as the user sees them.
     std::vector<int> shownColumns() const;
@@ -83,9 +92,11 @@ private:
     HistoryModel* m_model = nullptr;
     QTableView* m_grid = nullptr;      // Ng8
     QLineEdit* m_search = nullptr;     // Edit1
+    QLabel* m_searchResult = nullptr;  // what the last search found
+    QPushButton* m_highlightButton = nullptr;  // AbColBitBtn18, "Grifar"
     ReportPanel* m_report = nullptr;   // NxHeaderPanel14
     ColorPanel* m_colors = nullptr;    // NxHeaderPanel15
-    bool m_reportFileMissing = false;
+    OpenReport m_openReport;           // the budget whose observations the panel edits
     int m_sortColumn = -1;
     Qt::SortOrder m_sortOrder = Qt::AscendingOrder;
 };

@@ -6,7 +6,7 @@
 #include "core/history/BudgetReport.h"
 #include "core/history/HistoryCsv.h"
 #include "core/history/HistoryRowFile.h"
-#include "core/history/HistorySearch.h"
+#include "core/history/HistoryWriteBack.h"
 #include "core/storage/SafeFile.h"
 #include "core/text/NumberFormat.h"
 #include "ui/app/AppState.h"
@@ -17,7 +17,9 @@
 
 #include <QDir>
 #include <QHeaderView>
+#include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QStandardPaths>
 #include <QTableView>
 
@@ -46,10 +48,8 @@ void HistoryPage::AbColBitBtn19Click()
         return;
     }
     // The history's values replace those stored in the file: the user edits them in the grid.
+    applyHistoryRowEdits(table, row, budget);
     budget.Status.assign(u"Editado");
-    budget.NegotiatedValue = static_cast<float>(table.value(row, kColNegotiated));
-    budget.ClientPhone.assign(table.text(row, kColPhone));
-    budget.ProjectCode.assign(table.text(row, kColProjectCode));
     m_state.CurrentBudget = budget;
     m_state.BudgetReopened = true;
     emit budgetReopened();
@@ -66,7 +66,7 @@ void HistoryPage::AbColBitBtn20Click()
     if (Prompts::ask(this, question, QMessageBox::Yes | QMessageBox::No, Prompts::Box::Confirmation)
         != QMessageBox::Yes)
         return;
-    m_report->hide();
+    closeReport();
     const HistoryStore::Removal removal = m_state.history->removeBudget(row);
     m_model->reload();
     if (!removal.budgetFileError.isEmpty())
@@ -84,14 +84,21 @@ void HistoryPage::SearchHistory(const QString& text)
 {
     if (text.isEmpty())
         return;
-    m_grid->clearSelection();
-    belvane::SearchHistory(m_state.history->table(), text);
-    m_model->reload();
+    const int matched = m_model->search(text);
+    // Said beside the box, not in a box: the user just types another word.
+    const QString quoted = QStringLiteral("“%1”").arg(text);
+    if (matched == 0)
+        m_searchResult->setText(QStringLiteral("Nenhum orçamento encontrado para ") + quoted);
+    else if (matched == 1)
+        m_searchResult->setText(QStringLiteral("1 orçamento encontrado para ") + quoted);
+    else
+        m_searchResult->setText(QStringLiteral("%1 orçamentos encontrados para ").arg(matched) + quoted);
 }
 
 void HistoryPage::AbColBitBtn18Click()
 {
     m_state.HighlightStatus = !m_state.HighlightStatus;
+    m_highlightButton->setChecked(m_state.HighlightStatus);
     PaintStatusCells();
     m_search->setFocus();
 }
@@ -115,20 +122,13 @@ void HistoryPage::Ng8SelectCell(int column, int row)
     HistoryTable& table = m_state.history->table();
     if (HistoryModel::isUserEditable(column) && table.isValidRow(row))
         table.setChecked(row, kColModified, true);
-    if (m_report->isHidden())
-        return;
-    // While the report is open it follows the selection; edited observations go to their own row.
-    if (m_state.ReportNotesEdited) {
-        storeNotes(m_state.ReportRow);
-        m_state.ReportNotesEdited = false;
-    }
-    m_state.ReportRow = row;
-    ShowBudgetReport(row);
+    // While the report is open it follows the selection; edited observations go to their own budget.
+    if (!m_report->isHidden())
+        ShowBudgetReport(row);
 }
 
 void HistoryPage::Ng8CellDblClick(int row)
 {
-    m_state.ReportRow = row;
     ShowBudgetReport(row);
 }
 
@@ -136,54 +136,67 @@ void HistoryPage::AbColBitBtn17Click()
 {
     if (!m_report->isHidden())
         return;
-    m_state.ReportRow = selectedRow();
-    if (m_state.ReportRow < 0)
-        return;
-    ShowBudgetReport(m_state.ReportRow);
-    placePanels();
-    m_report->show();
-    m_report->raise();
-}
-
-void HistoryPage::ShowBudgetReport(int row)
-{
+    const int row = selectedRow();
     if (row < 0)
         return;
-    const HistoryRowReport report = reportForHistoryRow(m_state.history->table(), row, m_state.history->projectsDir());
-    if (report.state == HistoryRowReport::State::Failed) {
-        Prompts::error(this, report.error);
-        return;
-    }
-    m_report->showReport(report);
-    m_reportFileMissing = report.state == HistoryRowReport::State::FileMissing;
-    if (m_reportFileMissing)
+    // A report that could not be read was told about and opens no panel.
+    if (!ShowBudgetReport(row))
         return;
     placePanels();
     m_report->show();
     m_report->raise();
 }
 
-void HistoryPage::Memo2Click()
+bool HistoryPage::ShowBudgetReport(int row)
 {
-    m_state.ReportNotesEdited = true;
-    m_state.ReportRow = selectedRow();
+    if (row < 0)
+        return false;
+    storeReportNotes();
+    HistoryTable& table = m_state.history->table();
+    const HistoryRowReport report = reportForHistoryRow(table, row, m_state.history->projectsDir());
+    if (report.state == HistoryRowReport::State::Failed) {
+        // A damaged file: the message, no panel, and the observations of the row left alone.
+        m_openReport.close();
+        m_report->hide();
+        Prompts::error(this, report.error);
+        return false;
+    }
+    m_report->showReport(report);
+    if (report.state == HistoryRowReport::State::FileMissing) {
+        // Nothing to write observations about: the box shows none and takes none.
+        m_openReport.close();
+        return true;
+    }
+    m_openReport.open(table, row, report.notes);
+    placePanels();
+    m_report->show();
+    m_report->raise();
+    return true;
 }
 
-void HistoryPage::storeNotes(int row)
+void HistoryPage::storeReportNotes()
 {
-    HistoryTable& table = m_state.history->table();
-    if (!table.isValidRow(row))
-        return;
-    table.setText(row, kColNotes, m_report->notes());
-    m_model->rowChanged(row);
+    const int row = m_openReport.storeNotes(m_state.history->table(), m_report->notes());
+    if (row >= 0)
+        m_model->rowChanged(row);
+}
+
+void HistoryPage::closeReport()
+{
+    storeReportNotes();
+    m_openReport.close();
+    m_report->hide();
+}
+
+void HistoryPage::discardReport()
+{
+    m_openReport.close();
+    m_report->hide();
 }
 
 void HistoryPage::SpeedButton7Click()
 {
-    // A report that found no file shows empty observations: storing them would wipe the row's.
-    if (!m_reportFileMissing)
-        storeNotes(selectedRow());
-    m_report->hide();
+    closeReport();
 }
 
 void HistoryPage::SpeedButton5Click()

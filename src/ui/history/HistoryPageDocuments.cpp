@@ -22,8 +22,9 @@ namespace belvane {
 
 bool HistoryPage::reportDocument(QString& officeName, QString& bodyHtml, QString& budgetFileName)
 {
+    const HistoryTable& table = m_state.history->table();
     const HistoryRowReport report =
-        reportForHistoryRow(m_state.history->table(), m_state.ReportRow, m_state.history->projectsDir());
+        reportForHistoryRow(table, m_openReport.row(table), m_state.history->projectsDir());
     if (report.state != HistoryRowReport::State::Shown) {
         Prompts::inform(this, report.state == HistoryRowReport::State::Failed
                                   ? report.error

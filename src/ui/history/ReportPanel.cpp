@@ -4,7 +4,6 @@
 #include "ui/widgets/Theme.h"
 
 #include <QComboBox>
-#include <QEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -44,8 +43,6 @@ ReportPanel::ReportPanel(QWidget* parent) : QFrame(parent)
     m_notes = new QPlainTextEdit(this);
     m_notes->setObjectName(QStringLiteral("Memo2"));
     m_notes->setStyleSheet(QString::fromLatin1(kMemoStyle));
-    m_notes->installEventFilter(this);
-    m_notes->viewport()->installEventFilter(this);
 
     auto* copy = panelButton("SpeedButton5", QStringLiteral("Copiar para ClipBoard"), this);
     auto* close = panelButton("SpeedButton7", QStringLiteral("Fechar"), this);
@@ -95,6 +92,8 @@ void ReportPanel::showReport(const HistoryRowReport& report)
     m_report->document()->setDefaultTextOption(option);
     for (const ReportLine& line : report.lines)
         appendLine(line.text, theme::fromBgr(line.color));
+    // Without a budget there is nothing to write observations about.
+    m_notes->setReadOnly(report.state != HistoryRowReport::State::Shown);
     if (report.state != HistoryRowReport::State::Shown)
         return;
     m_caption->setText(report.caption);
@@ -131,14 +130,6 @@ int ReportPanel::documentKind() const
 QString ReportPanel::notes() const
 {
     return m_notes->toPlainText();
-}
-
-bool ReportPanel::eventFilter(QObject* watched, QEvent* event)
-{
-    // Entering the observations, by mouse or keyboard, means the user may change them.
-    if (event->type() == QEvent::FocusIn || event->type() == QEvent::MouseButtonPress)
-        emit notesEntered();
-    return QFrame::eventFilter(watched, event);
 }
 
 } // namespace belvane

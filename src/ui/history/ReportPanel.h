@@ -31,11 +31,6 @@ signals:
     void closeClicked();
     void exportPdfClicked();
     void printClicked();
-    // The user entered the observations box (to edit them).
-    void notesEntered();
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void appendLine(const QString& text, const QColor& colour);

@@ -145,6 +145,10 @@ TEST_F(HistoryRowReportTest, ReportTakesStatusNegotiatedValueAndNotesFromTheRow)
     EXPECT_EQ(report.caption, u"Orçamento nº: 12"_qs);
     EXPECT_EQ(textsOf(report.lines), kWorkedExampleReport);
     EXPECT_EQ(report.notes, u"Cliente pediu desconto"_qs);
+
+    // A code edited in the grid is the budget's code from then on.
+    table.setText(row, kColProjectCode, u"PX-8"_qs);
+    EXPECT_EQ(reportForHistoryRow(table, row, folder()).lines[0].text, u"Orçamento nº: 12  Código: PX-8"_qs);
 }
 
 TEST_F(HistoryRowReportTest, MissingForeignOrDamagedFiles)

@@ -44,6 +44,7 @@ TEST_F(HistoryWriteBackTest, MarkedRowReachesItsBudgetFile)
     m_table.setText(row, kColStatus, u"Aprovado"_qs);
     m_table.setText(row, kColNegotiated, u"11500,5"_qs);
     m_table.setText(row, kColPhone, u"(21) 99999-0000"_qs);
+    m_table.setText(row, kColProjectCode, u"PX-8"_qs);
     m_table.setChecked(row, kColModified, true);
     TBudgetData expected = budgetOnDisk(12);
 
@@ -53,6 +54,7 @@ TEST_F(HistoryWriteBackTest, MarkedRowReachesItsBudgetFile)
     EXPECT_EQ(written.Status.toQString(), u"Aprovado"_qs);
     EXPECT_EQ(written.NegotiatedValue, 11500.5f);
     EXPECT_EQ(written.ClientPhone.toQString(), u"(21) 99999-0000"_qs);
+    EXPECT_EQ(written.ProjectCode.toQString(), u"PX-8"_qs);
     EXPECT_EQ(written.EditedDate, m_today);
     EXPECT_EQ(m_table.value(row, kColEditedDate), m_today);
     EXPECT_FALSE(m_table.isChecked(row, kColModified));
@@ -61,6 +63,7 @@ TEST_F(HistoryWriteBackTest, MarkedRowReachesItsBudgetFile)
     expected.Status = written.Status;
     expected.NegotiatedValue = written.NegotiatedValue;
     expected.ClientPhone = written.ClientPhone;
+    expected.ProjectCode = written.ProjectCode;
     expected.EditedDate = written.EditedDate;
     EXPECT_EQ(std::memcmp(&expected, &written, sizeof written), 0);
 }

@@ -9,6 +9,7 @@
 #include <QAbstractItemModelTester>
 #include <QDir>
 #include <QHeaderView>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -252,4 +253,78 @@ TEST_F(HistoryPageTest, HighlightingAndTheColourPanel)
     TStatusColors saved = zeroStatusColors();
     ASSERT_EQ(LoadStatusColors(saved, appDir() + QStringLiteral("Escrt/Colors.bin")).state, StatusColorsLoad::State::Read);
     EXPECT_EQ(saved.Aguardando, 0x001E140Au);
+}
+
+TEST_F(HistoryPageTest, ReportAndGridEditsStayWithTheirBudgetThroughSortsAndSearches)
+{
+    saveBudget(1, QStringLiteral("Ana"), 1000.0f);
+    saveBudget(2, QStringLiteral("Bia"), 2000.0f);
+    saveBudget(3, QStringLiteral("Caio"), 3000.0f);
+    start();
+    openHistory();
+    auto* grid = find<QTableView>("Ng8");
+    auto* header = grid->horizontalHeader();
+    auto* notes = find<QPlainTextEdit>("Memo2");
+
+    // Observations typed for budget 1 reach it after the rows moved under the open report.
+    selectCell(0, 0);
+    QTest::mouseClick(find<QPushButton>("AbColBitBtn17"), Qt::LeftButton);
+    notes->setPlainText(QStringLiteral("ligar amanhã"));
+    header->sectionClicked(kColClient);
+    header->sectionClicked(kColClient);   // Caio, Bia, Ana
+    QTest::mouseClick(find<QPushButton>("SpeedButton7"), Qt::LeftButton);
+    EXPECT_EQ(table().text(table().findRowByNumber(1), kColNotes), QStringLiteral("ligar amanhã"));
+
+    // The cell being edited keeps its budget through a sort, and the edit marks that budget.
+    selectCell(table().findRowByNumber(2), kColNegotiated);
+    table().setChecked(table().findRowByNumber(2), kColModified, false);
+    header->sectionClicked(kColNumber);
+    ASSERT_EQ(grid->currentIndex().row(), table().findRowByNumber(2));
+    const QModelIndex negotiated = grid->model()->index(grid->currentIndex().row(), kColNegotiated);
+    ASSERT_TRUE(page()->model()->setData(negotiated, QStringLiteral("1800"), Qt::EditRole));
+    EXPECT_EQ(table().value(table().findRowByNumber(2), kColNegotiated), 1800.0);
+    EXPECT_TRUE(table().isChecked(table().findRowByNumber(2), kColModified));
+
+    // A search that finds nothing says so beside the box and marks no row as found.
+    auto* search = find<QLineEdit>("Edit1");
+    search->setText(QStringLiteral("Bia"));
+    QTest::keyClick(search, Qt::Key_Return);
+    search->setText(QStringLiteral("zzzz"));
+    QTest::keyClick(search, Qt::Key_Return);
+    EXPECT_EQ(find<QLabel>("SearchResult")->text(), QStringLiteral("Nenhum orçamento encontrado para “zzzz”"));
+    EXPECT_TRUE(Prompts::messages().isEmpty());
+    for (int row = 0; row < 3; ++row)
+        EXPECT_FALSE(grid->model()->index(row, kColClient).data(Qt::FontRole).isValid());
+
+    // Observations still being typed when the program closes are kept.
+    selectCell(table().findRowByNumber(3), 0);
+    QTest::mouseClick(find<QPushButton>("AbColBitBtn17"), Qt::LeftButton);
+    notes->setPlainText(QStringLiteral("enviar planta"));
+    ASSERT_TRUE(closeWindow());
+    HistoryStore reread(projects());
+    reread.load();
+    EXPECT_EQ(reread.table().text(reread.table().findRowByNumber(3), kColNotes), QStringLiteral("enviar planta"));
+}
+
+TEST_F(HistoryPageTest, DamagedBudgetFileGivesAMessageAndNoReport)
+{
+    saveBudget(1, QStringLiteral("Ana"), 1000.0f);
+    saveBudget(2, QStringLiteral("Bia"), 1000.0f);
+    QFile damaged(projects() + BudgetFileName(2));
+    ASSERT_TRUE(damaged.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    damaged.write("curto");
+    damaged.close();
+    start();
+    openHistory();
+    table().setText(1, kColNotes, QStringLiteral("não apagar"));
+    selectCell(0, 0);
+    QTest::mouseClick(find<QPushButton>("AbColBitBtn17"), Qt::LeftButton);
+    find<QPlainTextEdit>("Memo2")->setPlainText(QStringLiteral("da Ana"));
+    selectCell(1, 0);   // the report follows the selection to the damaged file
+    EXPECT_TRUE(Prompts::messages().last().contains(BudgetFileName(2)));
+    EXPECT_FALSE(find<QWidget>("NxHeaderPanel14")->isVisible());
+    EXPECT_EQ(table().text(0, kColNotes), QStringLiteral("da Ana"));
+    EXPECT_EQ(table().text(1, kColNotes), QStringLiteral("não apagar"));
+    QTest::mouseClick(find<QPushButton>("AbColBitBtn17"), Qt::LeftButton);
+    EXPECT_FALSE(find<QWidget>("NxHeaderPanel14")->isVisible());
 }
