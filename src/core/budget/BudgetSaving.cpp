@@ -7,15 +7,28 @@
 
 namespace belvane {
 
+bool isFirstBudgetSave(const TBudgetData& current)
+{
+    return current.Status.toQString() == QLatin1String("Novo");
+}
+
+bool budgetSaveGivesNumber(const TBudgetData& current, BudgetSaveKind kind)
+{
+    return kind == BudgetSaveKind::AsNew || isFirstBudgetSave(current);
+}
+
 PreparedBudgetSave prepareBudgetSave(const TBudgetData& current, const BudgetSaveRequest& request)
 {
     PreparedBudgetSave save{current, false, {}};
     TBudgetData& b = save.budget;
     const double today = dayCountFromDate(request.moment.date());
     const double now = timeOfDayFraction(request.moment.time());
-    switch (request.kind) {
+    // A budget never saved has no file of its own to overwrite: any way of saving it is its
+    // first save, or it would keep "Novo" and be saved again under another number.
+    const BudgetSaveKind kind = isFirstBudgetSave(current) ? BudgetSaveKind::Plain : request.kind;
+    switch (kind) {
     case BudgetSaveKind::Plain:
-        if (b.Status.toQString() == QLatin1String("Novo")) {
+        if (isFirstBudgetSave(b)) {
             b.Number = static_cast<std::uint16_t>(request.freshNumber);
             b.CreatedDate = today;
             b.CreatedTime = now;

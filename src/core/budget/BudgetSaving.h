@@ -36,7 +36,13 @@ struct PreparedBudgetSave {
     QString successMessage;
 };
 
-// The budget as it will be saved. A first save is recognised by the status "Novo".
+// Whether the budget is saved for the first time: it never was ("Novo"). Whatever way the user
+// chose, a first save gives it a number and the status "Aguardando".
+bool isFirstBudgetSave(const TBudgetData& current);
+// Whether this save gives the budget a fresh number (a first save, or saving as new).
+bool budgetSaveGivesNumber(const TBudgetData& current, BudgetSaveKind kind);
+
+// The budget as it will be saved.
 PreparedBudgetSave prepareBudgetSave(const TBudgetData& current, const BudgetSaveRequest& request);
 
 struct BudgetSaveResult {

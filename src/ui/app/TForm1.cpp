@@ -85,6 +85,7 @@ void TForm1::buildWindow()
     connect(m_historyPage, &HistoryPage::colorsConfirmed, this, &TForm1::saveStatusColors);
     connect(m_historyPage, &HistoryPage::budgetReopened, this, &TForm1::showReopenedBudget);
     connect(m_projectPage, &ProjectPage::budgetSaved, m_historyPage, &HistoryPage::historyChanged);
+    connect(m_projectPage, &ProjectPage::attentionNeeded, this, [this] { m_pages->setCurrentIndex(kProjectPage); });
     // What the budget draws from the office (team names, man-hours table) follows the office page.
     connect(m_officePage, &OfficePage::officeCollected, m_projectPage, &ProjectPage::RefreshResources);
     wireStatistics();
@@ -289,7 +290,10 @@ bool TForm1::FormCloseQuery()
         return true;
     if (m_state.OfficeModified) {
         const auto answer = Prompts::ask(this, QStringLiteral("Os dados do escritório foram alterados. Deseja salvar?"),
-                                         QMessageBox::Yes | QMessageBox::No, Prompts::Box::Information);
+                                         QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
+                                         Prompts::Box::Information);
+        if (answer != QMessageBox::Yes && answer != QMessageBox::No)
+            return false;
         if (answer == QMessageBox::Yes) {
             // A failed save keeps the window open, with the office still marked modified.
             if (!m_officePage->saveOfficeFile())
@@ -297,6 +301,8 @@ bool TForm1::FormCloseQuery()
             Prompts::inform(this, QStringLiteral("Escritório foi salvo com sucesso"));
         }
     }
+    if (!m_projectPage->AskToSaveAtClose())
+        return false;
     // The history's edits go back into the budget files, then the history and the colours are
     // written. If something could not be saved the user decides whether to close anyway.
     m_historyPage->storeReportNotes();

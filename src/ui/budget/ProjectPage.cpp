@@ -23,6 +23,8 @@
 #include <QStackedWidget>
 #include <QVBoxLayout>
 
+#include <cstring>
+
 namespace belvane {
 namespace {
 
@@ -87,6 +89,8 @@ void ProjectPage::buildSubPages()
     });
     connect(m_data, &ProjectDataTab::projectCategoryChanged, m_resources->tasks(), &TaskEstimatePanel::RecalcAutoHxh);
     connect(m_summary, &SummaryTab::profitRenegotiated, m_data, &ProjectDataTab::setProfitPercent);
+    // A renegotiation is a generation of its own: the profit it puts on the data page is no edit.
+    connect(m_summary, &SummaryTab::profitRenegotiated, this, &ProjectPage::markPagesShown);
     connect(m_summary->saveAsPanel(), &SaveAsPanel::saveAsNewChosen, this, &ProjectPage::SaveBudgetAsNew);
     connect(m_summary->saveAsPanel(), &SaveAsPanel::overwriteChosen, this, &ProjectPage::OverwriteBudget);
 }
@@ -136,14 +140,66 @@ void ProjectPage::PrepareProjectPages()
     m_data->prepareSelectors();
     m_resources->prepareGrids();
     RefreshResources();
+    markPagesShown();
 }
 
 void ProjectPage::RefreshResources()
 {
+    // Following the office is not the user's edit of the budget.
+    const bool edited = pagesEdited();
     m_resources->team()->FillTeamNameList();
     const QString category = m_data->categoryText();
     if (m_resources->tasks()->estimate() > 0 && category != QLatin1String("0"))
         m_resources->tasks()->RecalcAutoHxh(category.toInt());
+    if (!edited)
+        markPagesShown();
+}
+
+TBudgetData ProjectPage::pagesRecord() const
+{
+    TBudgetData pages = zeroBudget();
+    m_data->collectInto(pages);
+    m_resources->collectInto(pages);
+    pages.ProjectCode.assign(m_summary->projectCodeText());
+    return pages;
+}
+
+bool ProjectPage::pagesEdited() const
+{
+    const TBudgetData now = pagesRecord();
+    return std::memcmp(&now, &m_shownPages, sizeof now) != 0;
+}
+
+void ProjectPage::markPagesShown()
+{
+    m_shownPages = pagesRecord();
+}
+
+bool ProjectPage::hasUnsavedWork()
+{
+    m_data->commitOpenEdits();
+    m_resources->commitOpenEdits();
+    return m_state.BudgetModified || pagesEdited();
+}
+
+bool ProjectPage::AskToSaveAtClose()
+{
+    if (!hasUnsavedWork())
+        return true;
+    const auto answer = Prompts::ask(this, QStringLiteral("O orçamento atual não foi salvo. Deseja salvar?"),
+                                     QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
+                                     Prompts::Box::Confirmation);
+    if (answer == QMessageBox::No)
+        return true;
+    if (answer != QMessageBox::Yes)
+        return false;
+    // What the pages hold now is what the user wants kept; a failed generation shows why.
+    // What the pages hold now is what the user wants kept: generated anew when they changed.
+    const bool generated = (m_state.BudgetModified && !pagesEdited()) || GenerateBudget();
+    const bool saved = generated && SaveBudget();
+    if (!saved)
+        emit attentionNeeded();
+    return saved;
 }
 
 BudgetNumber ProjectPage::freshBudgetNumber() const
@@ -186,13 +242,14 @@ void ProjectPage::ShowBudget()
                                   .arg(kTeamRows)
                                   .arg(notShown));
     }
+    markPagesShown();
 }
 
 bool ProjectPage::CollectProjectPages()
 {
     TBudgetData& b = m_state.CurrentBudget;
     // A budget never saved takes the number the next save would give it.
-    if (b.Status.toQString() == QLatin1String("Novo"))
+    if (isFirstBudgetSave(b))
         b.Number = static_cast<std::uint16_t>(freshBudgetNumber().number);
     m_data->collectInto(b);
     m_resources->collectInto(b);
@@ -211,28 +268,35 @@ void ProjectPage::AbColBitBtn9Click()
     m_column->setFocus();
     m_data->commitOpenEdits();
     m_resources->commitOpenEdits();
-    const int shown = m_subPages->currentIndex();
-    if (shown == kSummarySubPage)
+    if (m_subPages->currentIndex() == kSummarySubPage)
         return;
+    GenerateBudget();
+}
+
+bool ProjectPage::GenerateBudget()
+{
+    const int shown = m_subPages->currentIndex();
     if (m_state.BudgetReopened)
         Prompts::inform(this, QStringLiteral("O orçamento será recalculado com os dados atuais do projeto e escritório."));
     if (m_resources->tasks()->estimateChosen())
         m_resources->tasks()->RecalcAutoHxh(m_data->categoryText().toInt());
     if (!m_resources->team()->CheckTeamAgainstOffice()) {
         showSubPage(kResourcesSubPage);
-        return;
+        return false;
     }
     if (!CollectProjectPages()) {
         // A failed generation stays where it was, with that sub-page's selector pressed again.
         showSubPage(shown);
-        return;
+        return false;
     }
     if (!priceCollectedBudget(shown))
-        return;
+        return false;
     m_saveButton->setEnabled(true);
     m_state.BudgetModified = true;
+    markPagesShown();
     m_summary->ShowSummary();
     showSubPage(kSummarySubPage);
+    return true;
 }
 
 bool ProjectPage::priceCollectedBudget(int shown)
@@ -254,24 +318,26 @@ bool ProjectPage::priceCollectedBudget(int shown)
 
 void ProjectPage::AbColBitBtn25Click()
 {
-    if (m_state.BudgetModified) {
+    if (hasUnsavedWork()) {
         const auto answer = Prompts::ask(this, QStringLiteral("As modificações no orçamento atual serão apagadas. Continuar?"),
                                          QMessageBox::Yes | QMessageBox::No, Prompts::Box::Information);
         if (answer != QMessageBox::Yes)
             return;
     }
     StartNewBudget();
+    // "Salvar como" belonged to the budget just left.
+    m_summary->saveAsPanel()->hide();
     showSubPage(kDataSubPage);
     m_saveButton->setEnabled(false);
 }
 
-void ProjectPage::SaveBudget()
+bool ProjectPage::SaveBudget()
 {
     if (m_state.BudgetReopened) {
         m_summary->saveAsPanel()->show();
-        return;
+        return false;
     }
-    saveCurrentBudget(BudgetSaveKind::Plain);
+    return saveCurrentBudget(BudgetSaveKind::Plain);
 }
 
 void ProjectPage::SaveBudgetAsNew()
@@ -284,30 +350,28 @@ void ProjectPage::OverwriteBudget()
     saveCurrentBudget(BudgetSaveKind::Overwrite);
 }
 
-void ProjectPage::saveCurrentBudget(BudgetSaveKind kind)
+bool ProjectPage::saveCurrentBudget(BudgetSaveKind kind)
 {
     TBudgetData& current = m_state.CurrentBudget;
     BudgetSaveRequest request{kind, m_summary->projectCodeText(), Clock::now(), 0};
-    const bool givesNumber = kind == BudgetSaveKind::AsNew
-                             || (kind == BudgetSaveKind::Plain && current.Status.toQString() == QLatin1String("Novo"));
-    if (givesNumber) {
+    if (budgetSaveGivesNumber(current, kind)) {
         const BudgetNumber next = freshBudgetNumber();
         if (!next.ok()) {
             Prompts::error(this, next.error);
-            return;
+            return false;
         }
         request.freshNumber = next.number;
     } else if (current.Number == 0) {
         Prompts::error(this, QStringLiteral("Este orçamento não tem número e não pode ser gravado sobre outro. "
                                             "Nada foi salvo."));
-        return;
+        return false;
     }
     const PreparedBudgetSave save = prepareBudgetSave(current, request);
     const BudgetSaveResult result = writeBudgetSave(save, *m_state.history, m_state.folders.projectsDir);
     if (!result.saved()) {
         // Nothing changed in memory: the user can mend the cause and save again.
         Prompts::error(this, result.error);
-        return;
+        return false;
     }
     current = save.budget;
     if (save.advancesCounter)
@@ -317,11 +381,13 @@ void ProjectPage::saveCurrentBudget(BudgetSaveKind kind)
     m_state.BudgetReopened = false;
     if (kind != BudgetSaveKind::Plain)
         m_summary->saveAsPanel()->hide();
+    markPagesShown();
     emit budgetSaved();
     if (result.warnings.isEmpty())
         Prompts::inform(this, save.successMessage);
     else
         Prompts::error(this, save.successMessage + QStringLiteral("\n\n") + result.warnings.join(QLatin1Char('\n')));
+    return true;
 }
 
 } // namespace belvane

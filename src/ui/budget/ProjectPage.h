@@ -5,6 +5,7 @@
 // use. The page copies itself into the record at every generation and shows a record back when a
 // budget is started or reopened.
 #include "core/budget/BudgetNumbering.h"
+#include "core/budget/BudgetRecord.h"
 #include "core/budget/BudgetSaving.h"
 #include "ui/app/Page.h"
 
@@ -49,10 +50,22 @@ public:
     bool CollectProjectPages();
     // Puts CurrentBudget on the pages.
     void ShowBudget();
-    // The save button: saves, or offers "Salvar como" for a stored budget.
-    void SaveBudget();
+    // The save button: saves, or offers "Salvar como" for a stored budget. True when the
+    // budget was saved (not when the user still has to choose in "Salvar como").
+    bool SaveBudget();
     void SaveBudgetAsNew();
     void OverwriteBudget();
+    // Collects, prices and checks the pages into CurrentBudget and shows the summary; false
+    // (the user told, the sub-page to mend shown) when the budget could not be generated.
+    bool GenerateBudget();
+
+    // Whether the user has work here that is not saved: a budget generated or renegotiated and
+    // not saved, or pages edited since they were last shown, generated or saved.
+    bool hasUnsavedWork();
+    // The question at the close of the program when there is such work: Yes saves through the
+    // normal save (generating first when the pages changed since), No discards it, Cancel keeps
+    // the program open. True when the program may close.
+    bool AskToSaveAtClose();
 
 public slots:
     void AbColBitBtn4Click();
@@ -63,6 +76,8 @@ public slots:
 signals:
     // A budget was saved: its history row is new or changed.
     void budgetSaved();
+    // Saving at the close needs the user on this page (a field to mend, "Salvar como").
+    void attentionNeeded();
 
 private:
     void buildColumn();
@@ -73,7 +88,12 @@ private:
     bool priceCollectedBudget(int shown);
     // The number a new budget receives now (see BudgetNumbering).
     BudgetNumber freshBudgetNumber() const;
-    void saveCurrentBudget(BudgetSaveKind kind);
+    bool saveCurrentBudget(BudgetSaveKind kind);
+    // The pages as a record, to tell whether the user changed them.
+    TBudgetData pagesRecord() const;
+    bool pagesEdited() const;
+    // What the pages hold now counts as shown: nothing typed since.
+    void markPagesShown();
 
     AppState& m_state;
     SideColumn* m_column;            // Panel6
@@ -87,6 +107,7 @@ private:
     QPushButton* m_newButton;        // AbColBitBtn25
     QPushButton* m_saveButton;       // AbColBitBtn26
     int m_currentSubPage = kDataSubPage;
+    TBudgetData m_shownPages;        // pagesRecord() when last shown, generated or saved
 };
 
 } // namespace belvane

@@ -390,12 +390,16 @@ void OfficeCostsTab::NG1AfterEdit(int, int)
     emit edited();
 }
 
-void OfficeCostsTab::NG9AfterEdit(int, int row)
+void OfficeCostsTab::NG9AfterEdit(int column, int row)
 {
     const QString name = foldedName(m_staff->cellText(0, row));
-    // An unnamed row is not checked, counted or marked until it gets a name.
-    if (name.isEmpty())
+    // An unnamed row is not checked or counted until it gets a name, but a name cleared is an
+    // edit of the office like any other: the member leaves the office when it is saved.
+    if (name.isEmpty()) {
+        if (column == 0)
+            emit edited();
         return;
+    }
     for (int other = 0; other < m_staff->rowCount(); ++other) {
         if (other != row && foldedName(m_staff->cellText(0, other)) == name) {
             Prompts::inform(this, QStringLiteral("Os nomes devem ser diferentes"));

@@ -272,6 +272,13 @@ void OfficeGeneralTab::commitOpenEdits()
 
 void OfficeGeneralTab::Label49Click()
 {
+    // The user's choice replaces the table: the office is changed.
+    showDefaultManHours();
+    emit edited();
+}
+
+void OfficeGeneralTab::showDefaultManHours()
+{
     m_manHours->removeAllRows();
     for (int r = 0; r < kHxhCategories; ++r) {
         const int row = m_manHours->appendRow();

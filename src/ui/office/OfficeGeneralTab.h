@@ -43,6 +43,8 @@ signals:
 
 public slots:
     void Label49Click();
+    // The man-hours table the program proposes, on the page (no edit of the user's).
+    void showDefaultManHours();
     void E_padraoChange();
     void E_regimeClick();
     void AbColBitBtn7StatusChanged(bool on);

@@ -143,7 +143,7 @@ void OfficePage::CollectOfficePage()
 void OfficePage::ResetOfficePage()
 {
     m_costs->resetRows();
-    m_general->Label49Click();
+    m_general->showDefaultManHours();
 }
 
 void OfficePage::EnableOfficeEditing(bool locked)

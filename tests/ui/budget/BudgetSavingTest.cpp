@@ -267,3 +267,43 @@ TEST_F(BudgetSavingTest, SavedThenPricedInTheHistoryReachesTheFileAtClose)
     EXPECT_EQ(saved.NegotiatedValue, 12000.5f);
     EXPECT_EQ(saved.BudgetValue, 12750.0f);
 }
+
+TEST_F(BudgetSavingTest, OverwritingABudgetNeverSavedIsItsFirstSave)
+{
+    start();
+    setUpOffice();
+    generate();
+    QTest::mouseClick(find<QLineEdit>("R_codigo"), Qt::LeftButton);
+    click("AbColBitBtn26");
+    ASSERT_TRUE(saveAsPanelShown());
+    click("SpeedButton2");
+    EXPECT_EQ(stored(1).Status.toQString(), QStringLiteral("Aguardando"));
+    EXPECT_EQ(history().text(0, kColStatus), QStringLiteral("Aguardando"));
+    click("AbColBitBtn26");   // saved again under its own number, not as a second budget
+    EXPECT_EQ(history().rowCount(), 1);
+}
+
+TEST_F(BudgetSavingTest, WorkNotSavedIsAskedAboutAtCloseAndByNew)
+{
+    start();
+    setUpOffice();
+    window().show();
+    window().AbColBitBtn1Click(kProjectPage);
+    type("P_Prop", QStringLiteral("Clínica Boa Vista"));
+    // Typed project data, nothing generated yet: "Novo" asks before it clears them.
+    Prompts::queueAnswer(QMessageBox::No);
+    click("AbColBitBtn25");
+    EXPECT_EQ(text("P_Prop"), QStringLiteral("Clínica Boa Vista"));
+
+    const QString question = QStringLiteral("O orçamento atual não foi salvo. Deseja salvar?");
+    Prompts::queueAnswer(QMessageBox::Cancel);
+    EXPECT_FALSE(closeWindow());
+    EXPECT_EQ(Prompts::messages().last(), question);
+
+    // Yes generates what the pages hold and saves it through the normal save.
+    enterOneMemberBudget();
+    Prompts::queueAnswer(QMessageBox::Yes);
+    EXPECT_TRUE(closeWindow());
+    EXPECT_EQ(stored(1).ClientName.toQString(), QStringLiteral("Clínica Boa Vista"));
+    EXPECT_EQ(stored(1).BudgetValue, 12750.0f);
+}

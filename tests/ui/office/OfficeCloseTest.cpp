@@ -83,6 +83,15 @@ TEST_F(OfficeCloseTest, NoLeavesTheFileAsItWas)
     EXPECT_EQ(bytes(), before);
 }
 
+TEST_F(OfficeCloseTest, CancelKeepsTheWindowOpenAndTheEdit)
+{
+    ASSERT_TRUE(typeIntoCell(*m_fixed, 1, 0, QStringLiteral("75")));
+    Prompts::queueAnswer(QMessageBox::Cancel);
+    EXPECT_FALSE(closeWindow());
+    EXPECT_TRUE(window().state().OfficeModified);
+    EXPECT_EQ(m_fixed->cellText(1, 0), QStringLiteral("75,00"));
+}
+
 TEST_F(OfficeCloseTest, FailedSaveKeepsTheWindowOpenAndTheOfficeModified)
 {
     ASSERT_TRUE(typeIntoCell(*m_fixed, 1, 0, QStringLiteral("990")));

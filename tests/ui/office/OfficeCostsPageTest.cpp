@@ -241,3 +241,11 @@ TEST_F(OfficeCostsPageTest, ListsCaptionsAndStaffNote)
     EXPECT_FALSE(note->isVisible());
     EXPECT_FALSE(state().OfficeModified);
 }
+
+TEST_F(OfficeCostsPageTest, ClearingANameMarksTheOffice)
+{
+    addStaff("Ana", "Técnico", "1000");
+    state().OfficeModified = false;
+    ASSERT_TRUE(grid("NG9")->userEdit(0, 0, QString()));
+    EXPECT_TRUE(modified());
+}
