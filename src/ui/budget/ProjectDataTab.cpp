@@ -28,6 +28,8 @@ QStringList namesOf(const auto& table)
     return names;
 }
 
+constexpr double kLargestArea = 9999999.9;
+
 NumberEdit* numberEdit(const char* name, const char* pattern, QWidget* parent)
 {
     auto* edit = new NumberEdit(QString::fromLatin1(name), QString::fromLatin1(pattern), parent);
@@ -104,6 +106,9 @@ void ProjectDataTab::makeProjectControls(QWidget* panel)
     m_service->addItem(QString());
     m_code = makeTextEdit("P_Codigo", 30);
     m_area = numberEdit("P_area", "0.0", panel);
+    // Beyond this the single-precision record no longer holds a tenth of a square metre.
+    m_area->setRange(0.0, kLargestArea);
+    m_area->setInputHint(QStringLiteral("Digite uma área entre 0 e 9.999.999,9 m2."));
     m_profit = numberEdit("P_lucropc", "0.0", panel);
     m_rrt = numberEdit("P_DespART", "0.00", panel);
     m_thirdParty = numberEdit("P_terceiros", "0.00", panel);

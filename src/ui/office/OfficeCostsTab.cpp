@@ -35,6 +35,7 @@ QList<EditableGrid::Column> expenseColumns(const QString& valueHeader)
     EditableGrid::Column value{valueHeader, Kind::Number};
     value.pattern = kMoneyMask;
     value.pasteAllowed = false;
+    value.negativeAllowed = false;
     value.width = 96;
     value.sortable = true;
     return {description, value};
@@ -52,6 +53,7 @@ QList<EditableGrid::Column> staffColumns()
     type.width = 86;
     EditableGrid::Column cost{QStringLiteral("Custos [R$]"), Kind::Number};
     cost.pattern = kMoneyMask;
+    cost.negativeAllowed = false;
     cost.width = 96;
     return {name, role, type, cost};
 }

@@ -14,7 +14,8 @@
 //    value is shown again through the column's pattern ("0.00" shows "1500,50"); an emptied cell
 //    falls back to 0. Pasting can be switched off per column.
 //  - Integer: a line edit taking digits only, up to the column's maximum; emptied means 0.
-//  - DropDown: a list of the column's items without free typing; choosing an item commits.
+//  - DropDown: a list of the column's items without free typing; typing picks the item spelt
+//    (TypedItemPicker), Enter or choosing an item in the open list commits.
 //  - CheckBox: no editor; a click or the space bar toggles the box and commits.
 #include <QPoint>
 #include <QPointer>
@@ -49,6 +50,7 @@ public:
         int maxLength = 0;        // Text: longest text the editor takes (0: no limit)
         int maximum = std::numeric_limits<int>::max();  // Integer: largest value the editor takes
         bool sortable = false;    // a click on the header sorts the rows by this column
+        bool negativeAllowed = true;  // Number: whether a value below zero is taken (not for money)
         Qt::Alignment alignment = {};  // {}: numbers to the right, check boxes centred, text left
     };
 

@@ -2,6 +2,8 @@
 
 #include "ui/widgets/CellLineEdit.h"
 #include "ui/widgets/EditableGrid.h"
+#include "ui/widgets/InputHint.h"
+#include "ui/widgets/TypedItemPicker.h"
 
 #include <QComboBox>
 #include <QRegularExpressionValidator>
@@ -18,7 +20,10 @@ QValidator* validatorFor(const EditableGrid::Column& column, QObject* parent)
     switch (column.kind) {
     case Kind::Number:
         // Brazilian form: optional sign, digits with thousands dots, one decimal comma.
-        return new QRegularExpressionValidator(QRegularExpression(QStringLiteral("-?[0-9.]*(,[0-9]*)?")), parent);
+        return new QRegularExpressionValidator(
+            QRegularExpression(column.negativeAllowed ? QStringLiteral("-?[0-9.]*(,[0-9]*)?")
+                                                      : QStringLiteral("[0-9.]*(,[0-9]*)?")),
+            parent);
     case Kind::Integer:
         return new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,10}")), parent);
     default:
@@ -52,6 +57,12 @@ QWidget* GridDelegate::createLineEditor(QWidget* parent, int column) const
         edit->setMaxLength(rules.maxLength);
     if (rules.kind != Kind::Text)
         edit->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    // A refused key (a minus sign, a letter) says what the cell takes instead of doing nothing.
+    if (rules.kind == Kind::Number) {
+        const QString hint = rules.negativeAllowed ? QStringLiteral("Digite um número, como 1.500,00.")
+                                                   : QStringLiteral("Digite um valor positivo, como 1.500,00.");
+        connect(edit, &QLineEdit::inputRejected, edit, [edit, hint] { showInputHint(edit, hint); });
+    }
     return edit;
 }
 
@@ -60,7 +71,9 @@ QWidget* GridDelegate::createListEditor(QWidget* parent, int column) const
     auto* list = new QComboBox(parent);
     list->setEditable(false);
     list->addItems(m_grid.column(column).items);
-    // Choosing an item is the whole edit: commit it and close the list at once.
+    new TypedItemPicker(list);
+    // Choosing an item in the open list, or stepping to one with the arrows, is the whole edit:
+    // commit it and close the list at once. Typed keys only pick (see TypedItemPicker).
     connect(list, &QComboBox::activated, this, [this, list] {
         auto* self = const_cast<GridDelegate*>(this);
         emit self->commitData(list);

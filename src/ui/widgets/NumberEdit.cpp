@@ -1,6 +1,7 @@
 #include "ui/widgets/NumberEdit.h"
 
 #include "core/text/NumberFormat.h"
+#include "ui/widgets/InputHint.h"
 
 #include <QLineEdit>
 
@@ -18,6 +19,10 @@ NumberEdit::NumberEdit(const QString& objectName, const QString& pattern, QWidge
     setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     setKeyboardTracking(false);
     setPattern(pattern);
+    connect(lineEdit(), &QLineEdit::inputRejected, this, [this] {
+        if (!m_hint.isEmpty())
+            showInputHint(this, m_hint);
+    });
 }
 
 void NumberEdit::setPattern(const QString& pattern)
@@ -26,6 +31,22 @@ void NumberEdit::setPattern(const QString& pattern)
     // Re-render the current value in the new pattern.
     setValue(value());
     lineEdit()->setText(textFromValue(value()));
+}
+
+void NumberEdit::setValue(double value)
+{
+    m_exact = value;
+    QDoubleSpinBox::setValue(value);
+}
+
+double NumberEdit::value() const
+{
+    const double shown = QDoubleSpinBox::value();
+    // Once the user typed another figure (or the spin box was set past this class), the exact
+    // value no longer belongs to what is shown.
+    if (m_exact && QString::number(*m_exact, 'f', decimals()).toDouble() == shown)
+        return *m_exact;
+    return shown;
 }
 
 void NumberEdit::setDisplayOnly(bool displayOnly)
@@ -47,9 +68,16 @@ double NumberEdit::valueFromText(const QString& text) const
 QValidator::State NumberEdit::validate(QString& input, int&) const
 {
     const QString plain = QString(input).remove(QLatin1Char('.')).trimmed();
-    if (plain.isEmpty() || plain == QLatin1String("-") || plain.endsWith(QLatin1Char(',')))
+    if (plain.isEmpty() || plain.endsWith(QLatin1Char(',')))
         return QValidator::Intermediate;
-    return parseNumber(plain) ? QValidator::Acceptable : QValidator::Invalid;
+    if (plain == QLatin1String("-"))
+        return minimum() < 0.0 ? QValidator::Intermediate : QValidator::Invalid;
+    // A value beyond the field's range is refused as it is typed, not cut silently afterwards.
+    const std::optional<double> value = parseNumber(plain);
+    if (!value || *value > maximum() || (*value < 0.0 && minimum() >= 0.0))
+        return QValidator::Invalid;
+    // Below a positive minimum the value may still grow into the range as digits follow.
+    return *value < minimum() ? QValidator::Intermediate : QValidator::Acceptable;
 }
 
 } // namespace belvane

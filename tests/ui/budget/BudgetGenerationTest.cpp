@@ -190,3 +190,25 @@ TEST_F(BudgetGenerationTest, NewBudgetIsNumberedAfterTheCounterFile)
     EXPECT_EQ(text("R_numero"), QStringLiteral("42"));
     EXPECT_EQ(text("R_orca"), QStringLiteral("12750,00"));   // the summary keeps what it showed
 }
+
+TEST_F(BudgetGenerationTest, ComplexityFactorIsStoredExactlyAndSurvivesRegeneration)
+{
+    start();
+    setUpOffice();
+    enterOneMemberBudget();
+    const char* ratings[] = {"Baixa", "Baixa", "Baixa", "Alta", "Média", "Baixa", "Média"};
+    for (int row = 0; row < 7; ++row)
+        ASSERT_TRUE(grid("NG7")->userEdit(2, row, QString::fromUtf8(ratings[row])));
+    click("AbColBitBtn9");
+    const TBudgetData& b = window().state().CurrentBudget;
+    // The average of the indices, not the six decimals the field shows.
+    EXPECT_EQ(b.ComplexityFactor, 0.87142849f);
+    const float firstValue = b.BudgetValue;
+
+    // Shown again as a reopened budget is, then generated anew: nothing moves.
+    project()->ShowBudget();
+    click("AbColBitBtn4");
+    click("AbColBitBtn9");
+    EXPECT_EQ(b.ComplexityFactor, 0.87142849f);
+    EXPECT_EQ(b.BudgetValue, firstValue);
+}

@@ -127,3 +127,12 @@ TEST_F(ProjectDataTest, RepetitionsGiveTheRepetitionFactor)
         EXPECT_EQ(factor->text(), QString::fromLatin1(c.shown)) << c.typed;
     }
 }
+
+TEST_F(ProjectDataTest, AreaBeyondWhatTheRecordHoldsIsRefusedAsTyped)
+{
+    start();
+    type("P_area", QStringLiteral("99999999"));
+    EXPECT_EQ(text("P_area"), QStringLiteral("9999999,0"));
+    type("P_area", QStringLiteral("-5"));
+    EXPECT_EQ(text("P_area"), QStringLiteral("5,0"));
+}

@@ -56,13 +56,14 @@ inline bool typeIntoCell(EditableGrid& grid, int column, int row, const QString&
     return true;
 }
 
-// Picks an item of a drop-down cell by typing its first letter into the closed list.
+// Picks an item of a drop-down cell by typing it into the closed list and pressing Enter.
 inline bool chooseInCell(EditableGrid& grid, int column, int row, const QString& item)
 {
     auto* list = openEditor<QComboBox>(grid, column, row);
     if (!list || item.isEmpty())
         return false;
-    QTest::keyClick(list, item.at(0).toLatin1());
+    typeText(list, item);
+    QTest::keyClick(list, Qt::Key_Return);
     settleEditors();
     return grid.cellText(column, row) == item;
 }

@@ -242,10 +242,14 @@ TEST_F(OfficeCostsPageTest, ListsCaptionsAndStaffNote)
     EXPECT_FALSE(state().OfficeModified);
 }
 
-TEST_F(OfficeCostsPageTest, ClearingANameMarksTheOffice)
+TEST_F(OfficeCostsPageTest, ClearingANameMarksTheOfficeAndMoneyIsNeverNegative)
 {
     addStaff("Ana", "Técnico", "1000");
     state().OfficeModified = false;
     ASSERT_TRUE(grid("NG9")->userEdit(0, 0, QString()));
     EXPECT_TRUE(modified());
+
+    // Money in the lists is never negative.
+    EXPECT_FALSE(grid("NG9")->userEdit(3, 0, QStringLiteral("-100")));
+    EXPECT_FALSE(grid("NG1")->userEdit(1, 0, QStringLiteral("-1,5")));
 }

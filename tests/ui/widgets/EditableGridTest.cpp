@@ -174,6 +174,11 @@ TEST_F(EditableGridTest, DropDownOffersOnlyItsItems)
 
     m_grid->setColumnItems(kType, {QStringLiteral("Estagiário")});
     EXPECT_TRUE(m_grid->userEdit(kType, 0, QStringLiteral("Estagiário")));
+
+    // Typing spells the item whole: "100" is not "10" with two keys lost.
+    m_grid->setColumnItems(kType, {QStringLiteral("10"), QStringLiteral("50"), QStringLiteral("100")});
+    EXPECT_TRUE(chooseInCell(*m_grid, kType, 2, QStringLiteral("100")));
+    EXPECT_TRUE(chooseInCell(*m_grid, kType, 2, QStringLiteral("10")));
 }
 
 TEST_F(EditableGridTest, CheckBoxesToggleInPlace)
