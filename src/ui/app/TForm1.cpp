@@ -20,6 +20,16 @@
 #include <QVBoxLayout>
 
 namespace belvane {
+namespace {
+
+// The window's frame is not known before it is shown; its size is, and that is what centres it.
+void centreOnScreen(QWidget& window)
+{
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        window.move(screen->availableGeometry().center() - window.rect().center());
+}
+
+} // namespace
 
 TForm1::TForm1(const QString& appDir, QWidget* parent) : QWidget(parent)
 {
@@ -96,6 +106,7 @@ void TForm1::FormCreate()
 {
     const QScreen* screen = QGuiApplication::primaryScreen();
     applyScreenHeightRule(screen ? screen->geometry().height() : 1080);
+    centreOnScreen(*this);
     loadData();
     m_pages->setCurrentIndex(kMenuPage);
     TabMenuShow();
@@ -223,8 +234,7 @@ void TForm1::showEvent(QShowEvent* event)
         return;
     // FormShow: the splash box stands in front while the main window fades in behind it.
     m_splash = new TForm2(this);
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        m_splash->move(screen->geometry().center() - m_splash->rect().center());
+    centreOnScreen(*m_splash);
     m_splash->show();
 }
 
@@ -267,12 +277,13 @@ void TForm1::Panel12Click()
 
 void TForm1::Label1Click()
 {
-    if (m_aboutBox && m_aboutBox->isVisible())
+    // While the splash still fades out, the logo is part of the start-up and does nothing.
+    if ((m_aboutBox && m_aboutBox->isVisible()) || (m_splash && m_splash->isVisible()))
         return;
     setAlphaBlend(false);
     delete m_aboutBox;
     m_aboutBox = new TForm2(this);
-    m_aboutBox->move(geometry().center() - m_aboutBox->rect().center());
+    centreOnScreen(*m_aboutBox);
     m_aboutBox->show();
 }
 

@@ -7,6 +7,7 @@
 #include <QBarCategoryAxis>
 #include <QBarSet>
 #include <QCursor>
+#include <QGraphicsLayout>
 #include <QGraphicsTextItem>
 #include <QLocale>
 #include <QStackedBarSeries>
@@ -139,6 +140,10 @@ void CompositionChart::fitValueAxis()
     const double room = (high - low) * 0.12;
     m_values->setRange(low < 0.0 ? low - room : 0.0, high + room);
     m_values->applyNiceNumbers();
+    // A budget is priced while the summary is hidden; the axis is measured again for the new
+    // range, so its labels are never left cut to "…" at the size the old ones needed.
+    if (QGraphicsLayout* layout = m_chart->layout())
+        layout->invalidate();
 }
 
 QPointF CompositionChart::barEnd(int bar) const

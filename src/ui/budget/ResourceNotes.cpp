@@ -10,11 +10,13 @@ struct IndicatorBlock {
     QStringList low, medium, high;   // a definition may run over a second line
 };
 
+// A definition that runs over a second line goes on indented, so it reads as part of its item.
 QString joinDefinition(const char16_t* prefix, const QStringList& lines)
 {
-    QString text = QString::fromUtf16(prefix) + lines.value(0);
+    const QString lead = QString::fromUtf16(prefix);
+    QString text = lead + lines.value(0);
     for (int i = 1; i < lines.size(); ++i)
-        text += QLatin1Char('\n') + lines[i];
+        text += QLatin1Char('\n') + QString(lead.size(), QLatin1Char(' ')) + lines[i];
     return text;
 }
 

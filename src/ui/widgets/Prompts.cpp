@@ -34,6 +34,14 @@ QString windowTitle()
     return QStringLiteral("B+V");
 }
 
+// Dialogs belong to the window, not to the control that opened them: a coloured swatch or a
+// panel's own style would otherwise dress every button of the dialog. The window's style gives
+// every dialog the same dark, readable look.
+QWidget* owner(QWidget* parent)
+{
+    return parent ? parent->window() : nullptr;
+}
+
 } // namespace
 
 QMessageBox::StandardButton Prompts::ask(QWidget* parent, const QString& text,
@@ -53,7 +61,7 @@ QMessageBox::StandardButton Prompts::ask(QWidget* parent, const QString& text,
     QMessageBox message(box == Box::Warning ? QMessageBox::Warning
                         : box == Box::Confirmation ? QMessageBox::Question
                                                    : QMessageBox::Information,
-                        windowTitle(), text, buttons, parent);
+                        windowTitle(), text, buttons, owner(parent));
     return static_cast<QMessageBox::StandardButton>(message.exec());
 }
 
@@ -63,7 +71,7 @@ void Prompts::inform(QWidget* parent, const QString& text)
         script().messages << text;
         return;
     }
-    QMessageBox::information(parent, windowTitle(), text);
+    QMessageBox::information(owner(parent), windowTitle(), text);
 }
 
 void Prompts::error(QWidget* parent, const QString& text)
@@ -72,7 +80,7 @@ void Prompts::error(QWidget* parent, const QString& text)
         script().messages << text;
         return;
     }
-    QMessageBox::warning(parent, windowTitle(), text);
+    QMessageBox::warning(owner(parent), windowTitle(), text);
 }
 
 QColor Prompts::chooseColor(QWidget* parent, const QColor& initial)
@@ -85,7 +93,7 @@ QColor Prompts::chooseColor(QWidget* parent, const QColor& initial)
         s.colours.pop_front();
         return c;
     }
-    return QColorDialog::getColor(initial, parent);
+    return QColorDialog::getColor(initial, owner(parent));
 }
 
 QString Prompts::chooseSaveFile(QWidget* parent, const QString& caption, const QString& suggested,
@@ -99,7 +107,7 @@ QString Prompts::chooseSaveFile(QWidget* parent, const QString& caption, const Q
         s.fileNames.pop_front();
         return f;
     }
-    return QFileDialog::getSaveFileName(parent, caption, suggested, filter);
+    return QFileDialog::getSaveFileName(owner(parent), caption, suggested, filter);
 }
 
 bool Prompts::choosePrinter(QWidget* parent, QPrinter& printer)
@@ -113,7 +121,7 @@ bool Prompts::choosePrinter(QWidget* parent, QPrinter& printer)
         s.fileNames.pop_front();
         return true;
     }
-    QPrintDialog dialog(&printer, parent);
+    QPrintDialog dialog(&printer, owner(parent));
     return dialog.exec() == QDialog::Accepted;
 }
 
@@ -127,7 +135,7 @@ QString Prompts::chooseOpenFile(QWidget* parent, const QString& caption, const Q
         s.fileNames.pop_front();
         return f;
     }
-    return QFileDialog::getOpenFileName(parent, caption, QString(), filter);
+    return QFileDialog::getOpenFileName(owner(parent), caption, QString(), filter);
 }
 
 void Prompts::setClipboardText(const QString& text)

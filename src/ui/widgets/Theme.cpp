@@ -30,6 +30,11 @@ QString styleSheet()
             color: white; selection-background-color: #ff8000; }
         QLineEdit:read-only, QAbstractSpinBox[readOnly="true"] { background: #333338; color: #9bcdff; }
         QComboBox QAbstractItemView { background: #1f1f22; color: white; selection-background-color: #ff8000; }
+        QDialog, QMessageBox { background: #2b2b2e; }
+        QAbstractItemView { background: #1f1f22; alternate-background-color: #28282c; color: white;
+            selection-background-color: #ff8000; selection-color: white; }
+        QToolButton { background: #4a4a50; border: 1px solid #606068; border-radius: 3px; padding: 2px; }
+        QToolButton:hover { background: #5a5a62; }
         QPushButton { background: #4a4a50; border: 1px solid #606068; border-radius: 4px; padding: 4px 10px; }
         QPushButton:hover { background: #5a5a62; }
         QPushButton:checked { background: #ff8000; border-color: #ffa040; }

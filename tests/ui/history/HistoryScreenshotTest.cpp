@@ -32,6 +32,8 @@ TEST_F(HistoryScreenshotTest, SavingAndTheHistoryPage)
         enterOneMemberBudget();
         type("P_area", QString::number(100 + 40 * i));
         click("AbColBitBtn9");
+        if (i == 3)
+            shot("4-summary");
         click("AbColBitBtn26");
     }
     QTest::mouseClick(find<QLineEdit>("R_codigo"), Qt::LeftButton);
