@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Fuzzes every reader of outside data (history, office, budget, colours and counter files, number
-# and date texts) with libFuzzer under the address and undefined-behaviour checks.
+# and date texts, backup archives) with libFuzzer under the address and undefined-behaviour checks.
 #
 #   scripts/fuzz.sh [seconds per target]     default 300
 #
@@ -29,7 +29,8 @@ rm -rf "$seeds"
 "$bin/belvane_fuzz_seeds" "$seeds"
 mkdir -p "$build/fuzz-findings" "$build/fuzz-logs"
 
-targets=(history_file office_file budget_file status_colors_file budget_counter number_text date_text)
+# The targets are those tests/fuzz/CMakeLists.txt declares, listed by the build.
+mapfile -t targets < "$bin/fuzz-targets.txt"
 failed=()
 summary=()
 for target in "${targets[@]}"; do

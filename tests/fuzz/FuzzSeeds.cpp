@@ -1,6 +1,7 @@
 // Writes the starting inputs of the fuzz targets with the program's own writers, one folder per
 // target: belvane_fuzz_seeds <folder>. Sound files made this way show the fuzzer the shape of
 // each format, so that its changes reach deep into the readers from the first second.
+#include "core/backup/ZipArchive.h"
 #include "core/budget/BudgetCalc.h"
 #include "core/budget/BudgetCounter.h"
 #include "core/budget/BudgetFile.h"
@@ -186,6 +187,24 @@ void textSeeds()
     writeText("date_text", QStringLiteral("d%1").arg(n++), QStringLiteral(" 8/1/2021 7:05 "));
 }
 
+// A backup as the program writes it: both folders, a few of their files.
+void backupSeeds()
+{
+    const QDateTime moment(QDate(2026, 12, 9), QTime(10, 30));
+    const std::vector<ZipEntry> entries{
+        {QStringLiteral("Escrt/"), {}, moment},
+        {QStringLiteral("Escrt/Colors.bin"), QByteArray(28, '\x07'), moment},
+        {QStringLiteral("Projetos/"), {}, moment},
+        {QStringLiteral("Projetos/Control.bin"), QByteArray("\x0c\0\0\0", 4), moment},
+        {QStringLiteral("Projetos/Hist.bvh"), QByteArray("\xff\xfe" "1\0", 4), moment},
+    };
+    QFile file(seedPath("backup_archive", QStringLiteral("Belvane-2026-12-09.zip")));
+    if (!file.open(QIODevice::WriteOnly) || !writeZip(file, entries)) {
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(file.fileName()));
+        std::exit(1);
+    }
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -198,5 +217,6 @@ int main(int argc, char** argv)
     historySeeds();
     recordSeeds();
     textSeeds();
+    backupSeeds();
     return 0;
 }
