@@ -10,7 +10,7 @@ float shareOfOfficeCost(double value, const TOfficeData& office)
 {
     if (!(office.CostWithTech > 0.0f))
         return 100.0f;
-    return saturateToSingle(value * 100.0 / double(office.CostWithTech));
+    return narrowToSingle(value * 100.0 / double(office.CostWithTech));
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "core/budget/BudgetRecord.h"
 
+#include "core/budget/StatusWords.h"
 #include "core/tables/ReferenceTables.h"
 #include "core/text/Clock.h"
 #include "core/text/DayCount.h"
@@ -50,7 +51,7 @@ void NewBudgetRecord(TBudgetData& budget)
     const QDateTime now = Clock::now();
     budget.Version = 1.0f;
     budget.Number = 1;
-    budget.Status.assign(u"Novo");
+    budget.Status.assign(kStatusNew);
     budget.CreatedDate = budget.EditedDate = dayCountFromDate(now.date());
     budget.CreatedTime = timeOfDayFraction(now.time());
     budget.ClientName.clear();

@@ -2,6 +2,7 @@
 
 #include "core/budget/BudgetCounter.h"
 #include "core/budget/BudgetFile.h"
+#include "core/budget/StatusWords.h"
 #include "core/history/HistoryStore.h"
 #include "core/text/DayCount.h"
 
@@ -9,7 +10,7 @@ namespace belvane {
 
 bool isFirstBudgetSave(const TBudgetData& current)
 {
-    return current.Status.toQString() == QLatin1String("Novo");
+    return current.Status.toQString() == kStatusNew;
 }
 
 bool budgetSaveGivesNumber(const TBudgetData& current, BudgetSaveKind kind)
@@ -34,14 +35,14 @@ PreparedBudgetSave prepareBudgetSave(const TBudgetData& current, const BudgetSav
             b.CreatedTime = now;
             save.advancesCounter = true;
         }
-        b.Status.assign(u"Aguardando");
+        b.Status.assign(kStatusWaiting);
         save.successMessage = QStringLiteral("O orçamento foi salvo.");
         break;
     case BudgetSaveKind::AsNew:
         b.Number = static_cast<std::uint16_t>(request.freshNumber);
         b.CreatedDate = today;
         b.CreatedTime = now;
-        b.Status.assign(u"Aguardando");
+        b.Status.assign(kStatusWaiting);
         save.advancesCounter = true;
         save.successMessage = QStringLiteral("O orçamento foi salvo .");
         break;

@@ -5,6 +5,7 @@
 // converting it would not round but be undefined.
 #include <cfloat>
 #include <cmath>
+#include <limits>
 #include <optional>
 
 namespace belvane {
@@ -18,11 +19,12 @@ inline std::optional<float> roundToSingle(double x)
 }
 
 // The single-precision value of x, pinned to the largest float when it lies beyond the range;
-// for figures that are only shown, where a saturated value reads better than a failure.
-inline float saturateToSingle(double x)
+// for figures typed, read back or only shown, where a pinned value reads better than a failure.
+// Converting such a value directly would not round but be undefined. NaN stays NaN.
+inline float narrowToSingle(double x)
 {
     if (std::isnan(x))
-        return 0.0f;
+        return std::numeric_limits<float>::quiet_NaN();
     if (x > double(FLT_MAX))
         return FLT_MAX;
     if (x < -double(FLT_MAX))

@@ -1,7 +1,7 @@
 #include "core/history/BudgetReport.h"
 
+#include "core/budget/SingleRounding.h"
 #include "core/history/HistoryCellText.h"
-#include "core/history/SinglePrecision.h"
 #include "core/text/Clock.h"
 #include "core/text/DayCount.h"
 #include "core/text/NumberFormat.h"

@@ -1,5 +1,7 @@
 #include "core/history/HistoryColumns.h"
 
+#include "core/budget/StatusWords.h"
+
 #include <array>
 
 namespace belvane {
@@ -51,8 +53,8 @@ QString historyHeader(int column)
 
 QStringList historyStatusChoices()
 {
-    return {QStringLiteral("Aprovado"), QStringLiteral("Aguardando"), QStringLiteral("Reprovado"),
-            QStringLiteral("Concluído")};
+    return {kStatusApproved.toString(), kStatusWaiting.toString(), kStatusRejected.toString(),
+            kStatusDone.toString()};
 }
 
 } // namespace belvane

@@ -1,9 +1,9 @@
 #include "core/history/HistoryWriteBack.h"
 
 #include "core/budget/BudgetFile.h"
+#include "core/budget/SingleRounding.h"
 #include "core/history/HistoryRowFile.h"
 #include "core/history/HistoryTable.h"
-#include "core/history/SinglePrecision.h"
 #include "core/storage/StorageMessages.h"
 #include "core/text/Clock.h"
 #include "core/text/DayCount.h"

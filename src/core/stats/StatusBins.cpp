@@ -1,12 +1,14 @@
 #include "core/stats/StatusBins.h"
 
+#include "core/budget/StatusWords.h"
+
 namespace belvane {
 
 const QStringList& statusBinLabels()
 {
-    static const QStringList labels = {QStringLiteral("Aprovado"), QStringLiteral("Aguardando"),
-                                       QStringLiteral("Reprovado"), QStringLiteral("Concluído"),
-                                       QStringLiteral("Editado")};
+    static const QStringList labels = {kStatusApproved.toString(), kStatusWaiting.toString(),
+                                       kStatusRejected.toString(), kStatusDone.toString(),
+                                       kStatusEdited.toString()};
     return labels;
 }
 
@@ -24,7 +26,7 @@ std::optional<int> statusBinOf(QStringView status)
 
 bool isWonStatus(QStringView status)
 {
-    return status == u"Aprovado" || status == u"Concluído";
+    return status == kStatusApproved || status == kStatusDone;
 }
 
 } // namespace belvane

@@ -4,6 +4,7 @@
 #include "core/backup/DataRestore.h"
 #include "core/text/Clock.h"
 #include "ui/app/AppState.h"
+#include "ui/widgets/ExportPath.h"
 #include "ui/widgets/Prompts.h"
 #include "ui/widgets/Theme.h"
 
@@ -12,7 +13,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
-#include <QStandardPaths>
 #include <QVBoxLayout>
 
 namespace belvane {
@@ -128,13 +128,10 @@ QWidget* MenuPage::buildDataButtons()
 
 void MenuPage::BackupClick()
 {
-    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    QString path = Prompts::chooseSaveFile(this, QStringLiteral("Cópia de segurança"),
-                                           QDir(documents).filePath(backupFileName(Clock::today())), backupFilter());
+    const QString path = chooseExportPath(this, QStringLiteral("Cópia de segurança"), backupFileName(Clock::today()),
+                                          backupFilter(), QStringLiteral(".zip"));
     if (path.isEmpty())
         return;
-    if (!path.endsWith(QLatin1String(".zip"), Qt::CaseInsensitive))
-        path += QStringLiteral(".zip");
     const IoResult written = writeDataBackup(m_state.folders, path);
     if (!written.ok()) {
         Prompts::error(this, written.error);

@@ -112,14 +112,14 @@ void ComplexityFactorPanel::Label62Click()
 
 void ComplexityFactorPanel::collectInto(TBudgetData& b) const
 {
-    b.ComplexityFactor = saturateToSingle(m_factor->value());
+    b.ComplexityFactor = narrowToSingle(m_factor->value());
     const int rows = std::min(m_grid->rowCount(), kBudgetSlots);
     for (int row = 0; row < rows; ++row) {
         TBudgetIndicator& indicator = b.Indicators[row];
         indicator.Number = static_cast<std::uint8_t>(row + 1);
         indicator.Name.assign(m_grid->cellText(kNameColumn, row));
         indicator.Complexity.assign(m_grid->cellText(kRatingColumn, row));
-        indicator.IndexValue = saturateToSingle(m_grid->cellNumber(kIndexColumn, row).value_or(0.0));
+        indicator.IndexValue = narrowToSingle(m_grid->cellNumber(kIndexColumn, row).value_or(0.0));
     }
 }
 

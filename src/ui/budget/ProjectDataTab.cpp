@@ -226,19 +226,19 @@ void ProjectDataTab::collectInto(TBudgetData& b) const
     b.ClientAddress.assign(m_address->text());
     b.ClientPhone.assign(m_phone->text());
     b.ClientEmail.assign(m_email->text());
-    b.Area = saturateToSingle(m_area->value());
+    b.Area = narrowToSingle(m_area->value());
     b.BuildingUse.assign(m_use->currentText());
     b.ProjectCategory = static_cast<std::uint8_t>(m_category->text().toInt());
     b.BuildingType.assign(m_type->currentText());
     b.ServiceGroup.assign(m_group->currentText());
     b.Service.assign(m_service->currentText());
-    b.RRT = saturateToSingle(m_rrt->value());
-    b.TravelExpenses = saturateToSingle(m_travel->value());
-    b.ThirdParty = saturateToSingle(m_thirdParty->value());
+    b.RRT = narrowToSingle(m_rrt->value());
+    b.TravelExpenses = narrowToSingle(m_travel->value());
+    b.ThirdParty = narrowToSingle(m_thirdParty->value());
     // The record keeps the repetitions in one byte.
     b.Repetitions = static_cast<std::uint8_t>(m_repetitions->value());
-    b.RepetitionFactor = saturateToSingle(m_factor->value());
-    b.ProfitPercent = saturateToSingle(m_profit->value());
+    b.RepetitionFactor = narrowToSingle(m_factor->value());
+    b.ProfitPercent = narrowToSingle(m_profit->value());
     b.ProjectCode.assign(m_code->text());
 }
 

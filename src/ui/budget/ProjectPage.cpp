@@ -3,6 +3,7 @@
 #include "core/budget/BudgetCalc.h"
 #include "core/budget/BudgetCounter.h"
 #include "core/budget/BudgetValidation.h"
+#include "core/budget/StatusWords.h"
 #include "core/history/HistoryStore.h"
 #include "core/text/Clock.h"
 #include "ui/app/AppState.h"
@@ -224,7 +225,7 @@ void ProjectPage::StartNewBudget()
     const BudgetNumber next = freshBudgetNumber();
     m_state.BudgetCounter = next.number;
     m_state.CurrentBudget.Number = static_cast<std::uint16_t>(next.number);
-    m_state.CurrentBudget.Status.assign(u"Novo");
+    m_state.CurrentBudget.Status.assign(kStatusNew);
     ShowBudget();
 }
 

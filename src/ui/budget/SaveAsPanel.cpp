@@ -21,10 +21,10 @@ QPushButton* panelButton(const char* name, const QString& caption, QWidget* pare
 SaveAsPanel::SaveAsPanel(QWidget* parent) : QFrame(parent)
 {
     setObjectName(QStringLiteral("NxHeaderPanel12"));
-    setStyleSheet(QStringLiteral("#NxHeaderPanel12 { background: #2f2f33; border: 2px solid #ff8000; border-radius: 6px; }"));
+    setStyleSheet(theme::accentFramedPanel(objectName(), "#2f2f33", 2));
     auto* caption = new QLabel(QStringLiteral("Salvar como"), this);
     caption->setFont(theme::displayFont(14, QFont::Bold));
-    caption->setStyleSheet(QStringLiteral("color: #ffb060;"));
+    caption->setStyleSheet(theme::accented(QStringLiteral("color: @accent-light;")));
     auto* text = new QLabel(QStringLiteral("Este é um orçamento em edição . Salvar como:"), this);
     text->setObjectName(QStringLiteral("Label72"));
 

@@ -10,6 +10,7 @@
 #include "ui/budget/SaveAsPanel.h"
 #include "ui/widgets/NumberEdit.h"
 #include "ui/widgets/Prompts.h"
+#include "ui/widgets/Theme.h"
 
 #include <QEvent>
 #include <QGridLayout>
@@ -87,7 +88,7 @@ QWidget* SummaryTab::buildValuePanel()
     m_k2 = display("R_K2", "#0.0");
     m_k2->setToolTip(QStringLiteral("O quanto o projeto utiliza  da Equipe Técnica do escritório"));
     for (NumberEdit* headline : {m_value, m_valuePerM2})
-        headline->setStyleSheet(QStringLiteral("font-weight: bold; color: #ffb060;"));
+        headline->setStyleSheet(theme::accented(QStringLiteral("font-weight: bold; color: @accent-light;")));
     addFields(new QGridLayout(panel),
               {{m_bonus, u"Qualif. do escritório[R$]"_qs}, {m_discount, u"Desconto-Repetição[R$]"_qs},
                {m_rrt, u"RRT [R$]"_qs}, {m_ownExpenses, u"Despesas próprias [R$]"_qs},
@@ -256,8 +257,8 @@ void SummaryTab::R_lucroSpin()
     TBudgetData& b = m_state.CurrentBudget;
     const float taxBefore = b.TaxRate;
     const float profitBefore = b.ProfitPercent;
-    b.TaxRate = saturateToSingle(m_taxSpin->value());
-    b.ProfitPercent = saturateToSingle(m_profitSpin->value());
+    b.TaxRate = narrowToSingle(m_taxSpin->value());
+    b.ProfitPercent = narrowToSingle(m_profitSpin->value());
     const BudgetComputation computed = ComputeBudget(b);
     if (computed.refused()) {
         // A tax of 100 % or more has no quoted value: the last valid figures stay, spins included.

@@ -7,6 +7,7 @@
 #include "ui/widgets/EditableGrid.h"
 #include "ui/widgets/NumberEdit.h"
 #include "ui/widgets/Prompts.h"
+#include "ui/widgets/Theme.h"
 
 #include <QButtonGroup>
 #include <QGridLayout>
@@ -77,10 +78,10 @@ TaskEstimatePanel::TaskEstimatePanel(const TOfficeData& office, std::function<QS
     m_manualChosen->setChecked(true);
     // The indicators are drawn by hand so the chosen one stands out on the dark panel.
     for (QRadioButton* radio : {m_estimateChosen, m_manualChosen}) {
-        radio->setStyleSheet(QStringLiteral(
+        radio->setStyleSheet(theme::accented(QStringLiteral(
             "QRadioButton::indicator { width: 11px; height: 11px; border-radius: 6px;"
             " border: 1px solid #b0b0b8; background: #1f1f22; }"
-            "QRadioButton::indicator:checked { background: #ff8000; border-color: #ffc080; }"));
+            "QRadioButton::indicator:checked { background: @accent; border-color: #ffc080; }")));
     }
     m_estimate = new NumberEdit(QStringLiteral("P_HxhAutoValue"), QStringLiteral("#0.#"), this);
     m_estimate->setDisplayOnly(true);

@@ -185,7 +185,7 @@ void TechnicalTeamPanel::collectInto(TBudgetData& b) const
         b.TeamName[n].assign(name);
         b.TeamRole[n].assign(m_grid->cellText(kRoleColumn, row));
         b.TeamShare[n] = static_cast<std::uint8_t>(m_grid->cellText(kShareColumn, row).toInt());
-        b.TeamCost[n] = saturateToSingle(m_grid->cellNumber(kCostColumn, row).value_or(0.0));
+        b.TeamCost[n] = narrowToSingle(m_grid->cellNumber(kCostColumn, row).value_or(0.0));
         b.TeamProductivity[n] = static_cast<std::uint8_t>(m_grid->cellText(kProductivityColumn, row).toInt());
         ++n;
     }

@@ -1,5 +1,6 @@
 #include "ui/history/ColorPanel.h"
 
+#include "core/budget/StatusWords.h"
 #include "ui/widgets/ColorButton.h"
 #include "ui/widgets/Theme.h"
 
@@ -12,16 +13,16 @@ namespace belvane {
 ColorPanel::ColorPanel(QWidget* parent) : QFrame(parent)
 {
     setObjectName(QStringLiteral("NxHeaderPanel15"));
-    setStyleSheet(QStringLiteral("#NxHeaderPanel15 { background: #333338; border: 1px solid #ff8000; border-radius: 6px; }"));
+    setStyleSheet(theme::accentFramedPanel(objectName(), "#333338", 1));
     auto* layout = new QVBoxLayout(this);
     auto* title = new QLabel(QStringLiteral("Cores"), this);
     title->setFont(theme::displayFont(15, QFont::Bold));
     layout->addWidget(title);
     // On the panel "Concluído" stands third and "Reprovado" fourth.
-    m_aprovado = new ColorButton(QStringLiteral("AprovadoCor"), QStringLiteral("Aprovado"), this);
-    m_aguardando = new ColorButton(QStringLiteral("AguardandoCor"), QStringLiteral("Aguardando"), this);
-    m_concluido = new ColorButton(QStringLiteral("ConcluidoCor"), QStringLiteral("Concluído"), this);
-    m_reprovado = new ColorButton(QStringLiteral("ReprovadoCor"), QStringLiteral("Reprovado"), this);
+    m_aprovado = new ColorButton(QStringLiteral("AprovadoCor"), kStatusApproved.toString(), this);
+    m_aguardando = new ColorButton(QStringLiteral("AguardandoCor"), kStatusWaiting.toString(), this);
+    m_concluido = new ColorButton(QStringLiteral("ConcluidoCor"), kStatusDone.toString(), this);
+    m_reprovado = new ColorButton(QStringLiteral("ReprovadoCor"), kStatusRejected.toString(), this);
     m_texto = new ColorButton(QStringLiteral("TextoCor"), QStringLiteral("Texto"), this);
     for (ColorButton* button : {m_aprovado, m_aguardando, m_concluido, m_reprovado, m_texto})
         layout->addWidget(button);

@@ -56,7 +56,7 @@ QWidget* HistoryPage::buildToolbar()
     auto* title = new QLabel(QStringLiteral("HISTÓRICO"), bar);
     title->setObjectName(QStringLiteral("Label105"));
     title->setFont(theme::displayFont(18, QFont::Bold));
-    title->setStyleSheet(QStringLiteral("color: #ffb060;"));
+    title->setStyleSheet(theme::accented(QStringLiteral("color: @accent-light;")));
     row->addWidget(title);
     row->addSpacing(16);
     const struct { const char* name; const char* caption; const char* hint; void (HistoryPage::*slot)(); } buttons[] = {
@@ -84,7 +84,7 @@ QWidget* HistoryPage::buildToolbar()
     connect(m_search, &QLineEdit::returnPressed, this, &HistoryPage::Label73Click);
     m_searchResult = new QLabel(bar);
     m_searchResult->setObjectName(QStringLiteral("SearchResult"));
-    m_searchResult->setStyleSheet(QStringLiteral("color: #ffb060;"));
+    m_searchResult->setStyleSheet(theme::accented(QStringLiteral("color: @accent-light;")));
     // The sentence takes the room left between the buttons and the box, never the buttons' own.
     m_searchResult->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     m_searchResult->setAlignment(Qt::AlignRight | Qt::AlignVCenter);

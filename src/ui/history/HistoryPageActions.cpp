@@ -3,6 +3,7 @@
 #include "ui/history/HistoryPage.h"
 
 #include "core/budget/BudgetFile.h"
+#include "core/budget/StatusWords.h"
 #include "core/history/BudgetReport.h"
 #include "core/history/HistoryCsv.h"
 #include "core/history/HistoryRowFile.h"
@@ -13,6 +14,7 @@
 #include "ui/history/ColorPanel.h"
 #include "ui/history/HistoryModel.h"
 #include "ui/history/ReportPanel.h"
+#include "ui/widgets/ExportPath.h"
 #include "ui/widgets/Prompts.h"
 
 #include <QDir>
@@ -20,7 +22,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QStandardPaths>
 #include <QTableView>
 
 namespace belvane {
@@ -49,7 +50,7 @@ void HistoryPage::AbColBitBtn19Click()
     }
     // The history's values replace those stored in the file: the user edits them in the grid.
     applyHistoryRowEdits(table, row, budget);
-    budget.Status.assign(u"Editado");
+    budget.Status.assign(kStatusEdited);
     m_state.CurrentBudget = budget;
     m_state.BudgetReopened = true;
     emit budgetReopened();
@@ -222,14 +223,10 @@ std::vector<int> HistoryPage::shownColumns() const
 
 void HistoryPage::ExportCsvClick()
 {
-    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    QString path = Prompts::chooseSaveFile(this, QStringLiteral("Exportar histórico"),
-                                           QDir(documents).filePath(QStringLiteral("Historico.csv")),
-                                           QStringLiteral("Planilha CSV (*.csv)"));
+    const QString path = chooseExportPath(this, QStringLiteral("Exportar histórico"), QStringLiteral("Historico.csv"),
+                                          QStringLiteral("Planilha CSV (*.csv)"), QStringLiteral(".csv"));
     if (path.isEmpty())
         return;
-    if (!path.endsWith(QLatin1String(".csv"), Qt::CaseInsensitive))
-        path += QStringLiteral(".csv");
     const HistoryTable& table = m_state.history->table();
     const IoResult written = writeFileAtomically(path, historyCsv(table, shownColumns()));
     if (!written.ok()) {

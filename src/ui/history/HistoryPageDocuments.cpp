@@ -9,6 +9,7 @@
 #include "ui/app/AppState.h"
 #include "ui/history/ReportDocument.h"
 #include "ui/history/ReportPanel.h"
+#include "ui/widgets/ExportPath.h"
 #include "ui/widgets/Prompts.h"
 
 #include <QDir>
@@ -16,7 +17,6 @@
 #include <QPdfWriter>
 #include <QPrinter>
 #include <QSaveFile>
-#include <QStandardPaths>
 
 namespace belvane {
 
@@ -49,10 +49,9 @@ void HistoryPage::exportReportPdf()
     QString officeName, body, budgetFile;
     if (!reportDocument(officeName, body, budgetFile))
         return;
-    const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    const QString suggested = QDir(folder).filePath(QFileInfo(budgetFile).completeBaseName() + QStringLiteral(".pdf"));
-    const QString path = Prompts::chooseSaveFile(this, QStringLiteral("Exportar PDF"), suggested,
-                                                 QStringLiteral("Documentos PDF (*.pdf)"));
+    const QString path = chooseExportPath(this, QStringLiteral("Exportar PDF"),
+                                          QFileInfo(budgetFile).completeBaseName() + QStringLiteral(".pdf"),
+                                          QStringLiteral("Documentos PDF (*.pdf)"), QStringLiteral(".pdf"));
     if (path.isEmpty())
         return;
     // Written aside and put in place only when complete: an existing document is never left

@@ -27,10 +27,10 @@ QPushButton* panelButton(const char* name, const QString& caption, QWidget* pare
 ReportPanel::ReportPanel(QWidget* parent) : QFrame(parent)
 {
     setObjectName(QStringLiteral("NxHeaderPanel14"));
-    setStyleSheet(QStringLiteral("#NxHeaderPanel14 { background: #2f2f33; border: 2px solid #ff8000; border-radius: 6px; }"));
+    setStyleSheet(theme::accentFramedPanel(objectName(), "#2f2f33", 2));
     m_caption = new QLabel(QStringLiteral("Resumo"), this);
     m_caption->setFont(theme::displayFont(16, QFont::Bold));
-    m_caption->setStyleSheet(QStringLiteral("color: #ffb060;"));
+    m_caption->setStyleSheet(theme::accented(QStringLiteral("color: @accent-light;")));
 
     m_report = new QTextEdit(this);
     m_report->setObjectName(QStringLiteral("memo1"));

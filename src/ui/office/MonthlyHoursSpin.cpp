@@ -1,5 +1,7 @@
 #include "ui/office/MonthlyHoursSpin.h"
 
+#include "ui/widgets/Theme.h"
+
 #include <QLineEdit>
 #include <QPainter>
 #include <QPainterPath>
@@ -20,14 +22,14 @@ MonthlyHoursSpin::MonthlyHoursSpin(const QString& objectName, QWidget* parent) :
     lineEdit()->setAcceptDrops(false);
     setContextMenuPolicy(Qt::NoContextMenu);
     // The buttons are the only way to change the hours, so they are drawn large and plain.
-    setStyleSheet(QStringLiteral(
+    setStyleSheet(theme::accented(QStringLiteral(
         "QSpinBox { padding-right: 22px; }"
         "QSpinBox::up-button, QSpinBox::down-button { subcontrol-origin: border; width: 20px;"
         "  background: #4a4a50; border-left: 1px solid #606068; }"
         "QSpinBox::up-button { subcontrol-position: top right; border-top-right-radius: 3px; }"
         "QSpinBox::down-button { subcontrol-position: bottom right; border-bottom-right-radius: 3px; }"
-        "QSpinBox::up-button:hover, QSpinBox::down-button:hover { background: #ff8000; }"
-        "QSpinBox::up-arrow, QSpinBox::down-arrow { image: none; width: 0; height: 0; }"));
+        "QSpinBox::up-button:hover, QSpinBox::down-button:hover { background: @accent; }"
+        "QSpinBox::up-arrow, QSpinBox::down-arrow { image: none; width: 0; height: 0; }")));
 }
 
 void MonthlyHoursSpin::stepBy(int steps)

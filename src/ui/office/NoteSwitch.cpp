@@ -1,5 +1,7 @@
 #include "ui/office/NoteSwitch.h"
 
+#include "ui/widgets/Theme.h"
+
 namespace belvane {
 
 NoteSwitch::NoteSwitch(const QString& objectName, const QString& offCaption, const QString& onCaption,
@@ -9,10 +11,10 @@ NoteSwitch::NoteSwitch(const QString& objectName, const QString& offCaption, con
     setObjectName(objectName);
     setCheckable(true);
     setCursor(Qt::PointingHandCursor);
-    setStyleSheet(QStringLiteral(
-        "QPushButton { background: transparent; border: none; color: #ffb060; text-align: left; padding: 2px; }"
+    setStyleSheet(theme::accented(QStringLiteral(
+        "QPushButton { background: transparent; border: none; color: @accent-light; text-align: left; padding: 2px; }"
         "QPushButton:checked { background: transparent; }"
-        "QPushButton:hover { color: #ffd0a0; }"));
+        "QPushButton:hover { color: #ffd0a0; }")));
     connect(this, &QPushButton::toggled, this, &NoteSwitch::applyStatus);
     setChecked(true);   // notes start open
 }

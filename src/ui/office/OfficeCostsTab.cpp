@@ -8,6 +8,7 @@
 #include "ui/widgets/EditableGrid.h"
 #include "ui/widgets/NumberEdit.h"
 #include "ui/widgets/Prompts.h"
+#include "ui/widgets/Theme.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -90,7 +91,7 @@ QPushButton* smallButton(const char* name, const QString& caption, QWidget* pare
 QLabel* heading(const QString& text, QWidget* parent)
 {
     auto* label = new QLabel(text, parent);
-    label->setStyleSheet(QStringLiteral("color: #ffb060; font-weight: bold;"));
+    label->setStyleSheet(theme::accented(QStringLiteral("color: @accent-light; font-weight: bold;")));
     return label;
 }
 

@@ -9,6 +9,7 @@
 #include "ui/widgets/ClickableLabel.h"
 #include "ui/widgets/EditableGrid.h"
 #include "ui/widgets/NumberEdit.h"
+#include "ui/widgets/Theme.h"
 
 #include <QButtonGroup>
 #include <QComboBox>
@@ -156,11 +157,11 @@ QWidget* OfficeGeneralTab::buildRegimeRow(QWidget* parent)
     m_outros = new QRadioButton(QStringLiteral("Outros"), row);
     m_outros->setObjectName(QStringLiteral("AbLED9"));
     // A plain dark radio dot hardly shows which regime is on; the chosen one is filled.
-    row->setStyleSheet(QStringLiteral(
+    row->setStyleSheet(theme::accented(QStringLiteral(
         "QRadioButton::indicator { width: 12px; height: 12px; border-radius: 7px; border: 1px solid #9a9aa0;"
         "  background: #1f1f22; }"
-        "QRadioButton::indicator:checked { background: #ff8000; border: 1px solid #ffd0a0; }"
-        "QRadioButton::indicator:hover { border-color: #ffb060; }"));
+        "QRadioButton::indicator:checked { background: @accent; border: 1px solid #ffd0a0; }"
+        "QRadioButton::indicator:hover { border-color: @accent-light; }")));
     auto* group = new QButtonGroup(row);
     group->setObjectName(QStringLiteral("regimeGroup"));
     auto* layout = new QHBoxLayout(row);

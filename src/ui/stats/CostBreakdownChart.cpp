@@ -2,6 +2,7 @@
 
 #include "ui/stats/ChartTip.h"
 #include "ui/stats/StatsChartStyle.h"
+#include "ui/widgets/Theme.h"
 
 #include <QBarCategoryAxis>
 #include <QPushButton>
@@ -38,9 +39,9 @@ QPushButton* CostBreakdownChart::lookButton(const char* name, const QString& cap
     button->setFixedSize(kButtonSize, kButtonSize);
     button->setFocusPolicy(Qt::NoFocus);
     button->setCursor(Qt::PointingHandCursor);
-    button->setStyleSheet(QStringLiteral("QPushButton { padding: 0; font-size: 14px; background: #45454c; "
-                                         "border: 1px solid #5e5e66; border-radius: 3px; }"
-                                         "QPushButton:hover { background: #ff8000; }"));
+    button->setStyleSheet(theme::accented(QStringLiteral(
+        "QPushButton { padding: 0; font-size: 14px; background: #45454c; border: 1px solid #5e5e66; border-radius: 3px; }"
+        "QPushButton:hover { background: @accent; }")));
     return button;
 }
 

@@ -1,5 +1,6 @@
 #include "ui/stats/StatsPage.h"
 
+#include "core/settings/StatusColors.h"
 #include "core/stats/OfficeCostStatistics.h"
 #include "ui/app/AppState.h"
 #include "ui/stats/BudgetYearPanel.h"
@@ -51,7 +52,7 @@ QWidget* StatsPage::buildHeading()
     auto* heading = new QLabel(QStringLiteral("ESTATÍSTICA"), this);
     heading->setObjectName(QStringLiteral("LabelEstatistica"));
     heading->setFont(theme::displayFont(18, QFont::Bold));
-    heading->setStyleSheet(QStringLiteral("color: #ffb060;"));
+    heading->setStyleSheet(theme::accented(QStringLiteral("color: @accent-light;")));
     return heading;
 }
 
@@ -67,9 +68,9 @@ void StatsPage::setStatusColoursProvider(StatusColoursProvider provider)
 
 std::array<QColor, 4> StatsPage::firstStartStatusColours()
 {
-    // Green, red, olive and a teal, as the swatches are on a first start (0x00BBGGRR values).
-    return {theme::fromBgr(0x00008000), theme::fromBgr(0x000000FF), theme::fromBgr(0x00008080),
-            theme::fromBgr(0x00C0C000)};
+    // The swatches as they are on a first start.
+    return {theme::fromBgr(kDefaultAprovado), theme::fromBgr(kDefaultAguardando), theme::fromBgr(kDefaultReprovado),
+            theme::fromBgr(kDefaultConcluido)};
 }
 
 void StatsPage::TabEstatisticaShow()

@@ -4,6 +4,8 @@
 // out on the dark panels (#2b2b2e, #333338) at a contrast of at least 3 to 1, ordered so that
 // neighbouring bars differ. The first colour of a palette is the one a whole series takes when
 // its points do not each take their own.
+#include "core/settings/StatusColors.h"
+
 #include <QColor>
 #include <QString>
 
@@ -11,7 +13,8 @@ namespace belvane {
 
 class ChartPalettes {
 public:
-    static constexpr int kCount = 20;
+    // As many as the settings file can name.
+    static constexpr int kCount = kChartPaletteCount;
     static constexpr int kSize = 10;
 
     // Any palette number draws: numbers outside 0..19 (a damaged settings file) wrap around, as

@@ -20,7 +20,7 @@ SideColumn::SideColumn(const QString& objectName, const QString& heading, QWidge
     m_layout->setSpacing(8);
     auto* title = new QLabel(heading, this);
     title->setFont(theme::displayFont(18, QFont::Bold));
-    title->setStyleSheet(QStringLiteral("color: #ffb060;"));
+    title->setStyleSheet(theme::accented(QStringLiteral("color: @accent-light;")));
     title->setAlignment(Qt::AlignCenter);
     m_layout->addWidget(title);
     m_layout->addSpacing(12);

@@ -92,7 +92,7 @@ TEST_F(ReportDocumentTest, TheInternalReportCarriesEveryLineAndPrints)
 {
     openSavedReport();
     find<QComboBox>("VersaoDocumento")->setCurrentIndex(1);
-    Prompts::queueFileName(pdfPath("interno.pdf"));
+    Prompts::queueFileName(pdfPath("interno"));   // a name typed without its extension gets it
     click("ExportarPdf");
     const PdfText pdf = readPdf(pdfPath("interno.pdf"));
     EXPECT_GE(pdf.pages, 1);

@@ -1,0 +1,16 @@
+#pragma once
+// The words a budget's status is written with — in its file, in its history row and on screen.
+// They are stored data: histories kept for years are read back by these exact words, so they are
+// spelt here once.
+#include <QStringView>
+
+namespace belvane {
+
+inline constexpr QStringView kStatusNew = u"Novo";            // started, never saved
+inline constexpr QStringView kStatusWaiting = u"Aguardando";  // saved, waiting for the client
+inline constexpr QStringView kStatusEdited = u"Editado";      // reopened from the history
+inline constexpr QStringView kStatusApproved = u"Aprovado";
+inline constexpr QStringView kStatusRejected = u"Reprovado";
+inline constexpr QStringView kStatusDone = u"Concluído";
+
+} // namespace belvane
