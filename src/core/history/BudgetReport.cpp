@@ -31,67 +31,68 @@ QString reportDate(double dayCount)
 
 void addIdentification(QList<ReportLine>& lines, const TBudgetData& b, QStringView status)
 {
-    lines.append({QStringLiteral("Orçamento nº: %1  Código: %2")
-                      .arg(b.Number)
-                      .arg(b.ProjectCode.toQString()), kReportWhite});
-    lines.append({QString(), kReportWhite});
-    lines.append({QStringLiteral("Status: \t") + status.toString(), kReportWhite});
-    lines.append({QStringLiteral("Emitido em : \t") + reportDate(b.CreatedDate), kReportWhite});
-    lines.append({QStringLiteral("Editado em : \t") + reportDate(b.EditedDate), kReportWhite});
+    lines.append(ReportLine::alone(
+        QStringLiteral("Orçamento nº: %1  Código: %2").arg(b.Number).arg(b.ProjectCode.toQString()), kReportWhite));
+    lines.append(ReportLine::alone(QString(), kReportWhite));
+    lines.append(ReportLine::valued(QStringLiteral("Status: "), status.toString(), kReportWhite));
+    lines.append(ReportLine::valued(QStringLiteral("Emitido em : "), reportDate(b.CreatedDate), kReportWhite));
+    lines.append(ReportLine::valued(QStringLiteral("Editado em : "), reportDate(b.EditedDate), kReportWhite));
 }
 
 void addClientAndProject(QList<ReportLine>& lines, const TBudgetData& b)
 {
-    const auto yellow = [&lines](const QString& text) { lines.append({text, kReportYellow}); };
-    yellow(QStringLiteral("Cliente: \t") + b.ClientName.toQString());
-    yellow(QStringLiteral("Telefone: \t") + b.ClientPhone.toQString());
-    yellow(QStringLiteral("email: \t") + b.ClientEmail.toQString());
-    yellow(QStringLiteral("Endereço: \t") + b.ClientAddress.toQString());
-    yellow(QStringLiteral("Categoria: \t") + b.BuildingUse.toQString());
-    yellow(QStringLiteral("SubCategoria: \t") + b.BuildingType.toQString());
-    yellow(QStringLiteral("Tipo: \t") + b.ServiceGroup.toQString());
-    yellow(QStringLiteral("SubTipo: \t") + b.Service.toQString());
+    const auto yellow = [&lines](const char16_t* caption, const QString& value) {
+        lines.append(ReportLine::valued(QString::fromUtf16(caption), value, kReportYellow));
+    };
+    yellow(u"Cliente: ", b.ClientName.toQString());
+    yellow(u"Telefone: ", b.ClientPhone.toQString());
+    yellow(u"email: ", b.ClientEmail.toQString());
+    yellow(u"Endereço: ", b.ClientAddress.toQString());
+    yellow(u"Categoria: ", b.BuildingUse.toQString());
+    yellow(u"SubCategoria: ", b.BuildingType.toQString());
+    yellow(u"Tipo: ", b.ServiceGroup.toQString());
+    yellow(u"SubTipo: ", b.Service.toQString());
     // The area shows the stored single-precision value exactly: 120,3 reads 120,300003051758.
-    yellow(QStringLiteral("Área: \t") + formatGeneral(double(b.Area)) + QStringLiteral(" m2"));
-    yellow(QStringLiteral("Recursos de mão de obra técnica: \t") + QString::number(b.Hxh)
-           + QStringLiteral(" Hxh"));
+    yellow(u"Área: ", formatGeneral(double(b.Area)) + QStringLiteral(" m2"));
+    yellow(u"Recursos de mão de obra técnica: ", QString::number(b.Hxh) + QStringLiteral(" Hxh"));
 }
 
 void addCosts(QList<ReportLine>& lines, const TBudgetData& b)
 {
-    const auto yellow = [&lines](const char16_t* label, float value) {
-        lines.append({QString::fromUtf16(label) + money(value), kReportYellow});
+    const auto yellow = [&lines](const char16_t* caption, float value) {
+        lines.append(ReportLine::valued(QString::fromUtf16(caption), money(value), kReportYellow));
     };
-    yellow(u"Custo rateado do escritório:\t", b.OfficeShare);
-    yellow(u"Custo da equipe técnica do projeto:\t", b.TeamCostTotal);
-    yellow(u"Despesas de Deslocamento:\t", b.TravelExpenses);
-    yellow(u"Despesas com terceiros:\t", b.ThirdParty);
-    yellow(u"Despesas com RRT:\t", b.RRT);
-    yellow(u"Adicional de qualificação do escritório:\t", b.QualificationAddition);
-    yellow(u"Desconto por repetição do projeto:\t", b.RepetitionDiscount);
+    yellow(u"Custo rateado do escritório:", b.OfficeShare);
+    yellow(u"Custo da equipe técnica do projeto:", b.TeamCostTotal);
+    yellow(u"Despesas de Deslocamento:", b.TravelExpenses);
+    yellow(u"Despesas com terceiros:", b.ThirdParty);
+    yellow(u"Despesas com RRT:", b.RRT);
+    yellow(u"Adicional de qualificação do escritório:", b.QualificationAddition);
+    yellow(u"Desconto por repetição do projeto:", b.RepetitionDiscount);
 }
 
 void addResults(QList<ReportLine>& lines, const TBudgetData& b, const NegotiatedFigures& n)
 {
-    lines.append({QStringLiteral("Valor calculado:\t") + money(b.BudgetValue), kReportAqua});
-    lines.append({QStringLiteral("Imposto (%1 %):\t%2").arg(oneDecimal(b.TaxRate), money(b.Taxes)),
-                  kReportOrange});
-    lines.append({QStringLiteral("Lucro líquido (%1 %):\t%2")
-                      .arg(oneDecimal(b.ProfitPercent), money(b.Profit)), kReportGreen});
-    lines.append({QString(26, u'-'), kReportGreen});
-    lines.append({QStringLiteral("Valor Negociado:\t") + money(n.value), kReportAqua});
+    lines.append(ReportLine::valued(QStringLiteral("Valor calculado:"), money(b.BudgetValue), kReportAqua));
+    lines.append(ReportLine::valued(QStringLiteral("Imposto (%1 %):").arg(oneDecimal(b.TaxRate)), money(b.Taxes),
+                                    kReportOrange));
+    lines.append(ReportLine::valued(QStringLiteral("Lucro líquido (%1 %):").arg(oneDecimal(b.ProfitPercent)),
+                                    money(b.Profit), kReportGreen));
+    lines.append(ReportLine::separator(kReportGreen));
+    lines.append(ReportLine::valued(QStringLiteral("Valor Negociado:"), money(n.value), kReportAqua));
     // Nothing negotiated yet: a tax and a loss on a value of 0 would only alarm the reader.
     if (n.value == 0.0f) {
-        lines.append({QStringLiteral("Imposto no valor negociado:\t—"), kReportOrange});
-        lines.append({QStringLiteral("Lucro no valor negociado:\t—"), kReportGreen});
+        lines.append(ReportLine::valued(QStringLiteral("Imposto no valor negociado:"), QStringLiteral("—"),
+                                        kReportOrange));
+        lines.append(ReportLine::valued(QStringLiteral("Lucro no valor negociado:"), QStringLiteral("—"),
+                                        kReportGreen));
         return;
     }
-    lines.append({QStringLiteral("Imposto no valor negociado (%1 %):\t%2")
-                      .arg(oneDecimal(b.TaxRate), money(n.tax)), kReportOrange});
-    const QString percent =
-        n.percentKnown ? oneDecimal(n.profitPercent) : QString::fromUtf16(kReportNoPercent);
-    lines.append({QStringLiteral("Lucro no valor negociado (%1 %):\t%2")
-                      .arg(percent, money(n.profit)), kReportGreen});
+    lines.append(ReportLine::valued(QStringLiteral("Imposto no valor negociado (%1 %):").arg(oneDecimal(b.TaxRate)),
+                                    money(n.tax), kReportOrange));
+    const QString percent = n.percentKnown ? oneDecimal(n.profitPercent) : QString::fromUtf16(kReportNoPercent);
+    lines.append(ReportLine::valued(QStringLiteral("Lucro no valor negociado (%1 %):").arg(percent), money(n.profit),
+                                    kReportGreen));
 }
 
 QStringList linesOf(const QString& text)

@@ -30,9 +30,24 @@ inline constexpr char16_t kReportFileMissingLine[] = u"arquivo não encontrado "
 // Shown instead of a profit percent that cannot be computed (a budget without own expenses).
 inline constexpr char16_t kReportNoPercent[] = u"n/d";
 
+// One line of the report. Most lines are a caption and its value, shown on one line with a tab
+// between them; a few stand alone (the identification, the empty line, the separator). The panel
+// and the clipboard show `text`; the paper documents lay caption and value out as a table, so no
+// document ever has to take a line apart again.
 struct ReportLine {
-    QString text;
+    enum class Kind { Alone, Value, Separator };
+    QString text;               // the line as the panel shows it
     ColorRef color = kReportWhite;
+    Kind kind = Kind::Alone;
+    QString caption;            // Value lines: before the tab, as written ("Status: ")
+    QString value;              // Value lines: after the tab
+
+    static ReportLine alone(const QString& text, ColorRef color) { return {text, color, Kind::Alone, {}, {}}; }
+    static ReportLine valued(const QString& caption, const QString& value, ColorRef color)
+    {
+        return {caption + u'\t' + value, color, Kind::Value, caption, value};
+    }
+    static ReportLine separator(ColorRef color) { return {QString(26, u'-'), color, Kind::Separator, {}, {}}; }
 };
 
 // What a negotiated value N yields, in single precision as the budget stores money: the tax on N,

@@ -37,7 +37,7 @@ ClientProposal clientProposal(const TBudgetData& b, const QDate& date, const QSt
         {QStringLiteral("Cliente"), b.ClientName.toQString()},
         {QStringLiteral("Projeto"), classification(b)},
         {QStringLiteral("Área projetada"), formatNumber(b.Area, u"#,##0.##") + QStringLiteral(" m²")},
-        {QStringLiteral("Valor dos honorários"), proposalMoney(b.BudgetValue)},
+        {QStringLiteral("Valor dos honorários"), proposalMoney(b.BudgetValue), true},
         {QStringLiteral("Valor por m²"), proposalMoney(b.ValuePerM2)},
         {QStringLiteral("Tempo de execução"), formatNumber(b.ExecutionHours, u"#,##0.#") + QStringLiteral(" horas")},
     };

@@ -14,6 +14,7 @@ namespace belvane {
 struct ProposalItem {
     QString label;
     QString value;
+    bool emphasis = false;  // the figure the client signs for stands out
 };
 
 struct ClientProposal {

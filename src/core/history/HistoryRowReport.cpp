@@ -13,7 +13,7 @@ HistoryRowReport fileMissing(QString error = {})
 {
     HistoryRowReport report;
     report.state = HistoryRowReport::State::FileMissing;
-    report.lines.append({QString::fromUtf16(kReportFileMissingLine), kReportWhite});
+    report.lines.append(ReportLine::alone(QString::fromUtf16(kReportFileMissingLine), kReportWhite));
     report.error = std::move(error);
     return report;
 }

@@ -46,7 +46,7 @@ QString proposalHtml(const ClientProposal& proposal)
     QString html = QStringLiteral("<h2>%1</h2><p style='color: #555555;'>%2</p><table>")
                        .arg(escaped(proposal.title), escaped(proposal.reference));
     for (const ProposalItem& item : proposal.items)
-        html += row(item.label, item.value, item.label.startsWith(QStringLiteral("Valor dos")));
+        html += row(item.label, item.value, item.emphasis);
     return html + QStringLiteral("</table>") + notesSection(proposal.notes);
 }
 
@@ -54,15 +54,19 @@ QString internalReportHtml(const HistoryRowReport& report, const QString& notes,
 {
     QString html = QStringLiteral("<h2>Relatório interno · %1</h2><p style='color: #555555;'>Emitido em %2</p><table>")
                        .arg(escaped(report.caption), date.toString(QStringLiteral("dd/MM/yyyy")));
-    // The report's lines are "label:\tvalue"; on paper the two become the columns of a table.
+    // On paper a line's caption and value become the two columns of a table.
     for (const ReportLine& line : report.lines) {
-        const qsizetype tab = line.text.indexOf(QLatin1Char('\t'));
-        if (line.text.startsWith(QLatin1Char('-')))
+        switch (line.kind) {
+        case ReportLine::Kind::Separator:
             html += QStringLiteral("<tr><td colspan='2'><hr></td></tr>");
-        else if (tab < 0)
+            break;
+        case ReportLine::Kind::Alone:
             html += QStringLiteral("<tr><td colspan='2' style='padding: 4px 0;'>%1</td></tr>").arg(escaped(line.text));
-        else
-            html += row(line.text.left(tab).trimmed(), line.text.mid(tab + 1).trimmed());
+            break;
+        case ReportLine::Kind::Value:
+            html += row(line.caption.trimmed(), line.value.trimmed());
+            break;
+        }
     }
     return html + QStringLiteral("</table>") + notesSection(notes);
 }
