@@ -79,7 +79,7 @@ bool inField(std::size_t offset, std::size_t start, std::size_t size)
     return offset >= start && offset < start + size;
 }
 
-// At close the history's edited status, negotiated value and phone go back into the budget file,
+// At close the history's edited status, negotiated value, phone and code go back into the budget file,
 // with the day's date; every other byte of the file must stay as it was.
 void writeBack(const TBudgetData& b, const QByteArray& bytes)
 {
@@ -97,6 +97,7 @@ void writeBack(const TBudgetData& b, const QByteArray& bytes)
         if (inField(i, offsetof(TBudgetData, Status), sizeof b.Status)
             || inField(i, offsetof(TBudgetData, EditedDate), sizeof b.EditedDate)
             || inField(i, offsetof(TBudgetData, ClientPhone), sizeof b.ClientPhone)
+            || inField(i, offsetof(TBudgetData, ProjectCode), sizeof b.ProjectCode)
             || inField(i, offsetof(TBudgetData, NegotiatedValue), sizeof b.NegotiatedValue))
             continue;
         check(after[qsizetype(i)] == bytes[qsizetype(i)], "the write-back changed a byte it does not own",

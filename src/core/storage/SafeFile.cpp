@@ -7,6 +7,8 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include <algorithm>
+
 #ifdef Q_OS_UNIX
 #include <cerrno>
 #include <fcntl.h>
@@ -184,6 +186,10 @@ ReadOutcome readWholeFile(const QString& path, qint64 maxBytes)
         outcome.error = readFailureMessage(path, reason);
         return outcome;
     }
+    // Asking for the whole allowance would set that much memory aside before reading a byte; a
+    // file on disk is read for what it holds (one byte past the allowance still shows it is too big).
+    if (maxBytes >= 0 && !file.isSequential())
+        maxBytes = std::min(maxBytes, file.size());
     outcome.bytes = maxBytes < 0 ? file.readAll() : file.read(maxBytes);
     if (file.error() != QFileDevice::NoError) {
         outcome.bytes.clear();
