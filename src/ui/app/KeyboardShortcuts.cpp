@@ -1,34 +1,40 @@
 #include "ui/app/KeyboardShortcuts.h"
 
+#include "ui/app/Page.h"
 #include "ui/app/TForm1.h"
 
-#include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QPushButton>
 #include <QShortcut>
+#include <QStackedWidget>
 #include <QTextEdit>
 
-#include <initializer_list>
+#include <algorithm>
 #include <vector>
 
 namespace belvane {
 
 namespace {
 
-void bind(TForm1& window, const QKeySequence& keys, std::initializer_list<const char*> names)
+// One shortcut for each key, trying the actions that use it in order until one acts.
+void bindKeys(TForm1& window, const QList<PageKey>& keys)
 {
-    // Presses the first of the named buttons that the user could press with the mouse right now.
-    auto* shortcut = new QShortcut(keys, &window);
-    const std::vector<const char*> targets(names);
-    QObject::connect(shortcut, &QShortcut::activated, &window, [&window, targets] {
-        for (const char* name : targets) {
-            auto* button = window.findChild<QPushButton*>(QString::fromLatin1(name));
-            if (button && button->isVisible() && button->isEnabled()) {
-                button->click();
-                return;
+    std::vector<std::pair<QKeySequence, std::vector<std::function<bool()>>>> byKey;
+    for (const PageKey& key : keys) {
+        auto found = std::find_if(byKey.begin(), byKey.end(),
+                                  [&key](const auto& entry) { return entry.first == key.keys; });
+        if (found == byKey.end())
+            found = byKey.insert(byKey.end(), {key.keys, {}});
+        found->second.push_back(key.act);
+    }
+    for (auto& [sequence, actions] : byKey) {
+        auto* shortcut = new QShortcut(sequence, &window);
+        QObject::connect(shortcut, &QShortcut::activated, &window, [actions = std::move(actions)] {
+            for (const auto& act : actions) {
+                if (act())
+                    return;
             }
-        }
-    });
+        });
+    }
 }
 
 } // namespace
@@ -41,31 +47,27 @@ void installKeyboardShortcuts(TForm1& window)
         notes->setTabChangesFocus(true);
     for (auto* notes : window.findChildren<QTextEdit*>())
         notes->setTabChangesFocus(true);
+
+    QList<PageKey> keys;
     const int pageKeys[] = {Qt::Key_1, Qt::Key_2, Qt::Key_3, Qt::Key_4};
     for (int page = kOfficePage; page <= kStatsPage; ++page) {
-        auto* shortcut = new QShortcut(QKeySequence(Qt::CTRL | pageKeys[page - kOfficePage]), &window);
-        QObject::connect(shortcut, &QShortcut::activated, &window, [&window, page] { window.AbColBitBtn1Click(page); });
+        keys.append({QKeySequence(Qt::CTRL | pageKeys[page - kOfficePage]), [&window, page] {
+                         window.AbColBitBtn1Click(page);
+                         return true;
+                     }});
     }
-    bind(window, QKeySequence(Qt::CTRL | Qt::Key_M), {"AbColBitBtn15"});
-    bind(window, QKeySequence(Qt::ALT | Qt::Key_1), {"AbColBitBtn11", "AbColBitBtn4"});
-    bind(window, QKeySequence(Qt::ALT | Qt::Key_2), {"AbColBitBtn12", "AbColBitBtn8"});
-    bind(window, QKeySequence(Qt::ALT | Qt::Key_3), {"AbColBitBtn9"});
-    bind(window, QKeySequence(Qt::CTRL | Qt::Key_N), {"AbColBitBtn25"});
-    bind(window, QKeySequence(Qt::CTRL | Qt::Key_S), {"AbColBitBtn22", "AbColBitBtn26"});
-    bind(window, QKeySequence(Qt::Key_F9), {"AbColBitBtn9"});
-    bind(window, QKeySequence(Qt::CTRL | Qt::Key_E), {"AbColBitBtn19"});
-    bind(window, QKeySequence(Qt::CTRL | Qt::Key_R), {"AbColBitBtn17"});
-    bind(window, QKeySequence(Qt::CTRL | Qt::Key_Delete), {"AbColBitBtn20"});
-    bind(window, QKeySequence(Qt::CTRL | Qt::Key_G), {"AbColBitBtn18"});
-    bind(window, QKeySequence(Qt::Key_Escape), {"SpeedButton7", "SpeedButton29"});
-    auto* search = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_F), &window);
-    QObject::connect(search, &QShortcut::activated, &window, [&window] {
-        auto* edit = window.findChild<QLineEdit*>(QStringLiteral("Edit1"));
-        if (edit && edit->isVisible()) {
-            edit->setFocus(Qt::ShortcutFocusReason);
-            edit->selectAll();
-        }
-    });
+    // Back to the menu from any other page, as the header's "Menu" button does.
+    keys.append({QKeySequence(Qt::CTRL | Qt::Key_M), [&window] {
+                     if (window.pages()->currentIndex() == kMenuPage)
+                         return false;
+                     window.AbColBitBtn15Click();
+                     return true;
+                 }});
+    for (int index = 0; index < window.pages()->count(); ++index) {
+        if (const auto* page = qobject_cast<const Page*>(window.pages()->widget(index)))
+            keys.append(page->pageKeys());
+    }
+    bindKeys(window, keys);
 }
 
 } // namespace belvane

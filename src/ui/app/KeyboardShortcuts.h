@@ -1,8 +1,9 @@
 #pragma once
 // Keys for everything the pages do, so an office can work without the mouse. The buttons' captions
-// are fixed texts, so instead of underlined mnemonics each key presses a named button: the first of
-// its buttons that is on screen and enabled. The same key can therefore serve the office page and
-// the project page ("Ctrl+S" saves whichever is shown).
+// are fixed texts, so instead of underlined mnemonics each page names the keys that press its
+// buttons (Page::pageKeys); a key acts on the first page whose button is on screen and enabled. The
+// same key can therefore serve the office page and the project page ("Ctrl+S" saves whichever is
+// shown).
 //
 //   Ctrl+1 … Ctrl+4   Escritório, Orçamento, Histórico, Estatística     Ctrl+M   Menu
 //   Alt+1 … Alt+3     the sub-page selectors of the page shown

@@ -114,6 +114,17 @@ QWidget* ProjectPage::buildToolbar()
     return toolbar;
 }
 
+QList<PageKey> ProjectPage::pageKeys() const
+{
+    return {PageKey::pressing(QKeySequence(Qt::ALT | Qt::Key_1), m_dataSelector),
+            PageKey::pressing(QKeySequence(Qt::ALT | Qt::Key_2), m_resourcesSelector),
+            PageKey::pressing(QKeySequence(Qt::ALT | Qt::Key_3), m_summarySelector),
+            PageKey::pressing(QKeySequence(Qt::Key_F9), m_summarySelector),
+            PageKey::pressing(QKeySequence(Qt::CTRL | Qt::Key_N), m_newButton),
+            PageKey::pressing(QKeySequence(Qt::CTRL | Qt::Key_S), m_saveButton),
+            PageKey::pressing(QKeySequence(Qt::Key_Escape), m_summary->saveAsPanel()->cancelButton())};
+}
+
 void ProjectPage::AbColBitBtn4Click()
 {
     m_saveButton->setEnabled(false);

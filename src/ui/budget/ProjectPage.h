@@ -28,6 +28,7 @@ public:
     ProjectPage(AppState& state, QWidget* parent);
 
     void pageShown() override { TabProjShow(); }
+    QList<PageKey> pageKeys() const override;
 
     AppState& state() { return m_state; }
     void TabProjShow();

@@ -28,7 +28,7 @@ SaveAsPanel::SaveAsPanel(QWidget* parent) : QFrame(parent)
     auto* text = new QLabel(QStringLiteral("Este é um orçamento em edição . Salvar como:"), this);
     text->setObjectName(QStringLiteral("Label72"));
 
-    auto* cancel = panelButton("SpeedButton29", QStringLiteral("Cancelar"), this);
+    auto* cancel = m_cancel = panelButton("SpeedButton29", QStringLiteral("Cancelar"), this);
     auto* asNew = panelButton("SpeedButton23", QStringLiteral("Novo"), this);
     auto* overwrite = panelButton("SpeedButton2", QStringLiteral("Sobreescrever "), this);
     connect(cancel, &QPushButton::clicked, this, &SaveAsPanel::SpeedButton29Click);

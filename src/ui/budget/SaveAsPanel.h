@@ -12,6 +12,7 @@ class SaveAsPanel : public QFrame {
     Q_OBJECT
 public:
     explicit SaveAsPanel(QWidget* parent);
+    QPushButton* cancelButton() const { return m_cancel; }
 
 signals:
     void saveAsNewChosen();     // "Novo"
@@ -19,6 +20,9 @@ signals:
 
 public slots:
     void SpeedButton29Click();  // "Cancelar": hides the panel, nothing else
+
+private:
+    QPushButton* m_cancel;      // SpeedButton29
 };
 
 } // namespace belvane

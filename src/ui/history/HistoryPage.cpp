@@ -59,19 +59,27 @@ QWidget* HistoryPage::buildToolbar()
     title->setStyleSheet(theme::accented(QStringLiteral("color: @accent-light;")));
     row->addWidget(title);
     row->addSpacing(16);
-    const struct { const char* name; const char* caption; const char* hint; void (HistoryPage::*slot)(); } buttons[] = {
-        {"AbColBitBtn19", "Editar", "Editar orçamento", &HistoryPage::AbColBitBtn19Click},
-        {"AbColBitBtn17", "Resumo", "Resumo", &HistoryPage::AbColBitBtn17Click},
-        {"AbColBitBtn20", "Excluir", "Deletar orçamento", &HistoryPage::AbColBitBtn20Click},
-        {"AbColBitBtn18", "Grifar", "Grifar Status", &HistoryPage::AbColBitBtn18Click},
-        {"AbColBitBtn16", "Cores", "Cor do Status", &HistoryPage::AbColBitBtn16Click},
+    const struct {
+        const char* name;
+        const char* caption;
+        const char* hint;
+        void (HistoryPage::*slot)();
+        QKeySequence keys;
+    } buttons[] = {
+        {"AbColBitBtn19", "Editar", "Editar orçamento", &HistoryPage::AbColBitBtn19Click, Qt::CTRL | Qt::Key_E},
+        {"AbColBitBtn17", "Resumo", "Resumo", &HistoryPage::AbColBitBtn17Click, Qt::CTRL | Qt::Key_R},
+        {"AbColBitBtn20", "Excluir", "Deletar orçamento", &HistoryPage::AbColBitBtn20Click, Qt::CTRL | Qt::Key_Delete},
+        {"AbColBitBtn18", "Grifar", "Grifar Status", &HistoryPage::AbColBitBtn18Click, Qt::CTRL | Qt::Key_G},
+        {"AbColBitBtn16", "Cores", "Cor do Status", &HistoryPage::AbColBitBtn16Click, {}},
         {"ExportCsvButton", "Exportar CSV", "Salvar as colunas visíveis numa planilha (LibreOffice Calc, Excel)",
-         &HistoryPage::ExportCsvClick},
+         &HistoryPage::ExportCsvClick, {}},
     };
     for (const auto& b : buttons) {
         auto* button = toolButton(b.name, QString::fromUtf8(b.caption), QString::fromUtf8(b.hint), bar);
         connect(button, &QPushButton::clicked, this, b.slot);
         row->addWidget(button);
+        if (!b.keys.isEmpty())
+            m_toolbarKeys.append(PageKey::pressing(b.keys, button));
         if (b.slot == &HistoryPage::AbColBitBtn18Click)
             m_highlightButton = button;
     }
@@ -140,6 +148,21 @@ void HistoryPage::sortByHeader(int column)
     m_sortColumn = column;
     m_grid->horizontalHeader()->setSortIndicator(column, m_sortOrder);
     m_model->sort(column, m_sortOrder);
+}
+
+QList<PageKey> HistoryPage::pageKeys() const
+{
+    QList<PageKey> keys = m_toolbarKeys;
+    keys.append(PageKey::pressing(QKeySequence(Qt::Key_Escape), m_report->closeButton()));
+    // Ctrl+F goes to the search box, its text chosen so typing replaces it.
+    keys.append({QKeySequence(Qt::CTRL | Qt::Key_F), [search = m_search] {
+                     if (!search->isVisible())
+                         return false;
+                     search->setFocus(Qt::ShortcutFocusReason);
+                     search->selectAll();
+                     return true;
+                 }});
+    return keys;
 }
 
 TStatusColors HistoryPage::swatches() const

@@ -27,6 +27,7 @@ public:
     HistoryPage(AppState& state, QWidget* parent);
 
     void pageShown() override { TabHistoricoShow(); }
+    QList<PageKey> pageKeys() const override;
 
     AppState& state() { return m_state; }
     HistoryModel* model() const { return m_model; }
@@ -94,6 +95,7 @@ private:
     QLineEdit* m_search = nullptr;     // Edit1
     QLabel* m_searchResult = nullptr;  // what the last search found
     QPushButton* m_highlightButton = nullptr;  // AbColBitBtn18, "Grifar"
+    QList<PageKey> m_toolbarKeys;              // the toolbar buttons' keys
     ReportPanel* m_report = nullptr;   // NxHeaderPanel14
     ColorPanel* m_colors = nullptr;    // NxHeaderPanel15
     OpenReport m_openReport;           // the budget whose observations the panel edits

@@ -45,7 +45,7 @@ ReportPanel::ReportPanel(QWidget* parent) : QFrame(parent)
     m_notes->setStyleSheet(QString::fromLatin1(kMemoStyle));
 
     auto* copy = panelButton("SpeedButton5", QStringLiteral("Copiar para ClipBoard"), this);
-    auto* close = panelButton("SpeedButton7", QStringLiteral("Fechar"), this);
+    auto* close = m_close = panelButton("SpeedButton7", QStringLiteral("Fechar"), this);
     connect(copy, &QPushButton::clicked, this, &ReportPanel::copyClicked);
     connect(close, &QPushButton::clicked, this, &ReportPanel::closeClicked);
     // The paper versions of the report: the client's proposal or the office's internal report.

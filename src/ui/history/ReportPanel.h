@@ -8,6 +8,7 @@
 class QComboBox;
 class QLabel;
 class QPlainTextEdit;
+class QPushButton;
 class QTextEdit;
 
 namespace belvane {
@@ -16,6 +17,7 @@ class ReportPanel : public QFrame {
     Q_OBJECT
 public:
     explicit ReportPanel(QWidget* parent);
+    QPushButton* closeButton() const { return m_close; }
 
     // Fills the panel from a row's report. A missing file shows the single "not found" line and
     // empty observations, and leaves the caption as it was.
@@ -39,6 +41,7 @@ private:
     QTextEdit* m_report;       // memo1
     QPlainTextEdit* m_notes;   // Memo2
     QComboBox* m_documentKind;
+    QPushButton* m_close;      // SpeedButton7
 };
 
 } // namespace belvane

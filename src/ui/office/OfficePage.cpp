@@ -110,6 +110,13 @@ void OfficePage::markModified()
     m_state.OfficeModified = true;
 }
 
+QList<PageKey> OfficePage::pageKeys() const
+{
+    return {PageKey::pressing(QKeySequence(Qt::ALT | Qt::Key_1), m_generalSelector),
+            PageKey::pressing(QKeySequence(Qt::ALT | Qt::Key_2), m_costsSelector),
+            PageKey::pressing(QKeySequence(Qt::CTRL | Qt::Key_S), m_saveButton)};
+}
+
 void OfficePage::AbColBitBtn11Click()
 {
     if (const auto* button = qobject_cast<QPushButton*>(sender()))

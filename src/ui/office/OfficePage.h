@@ -20,6 +20,7 @@ class OfficePage : public Page {
 public:
     OfficePage(AppState& state, QWidget* parent);
 
+    QList<PageKey> pageKeys() const override;
     void pageShown() override { TabEscritorioShow(); }
     void pageHidden() override { TabEscritorioHide(); }
 
