@@ -1,5 +1,7 @@
 #include "core/office/OfficeCosts.h"
 
+#include "core/office/OfficeRecord.h"
+
 namespace belvane {
 namespace {
 
@@ -60,6 +62,21 @@ std::optional<OfficeCostTotals> computeOfficeCosts(const OfficeCostRows& rows)
         totals.costPerHour = double(totals.costWithoutTech) / rows.monthlyHours;
         totals.costWithTechPerHour = double(totals.costWithTech) / rows.monthlyHours;
     }
+    return totals;
+}
+
+OfficeCostTotals storedOfficeCosts(const TOfficeData& office)
+{
+    OfficeCostTotals totals;
+    totals.fixedTotal = office.FixedTotal;
+    totals.variableTotal = office.VariableTotal;
+    totals.techStaffTotal = office.TechStaffTotal;
+    totals.supportStaffTotal = office.SupportStaffTotal;
+    totals.costWithoutTech = office.CostWithoutTech;
+    totals.costPerHour = office.CostPerHour;
+    const double withTech = double(office.CostWithoutTech) + double(office.TechStaffTotal);
+    totals.costWithTech = static_cast<float>(withTech);
+    totals.costWithTechPerHour = office.MonthlyHours > 0 ? withTech / office.MonthlyHours : 0.0;
     return totals;
 }
 

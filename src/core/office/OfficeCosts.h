@@ -3,9 +3,9 @@
 // types: fixed and variable expenses, technical and support staff, the cost without and with the
 // technical staff, and both per worked hour.
 //
-// The page counts every row of its lists, named or not; the record (ComputeOfficeTotals) counts
-// only the rows that are stored. So an unnamed staff row with a cost shows in these totals but
-// not in what a budget uses.
+// The same sums serve the lists being edited (every row, named or not) and the stored record
+// (ComputeOfficeTotals: only the rows that are stored), so an unnamed staff row with a cost shows
+// while the user types but is not in what a budget uses.
 #include <QString>
 
 #include <optional>
@@ -40,5 +40,10 @@ struct OfficeCostTotals {
 // page then keeps showing its previous totals). A staff row's cost is read only when its type
 // is "Técnico" or "Apoio".
 std::optional<OfficeCostTotals> computeOfficeCosts(const OfficeCostRows& rows);
+
+struct TOfficeData;
+// The totals a stored office carries, with the two the record has no field for (the cost with the
+// technical staff, and per hour) derived from its rounded fields.
+OfficeCostTotals storedOfficeCosts(const TOfficeData& office);
 
 } // namespace belvane

@@ -4,6 +4,7 @@
 // or saved, and the budget counter. Pages talk to each other only through this object and the
 // calls the main window wires.
 #include "core/budget/BudgetRecord.h"
+#include "core/office/OfficeDraft.h"
 #include "core/office/OfficeRecord.h"
 #include "core/history/HistoryStore.h"
 #include "core/settings/StatusColors.h"
@@ -17,8 +18,9 @@ struct AppState {
     DataFolders folders;
     TOfficeData CurrentOffice = zeroOffice();
     TBudgetData CurrentBudget = zeroBudget();
+    // The office's cost lists as the user edits them, and whether the office was changed.
+    OfficeDraft officeDraft;
 
-    bool OfficeModified = false;
     bool BudgetModified = false;
     bool BudgetReopened = false;
     bool HighlightStatus = false;

@@ -129,7 +129,7 @@ void TForm1::loadData()
     m_projectPage->StartNewBudget();
     m_projectPage->PrepareProjectPages();
     loadStatusColors();
-    m_state.OfficeModified = false;
+    m_state.officeDraft.setModified(false);
     m_state.BudgetModified = false;
     m_state.BudgetReopened = false;
     m_state.HighlightStatus = false;
@@ -299,7 +299,7 @@ bool TForm1::FormCloseQuery()
 {
     if (m_closeStepsDone)
         return true;
-    if (m_state.OfficeModified) {
+    if (m_state.officeDraft.modified()) {
         const auto answer = Prompts::ask(this, QStringLiteral("Os dados do escritório foram alterados. Deseja salvar?"),
                                          QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
                                          Prompts::Box::Information);

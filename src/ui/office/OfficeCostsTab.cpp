@@ -1,8 +1,7 @@
 #include "ui/office/OfficeCostsTab.h"
 
-#include "core/office/OfficeCosts.h"
+#include "core/office/OfficeDraft.h"
 #include "core/office/OfficeRecord.h"
-#include "core/tables/ReferenceTables.h"
 #include "ui/office/NoteSwitch.h"
 #include "ui/office/OfficeNotes.h"
 #include "ui/widgets/EditableGrid.h"
@@ -24,8 +23,6 @@ namespace {
 
 using Kind = EditableGrid::Kind;
 
-constexpr int kExpenseRowLimit = 100;
-constexpr int kStaffRowLimit = 20;
 const QString kMoneyMask = QStringLiteral("0.00");
 
 QList<EditableGrid::Column> expenseColumns(const QString& valueHeader)
@@ -59,26 +56,6 @@ QList<EditableGrid::Column> staffColumns()
     return {name, role, type, cost};
 }
 
-// Names are told apart with only the letters A to Z folded: "Ana" equals "ANA", while "José"
-// and "JOSÉ" are different names.
-QString foldedName(const QString& name)
-{
-    QString folded = name;
-    for (QChar& c : folded) {
-        if (c >= QLatin1Char('A') && c <= QLatin1Char('Z'))
-            c = QChar(c.unicode() + ('a' - 'A'));
-    }
-    return folded;
-}
-
-std::vector<std::optional<double>> valuesOf(const EditableGrid& grid, int column)
-{
-    std::vector<std::optional<double>> values;
-    for (int row = 0; row < grid.rowCount(); ++row)
-        values.push_back(grid.cellNumber(column, row));
-    return values;
-}
-
 QPushButton* smallButton(const char* name, const QString& caption, QWidget* parent)
 {
     auto* button = new QPushButton(caption, parent);
@@ -97,7 +74,8 @@ QLabel* heading(const QString& text, QWidget* parent)
 
 } // namespace
 
-OfficeCostsTab::OfficeCostsTab(QSpinBox* monthlyHours, QWidget* parent) : QWidget(parent), m_hours(monthlyHours)
+OfficeCostsTab::OfficeCostsTab(OfficeDraft& draft, QSpinBox* monthlyHours, QWidget* parent)
+    : QWidget(parent), m_draft(draft), m_hours(monthlyHours)
 {
     setObjectName(QStringLiteral("TabE_despesas"));
     m_panel = new QGroupBox(QStringLiteral("Despesas gerais"), this);
@@ -115,10 +93,10 @@ OfficeCostsTab::OfficeCostsTab(QSpinBox* monthlyHours, QWidget* parent) : QWidge
     m_costWithTechPerHour = makeTotal("E_CustoTotalHEqTec", QStringLiteral("#0.00"));
 
     auto* lists = new QHBoxLayout;
-    lists->addWidget(buildExpenseList(QStringLiteral("CUSTOS FIXOS"), m_fixed, "AbColBitBtn13", "AbColBitBtn27", 1,
-                                      m_fixedTotal));
-    lists->addWidget(buildExpenseList(QStringLiteral("CUSTOS VARIÁVEIS"), m_variable, "AbColBitBtn28",
-                                      "AbColBitBtn30", 2, m_variableTotal));
+    lists->addWidget(buildExpenseList(QStringLiteral("CUSTOS FIXOS"), OfficeList::Fixed, "AbColBitBtn13",
+                                      "AbColBitBtn27", m_fixedTotal));
+    lists->addWidget(buildExpenseList(QStringLiteral("CUSTOS VARIÁVEIS"), OfficeList::Variable, "AbColBitBtn28",
+                                      "AbColBitBtn30", m_variableTotal));
     auto* left = new QVBoxLayout;
     left->addLayout(lists, 1);
     left->addWidget(buildCostSummary());
@@ -144,16 +122,16 @@ NumberEdit* OfficeCostsTab::makeTotal(const char* name, const QString& pattern)
     return total;
 }
 
-QWidget* OfficeCostsTab::buildExpenseList(const QString& title, EditableGrid* grid, const char* addName,
-                                          const char* deleteName, int gridNumber, NumberEdit* total)
+QWidget* OfficeCostsTab::buildExpenseList(const QString& title, OfficeList list, const char* addName,
+                                          const char* deleteName, NumberEdit* total)
 {
+    const bool fixed = list == OfficeList::Fixed;
+    EditableGrid* grid = gridOf(list);
     auto* box = new QWidget(m_panel);
     auto* add = smallButton(addName, QStringLiteral("+"), box);
     auto* remove = smallButton(deleteName, QStringLiteral("✘"), box);
-    remove->setProperty("tag", gridNumber);
-    connect(add, &QPushButton::clicked, this,
-            gridNumber == 1 ? &OfficeCostsTab::AbColBitBtn13Click : &OfficeCostsTab::AbColBitBtn28Click);
-    connect(remove, &QPushButton::clicked, this, &OfficeCostsTab::AbColBitBtn27Click);
+    connect(add, &QPushButton::clicked, this, fixed ? &OfficeCostsTab::AbColBitBtn13Click : &OfficeCostsTab::AbColBitBtn28Click);
+    connect(remove, &QPushButton::clicked, this, fixed ? &OfficeCostsTab::AbColBitBtn27Click : &OfficeCostsTab::AbColBitBtn30Click);
 
     auto* bar = new QHBoxLayout;
     bar->addWidget(heading(title, box));
@@ -177,9 +155,8 @@ QWidget* OfficeCostsTab::buildStaffList()
     auto* box = new QWidget(m_panel);
     auto* add = smallButton("AbColBitBtn32", QStringLiteral("+"), box);
     auto* remove = smallButton("AbColBitBtn31", QStringLiteral("✘"), box);
-    remove->setProperty("tag", 9);
     connect(add, &QPushButton::clicked, this, &OfficeCostsTab::AbColBitBtn32Click);
-    connect(remove, &QPushButton::clicked, this, &OfficeCostsTab::AbColBitBtn27Click);
+    connect(remove, &QPushButton::clicked, this, &OfficeCostsTab::AbColBitBtn31Click);
     auto* bar = new QHBoxLayout;
     bar->addWidget(heading(QStringLiteral("CUSTOS - QUADRO DE PESSOAL DO ESCRITÓRIO"), box));
     bar->addStretch(1);
@@ -233,106 +210,92 @@ QWidget* OfficeCostsTab::buildCostSummary()
 
 void OfficeCostsTab::RecalcOfficeCosts()
 {
-    OfficeCostRows rows;
-    rows.fixed = valuesOf(*m_fixed, 1);
-    rows.variable = valuesOf(*m_variable, 1);
-    for (int row = 0; row < m_staff->rowCount(); ++row)
-        rows.staff.push_back({m_staff->cellText(2, row), m_staff->cellNumber(3, row)});
-    rows.monthlyHours = m_hours->value();
+    pullLists();
+    m_draft.setMonthlyHours(m_hours->value());
     // A value that is no number leaves every total as it was.
-    const std::optional<OfficeCostTotals> totals = computeOfficeCosts(rows);
-    if (!totals)
-        return;
-    m_supportTotal->setValue(totals->supportStaffTotal);
-    m_techTotal->setValue(totals->techStaffTotal);
-    m_fixedTotal->setValue(totals->fixedTotal);
-    m_variableTotal->setValue(totals->variableTotal);
-    m_costWithoutTech->setValue(totals->costWithoutTech);
-    m_costWithTech->setValue(totals->costWithTech);
-    m_costPerHour->setValue(totals->costPerHour);
-    m_costWithTechPerHour->setValue(totals->costWithTechPerHour);
+    if (const std::optional<OfficeCostTotals> totals = m_draft.totals())
+        showTotals(*totals);
+}
+
+void OfficeCostsTab::showTotals(const OfficeCostTotals& totals)
+{
+    m_supportTotal->setValue(totals.supportStaffTotal);
+    m_techTotal->setValue(totals.techStaffTotal);
+    m_fixedTotal->setValue(totals.fixedTotal);
+    m_variableTotal->setValue(totals.variableTotal);
+    m_costWithoutTech->setValue(totals.costWithoutTech);
+    m_costWithTech->setValue(totals.costWithTech);
+    m_costPerHour->setValue(totals.costPerHour);
+    m_costWithTechPerHour->setValue(totals.costWithTechPerHour);
 }
 
 void OfficeCostsTab::showOffice(const TOfficeData& office)
 {
-    m_costWithoutTech->setValue(office.CostWithoutTech);
-    m_fixedTotal->setValue(office.FixedTotal);
-    m_variableTotal->setValue(office.VariableTotal);
-    m_costPerHour->setValue(office.CostPerHour);
-    m_supportTotal->setValue(office.SupportStaffTotal);
-    m_techTotal->setValue(office.TechStaffTotal);
-    const double withTech = double(office.CostWithoutTech) + double(office.TechStaffTotal);
-    m_costWithTech->setValue(withTech);
-    m_costWithTechPerHour->setValue(office.MonthlyHours > 0 ? withTech / office.MonthlyHours : 0.0);
-
-    m_fixed->removeAllRows();
-    m_variable->removeAllRows();
-    m_staff->removeAllRows();
-    // Entries without a name leave no gap: every appended row takes its own entry's values.
-    for (int i = 0; i < std::min<int>(office.StaffCount, kStaffSlots); ++i) {
-        if (office.StaffName[i].isEmpty())
-            continue;
-        const int row = m_staff->appendRow();
-        m_staff->setCellText(0, row, office.StaffName[i].toQString());
-        m_staff->setCellText(1, row, office.StaffRole[i].toQString());
-        m_staff->setCellText(2, row, office.StaffType[i].toQString());
-        m_staff->setCellNumber(3, row, office.StaffCost[i]);
-    }
-    for (int i = 0; i < kExpenseSlots; ++i) {
-        if (!office.FixedExpenseName[i].isEmpty()) {
-            const int row = m_fixed->appendRow();
-            m_fixed->setCellText(0, row, office.FixedExpenseName[i].toQString());
-            m_fixed->setCellNumber(1, row, office.FixedExpenseValue[i]);
-        }
-        if (!office.VariableExpenseName[i].isEmpty()) {
-            const int row = m_variable->appendRow();
-            m_variable->setCellText(0, row, office.VariableExpenseName[i].toQString());
-            m_variable->setCellNumber(1, row, office.VariableExpenseValue[i]);
-        }
-    }
+    showTotals(storedOfficeCosts(office));
+    m_draft.load(office);
+    showLists();
 }
 
-void OfficeCostsTab::collectInto(TOfficeData& office) const
+void OfficeCostsTab::collectInto(TOfficeData& office)
 {
-    // Only named staff rows are stored, closing up the unnamed ones.
-    int stored = 0;
-    for (int row = 0; row < m_staff->rowCount() && stored < kStaffSlots; ++row) {
-        const QString name = m_staff->cellText(0, row);
-        if (name.isEmpty())
-            continue;
-        office.StaffName[stored].assign(name);
-        office.StaffRole[stored].assign(m_staff->cellText(1, row));
-        office.StaffType[stored].assign(m_staff->cellText(2, row));
-        office.StaffCost[stored] = static_cast<float>(m_staff->cellNumber(3, row).value_or(0.0));
-        ++stored;
-    }
-    office.StaffCount = static_cast<std::uint8_t>(stored);
-    // Every expense row keeps its slot; one without a description is stored as a slot not in use.
-    for (int row = 0; row < std::min(m_fixed->rowCount(), kExpenseSlots); ++row) {
-        office.FixedExpenseName[row].assign(m_fixed->cellText(0, row));
-        office.FixedExpenseValue[row] = static_cast<float>(m_fixed->cellNumber(1, row).value_or(0.0));
-    }
-    for (int row = 0; row < std::min(m_variable->rowCount(), kExpenseSlots); ++row) {
-        office.VariableExpenseName[row].assign(m_variable->cellText(0, row));
-        office.VariableExpenseValue[row] = static_cast<float>(m_variable->cellNumber(1, row).value_or(0.0));
-    }
+    pullLists();
+    m_draft.collectInto(office);
 }
 
 void OfficeCostsTab::resetRows()
 {
-    m_fixed->removeAllRows();
-    m_variable->removeAllRows();
-    for (const QStringView name : FixedExpenseNames)
-        m_fixed->setCellText(0, m_fixed->appendRow(), name.toString());
-    for (const QStringView name : VariableExpenseNames)
-        m_variable->setCellText(0, m_variable->appendRow(), name.toString());
-    m_staff->removeAllRows();
+    m_draft.resetRows();
+    showLists();
 }
 
 void OfficeCostsTab::sortExpensesByValue()
 {
-    m_fixed->sortRows(1, Qt::DescendingOrder);
-    m_variable->sortRows(1, Qt::DescendingOrder);
+    pullLists();
+    m_draft.sortExpensesByValue();
+    showLists();
+}
+
+void OfficeCostsTab::pullLists()
+{
+    for (const OfficeList list : {OfficeList::Fixed, OfficeList::Variable}) {
+        const EditableGrid* grid = gridOf(list);
+        std::vector<OfficeExpenseRow> rows;
+        for (int row = 0; row < grid->rowCount(); ++row)
+            rows.push_back({grid->cellText(0, row), grid->cellNumber(1, row)});
+        m_draft.setExpenses(list, std::move(rows));
+    }
+    std::vector<OfficeStaffRow> staff;
+    for (int row = 0; row < m_staff->rowCount(); ++row)
+        staff.push_back({m_staff->cellText(0, row), m_staff->cellText(1, row), m_staff->cellText(2, row),
+                         m_staff->cellNumber(3, row)});
+    m_draft.setStaff(std::move(staff));
+}
+
+void OfficeCostsTab::showLists()
+{
+    const auto showNumber = [](EditableGrid* grid, int column, int row, const std::optional<double>& value) {
+        if (value)
+            grid->setCellNumber(column, row, *value);
+        else
+            grid->setCellText(column, row, QString());
+    };
+    for (const OfficeList list : {OfficeList::Fixed, OfficeList::Variable}) {
+        EditableGrid* grid = gridOf(list);
+        grid->removeAllRows();
+        for (const OfficeExpenseRow& expense : m_draft.expenses(list)) {
+            const int row = grid->appendRow();
+            grid->setCellText(0, row, expense.name);
+            showNumber(grid, 1, row, expense.value);
+        }
+    }
+    m_staff->removeAllRows();
+    for (const OfficeStaffRow& member : m_draft.staff()) {
+        const int row = m_staff->appendRow();
+        m_staff->setCellText(0, row, member.name);
+        m_staff->setCellText(1, row, member.role);
+        m_staff->setCellText(2, row, member.type);
+        showNumber(m_staff, 3, row, member.cost);
+    }
 }
 
 void OfficeCostsTab::commitOpenEdits()
@@ -341,38 +304,34 @@ void OfficeCostsTab::commitOpenEdits()
         grid->commitOpenEditor();
 }
 
-EditableGrid* OfficeCostsTab::gridOf(int gridNumber) const
+EditableGrid* OfficeCostsTab::gridOf(OfficeList list) const
 {
-    switch (gridNumber) {
-    case 1: return m_fixed;
-    case 2: return m_variable;
-    case 9: return m_staff;
-    default: return nullptr;
+    switch (list) {
+    case OfficeList::Fixed: return m_fixed;
+    case OfficeList::Variable: return m_variable;
+    case OfficeList::Staff: return m_staff;
     }
+    return m_fixed;
 }
 
-void OfficeCostsTab::addRow(EditableGrid* grid, int limit)
+void OfficeCostsTab::addRow(OfficeList list)
 {
-    // Beyond the limit the list would not fit the office record; the button just does nothing.
-    if (grid->rowCount() < limit)
-        grid->appendRow();
+    // Beyond the record's limit the button just does nothing.
+    pullLists();
+    if (m_draft.addRow(list))
+        gridOf(list)->appendRow();
 }
 
-void OfficeCostsTab::AbColBitBtn13Click() { addRow(m_fixed, kExpenseRowLimit); }
-void OfficeCostsTab::AbColBitBtn28Click() { addRow(m_variable, kExpenseRowLimit); }
-void OfficeCostsTab::AbColBitBtn32Click() { addRow(m_staff, kStaffRowLimit); }
+void OfficeCostsTab::AbColBitBtn13Click() { addRow(OfficeList::Fixed); }
+void OfficeCostsTab::AbColBitBtn28Click() { addRow(OfficeList::Variable); }
+void OfficeCostsTab::AbColBitBtn32Click() { addRow(OfficeList::Staff); }
+void OfficeCostsTab::AbColBitBtn27Click() { DeleteGridRow(OfficeList::Fixed); }
+void OfficeCostsTab::AbColBitBtn30Click() { DeleteGridRow(OfficeList::Variable); }
+void OfficeCostsTab::AbColBitBtn31Click() { DeleteGridRow(OfficeList::Staff); }
 
-void OfficeCostsTab::AbColBitBtn27Click()
+void OfficeCostsTab::DeleteGridRow(OfficeList list)
 {
-    if (const QObject* button = sender())
-        DeleteGridRow(button->property("tag").toInt());
-}
-
-void OfficeCostsTab::DeleteGridRow(int gridNumber)
-{
-    EditableGrid* grid = gridOf(gridNumber);
-    if (!grid)
-        return;
+    EditableGrid* grid = gridOf(list);
     const int row = grid->selectedRow();
     if (row >= 0) {
         const auto answer = Prompts::ask(this, QStringLiteral("O item selecionado será apagado. Continuar?"),
@@ -395,20 +354,18 @@ void OfficeCostsTab::NG1AfterEdit(int, int)
 
 void OfficeCostsTab::NG9AfterEdit(int column, int row)
 {
-    const QString name = foldedName(m_staff->cellText(0, row));
-    // An unnamed row is not checked or counted until it gets a name, but a name cleared is an
-    // edit of the office like any other: the member leaves the office when it is saved.
-    if (name.isEmpty()) {
+    pullLists();
+    const StaffRowCheck check = m_draft.checkStaffName(row);
+    // A name cleared is an edit of the office like any other: the member leaves the office
+    // when it is saved.
+    if (check == StaffRowCheck::Unnamed) {
         if (column == 0)
             emit edited();
         return;
     }
-    for (int other = 0; other < m_staff->rowCount(); ++other) {
-        if (other != row && foldedName(m_staff->cellText(0, other)) == name) {
-            Prompts::inform(this, QStringLiteral("Os nomes devem ser diferentes"));
-            m_staff->removeRow(row);
-            break;
-        }
+    if (check == StaffRowCheck::Duplicate) {
+        Prompts::inform(this, QStringLiteral("Os nomes devem ser diferentes"));
+        m_staff->removeRow(row);
     }
     // A refused row is gone at once, so the totals and the modified office follow right away.
     RecalcOfficeCosts();
@@ -423,10 +380,11 @@ void OfficeCostsTab::AbColBitBtn6Click(bool on)
 void OfficeCostsTab::E_HoraMensalSpin()
 {
     emit edited();
-    if (m_hours->value() >= 10)
+    const int kept = OfficeDraft::keptMonthlyHours(m_hours->value());
+    if (kept == m_hours->value())
         RecalcOfficeCosts();
     else
-        m_hours->setValue(10);
+        m_hours->setValue(kept);
 }
 
 } // namespace belvane

@@ -1,8 +1,8 @@
 #pragma once
 // The sub-page "Despesas mensais" of the office page: the fixed and variable monthly expenses, the
 // staff with their monthly cost and type, and the eight totals recomputed after every accepted
-// edit. The lists live here while the user works; they reach the office record only when the page
-// is collected.
+// edit. The page shows the office draft and hands it every edit; the draft owns the lists, their
+// rules and the totals.
 #include <QWidget>
 
 class QGroupBox;
@@ -14,13 +14,16 @@ namespace belvane {
 class EditableGrid;
 class NumberEdit;
 class NoteSwitch;
+class OfficeDraft;
+struct OfficeCostTotals;
 struct TOfficeData;
+enum class OfficeList;
 
 class OfficeCostsTab : public QWidget {
     Q_OBJECT
 public:
     // The monthly hours are edited on the general sub-page; the cost per hour divides by them.
-    OfficeCostsTab(QSpinBox* monthlyHours, QWidget* parent);
+    OfficeCostsTab(OfficeDraft& draft, QSpinBox* monthlyHours, QWidget* parent);
 
     EditableGrid* fixedGrid() const { return m_fixed; }      // NG1
     EditableGrid* variableGrid() const { return m_variable; }// Ng2
@@ -28,15 +31,17 @@ public:
     QGroupBox* panel() const { return m_panel; }              // NxHeaderPanel9
 
     void RecalcOfficeCosts();
+    void showTotals(const OfficeCostTotals& totals);
     // Fills the totals from the record's stored totals and the rows from its lists.
     void showOffice(const TOfficeData& office);
     // Writes the staff and both expense lists into the record, in page order.
-    void collectInto(TOfficeData& office) const;
+    void collectInto(TOfficeData& office);
     // The default expense rows (the usual descriptions at 0) and no staff.
     void resetRows();
     // Both expense lists, largest value first: the order in which they are saved.
     void sortExpensesByValue();
-    void DeleteGridRow(int gridNumber);
+    // The delete button of a list: asks, then removes the selected row.
+    void DeleteGridRow(OfficeList list);
     // Takes a value the user is still typing into a cell as if Enter had been pressed.
     void commitOpenEdits();
 
@@ -50,19 +55,26 @@ public slots:
     void AbColBitBtn13Click();
     void AbColBitBtn28Click();
     void AbColBitBtn32Click();
-    void AbColBitBtn27Click();
+    void AbColBitBtn27Click();  // fixed expenses' delete
+    void AbColBitBtn30Click();  // variable expenses' delete
+    void AbColBitBtn31Click();  // staff's delete
     void E_HoraMensalSpin();
     void AbColBitBtn6Click(bool on);
 
 private:
-    QWidget* buildExpenseList(const QString& heading, EditableGrid* grid, const char* addName,
-                              const char* deleteName, int gridNumber, NumberEdit* total);
+    QWidget* buildExpenseList(const QString& heading, OfficeList list, const char* addName,
+                              const char* deleteName, NumberEdit* total);
     QWidget* buildStaffList();
     QWidget* buildCostSummary();
     NumberEdit* makeTotal(const char* name, const QString& pattern);
-    EditableGrid* gridOf(int gridNumber) const;
-    void addRow(EditableGrid* grid, int limit);
+    EditableGrid* gridOf(OfficeList list) const;
+    void addRow(OfficeList list);
+    void deleteSelectedRow(OfficeList list);
+    // The lists as the grids hold them now (typed, reordered) go to the draft.
+    void pullLists();
+    void showLists();
 
+    OfficeDraft& m_draft;
     QSpinBox* m_hours;
     QGroupBox* m_panel;
     EditableGrid* m_fixed;

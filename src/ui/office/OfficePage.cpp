@@ -47,7 +47,7 @@ OfficePage::OfficePage(AppState& state, QWidget* parent) : Page(parent), m_state
     m_subPages = new QStackedWidget(this);
     m_subPages->setObjectName(QStringLiteral("PageControl2"));
     m_general = new OfficeGeneralTab(m_subPages);
-    m_costs = new OfficeCostsTab(m_general->hoursSpin(), m_subPages);
+    m_costs = new OfficeCostsTab(m_state.officeDraft, m_general->hoursSpin(), m_subPages);
     m_subPages->addWidget(m_general);
     m_subPages->addWidget(m_costs);
     connect(m_general, &OfficeGeneralTab::edited, this, &OfficePage::markModified);
@@ -107,7 +107,7 @@ QWidget* OfficePage::buildToolbar()
 
 void OfficePage::markModified()
 {
-    m_state.OfficeModified = true;
+    m_state.officeDraft.setModified(true);
 }
 
 QList<PageKey> OfficePage::pageKeys() const
@@ -133,7 +133,7 @@ void OfficePage::ShowOffice(const TOfficeData& office)
 {
     m_general->showOffice(office);
     m_costs->showOffice(office);
-    m_state.OfficeModified = false;
+    m_state.officeDraft.setModified(false);
     showSubPage(0);
 }
 
@@ -171,7 +171,7 @@ bool OfficePage::saveOfficeFile()
         return false;
     }
     m_state.unreadableOfficeFile.clear();
-    m_state.OfficeModified = false;
+    m_state.officeDraft.setModified(false);
     return true;
 }
 

@@ -26,7 +26,7 @@ TEST_F(ShellTest, FirstStartCreatesTheDataFoldersAndShowsTheMenu)
     EXPECT_EQ(w.pages()->currentIndex(), kMenuPage);
     EXPECT_EQ(w.pages()->count(), 5);
     EXPECT_EQ(w.state().CurrentOffice.Name.toQString(), QStringLiteral("Meu escritório"));
-    EXPECT_FALSE(w.state().OfficeModified);
+    EXPECT_FALSE(w.state().officeDraft.modified());
     EXPECT_TRUE(closeWindow());   // nothing was edited: nothing is asked
     EXPECT_TRUE(Prompts::messages().isEmpty());
 }

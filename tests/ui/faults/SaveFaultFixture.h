@@ -168,7 +168,7 @@ public:
     }
     void officeKept()
     {
-        EXPECT_TRUE(window().state().OfficeModified);
+        EXPECT_TRUE(window().state().officeDraft.modified());
         EXPECT_EQ(find<EditableGrid>("NG1")->cellText(1, 0), QStringLiteral("640,00"));
     }
     void officeSaved()

@@ -54,7 +54,7 @@ protected:
 
     AppState& state() { return m_state; }
     OfficePage* page() { return m_page; }
-    bool modified() const { return m_state.OfficeModified; }
+    bool modified() const { return m_state.officeDraft.modified(); }
     template <class T>
     T* find(const char* name)
     {

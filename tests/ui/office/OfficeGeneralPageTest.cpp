@@ -129,13 +129,13 @@ TEST_F(OfficeGeneralPageTest, ClickingIntoTheGeneralDataMarks)
 {
     const char* clickable[] = {"E_regime", "AbLED8", "AbLED9", "E_Nome", "E_imposto"};
     for (const char* name : clickable) {
-        state().OfficeModified = false;
+        state().officeDraft.setModified(false);
         QWidget* control = find<QWidget>(name);
         QWidget* target = control->findChild<QLineEdit*>() ? control->findChild<QLineEdit*>() : control;
         QTest::mouseClick(target, Qt::LeftButton, {}, QPoint(8, target->height() / 2));
         EXPECT_TRUE(modified()) << name;
     }
-    state().OfficeModified = false;
+    state().officeDraft.setModified(false);
     EditableGrid* table = grid("Ng6");
     QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, table->visualItemRect(table->item(1, 2)).center());
     EXPECT_TRUE(modified());
@@ -168,7 +168,7 @@ TEST_F(OfficeGeneralPageTest, ManHoursTableTakesWholeNumbersOnly)
     EXPECT_EQ((QList<int>{hxh[1][0], hxh[1][1], hxh[1][2], hxh[1][3]}), (QList<int>{2, 8, 125, 15}));
     EXPECT_EQ(hxh[3][3], 40);
 
-    state().OfficeModified = false;
+    state().officeDraft.setModified(false);
     QTest::mouseClick(find<QLabel>("Label49"), Qt::LeftButton);
     EXPECT_EQ(find<QLabel>("Label49")->text(), QStringLiteral("🗎"));
     EXPECT_EQ(find<QLabel>("Label49")->toolTip(), QStringLiteral("Carrega valores default"));
