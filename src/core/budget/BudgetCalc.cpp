@@ -87,9 +87,14 @@ BudgetFault priceTeamTime(TBudgetData& b, float equivalent)
 
 } // namespace
 
-BudgetComputation ComputeBudget(TBudgetData& b)
+void chooseManHours(TBudgetData& b)
 {
     b.Hxh = b.HxhManual ? b.HxhManualValue : b.HxhAutoValue;
+}
+
+BudgetComputation ComputeBudget(TBudgetData& b)
+{
+    chooseManHours(b);
     if (b.TeamCount == 0)
         return {BudgetFault::NoTeam};
     // Refusals come before any result is touched, so the last valid figures stay in place.

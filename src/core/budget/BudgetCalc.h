@@ -36,6 +36,10 @@ struct BudgetComputation {
     QString message() const;
 };
 
+// The man-hours in force: the typed figure when the user chose it, otherwise the estimate from
+// the tasks.
+void chooseManHours(TBudgetData& budget);
+
 // Computes the result fields of the budget from its input fields. Step by step: Hxh, the team
 // equivalent, execution time, team cost, office share, own expenses, qualification addition,
 // repetition discount, profit, quoted value, value per m2, taxes. A fault that stops the

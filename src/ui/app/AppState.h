@@ -3,7 +3,7 @@
 // the data folders, the office and budget in memory, the flags that decide what must be asked
 // or saved, and the budget counter. Pages talk to each other only through this object and the
 // calls the main window wires.
-#include "core/budget/BudgetRecord.h"
+#include "core/budget/BudgetDraft.h"
 #include "core/office/OfficeDraft.h"
 #include "core/office/OfficeRecord.h"
 #include "core/history/HistoryStore.h"
@@ -17,12 +17,11 @@ namespace belvane {
 struct AppState {
     DataFolders folders;
     TOfficeData CurrentOffice = zeroOffice();
-    TBudgetData CurrentBudget = zeroBudget();
     // The office's cost lists as the user edits them, and whether the office was changed.
     OfficeDraft officeDraft;
 
-    bool BudgetModified = false;
-    bool BudgetReopened = false;
+    // The budget being worked on, with whether it is modified or reopened.
+    BudgetDraft budget;
     bool HighlightStatus = false;
     qint32 BudgetCounter = 0;
 

@@ -130,8 +130,8 @@ void TForm1::loadData()
     m_projectPage->PrepareProjectPages();
     loadStatusColors();
     m_state.officeDraft.setModified(false);
-    m_state.BudgetModified = false;
-    m_state.BudgetReopened = false;
+    m_state.budget.setModified(false);
+    m_state.budget.setReopened(false);
     m_state.HighlightStatus = false;
     m_officePage->EnableOfficeEditing(false);
 }

@@ -1,9 +1,6 @@
 #include "ui/budget/ProjectPage.h"
 
-#include "core/budget/BudgetCalc.h"
 #include "core/budget/BudgetCounter.h"
-#include "core/budget/BudgetValidation.h"
-#include "core/budget/StatusWords.h"
 #include "core/history/HistoryStore.h"
 #include "core/text/Clock.h"
 #include "ui/app/AppState.h"
@@ -191,7 +188,7 @@ bool ProjectPage::hasUnsavedWork()
 {
     m_data->commitOpenEdits();
     m_resources->commitOpenEdits();
-    return m_state.BudgetModified || pagesEdited();
+    return m_state.budget.modified() || pagesEdited();
 }
 
 bool ProjectPage::AskToSaveAtClose()
@@ -207,7 +204,7 @@ bool ProjectPage::AskToSaveAtClose()
         return false;
     // What the pages hold now is what the user wants kept; a failed generation shows why.
     // What the pages hold now is what the user wants kept: generated anew when they changed.
-    const bool generated = (m_state.BudgetModified && !pagesEdited()) || GenerateBudget();
+    const bool generated = (m_state.budget.modified() && !pagesEdited()) || GenerateBudget();
     const bool saved = generated && SaveBudget();
     if (!saved)
         emit attentionNeeded();
@@ -226,23 +223,19 @@ BudgetNumber ProjectPage::freshBudgetNumber() const
 
 void ProjectPage::StartNewBudget()
 {
-    m_state.BudgetModified = false;
-    m_state.BudgetReopened = false;
-    NewBudgetRecord(m_state.CurrentBudget);
     const BudgetCounterRead counter = ReadBudgetCounter(m_state.folders.projectsDir);
     if (!counter.ok())
         Prompts::error(this, counter.error);
     // With every number used the budget shows 0 until one is free; saving it is refused.
     const BudgetNumber next = freshBudgetNumber();
     m_state.BudgetCounter = next.number;
-    m_state.CurrentBudget.Number = static_cast<std::uint16_t>(next.number);
-    m_state.CurrentBudget.Status.assign(kStatusNew);
+    m_state.budget.startNew(next.number);
     ShowBudget();
 }
 
 void ProjectPage::ShowBudget()
 {
-    const TBudgetData& b = m_state.CurrentBudget;
+    const TBudgetData& b = m_state.budget.record();
     m_data->showBudget(b);
     m_summary->showNumberAndTax(b);
     const int notShown = m_resources->showBudget(b);
@@ -259,18 +252,11 @@ void ProjectPage::ShowBudget()
 
 bool ProjectPage::CollectProjectPages()
 {
-    TBudgetData& b = m_state.CurrentBudget;
-    // A budget never saved takes the number the next save would give it.
-    if (isFirstBudgetSave(b))
-        b.Number = static_cast<std::uint16_t>(freshBudgetNumber().number);
-    m_data->collectInto(b);
-    m_resources->collectInto(b);
-    const TOfficeData& office = m_state.CurrentOffice;
-    b.MonthlyHours = office.MonthlyHours;
-    b.StandardFactor = office.StandardFactor;
-    b.OfficeStandard = office.OfficeStandard;
-    b.TaxRate = office.TaxRate;
-    b.CostPerHour = office.CostPerHour;
+    BudgetDraft& budget = m_state.budget;
+    budget.numberIfNeverSaved(freshBudgetNumber().number);
+    m_data->collectInto(budget.record());
+    m_resources->collectInto(budget.record());
+    budget.completeCollected(m_state.CurrentOffice);
     return true;
 }
 
@@ -288,7 +274,7 @@ void ProjectPage::AbColBitBtn9Click()
 bool ProjectPage::GenerateBudget()
 {
     const int shown = m_subPages->currentIndex();
-    if (m_state.BudgetReopened)
+    if (m_state.budget.reopened())
         Prompts::inform(this, QStringLiteral("O orçamento será recalculado com os dados atuais do projeto e escritório."));
     if (m_resources->tasks()->estimateChosen())
         m_resources->tasks()->RecalcAutoHxh(m_data->categoryText().toInt());
@@ -301,31 +287,28 @@ bool ProjectPage::GenerateBudget()
         showSubPage(shown);
         return false;
     }
-    if (!priceCollectedBudget(shown))
+    const BudgetGeneration generated = m_state.budget.generate(m_state.CurrentOffice);
+    if (!generated.ok()) {
+        Prompts::inform(this, generated.message);
+        showSubPage(subPageToMend(generated.mend, shown));
         return false;
+    }
     m_saveButton->setEnabled(true);
-    m_state.BudgetModified = true;
     markPagesShown();
     m_summary->ShowSummary();
     showSubPage(kSummarySubPage);
     return true;
 }
 
-bool ProjectPage::priceCollectedBudget(int shown)
+int ProjectPage::subPageToMend(BudgetMend mend, int shown)
 {
-    const BudgetComputation computed = ComputeBudget(m_state.CurrentBudget);
-    if (computed.refused()) {
-        Prompts::inform(this, computed.message());
-        showSubPage(computed.fault == BudgetFault::ZeroTeamEquivalent ? kResourcesSubPage : shown);
-        return false;
+    switch (mend) {
+    case BudgetMend::Data: return kDataSubPage;
+    case BudgetMend::Resources: return kResourcesSubPage;
+    case BudgetMend::None:
+    case BudgetMend::Stay: break;
     }
-    const int missing = ValidateBudget(m_state.CurrentBudget);
-    if (missing != kBudgetValid) {
-        Prompts::inform(this, validationMessage(missing));
-        showSubPage(missing <= kLastDataField ? kDataSubPage : kResourcesSubPage);
-        return false;
-    }
-    return true;
+    return shown;
 }
 
 void ProjectPage::AbColBitBtn25Click()
@@ -345,7 +328,7 @@ void ProjectPage::AbColBitBtn25Click()
 
 bool ProjectPage::SaveBudget()
 {
-    if (m_state.BudgetReopened) {
+    if (m_state.budget.reopened()) {
         m_summary->saveAsPanel()->show();
         return false;
     }
@@ -364,41 +347,34 @@ void ProjectPage::OverwriteBudget()
 
 bool ProjectPage::saveCurrentBudget(BudgetSaveKind kind)
 {
-    TBudgetData& current = m_state.CurrentBudget;
+    BudgetDraft& budget = m_state.budget;
     BudgetSaveRequest request{kind, m_summary->projectCodeText(), Clock::now(), 0};
-    if (budgetSaveGivesNumber(current, kind)) {
+    if (budget.saveGivesNumber(kind)) {
         const BudgetNumber next = freshBudgetNumber();
         if (!next.ok()) {
             Prompts::error(this, next.error);
             return false;
         }
         request.freshNumber = next.number;
-    } else if (current.Number == 0) {
-        Prompts::error(this, QStringLiteral("Este orçamento não tem número e não pode ser gravado sobre outro. "
-                                            "Nada foi salvo."));
-        return false;
     }
-    const PreparedBudgetSave save = prepareBudgetSave(current, request);
-    const BudgetSaveResult result = writeBudgetSave(save, *m_state.history, m_state.folders.projectsDir);
-    if (!result.saved()) {
+    bool advancesCounter = false;
+    const BudgetSaveOutcome saved = budget.save(request, *m_state.history, m_state.folders.projectsDir, &advancesCounter);
+    if (!saved.saved()) {
         // Nothing changed in memory: the user can mend the cause and save again.
-        Prompts::error(this, result.error);
+        Prompts::error(this, saved.error);
         return false;
     }
-    current = save.budget;
-    if (save.advancesCounter)
-        m_state.BudgetCounter = current.Number;
-    m_summary->showNumberAndStatus(current);
-    m_state.BudgetModified = false;
-    m_state.BudgetReopened = false;
+    if (advancesCounter)
+        m_state.BudgetCounter = budget.record().Number;
+    m_summary->showNumberAndStatus(budget.record());
     if (kind != BudgetSaveKind::Plain)
         m_summary->saveAsPanel()->hide();
     markPagesShown();
     emit budgetSaved();
-    if (result.warnings.isEmpty())
-        Prompts::inform(this, save.successMessage);
+    if (saved.warnings.isEmpty())
+        Prompts::inform(this, saved.message);
     else
-        Prompts::error(this, save.successMessage + QStringLiteral("\n\n") + result.warnings.join(QLatin1Char('\n')));
+        Prompts::error(this, saved.message + QStringLiteral("\n\n") + saved.warnings.join(QLatin1Char('\n')));
     return true;
 }
 

@@ -1,9 +1,10 @@
 #pragma once
 // The project (budget) page: the column of sub-page selectors, the toolbar with "Novo" and
-// "Salvar", and the three sub-pages "Dados", "Recursos" and "Resumo". The page is the user's
-// working copy of the budget; CurrentBudget is what the calculation, the files and the history
-// use. The page copies itself into the record at every generation and shows a record back when a
-// budget is started or reopened.
+// "Salvar", and the three sub-pages "Dados", "Recursos" and "Resumo". The pages are the user's
+// working copy of the budget; the budget draft (BudgetDraft) is what the calculation, the files
+// and the history use, and owns every step of the budget's life. The page copies itself into the
+// draft at every generation and shows the draft's record when a budget is started or reopened.
+#include "core/budget/BudgetDraft.h"
 #include "core/budget/BudgetNumbering.h"
 #include "core/budget/BudgetRecord.h"
 #include "core/budget/BudgetSaving.h"
@@ -40,23 +41,23 @@ public:
     SummaryTab* summaryTab() const { return m_summary; }
     QPushButton* saveButton() const { return m_saveButton; }
 
-    // Makes CurrentBudget a new, unsaved budget numbered after the counter file, and shows it.
+    // Makes the budget draft a new, unsaved budget numbered after the counter file, and shows it.
     void StartNewBudget();
     // Fills the selectors and the resource grids once at start, then RefreshResources.
     void PrepareProjectPages();
     // Follows a changed office: the team names offered and the task man-hours.
     void RefreshResources();
-    // Copies the pages and the office values in force into CurrentBudget; false when the budget
+    // Copies the pages and the office values in force into the budget draft; false when the budget
     // number could not be read (the user was told).
     bool CollectProjectPages();
-    // Puts CurrentBudget on the pages.
+    // Puts the budget draft on the pages.
     void ShowBudget();
     // The save button: saves, or offers "Salvar como" for a stored budget. True when the
     // budget was saved (not when the user still has to choose in "Salvar como").
     bool SaveBudget();
     void SaveBudgetAsNew();
     void OverwriteBudget();
-    // Collects, prices and checks the pages into CurrentBudget and shows the summary; false
+    // Collects, prices and checks the pages into the budget draft and shows the summary; false
     // (the user told, the sub-page to mend shown) when the budget could not be generated.
     bool GenerateBudget();
 
@@ -84,9 +85,9 @@ private:
     void buildColumn();
     void buildSubPages();
     QWidget* buildToolbar();
-    // Prices the collected budget and checks its required fields; on failure the user is told
-    // and the sub-page to mend it is shown (`shown` when nothing there can mend it).
-    bool priceCollectedBudget(int shown);
+    // The sub-page where a budget that could not be generated is mended (`shown` when nothing
+    // elsewhere can mend it).
+    static int subPageToMend(BudgetMend mend, int shown);
     // The number a new budget receives now (see BudgetNumbering).
     BudgetNumber freshBudgetNumber() const;
     bool saveCurrentBudget(BudgetSaveKind kind);

@@ -166,7 +166,7 @@ void SummaryTab::R_codigoClick()
 {
     // A budget whose code was touched is treated as a stored one: the next generation warns that
     // it recalculates, and the next save offers to overwrite or to save as new.
-    m_state.BudgetReopened = true;
+    m_state.budget.setReopened(true);
 }
 
 void SummaryTab::showNumberAndTax(const TBudgetData& b)
@@ -235,44 +235,34 @@ void SummaryTab::showVariables(const TBudgetData& b)
     m_category->setValue(b.ProjectCategory);
 }
 
-void SummaryTab::setK1(float k1)
-{
-    // The record always holds the index shown for it.
-    m_state.CurrentBudget.K1 = k1;
-    m_k1->setValue(k1);
-}
-
 void SummaryTab::ShowSummary()
 {
-    TBudgetData& b = m_state.CurrentBudget;
+    const TBudgetData& b = m_state.budget.record();
     showVariables(b);
     showValueParts(b);
-    setK1(K1AfterGeneration(b, m_state.CurrentOffice));
-    b.K2 = K2Of(b, m_state.CurrentOffice);
+    m_k1->setValue(b.K1);
     m_k2->setValue(b.K2);
 }
 
 void SummaryTab::R_lucroSpin()
 {
-    TBudgetData& b = m_state.CurrentBudget;
-    const float taxBefore = b.TaxRate;
-    const float profitBefore = b.ProfitPercent;
-    b.TaxRate = narrowToSingle(m_taxSpin->value());
-    b.ProfitPercent = narrowToSingle(m_profitSpin->value());
-    const BudgetComputation computed = ComputeBudget(b);
+    renegotiate(narrowToSingle(m_taxSpin->value()), narrowToSingle(m_profitSpin->value()));
+}
+
+void SummaryTab::renegotiate(float taxRate, float profitPercent)
+{
+    const BudgetComputation computed = m_state.budget.renegotiate(taxRate, profitPercent, m_state.CurrentOffice);
+    const TBudgetData& b = m_state.budget.record();
     if (computed.refused()) {
         // A tax of 100 % or more has no quoted value: the last valid figures stay, spins included.
-        b.TaxRate = taxBefore;
-        b.ProfitPercent = profitBefore;
-        m_taxSpin->setValue(taxBefore);
-        m_profitSpin->setValue(profitBefore);
+        m_taxSpin->setValue(b.TaxRate);
+        m_profitSpin->setValue(b.ProfitPercent);
         Prompts::inform(this, computed.message());
         return;
     }
-    m_state.BudgetModified = true;
     emit profitRenegotiated(b.ProfitPercent);
     showRenegotiated(b);
-    setK1(K1AfterRenegotiation(b, m_state.CurrentOffice));
+    m_k1->setValue(b.K1);
 }
 
 } // namespace belvane

@@ -53,7 +53,8 @@ private:
     void showValueParts(const TBudgetData& budget);
     void showVariables(const TBudgetData& budget);
     void showRenegotiated(const TBudgetData& budget);
-    void setK1(float k1);
+    // The user's new rates go to the draft; the summary follows what it kept.
+    void renegotiate(float taxRate, float profitPercent);
 
     AppState& m_state;
     // Panel "Orçamento "

@@ -177,7 +177,6 @@ void TaskEstimatePanel::collectInto(TBudgetData& b) const
     b.HxhManual = m_manualChosen->isChecked() ? 1 : 0;
     b.HxhManualValue = manHoursWord(m_manual->value());
     b.HxhAutoValue = static_cast<std::uint16_t>(m_estimate->value());
-    b.Hxh = b.HxhManual ? b.HxhManualValue : b.HxhAutoValue;
     const int rows = std::min(m_grid->rowCount(), kBudgetSlots);
     for (int row = 0; row < rows; ++row) {
         TBudgetTask& task = b.Tasks[row];

@@ -32,7 +32,7 @@ void HistoryPage::AbColBitBtn19Click()
     const int row = selectedRow();
     if (row < 0)
         return;
-    if (m_state.BudgetModified
+    if (m_state.budget.modified()
         && Prompts::ask(this, QStringLiteral("Existe um orçamento em edição. Continuar?"),
                         QMessageBox::Yes | QMessageBox::No, Prompts::Box::Information) != QMessageBox::Yes)
         return;
@@ -42,17 +42,13 @@ void HistoryPage::AbColBitBtn19Click()
         Prompts::inform(this, QStringLiteral("Não foi localizado o arquivo deste orçamento"));
         return;
     }
-    TBudgetData budget = m_state.CurrentBudget;
+    TBudgetData budget = m_state.budget.record();
     const RecordRead read = ReadBudgetFile(budget, file.path);
     if (read.state != RecordReadState::Read) {
         Prompts::error(this, read.error);
         return;
     }
-    // The history's values replace those stored in the file: the user edits them in the grid.
-    applyHistoryRowEdits(table, row, budget);
-    budget.Status.assign(kStatusEdited);
-    m_state.CurrentBudget = budget;
-    m_state.BudgetReopened = true;
+    m_state.budget.reopen(budget, table, row);
     emit budgetReopened();
 }
 

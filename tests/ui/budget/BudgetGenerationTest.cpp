@@ -19,9 +19,9 @@ TEST_F(BudgetGenerationTest, OneMemberBudgetIsPricedAndSummarised)
     EXPECT_EQ(subPage(), QStringLiteral("TabP_resumo"));
     EXPECT_TRUE(find<QPushButton>("AbColBitBtn9")->isChecked());
     EXPECT_TRUE(find<QPushButton>("AbColBitBtn26")->isEnabled());
-    EXPECT_TRUE(window().state().BudgetModified);
+    EXPECT_TRUE(window().state().budget.modified());
 
-    const TBudgetData& b = window().state().CurrentBudget;
+    const TBudgetData& b = window().state().budget.record();
     EXPECT_EQ(b.BudgetValue, 12750.0f);
     EXPECT_EQ(b.ValuePerM2, 127.5f);
     EXPECT_EQ(b.Taxes, 1275.0f);
@@ -77,7 +77,7 @@ TEST_F(BudgetGenerationTest, RequiredFieldsAreNamedInOrderOnTheirSubPage)
     // No team: nothing is priced, so the team cost is named before the member list.
     EXPECT_EQ(Prompts::messages().last(), u"O campo \"Equipe técnica - custos \""_qs + tail);
     EXPECT_EQ(subPage(), QStringLiteral("TabP_Recursos"));
-    EXPECT_FALSE(window().state().BudgetModified);
+    EXPECT_FALSE(window().state().budget.modified());
 }
 
 TEST_F(BudgetGenerationTest, PressingAgainOnTheSummaryDoesNothing)
@@ -88,7 +88,7 @@ TEST_F(BudgetGenerationTest, PressingAgainOnTheSummaryDoesNothing)
     click("AbColBitBtn9");
     window().state().CurrentOffice.TaxRate = 20.0f;
     click("AbColBitBtn9");
-    EXPECT_EQ(window().state().CurrentBudget.TaxRate, 10.0f);
+    EXPECT_EQ(window().state().budget.record().TaxRate, 10.0f);
     EXPECT_TRUE(Prompts::messages().isEmpty());
 }
 
@@ -97,7 +97,7 @@ TEST_F(BudgetGenerationTest, ReopenedBudgetWarnsBeforeEveryGeneration)
     start();
     setUpOffice();
     enterOneMemberBudget();
-    window().state().BudgetReopened = true;
+    window().state().budget.setReopened(true);
     click("AbColBitBtn9");
     click("AbColBitBtn4");
     click("AbColBitBtn9");
@@ -114,7 +114,7 @@ TEST_F(BudgetGenerationTest, CancellingAtAMissingMemberStopsOnTheResources)
     Prompts::queueAnswer(QMessageBox::Cancel);
     click("AbColBitBtn9");
     EXPECT_EQ(subPage(), QStringLiteral("TabP_Recursos"));
-    EXPECT_EQ(window().state().CurrentBudget.BudgetValue, 0.0f);
+    EXPECT_EQ(window().state().budget.record().BudgetValue, 0.0f);
     EXPECT_EQ(Prompts::messages().size(), 1);
 }
 
@@ -131,7 +131,7 @@ TEST_F(BudgetGenerationTest, ImpossibleOfficeFiguresAreRefusedWithAClearMessage)
     EXPECT_EQ(subPage(), QStringLiteral("TabP_dados"));
     EXPECT_TRUE(find<QPushButton>("AbColBitBtn4")->isChecked());
     EXPECT_FALSE(find<QPushButton>("AbColBitBtn26")->isEnabled());
-    EXPECT_FALSE(window().state().BudgetModified);
+    EXPECT_FALSE(window().state().budget.modified());
 
     office.TaxRate = 10.0f;
     office.MonthlyHours = 0;
@@ -143,7 +143,7 @@ TEST_F(BudgetGenerationTest, ImpossibleOfficeFiguresAreRefusedWithAClearMessage)
     click("AbColBitBtn9");
     EXPECT_TRUE(Prompts::messages().last().contains(QStringLiteral("participação da equipe técnica")));
     EXPECT_EQ(subPage(), QStringLiteral("TabP_Recursos"));
-    EXPECT_EQ(window().state().CurrentBudget.BudgetValue, 0.0f);
+    EXPECT_EQ(window().state().budget.record().BudgetValue, 0.0f);
 }
 
 TEST_F(BudgetGenerationTest, DamagedCounterFileStillNumbersAboveTheStoredBudgets)
@@ -162,7 +162,7 @@ TEST_F(BudgetGenerationTest, DamagedCounterFileStillNumbersAboveTheStoredBudgets
     click("AbColBitBtn9");
     EXPECT_TRUE(Prompts::messages().isEmpty());
     EXPECT_EQ(subPage(), QStringLiteral("TabP_resumo"));
-    EXPECT_EQ(window().state().CurrentBudget.Number, 5);
+    EXPECT_EQ(window().state().budget.record().Number, 5);
 }
 
 TEST_F(BudgetGenerationTest, NewBudgetIsNumberedAfterTheCounterFile)
@@ -172,7 +172,7 @@ TEST_F(BudgetGenerationTest, NewBudgetIsNumberedAfterTheCounterFile)
     setUpOffice();
     enterOneMemberBudget();
     click("AbColBitBtn9");
-    EXPECT_EQ(window().state().CurrentBudget.Number, 42);
+    EXPECT_EQ(window().state().budget.record().Number, 42);
     EXPECT_EQ(text("R_numero"), QStringLiteral("42"));
     // "Novo" after a generation asks first; No keeps everything.
     Prompts::queueAnswer(QMessageBox::No);
@@ -185,7 +185,7 @@ TEST_F(BudgetGenerationTest, NewBudgetIsNumberedAfterTheCounterFile)
     EXPECT_EQ(text("P_Prop"), QString());
     EXPECT_EQ(subPage(), QStringLiteral("TabP_dados"));
     EXPECT_FALSE(find<QPushButton>("AbColBitBtn26")->isEnabled());
-    EXPECT_FALSE(window().state().BudgetModified);
+    EXPECT_FALSE(window().state().budget.modified());
     EXPECT_EQ(window().state().BudgetCounter, 42);
     EXPECT_EQ(text("R_numero"), QStringLiteral("42"));
     EXPECT_EQ(text("R_orca"), QStringLiteral("12750,00"));   // the summary keeps what it showed
@@ -200,7 +200,7 @@ TEST_F(BudgetGenerationTest, ComplexityFactorIsStoredExactlyAndSurvivesRegenerat
     for (int row = 0; row < 7; ++row)
         ASSERT_TRUE(grid("NG7")->userEdit(2, row, QString::fromUtf8(ratings[row])));
     click("AbColBitBtn9");
-    const TBudgetData& b = window().state().CurrentBudget;
+    const TBudgetData& b = window().state().budget.record();
     // The average of the indices, not the six decimals the field shows.
     EXPECT_EQ(b.ComplexityFactor, 0.87142849f);
     const float firstValue = b.BudgetValue;

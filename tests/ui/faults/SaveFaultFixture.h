@@ -143,7 +143,7 @@ public:
         project()->showSubPage(kDataSubPage);
         type("P_area", QStringLiteral("120"));
         click("AbColBitBtn9");
-        ASSERT_EQ(window().state().CurrentBudget.Area, 120.0f);
+        ASSERT_EQ(window().state().budget.record().Area, 120.0f);
     }
     // Budget 1 is stored, reopened from the history and generated again: the save-as panel shows.
     void reopenedAtSaveAs()
@@ -152,7 +152,7 @@ public:
         window().AbColBitBtn1Click(kHistoryPage);
         historyPage()->selectRow(0);
         click("AbColBitBtn19");
-        ASSERT_TRUE(window().state().BudgetReopened);
+        ASSERT_TRUE(window().state().budget.reopened());
         project()->showSubPage(kDataSubPage);
         click("AbColBitBtn9");
         click("AbColBitBtn26");

@@ -75,8 +75,8 @@ const SavePath kPaths[] = {
      [](SaveFaultMatrix& t) { t.savedThenChanged(); },
      [](SaveFaultMatrix& t) { t.click("AbColBitBtn26"); },
      [](SaveFaultMatrix& t) {
-         EXPECT_TRUE(t.window().state().BudgetModified);
-         EXPECT_EQ(t.window().state().CurrentBudget.Area, 120.0f);
+         EXPECT_TRUE(t.window().state().budget.modified());
+         EXPECT_EQ(t.window().state().budget.record().Area, 120.0f);
          EXPECT_TRUE(t.project()->saveButton()->isEnabled());
      },
      [](SaveFaultMatrix& t) {
@@ -89,8 +89,8 @@ const SavePath kPaths[] = {
      [](SaveFaultMatrix& t) { t.click("SpeedButton23"); },
      [](SaveFaultMatrix& t) {
          EXPECT_TRUE(t.panelShown());
-         EXPECT_TRUE(t.window().state().BudgetReopened);
-         EXPECT_EQ(t.window().state().CurrentBudget.Number, 1);
+         EXPECT_TRUE(t.window().state().budget.reopened());
+         EXPECT_EQ(t.window().state().budget.record().Number, 1);
          EXPECT_EQ(t.history().rowCount(), 1);
      },
      [](SaveFaultMatrix& t) {
@@ -107,7 +107,7 @@ const SavePath kPaths[] = {
      [](SaveFaultMatrix& t) { t.click("SpeedButton2"); },
      [](SaveFaultMatrix& t) {
          EXPECT_TRUE(t.panelShown());
-         EXPECT_TRUE(t.window().state().BudgetReopened);
+         EXPECT_TRUE(t.window().state().budget.reopened());
      },
      [](SaveFaultMatrix& t) {
          t.click("SpeedButton2");
@@ -126,7 +126,7 @@ const SavePath kPaths[] = {
          t.generate();
      },
      [](SaveFaultMatrix& t) { t.click("AbColBitBtn26"); },
-     [](SaveFaultMatrix& t) { EXPECT_EQ(t.window().state().CurrentBudget.Number, 6); },
+     [](SaveFaultMatrix& t) { EXPECT_EQ(t.window().state().budget.record().Number, 6); },
      [](SaveFaultMatrix& t) {
          t.click("AbColBitBtn26");
          EXPECT_EQ(Prompts::messages().last(), QStringLiteral("O orçamento foi salvo."));

@@ -165,11 +165,11 @@ TEST_F(HistoryPageTest, ReopeningAMissingFileChangesNothing)
     QFile::remove(projects() + BudgetFileName(4));
     TForm1& w = start();
     openHistory();
-    const quint16 before = w.state().CurrentBudget.Number;
+    const quint16 before = w.state().budget.record().Number;
     selectCell(0, 0);
     QTest::mouseClick(find<QPushButton>("AbColBitBtn19"), Qt::LeftButton);
     EXPECT_EQ(Prompts::messages().last(), QStringLiteral("Não foi localizado o arquivo deste orçamento"));
-    EXPECT_EQ(w.state().CurrentBudget.Number, before);
+    EXPECT_EQ(w.state().budget.record().Number, before);
     EXPECT_EQ(w.pages()->currentIndex(), kHistoryPage);
 }
 
@@ -182,10 +182,10 @@ TEST_F(HistoryPageTest, ReopeningShowsTheBudgetWithTheHistorysValues)
     selectCell(0, 0);
     QTest::mouseClick(find<QPushButton>("AbColBitBtn19"), Qt::LeftButton);
     EXPECT_EQ(w.pages()->currentIndex(), kProjectPage);
-    EXPECT_EQ(w.state().CurrentBudget.Number, 8);
-    EXPECT_EQ(w.state().CurrentBudget.Status.toQString(), QStringLiteral("Editado"));
-    EXPECT_EQ(w.state().CurrentBudget.ClientPhone.toQString(), QStringLiteral("11 5555-0000"));
-    EXPECT_TRUE(w.state().BudgetReopened);
+    EXPECT_EQ(w.state().budget.record().Number, 8);
+    EXPECT_EQ(w.state().budget.record().Status.toQString(), QStringLiteral("Editado"));
+    EXPECT_EQ(w.state().budget.record().ClientPhone.toQString(), QStringLiteral("11 5555-0000"));
+    EXPECT_TRUE(w.state().budget.reopened());
     EXPECT_EQ(find<QStackedWidget>("PageControl3")->currentIndex(), 0);
 }
 

@@ -1,0 +1,88 @@
+#pragma once
+// The budget the user is working on and every step of its life: started, filled from the pages
+// with the office values in force, generated, renegotiated, saved, reopened from the history.
+// Beside the record (what the calculation, the files and the history use) it keeps two facts the
+// program asks about: whether the budget was generated or renegotiated and not saved since
+// (modified), and whether it is a stored budget being worked on again (reopened: its next save
+// asks whether to overwrite it or to save it as new).
+#include "core/budget/BudgetCalc.h"
+#include "core/budget/BudgetRecord.h"
+#include "core/budget/BudgetSaving.h"
+
+#include <QDateTime>
+#include <QString>
+#include <QStringList>
+
+namespace belvane {
+
+struct TOfficeData;
+class HistoryStore;
+class HistoryTable;
+
+// Where the user goes to mend a budget that could not be generated.
+enum class BudgetMend {
+    None,       // generated
+    Stay,       // nothing on another sub-page can mend it
+    Data,       // a field of "Dados"
+    Resources,  // the team or the man-hours on "Recursos"
+};
+
+struct BudgetGeneration {
+    QString message;  // what the user is told when it failed
+    BudgetMend mend = BudgetMend::None;
+    bool ok() const { return mend == BudgetMend::None; }
+};
+
+struct BudgetSaveOutcome {
+    QString error;         // nothing was saved
+    QStringList warnings;  // saved, but the history or the counter file was not written
+    QString message;       // what the user is told after a save
+    bool saved() const { return error.isEmpty(); }
+};
+
+class BudgetDraft {
+public:
+    BudgetDraft() : m_record(zeroBudget()) {}
+
+    TBudgetData& record() { return m_record; }
+    const TBudgetData& record() const { return m_record; }
+
+    bool modified() const { return m_modified; }
+    void setModified(bool modified) { m_modified = modified; }
+    bool reopened() const { return m_reopened; }
+    // A budget whose project code was touched is treated as a stored one: the next generation
+    // warns that it recalculates, and the next save asks how.
+    void setReopened(bool reopened) { m_reopened = reopened; }
+
+    // A new, unsaved budget under the given number (0 when every number is in use).
+    void startNew(int number);
+    // Completes what the pages gave: the man-hours in force and the office values in force (a
+    // budget keeps the office it was priced with).
+    void completeCollected(const TOfficeData& office);
+    // A budget never saved takes the number the next save would give it.
+    void numberIfNeverSaved(int freshNumber);
+    // Prices the record and checks its required fields; on success the indices K1 and K2 are
+    // written and the budget counts as modified.
+    BudgetGeneration generate(const TOfficeData& office);
+    // New tax and profit rates on the generated budget. A refusal (a tax of 100 % or more)
+    // keeps the last valid figures and rates.
+    BudgetComputation renegotiate(float taxRate, float profitPercent, const TOfficeData& office);
+
+    // Whether saving this way needs a fresh number first.
+    bool saveGivesNumber(BudgetSaveKind kind) const { return budgetSaveGivesNumber(m_record, kind); }
+    // Saves the budget (file, history row, counter). On failure nothing in memory changes;
+    // on success the record is the saved one and the budget is neither modified nor reopened.
+    BudgetSaveOutcome save(const BudgetSaveRequest& request, HistoryStore& history, const QString& projectsDir,
+                           bool* advancesCounter = nullptr);
+
+    // A stored budget worked on again: the record read from its file, with the values the user
+    // edited in its history row, marked as edited.
+    void reopen(const TBudgetData& fromFile, const HistoryTable& history, int row);
+
+private:
+    TBudgetData m_record;
+    bool m_modified = false;
+    bool m_reopened = false;
+};
+
+} // namespace belvane
