@@ -8,6 +8,7 @@
 #include "core/budget/BudgetCalc.h"
 #include "core/budget/BudgetRecord.h"
 #include "core/budget/BudgetSaving.h"
+#include "core/budget/BudgetTeam.h"
 
 #include <QDateTime>
 #include <QString>
@@ -46,6 +47,8 @@ public:
 
     TBudgetData& record() { return m_record; }
     const TBudgetData& record() const { return m_record; }
+    // The team as the user assembles it on the resources page, until it is collected.
+    BudgetTeam& team() { return m_team; }
 
     bool modified() const { return m_modified; }
     void setModified(bool modified) { m_modified = modified; }
@@ -81,6 +84,7 @@ public:
 
 private:
     TBudgetData m_record;
+    BudgetTeam m_team;
     bool m_modified = false;
     bool m_reopened = false;
 };

@@ -1,5 +1,6 @@
 #include "ui/budget/TechnicalTeamPanel.h"
 
+#include "core/budget/BudgetTeam.h"
 #include "core/budget/SingleRounding.h"
 #include "core/budget/TeamLookup.h"
 #include "core/text/NumberFormat.h"
@@ -55,8 +56,8 @@ QString teamNoteCaption(bool shown)
 
 } // namespace
 
-TechnicalTeamPanel::TechnicalTeamPanel(const TOfficeData& office, QWidget* parent)
-    : QGroupBox(QStringLiteral("Equipe técnica"), parent), m_office(office), m_grid(makeTeamGrid(this))
+TechnicalTeamPanel::TechnicalTeamPanel(BudgetTeam& team, const TOfficeData& office, QWidget* parent)
+    : QGroupBox(QStringLiteral("Equipe técnica"), parent), m_team(team), m_office(office), m_grid(makeTeamGrid(this))
 {
     auto* clear = new ClickableLabel(QStringLiteral("Label82"), QStringLiteral("🗋"), QStringLiteral("Limpar campos"), this);
     connect(clear, &ClickableLabel::clicked, this, &TechnicalTeamPanel::Label82Click);
@@ -87,10 +88,36 @@ void TechnicalTeamPanel::prepareRows()
         m_grid->setCellText(kNumberColumn, m_grid->appendRow(), QString::number(i + 1));
 }
 
-void TechnicalTeamPanel::emptyRow(int row)
+void TechnicalTeamPanel::pullRows()
 {
-    m_grid->clearRow(row);
+    const auto percent = [this](int column, int row) -> std::optional<int> {
+        const QString text = m_grid->cellText(column, row);
+        return text.isEmpty() ? std::nullopt : std::optional<int>(text.toInt());
+    };
+    std::vector<TeamRow> rows;
+    for (int row = 0; row < m_grid->rowCount(); ++row) {
+        rows.push_back({m_grid->cellText(kNameColumn, row), m_grid->cellText(kRoleColumn, row),
+                        percent(kShareColumn, row), m_grid->cellNumber(kCostColumn, row),
+                        percent(kProductivityColumn, row)});
+    }
+    m_team.setRows(std::move(rows));
+}
+
+void TechnicalTeamPanel::showRow(int row, const QString& costPattern)
+{
+    if (row < 0 || row >= int(m_team.rows().size()) || row >= m_grid->rowCount())
+        return;
+    const TeamRow& member = m_team.rows()[row];
+    const auto percent = [](const std::optional<int>& value) { return value ? QString::number(*value) : QString(); };
     m_grid->setCellText(kNumberColumn, row, QString::number(row + 1));
+    m_grid->setCellText(kNameColumn, row, member.name);
+    m_grid->setCellText(kRoleColumn, row, member.role);
+    m_grid->setCellText(kShareColumn, row, percent(member.share));
+    QString cost;
+    if (member.cost)
+        cost = costPattern.isEmpty() ? formatGeneral(*member.cost) : formatNumber(*member.cost, costPattern);
+    m_grid->setCellText(kCostColumn, row, cost);
+    m_grid->setCellText(kProductivityColumn, row, percent(member.productivity));
 }
 
 void TechnicalTeamPanel::FillTeamNameList()
@@ -98,37 +125,16 @@ void TechnicalTeamPanel::FillTeamNameList()
     m_grid->setColumnItems(kNameColumn, QStringList{QString()} + technicalStaffNames(m_office));
 }
 
-bool TechnicalTeamPanel::nameTakenElsewhere(const QString& name, int row) const
-{
-    for (int r = 0; r < m_grid->rowCount(); ++r) {
-        if (r != row && m_grid->cellText(kNameColumn, r) == name)
-            return true;
-    }
-    return false;
-}
-
 void TechnicalTeamPanel::Ng10AfterEdit(int column, int row)
 {
-    const QString name = m_grid->cellText(kNameColumn, row);
-    if (column == kNameColumn) {
-        // A member is on the team once; an emptied name takes the row's participation with it.
-        if (name.isEmpty() || nameTakenElsewhere(name, row)) {
-            emptyRow(row);
-            return;
-        }
-        const int staff = findStaffMember(m_office, name);
-        if (staff < 0)
-            return;
-        m_grid->setCellText(kRoleColumn, row, m_office.StaffRole[staff].toQString());
-        if (m_grid->cellText(kShareColumn, row).isEmpty())
-            m_grid->setCellText(kShareColumn, row, QStringLiteral("100"));
-        m_grid->setCellText(kCostColumn, row, formatGeneral(m_office.StaffCost[staff]));
-        if (m_grid->cellText(kProductivityColumn, row).isEmpty())
-            m_grid->setCellText(kProductivityColumn, row, QStringLiteral("100"));
-    } else if (column >= kShareColumn && column <= kProductivityColumn && name.isEmpty()) {
-        // A participation without a member is not kept.
-        emptyRow(row);
-    }
+    pullRows();
+    if (column == kNameColumn)
+        m_team.memberChosen(row, m_office);
+    else if (column >= kShareColumn && column <= kProductivityColumn)
+        m_team.participationChosen(row);
+    else
+        return;
+    showRow(row);
 }
 
 void TechnicalTeamPanel::Label82Click()
@@ -137,8 +143,11 @@ void TechnicalTeamPanel::Label82Click()
                                      QMessageBox::Yes | QMessageBox::No, Prompts::Box::Confirmation);
     if (answer != QMessageBox::Yes)
         return;
-    for (int row = 0; row < std::min(kTeamRows, m_grid->rowCount()); ++row)
-        emptyRow(row);
+    pullRows();
+    for (int row = 0; row < std::min(kTeamRows, m_grid->rowCount()); ++row) {
+        m_team.emptyRow(row);
+        showRow(row);
+    }
 }
 
 void TechnicalTeamPanel::AbColBitBtn14StatusChanged()
@@ -150,60 +159,44 @@ void TechnicalTeamPanel::AbColBitBtn14StatusChanged()
 
 bool TechnicalTeamPanel::CheckTeamAgainstOffice()
 {
+    pullRows();
+    const std::vector<int> gone = m_team.followOffice(m_office);
+    // Function and cost follow the current office before every calculation.
+    for (int row = 0; row < int(m_team.rows().size()); ++row) {
+        if (!m_team.rows()[row].name.isEmpty())
+            showRow(row, QStringLiteral("0.00"));
+    }
     bool result = true;
-    for (int row = 0; row < m_grid->rowCount(); ++row) {
-        const QString name = m_grid->cellText(kNameColumn, row);
-        if (name.isEmpty())
-            continue;
-        const int staff = findStaffMember(m_office, name);
-        if (staff >= 0) {
-            // Function and cost follow the current office before every calculation.
-            m_grid->setCellText(kRoleColumn, row, m_office.StaffRole[staff].toQString());
-            m_grid->setCellText(kCostColumn, row, formatNumber(m_office.StaffCost[staff], u"0.00"));
-            continue;
-        }
+    for (const int row : gone) {
         const auto answer = Prompts::ask(
             this,
-            QStringLiteral("O colaborador ") + name + QStringLiteral(" não está listado no escritório atual.")
+            QStringLiteral("O colaborador ") + m_team.rows()[row].name + QStringLiteral(" não está listado no escritório atual.")
                 + QStringLiteral("Deseja retirá-lo deste projeto?"),
             QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, Prompts::Box::Confirmation);
-        if (answer == QMessageBox::Yes)
-            emptyRow(row);
-        else if (answer == QMessageBox::Cancel)
+        if (answer == QMessageBox::Yes) {
+            m_team.emptyRow(row);
+            showRow(row);
+        } else if (answer == QMessageBox::Cancel) {
             result = false;
+        }
     }
     return result;
 }
 
-void TechnicalTeamPanel::collectInto(TBudgetData& b) const
+void TechnicalTeamPanel::collectInto(TBudgetData& b)
 {
-    int n = 0;
-    for (int row = 0; row < m_grid->rowCount() && n < kBudgetSlots; ++row) {
-        const QString name = m_grid->cellText(kNameColumn, row);
-        if (name.isEmpty())
-            continue;
-        b.TeamName[n].assign(name);
-        b.TeamRole[n].assign(m_grid->cellText(kRoleColumn, row));
-        b.TeamShare[n] = static_cast<std::uint8_t>(m_grid->cellText(kShareColumn, row).toInt());
-        b.TeamCost[n] = narrowToSingle(m_grid->cellNumber(kCostColumn, row).value_or(0.0));
-        b.TeamProductivity[n] = static_cast<std::uint8_t>(m_grid->cellText(kProductivityColumn, row).toInt());
-        ++n;
-    }
-    b.TeamCount = static_cast<std::uint8_t>(n);
+    pullRows();
+    m_team.collectInto(b);
 }
 
 int TechnicalTeamPanel::showBudget(const TBudgetData& b)
 {
     prepareRows();
+    const int notShown = m_team.load(b, kTeamRows);
     const int members = std::min<int>(b.TeamCount, kBudgetSlots);
-    for (int i = 0; i < std::min(members, kTeamRows); ++i) {
-        m_grid->setCellText(kNameColumn, i, b.TeamName[i].toQString());
-        m_grid->setCellText(kRoleColumn, i, b.TeamRole[i].toQString());
-        m_grid->setCellText(kShareColumn, i, QString::number(b.TeamShare[i]));
-        m_grid->setCellText(kCostColumn, i, formatGeneral(b.TeamCost[i]));
-        m_grid->setCellText(kProductivityColumn, i, QString::number(b.TeamProductivity[i]));
-    }
-    return std::max(0, members - kTeamRows);
+    for (int row = 0; row < std::min(members, kTeamRows); ++row)
+        showRow(row);
+    return notShown;
 }
 
 } // namespace belvane

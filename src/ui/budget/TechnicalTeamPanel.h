@@ -13,12 +13,13 @@ class QPushButton;
 
 namespace belvane {
 
+class BudgetTeam;
 class EditableGrid;
 
 class TechnicalTeamPanel : public QGroupBox {
     Q_OBJECT
 public:
-    TechnicalTeamPanel(const TOfficeData& office, QWidget* parent);
+    TechnicalTeamPanel(BudgetTeam& team, const TOfficeData& office, QWidget* parent);
 
     EditableGrid* grid() const { return m_grid; }
 
@@ -26,7 +27,7 @@ public:
     void FillTeamNameList();
     // False when the user cancelled at a member missing from the office.
     bool CheckTeamAgainstOffice();
-    void collectInto(TBudgetData& budget) const;
+    void collectInto(TBudgetData& budget);
     // Shows the team of the record; returns how many members did not fit the grid's rows.
     int showBudget(const TBudgetData& budget);
 
@@ -36,9 +37,11 @@ public slots:
     void AbColBitBtn14StatusChanged();
 
 private:
-    void emptyRow(int row);
-    bool nameTakenElsewhere(const QString& name, int row) const;
+    // The rows as the grid holds them go to the team; a row of the team goes back to the grid.
+    void pullRows();
+    void showRow(int row, const QString& costPattern = {});
 
+    BudgetTeam& m_team;
     const TOfficeData& m_office;
     EditableGrid* m_grid;          // Ng10
     QPushButton* m_noteSwitch;     // AbColBitBtn14
