@@ -9,6 +9,7 @@
 #include "core/budget/BudgetRecord.h"
 #include "core/budget/BudgetSaving.h"
 #include "core/budget/BudgetTeam.h"
+#include "core/budget/TaskEstimate.h"
 
 #include <QDateTime>
 #include <QString>
@@ -49,6 +50,8 @@ public:
     const TBudgetData& record() const { return m_record; }
     // The team as the user assembles it on the resources page, until it is collected.
     BudgetTeam& team() { return m_team; }
+    // The tasks and their man-hours as the user rates them, until they are collected.
+    TaskEstimate& tasks() { return m_tasks; }
 
     bool modified() const { return m_modified; }
     void setModified(bool modified) { m_modified = modified; }
@@ -85,6 +88,7 @@ public:
 private:
     TBudgetData m_record;
     BudgetTeam m_team;
+    TaskEstimate m_tasks;
     bool m_modified = false;
     bool m_reopened = false;
 };

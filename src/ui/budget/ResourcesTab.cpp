@@ -16,7 +16,7 @@ ResourcesTab::ResourcesTab(AppState& state, std::function<QString()> categoryTex
     : QWidget(parent), m_state(state)
 {
     setObjectName(QStringLiteral("TabP_Recursos"));
-    m_tasks = new TaskEstimatePanel(state.CurrentOffice, std::move(categoryText), this);
+    m_tasks = new TaskEstimatePanel(state.budget.tasks(), state.CurrentOffice, std::move(categoryText), this);
     m_indicators = new ComplexityFactorPanel(this);
     m_team = new TechnicalTeamPanel(state.budget.team(), state.CurrentOffice, this);
     connect(m_tasks, &TaskEstimatePanel::instructionsClicked, this, &ResourcesTab::Label74Click);

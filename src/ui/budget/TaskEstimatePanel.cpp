@@ -1,5 +1,6 @@
 #include "ui/budget/TaskEstimatePanel.h"
 
+#include "core/budget/TaskEstimate.h"
 #include "core/budget/TaskHours.h"
 #include "core/tables/ReferenceTables.h"
 #include "ui/budget/FieldCaption.h"
@@ -46,20 +47,11 @@ EditableGrid* makeTaskGrid(QWidget* parent)
     return grid;
 }
 
-// Man-hours typed by hand, cut to the 16-bit word the record keeps them in.
-std::uint16_t manHoursWord(double value)
-{
-    const double whole = std::trunc(value);
-    if (!(std::fabs(whole) < 9.0e18))
-        return 0;
-    return static_cast<std::uint16_t>(static_cast<long long>(whole));
-}
-
 } // namespace
 
-TaskEstimatePanel::TaskEstimatePanel(const TOfficeData& office, std::function<QString()> categoryText,
-                                     QWidget* parent)
-    : QGroupBox(QStringLiteral("Estimativa de recursos (Hxh)"), parent), m_office(office),
+TaskEstimatePanel::TaskEstimatePanel(TaskEstimate& tasks, const TOfficeData& office,
+                                     std::function<QString()> categoryText, QWidget* parent)
+    : QGroupBox(QStringLiteral("Estimativa de recursos (Hxh)"), parent), m_tasks(tasks), m_office(office),
       m_categoryText(std::move(categoryText)), m_grid(makeTaskGrid(this))
 {
     auto* clear = new ClickableLabel(QStringLiteral("Label61"), QStringLiteral("🗋"), QStringLiteral("Limpar campos"), this);
@@ -119,17 +111,34 @@ void TaskEstimatePanel::prepareRows()
         m_grid->setCellText(kTaskColumn, m_grid->appendRow(), task.toString());
 }
 
+void TaskEstimatePanel::pullRows()
+{
+    std::vector<TaskRow> rows;
+    for (int row = 0; row < m_grid->rowCount(); ++row) {
+        const QString hours = m_grid->cellText(kHoursColumn, row);
+        rows.push_back({m_grid->cellText(kTaskColumn, row), m_grid->cellChecked(kDoneColumn, row),
+                        m_grid->cellText(kRatingColumn, row),
+                        hours.isEmpty() ? std::nullopt : std::optional<int>(hours.toInt())});
+    }
+    m_tasks.setRows(std::move(rows));
+}
+
+void TaskEstimatePanel::showRows()
+{
+    const std::vector<TaskRow>& tasks = m_tasks.rows();
+    for (int row = 0; row < std::min(int(tasks.size()), m_grid->rowCount()); ++row) {
+        m_grid->setCellText(kTaskColumn, row, tasks[row].name);
+        m_grid->setCellChecked(kDoneColumn, row, tasks[row].done);
+        m_grid->setCellText(kRatingColumn, row, tasks[row].rating);
+        m_grid->setCellText(kHoursColumn, row, tasks[row].hours ? QString::number(*tasks[row].hours) : QString());
+    }
+}
+
 void TaskEstimatePanel::RecalcAutoHxh(int category)
 {
-    std::uint16_t sum = 0;
-    for (int row = 0; row < m_grid->rowCount(); ++row) {
-        const QString rating = m_grid->cellText(kRatingColumn, row);
-        if (rating.isEmpty())
-            continue;
-        const std::uint16_t hours = TaskHxh(rating, category, m_office);
-        m_grid->setCellText(kHoursColumn, row, QString::number(hours));
-        sum = totalManHours({sum, hours});
-    }
+    pullRows();
+    const int sum = m_tasks.recalculate(category, m_office);
+    showRows();
     m_estimate->setValue(sum);
 }
 
@@ -137,55 +146,34 @@ void TaskEstimatePanel::Ng5AfterEdit(int column, int row)
 {
     if (column != kRatingColumn)
         return;
+    pullRows();
     const QString category = m_categoryText();
-    if (category == QLatin1String("0")) {
+    if (!m_tasks.rate(row, category.toInt(), m_office)) {
+        showRows();
         Prompts::inform(this, QStringLiteral("É preciso definir a Categoria do projeto"));
-        m_grid->setCellText(kHoursColumn, row, QString());
-        m_grid->setCellText(kRatingColumn, row, QString());
         return;
     }
-    const std::uint16_t hours = TaskHxh(m_grid->cellText(kRatingColumn, row), category.toInt(), m_office);
-    m_grid->setCellText(kHoursColumn, row, hours == 0 ? QString() : QString::number(hours));
-    sumTaskColumn();
-}
-
-void TaskEstimatePanel::sumTaskColumn()
-{
-    QList<int> hours;
-    for (int row = 0; row < m_grid->rowCount(); ++row) {
-        const QString cell = m_grid->cellText(kHoursColumn, row);
-        if (!cell.isEmpty())
-            hours << cell.toInt();
-    }
-    m_estimate->setValue(totalManHours(hours));
+    showRows();
+    m_estimate->setValue(m_tasks.total());
 }
 
 void TaskEstimatePanel::Label61Click()
 {
-    for (int row = 0; row < m_grid->rowCount(); ++row) {
-        m_grid->setCellChecked(kDoneColumn, row, false);
-        m_grid->setCellText(kRatingColumn, row, QString());
-        m_grid->setCellText(kHoursColumn, row, QString());
-    }
+    pullRows();
+    m_tasks.clear();
+    showRows();
     m_manual->setValue(0);
     m_estimate->setValue(0);
 }
 
-void TaskEstimatePanel::collectInto(TBudgetData& b) const
+void TaskEstimatePanel::collectInto(TBudgetData& b)
 {
+    pullRows();
     m_manual->interpretText();
     b.HxhManual = m_manualChosen->isChecked() ? 1 : 0;
-    b.HxhManualValue = manHoursWord(m_manual->value());
+    b.HxhManualValue = TaskEstimate::manHoursWord(m_manual->value());
     b.HxhAutoValue = static_cast<std::uint16_t>(m_estimate->value());
-    const int rows = std::min(m_grid->rowCount(), kBudgetSlots);
-    for (int row = 0; row < rows; ++row) {
-        TBudgetTask& task = b.Tasks[row];
-        task.Name.assign(m_grid->cellText(kTaskColumn, row));
-        task.Done = m_grid->cellChecked(kDoneColumn, row) ? 1 : 0;
-        task.Complexity.assign(m_grid->cellText(kRatingColumn, row));
-        const QString hours = m_grid->cellText(kHoursColumn, row);
-        task.Hxh = hours.isEmpty() ? 0 : static_cast<std::uint16_t>(hours.toInt());
-    }
+    m_tasks.collectInto(b);
 }
 
 void TaskEstimatePanel::showBudget(const TBudgetData& b)
@@ -194,14 +182,11 @@ void TaskEstimatePanel::showBudget(const TBudgetData& b)
     m_estimateChosen->setChecked(b.HxhManual == 0);
     m_manual->setValue(b.HxhManualValue);
     m_estimate->setValue(b.HxhAutoValue);
+    m_tasks.load(b);
     m_grid->removeAllRows();
-    for (int i = 0; i < kBudgetSlots && !b.Tasks[i].Name.isEmpty(); ++i) {
-        const TBudgetTask& task = b.Tasks[i];
-        const int row = m_grid->appendRow();
-        m_grid->setCellText(kTaskColumn, row, task.Name.toQString());
-        m_grid->setCellText(kRatingColumn, row, task.Complexity.toQString());
-        m_grid->setCellText(kHoursColumn, row, task.Hxh == 0 ? QString() : QString::number(task.Hxh));
-    }
+    for (std::size_t i = 0; i < m_tasks.rows().size(); ++i)
+        m_grid->appendRow();
+    showRows();
 }
 
 } // namespace belvane

@@ -14,6 +14,7 @@ class QRadioButton;
 namespace belvane {
 
 class EditableGrid;
+class TaskEstimate;
 class NumberEdit;
 
 class TaskEstimatePanel : public QGroupBox {
@@ -21,7 +22,8 @@ class TaskEstimatePanel : public QGroupBox {
 public:
     // The office supplies the man-hours table; `categoryText` reads the project category as the
     // data sub-page shows it ("0" while no building type was chosen).
-    TaskEstimatePanel(const TOfficeData& office, std::function<QString()> categoryText, QWidget* parent);
+    TaskEstimatePanel(TaskEstimate& tasks, const TOfficeData& office, std::function<QString()> categoryText,
+                      QWidget* parent);
 
     EditableGrid* grid() const { return m_grid; }
     bool estimateChosen() const;   // P_HxhAuto is on
@@ -29,7 +31,7 @@ public:
 
     void prepareRows();
     void RecalcAutoHxh(int category);
-    void collectInto(TBudgetData& budget) const;
+    void collectInto(TBudgetData& budget);
     void showBudget(const TBudgetData& budget);
 
 public slots:
@@ -40,8 +42,11 @@ signals:
     void instructionsClicked();   // Label74
 
 private:
-    void sumTaskColumn();
+    // The rows as the grid holds them go to the estimate, and back.
+    void pullRows();
+    void showRows();
 
+    TaskEstimate& m_tasks;
     const TOfficeData& m_office;
     std::function<QString()> m_categoryText;
     EditableGrid* m_grid;              // Ng5
