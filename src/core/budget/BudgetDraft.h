@@ -9,6 +9,7 @@
 #include "core/budget/BudgetRecord.h"
 #include "core/budget/BudgetSaving.h"
 #include "core/budget/BudgetTeam.h"
+#include "core/budget/ComplexityIndicators.h"
 #include "core/budget/TaskEstimate.h"
 
 #include <QDateTime>
@@ -52,6 +53,8 @@ public:
     BudgetTeam& team() { return m_team; }
     // The tasks and their man-hours as the user rates them, until they are collected.
     TaskEstimate& tasks() { return m_tasks; }
+    // The complexity indicators as the user rates them, until they are collected.
+    ComplexityIndicators& indicators() { return m_indicators; }
 
     bool modified() const { return m_modified; }
     void setModified(bool modified) { m_modified = modified; }
@@ -89,6 +92,7 @@ private:
     TBudgetData m_record;
     BudgetTeam m_team;
     TaskEstimate m_tasks;
+    ComplexityIndicators m_indicators;
     bool m_modified = false;
     bool m_reopened = false;
 };

@@ -1,5 +1,6 @@
 #include "ui/budget/ComplexityFactorPanel.h"
 
+#include "core/budget/ComplexityIndicators.h"
 #include "core/budget/ComplexityFactor.h"
 #include "core/budget/SingleRounding.h"
 #include "core/budget/TaskHours.h"
@@ -41,8 +42,9 @@ EditableGrid* makeIndicatorGrid(QWidget* parent)
 
 } // namespace
 
-ComplexityFactorPanel::ComplexityFactorPanel(QWidget* parent)
-    : QGroupBox(QStringLiteral("Fator de complexidade (Fc)"), parent), m_grid(makeIndicatorGrid(this))
+ComplexityFactorPanel::ComplexityFactorPanel(ComplexityIndicators& indicators, QWidget* parent)
+    : QGroupBox(QStringLiteral("Fator de complexidade (Fc)"), parent), m_indicators(indicators),
+      m_grid(makeIndicatorGrid(this))
 {
     auto* clear = new ClickableLabel(QStringLiteral("Label62"), QStringLiteral("🗋"), QStringLiteral("Limpar campos"), this);
     auto* info = new ClickableLabel(QStringLiteral("Label75"), QStringLiteral("🛈"), QStringLiteral("Instruções"), this);
@@ -82,59 +84,61 @@ void ComplexityFactorPanel::prepareRows()
     }
 }
 
+void ComplexityFactorPanel::pullRows()
+{
+    std::vector<IndicatorRow> rows;
+    for (int row = 0; row < m_grid->rowCount(); ++row)
+        rows.push_back({m_grid->cellText(kNameColumn, row), m_grid->cellText(kRatingColumn, row),
+                        m_grid->cellNumber(kIndexColumn, row)});
+    m_indicators.setRows(std::move(rows));
+    m_indicators.setFactor(m_factor->value());
+}
+
 void ComplexityFactorPanel::NG7AfterEdit(int column, int row)
 {
     if (column != kRatingColumn)
         return;
-    const int level = complexityLevelOf(m_grid->cellText(kRatingColumn, row));
-    if (level > 0)
-        m_grid->setCellText(kIndexColumn, row, formatNumber(indicatorIndex(level), u"0.0"));
-    QList<double> rated;
-    for (int r = 0; r < m_grid->rowCount(); ++r) {
-        if (m_grid->cellText(kRatingColumn, r).isEmpty())
+    pullRows();
+    m_indicators.rate(row);
+    const std::vector<IndicatorRow>& rows = m_indicators.rows();
+    for (int r = 0; r < int(rows.size()); ++r) {
+        if (!rows[r].index)
             m_grid->setCellText(kIndexColumn, r, QString());
-        else
-            rated << m_grid->cellNumber(kIndexColumn, r).value_or(0.0);
+        else if (r == row)
+            m_grid->setCellText(kIndexColumn, r, formatNumber(*rows[r].index, u"0.0"));
     }
-    // With no indicator rated any more, Fc keeps the last average.
-    if (const auto average = averageIndex(rated))
-        m_factor->setValue(*average);
+    m_factor->setValue(m_indicators.factor());
 }
 
 void ComplexityFactorPanel::Label62Click()
 {
+    pullRows();
+    m_indicators.clear();
     for (int row = 0; row < m_grid->rowCount(); ++row) {
         m_grid->setCellText(kRatingColumn, row, QString());
         m_grid->setCellText(kIndexColumn, row, QString());
     }
-    m_factor->setValue(1.0);
+    m_factor->setValue(m_indicators.factor());
 }
 
-void ComplexityFactorPanel::collectInto(TBudgetData& b) const
+void ComplexityFactorPanel::collectInto(TBudgetData& b)
 {
-    b.ComplexityFactor = narrowToSingle(m_factor->value());
-    const int rows = std::min(m_grid->rowCount(), kBudgetSlots);
-    for (int row = 0; row < rows; ++row) {
-        TBudgetIndicator& indicator = b.Indicators[row];
-        indicator.Number = static_cast<std::uint8_t>(row + 1);
-        indicator.Name.assign(m_grid->cellText(kNameColumn, row));
-        indicator.Complexity.assign(m_grid->cellText(kRatingColumn, row));
-        indicator.IndexValue = narrowToSingle(m_grid->cellNumber(kIndexColumn, row).value_or(0.0));
-    }
+    pullRows();
+    m_indicators.collectInto(b);
 }
 
 void ComplexityFactorPanel::showBudget(const TBudgetData& b)
 {
+    m_indicators.load(b);
     m_factor->setValue(b.ComplexityFactor);
     m_grid->removeAllRows();
-    for (int i = 0; i < kBudgetSlots && !b.Indicators[i].Name.isEmpty(); ++i) {
-        const TBudgetIndicator& indicator = b.Indicators[i];
+    for (const IndicatorRow& indicator : m_indicators.rows()) {
         const int row = m_grid->appendRow();
         m_grid->setCellText(kNumberColumn, row, QString::number(row + 1));
-        m_grid->setCellText(kNameColumn, row, indicator.Name.toQString());
-        m_grid->setCellText(kRatingColumn, row, indicator.Complexity.toQString());
-        if (indicator.IndexValue != 0.0f)
-            m_grid->setCellText(kIndexColumn, row, formatNumber(indicator.IndexValue, u"0.00"));
+        m_grid->setCellText(kNameColumn, row, indicator.name);
+        m_grid->setCellText(kRatingColumn, row, indicator.rating);
+        if (indicator.index)
+            m_grid->setCellText(kIndexColumn, row, formatNumber(*indicator.index, u"0.00"));
     }
 }
 

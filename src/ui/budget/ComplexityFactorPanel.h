@@ -8,19 +8,20 @@
 
 namespace belvane {
 
+class ComplexityIndicators;
 class EditableGrid;
 class NumberEdit;
 
 class ComplexityFactorPanel : public QGroupBox {
     Q_OBJECT
 public:
-    explicit ComplexityFactorPanel(QWidget* parent);
+    ComplexityFactorPanel(ComplexityIndicators& indicators, QWidget* parent);
 
     EditableGrid* grid() const { return m_grid; }
     double factor() const;
 
     void prepareRows();
-    void collectInto(TBudgetData& budget) const;
+    void collectInto(TBudgetData& budget);
     void showBudget(const TBudgetData& budget);
 
 public slots:
@@ -31,6 +32,10 @@ signals:
     void instructionsClicked();   // Label75
 
 private:
+    // The ratings as the grid holds them go to the indicators.
+    void pullRows();
+
+    ComplexityIndicators& m_indicators;
     EditableGrid* m_grid;   // NG7
     NumberEdit* m_factor;   // P_Fcomplex
 };

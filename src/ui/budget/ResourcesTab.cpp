@@ -17,7 +17,7 @@ ResourcesTab::ResourcesTab(AppState& state, std::function<QString()> categoryTex
 {
     setObjectName(QStringLiteral("TabP_Recursos"));
     m_tasks = new TaskEstimatePanel(state.budget.tasks(), state.CurrentOffice, std::move(categoryText), this);
-    m_indicators = new ComplexityFactorPanel(this);
+    m_indicators = new ComplexityFactorPanel(state.budget.indicators(), this);
     m_team = new TechnicalTeamPanel(state.budget.team(), state.CurrentOffice, this);
     connect(m_tasks, &TaskEstimatePanel::instructionsClicked, this, &ResourcesTab::Label74Click);
     connect(m_indicators, &ComplexityFactorPanel::instructionsClicked, this, &ResourcesTab::Label75Click);
