@@ -1,7 +1,7 @@
 #include "ui/stats/CostBreakdownChart.h"
 
-#include "ui/stats/ChartTip.h"
 #include "ui/stats/StatsChartStyle.h"
+#include "ui/widgets/ChartTip.h"
 #include "ui/widgets/Theme.h"
 
 #include <QBarCategoryAxis>

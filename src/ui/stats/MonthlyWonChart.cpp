@@ -1,7 +1,7 @@
 #include "ui/stats/MonthlyWonChart.h"
 
-#include "ui/stats/BarMarks.h"
 #include "ui/stats/StatsChartStyle.h"
+#include "ui/widgets/BarMarks.h"
 #include "ui/widgets/Theme.h"
 
 #include <QBarCategoryAxis>

@@ -1,7 +1,7 @@
 #include "ui/stats/StatusBarsChart.h"
 
 #include "core/stats/YearStatistics.h"
-#include "ui/stats/BarMarks.h"
+#include "ui/widgets/BarMarks.h"
 #include "ui/widgets/ChartLook.h"
 
 #include <QBarCategoryAxis>

@@ -1,7 +1,7 @@
-#include "ui/stats/BarMarks.h"
+#include "ui/widgets/BarMarks.h"
 
-#include "ui/stats/BarChartView.h"
 #include "ui/stats/StatsChartStyle.h"
+#include "ui/widgets/BarChartView.h"
 
 #include <QBrush>
 #include <QChart>

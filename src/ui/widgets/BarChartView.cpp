@@ -1,4 +1,4 @@
-#include "ui/stats/BarChartView.h"
+#include "ui/widgets/BarChartView.h"
 
 #include "ui/stats/StatsChartStyle.h"
 #include "ui/widgets/ChartPalettes.h"
