@@ -19,7 +19,8 @@ constexpr double kHeadRoom = 0.08;
 
 CostBreakdownChart::CostBreakdownChart(QWidget* parent)
     : BarChartView(QStringLiteral("Ch1"), QStringLiteral("BarSeries3"),
-                   QStringLiteral("Estratificação dos custos fixos e variáveis"), parent)
+                   QStringLiteral("Estratificação dos custos fixos e variáveis"),
+                   &statschart::dressBarChart, parent)
     , m_tip(new ChartTip(this))
 {
     categoryAxis()->setLabelsAngle(-90);

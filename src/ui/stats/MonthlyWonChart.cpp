@@ -31,7 +31,8 @@ constexpr qreal kTextWeight = 4.0;
 
 MonthlyWonChart::MonthlyWonChart(QWidget* parent)
     : BarChartView(QStringLiteral("ch4"), QStringLiteral("BarSeries2"),
-                   QStringLiteral("Distribuição dos orçamentos negociados (aprovados/concluídos)"), parent)
+                   QStringLiteral("Distribuição dos orçamentos negociados (aprovados/concluídos)"),
+                   &statschart::dressBarChart, parent)
     , m_marks(new BarMarks(this))
 {
     valueAxis()->setTitleText(QStringLiteral("R$"));
