@@ -5,22 +5,17 @@
 // its label and value. A red line behind the bars marks the value at which the profit would be
 // zero, with a caption beside it.
 #include "core/budget/BudgetRecord.h"
+#include "ui/widgets/BarChartView.h"
 
-#include <QChartView>
-#include <QTimer>
 #include <optional>
-
-class QBarCategoryAxis;
-class QBarSet;
-class QGraphicsTextItem;
-class QStackedBarSeries;
-class QValueAxis;
 
 namespace belvane {
 
+class BarMarks;
+class ChartTip;
 class ZeroProfitLine;
 
-class CompositionChart : public QChartView {
+class CompositionChart : public BarChartView {
     Q_OBJECT
 public:
     explicit CompositionChart(QWidget* parent);
@@ -30,11 +25,10 @@ public:
     // Moves the zero-profit line to the value; nothing hides it.
     void showZeroProfit(std::optional<float> value);
 
-    QStackedBarSeries* bars() const { return m_series; }      // Series2
+    QStackedBarSeries* bars() const { return series(); }      // Series2
     ZeroProfitLine* zeroProfitLine() const { return m_line; } // ChartTool4
-    QValueAxis* valueAxis() const { return m_values; }
-    QStringList barLabels() const;
-    QList<double> barValues() const { return m_barValues; }
+    QStringList barLabels() const { return labels(); }
+    QList<double> barValues() const { return values(); }
     QStringList marks() const;          // the text on each bar, in bar order
     QList<QRectF> markBoxes() const;    // where each mark stands in the chart
     QList<QRectF> barBoxes() const;     // where each bar stands in the chart
@@ -42,22 +36,13 @@ public:
     QPointF barEnd(int bar) const;
 
 private:
-    void buildChart();
-    void fitValueAxis();
-    void placeMarks();
+    void refit();
     void placeLine();
-    void onBarHovered(bool entered, int index, QBarSet* set);
-    void showTip();
+    void onBarHovered(bool entered, int bar);
 
-    QChart* m_chart;
-    QStackedBarSeries* m_series;
-    QBarCategoryAxis* m_categories;
-    QValueAxis* m_values;
     ZeroProfitLine* m_line;
-    QList<QGraphicsTextItem*> m_markItems;
-    QList<double> m_barValues;
-    QTimer m_tipDelay;
-    QString m_tipText;
+    BarMarks* m_marks;
+    ChartTip* m_tip;
 };
 
 } // namespace belvane

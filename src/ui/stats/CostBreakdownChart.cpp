@@ -1,7 +1,7 @@
 #include "ui/stats/CostBreakdownChart.h"
 
-#include "ui/stats/ChartTip.h"
 #include "ui/stats/StatsChartStyle.h"
+#include "ui/widgets/ChartTip.h"
 #include "ui/widgets/Theme.h"
 
 #include <QBarCategoryAxis>
@@ -19,7 +19,8 @@ constexpr double kHeadRoom = 0.08;
 
 CostBreakdownChart::CostBreakdownChart(QWidget* parent)
     : BarChartView(QStringLiteral("Ch1"), QStringLiteral("BarSeries3"),
-                   QStringLiteral("Estratificação dos custos fixos e variáveis"), parent)
+                   QStringLiteral("Estratificação dos custos fixos e variáveis"),
+                   &statschart::dressBarChart, parent)
     , m_tip(new ChartTip(this))
 {
     categoryAxis()->setLabelsAngle(-90);

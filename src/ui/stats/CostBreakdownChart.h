@@ -7,7 +7,7 @@
 // In its upper right corner the chart carries the three small buttons of the chart look: "◨"
 // (next palette), "⬗" (gradient) and "●" (one colour per bar on or off).
 #include "core/stats/CostShare.h"
-#include "ui/stats/BarChartView.h"
+#include "ui/widgets/BarChartView.h"
 
 class QPushButton;
 

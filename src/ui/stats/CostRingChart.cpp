@@ -1,7 +1,7 @@
 #include "ui/stats/CostRingChart.h"
 
-#include "ui/stats/ChartTip.h"
 #include "ui/stats/StatsChartStyle.h"
+#include "ui/widgets/ChartTip.h"
 
 #include <QPieSeries>
 #include <QPieSlice>

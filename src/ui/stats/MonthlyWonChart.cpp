@@ -1,7 +1,7 @@
 #include "ui/stats/MonthlyWonChart.h"
 
-#include "ui/stats/BarMarks.h"
 #include "ui/stats/StatsChartStyle.h"
+#include "ui/widgets/BarMarks.h"
 #include "ui/widgets/Theme.h"
 
 #include <QBarCategoryAxis>
@@ -31,7 +31,8 @@ constexpr qreal kTextWeight = 4.0;
 
 MonthlyWonChart::MonthlyWonChart(QWidget* parent)
     : BarChartView(QStringLiteral("ch4"), QStringLiteral("BarSeries2"),
-                   QStringLiteral("Distribuição dos orçamentos negociados (aprovados/concluídos)"), parent)
+                   QStringLiteral("Distribuição dos orçamentos negociados (aprovados/concluídos)"),
+                   &statschart::dressBarChart, parent)
     , m_marks(new BarMarks(this))
 {
     valueAxis()->setTitleText(QStringLiteral("R$"));

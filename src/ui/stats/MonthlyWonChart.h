@@ -3,7 +3,7 @@
 // negotiated value of the budgets of the reference year that were won, each bar marked upright
 // with its month and value, against two horizontal lines at the office's monthly cost — red with
 // the technical staff (ChartTool5), blue without it (ChartTool7) — each captioned with its value.
-#include "ui/stats/BarChartView.h"
+#include "ui/widgets/BarChartView.h"
 
 #include <utility>
 

@@ -1,6 +1,7 @@
 #include "ui/stats/StatsChartStyle.h"
 
 #include <QAbstractAxis>
+#include <QBarCategoryAxis>
 #include <QChart>
 #include <QGraphicsLayout>
 #include <QLocale>
@@ -52,6 +53,14 @@ void styleMoneyAxis(QValueAxis* axis, const QString& title)
     axis->setMinorTickCount(0);
     if (!title.isEmpty())
         axis->setTitleText(title);
+}
+
+void dressBarChart(QChart* chart, const QString& title, QBarCategoryAxis* categories, QValueAxis* values)
+{
+    styleChart(chart, title);
+    styleAxis(categories);
+    categories->setGridLineVisible(false);
+    styleMoneyAxis(values, QString());
 }
 
 } // namespace belvane::statschart

@@ -6,6 +6,7 @@
 #include <QString>
 
 class QAbstractAxis;
+class QBarCategoryAxis;
 class QChart;
 class QValueAxis;
 
@@ -19,5 +20,7 @@ void styleChart(QChart* chart, const QString& title);
 void styleAxis(QAbstractAxis* axis);
 // A money axis: whole reais with thousands dots, titled when a title is given.
 void styleMoneyAxis(QValueAxis* axis, const QString& title);
+// A bar chart of the page: the chart's look, captions without grid lines, a money axis.
+void dressBarChart(QChart* chart, const QString& title, QBarCategoryAxis* categories, QValueAxis* values);
 
 } // namespace belvane::statschart

@@ -1,7 +1,8 @@
 #include "ui/stats/StatusBarsChart.h"
 
 #include "core/stats/YearStatistics.h"
-#include "ui/stats/BarMarks.h"
+#include "ui/stats/StatsChartStyle.h"
+#include "ui/widgets/BarMarks.h"
 #include "ui/widgets/ChartLook.h"
 
 #include <QBarCategoryAxis>
@@ -22,7 +23,7 @@ constexpr double kHeadRoom = 0.25;
 
 StatusBarsChart::StatusBarsChart(QWidget* parent)
     : BarChartView(QStringLiteral("ch3"), QStringLiteral("BarSeries1"),
-                   QStringLiteral("Distribuição por situação"), parent)
+                   QStringLiteral("Distribuição por situação"), &statschart::dressBarChart, parent)
     , m_marks(new BarMarks(this))
 {
     categoryAxis()->setLabelsVisible(false);

@@ -5,7 +5,7 @@
 // about one colour per point; the gradient still applies to them. The count axis climbs in whole
 // budgets.
 #include "core/stats/StatusBins.h"
-#include "ui/stats/BarChartView.h"
+#include "ui/widgets/BarChartView.h"
 
 #include <QColor>
 #include <array>

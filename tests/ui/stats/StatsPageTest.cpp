@@ -2,15 +2,15 @@
 
 #include "core/stats/CostShare.h"
 #include "ui/app/AppState.h"
-#include "ui/stats/BarMarks.h"
 #include "ui/stats/BudgetYearPanel.h"
-#include "ui/stats/ChartTip.h"
 #include "ui/stats/CostBreakdownChart.h"
 #include "ui/stats/CostRingChart.h"
 #include "ui/stats/MonthlyWonChart.h"
 #include "ui/stats/OfficeCostPanel.h"
 #include "ui/stats/StatsPage.h"
 #include "ui/stats/StatusBarsChart.h"
+#include "ui/widgets/BarMarks.h"
+#include "ui/widgets/ChartTip.h"
 #include "ui/widgets/NumberEdit.h"
 
 #include <QBarCategoryAxis>

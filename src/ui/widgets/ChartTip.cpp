@@ -1,4 +1,4 @@
-#include "ui/stats/ChartTip.h"
+#include "ui/widgets/ChartTip.h"
 
 #include <QCursor>
 #include <QToolTip>

@@ -1,10 +1,10 @@
-#include "ui/stats/BarChartView.h"
+#include "ui/widgets/BarChartView.h"
 
-#include "ui/stats/StatsChartStyle.h"
 #include "ui/widgets/ChartPalettes.h"
 
 #include <QBarCategoryAxis>
 #include <QBarSet>
+#include <QGraphicsLayout>
 #include <QStackedBarSeries>
 #include <QValueAxis>
 
@@ -29,20 +29,16 @@ QStringList distinctCaptions(const QStringList& labels)
 } // namespace
 
 BarChartView::BarChartView(const QString& objectName, const QString& seriesName, const QString& title,
-                           QWidget* parent)
+                           Dress dress, QWidget* parent)
     : QChartView(new QChart, parent)   // made with its chart: a chart given later would leak the first
 {
     setObjectName(objectName);
     setRenderHint(QPainter::Antialiasing);
     setFrameShape(QFrame::NoFrame);
     QChart* chart = this->chart();
-    statschart::styleChart(chart, title);
-
     m_categories = new QBarCategoryAxis(chart);
-    statschart::styleAxis(m_categories);
-    m_categories->setGridLineVisible(false);
     m_values = new QValueAxis(chart);
-    statschart::styleMoneyAxis(m_values, QString());
+    dress(chart, title, m_categories, m_values);
     chart->addAxis(m_categories, Qt::AlignBottom);
     chart->addAxis(m_values, Qt::AlignLeft);
 
@@ -54,7 +50,6 @@ BarChartView::BarChartView(const QString& objectName, const QString& seriesName,
     m_series->attachAxis(m_values);
     connect(m_series, &QStackedBarSeries::hovered, this, &BarChartView::onHovered);
     connect(chart, &QChart::plotAreaChanged, this, &BarChartView::barsMoved);
-    fitValueAxis(0.0, 0.0);
 }
 
 void BarChartView::setBars(const QStringList& labels, const QList<double>& values)
@@ -81,9 +76,9 @@ void BarChartView::clearBars()
     setBars({}, {});
 }
 
-void BarChartView::fitValueAxis(double alsoShow, double headRoom)
+void BarChartView::fitValueAxis(double alsoShow, double headRoom, double footRoom)
 {
-    double low = 0.0;
+    double low = std::min(alsoShow, 0.0);
     double high = std::max(alsoShow, 0.0);
     for (double value : m_barValues) {
         low = std::min(low, value);
@@ -91,9 +86,14 @@ void BarChartView::fitValueAxis(double alsoShow, double headRoom)
     }
     if (high - low <= 0.0)
         high = 1.0;
-    m_values->setRange(low, high + (high - low) * headRoom);
+    const double span = high - low;
+    m_values->setRange(low < 0.0 ? low - span * footRoom : low, high + span * headRoom);
     if (m_values->tickType() == QValueAxis::TicksFixed)
         m_values->applyNiceNumbers();
+    // A chart may be refilled while it is hidden; the axis is measured again for the new range,
+    // so its labels are never left cut to "…" at the size the old ones needed.
+    if (QGraphicsLayout* layout = chart()->layout())
+        layout->invalidate();
     emit barsMoved();
 }
 

@@ -1,10 +1,13 @@
 #pragma once
-// A bar chart of the statistics page: one bar per figure over a row of captions, on a value axis
-// at the left. The bars live in one stacked series whose sets are colour slots: bar i is drawn by
-// set i modulo the palette size, so that with one colour per point the bars take the palette's
-// colours in turn, and with one colour per series they all take the first. (A set per bar would
-// give the same picture but cost a graphics item per bar and per set; two hundred expenses would
-// make forty thousand.)
+// A bar chart of the program: one bar per figure over a row of captions, on a value axis at the
+// left. The bars live in one stacked series whose sets are colour slots: bar i is drawn by set i
+// modulo the palette size, so that with one colour per point the bars take the palette's colours
+// in turn, and with one colour per series they all take the first. (A set per bar would give the
+// same picture but cost a graphics item per bar and per set; two hundred expenses would make
+// forty thousand.)
+//
+// The page a chart stands on dresses it: the statistics charts share that page's look, the
+// budget summary keeps the plain dark theme.
 #include <QChartView>
 #include <QList>
 #include <QStringList>
@@ -19,7 +22,12 @@ namespace belvane {
 class BarChartView : public QChartView {
     Q_OBJECT
 public:
-    BarChartView(const QString& objectName, const QString& seriesName, const QString& title, QWidget* parent);
+    // Gives the chart its title and look, and the axes theirs, before the axes join the chart.
+    using Dress = void (*)(QChart* chart, const QString& title, QBarCategoryAxis* categories,
+                           QValueAxis* values);
+
+    BarChartView(const QString& objectName, const QString& seriesName, const QString& title, Dress dress,
+                 QWidget* parent);
 
     QStackedBarSeries* series() const { return m_series; }
     QBarCategoryAxis* categoryAxis() const { return m_categories; }
@@ -33,8 +41,9 @@ public:
     int barCount() const { return int(m_barValues.size()); }
 
     // Stretches the value axis over the bars and `alsoShow`, leaving `headRoom` (a fraction of
-    // the tallest) free above them, and rounds it to readable steps.
-    void fitValueAxis(double alsoShow, double headRoom);
+    // the span) free above them and, when bars reach below zero, `footRoom` below them, and
+    // rounds it to readable steps.
+    void fitValueAxis(double alsoShow, double headRoom, double footRoom = 0.0);
     // Where the value `value` of bar `bar` lies on the chart.
     QPointF barPoint(int bar, double value) const;
 
