@@ -1,25 +1,33 @@
 #pragma once
 // The state every page shares, owned by the main window and handed to each page by reference:
-// the data folders, the office and budget in memory, the flags that decide what must be asked
-// or saved, and the budget counter. Pages talk to each other only through this object and the
-// calls the main window wires.
+// the data folders, the office and the budget being worked on (their drafts own their rules),
+// the history, the status colours and the chart look. Whoever changes one of the shared things
+// says so through this object, and the pages that show it follow its signals; no page calls
+// another to refresh it.
 #include "core/budget/BudgetDraft.h"
+#include "core/history/HistoryStore.h"
 #include "core/office/OfficeDraft.h"
 #include "core/office/OfficeRecord.h"
-#include "core/history/HistoryStore.h"
 #include "core/settings/StatusColors.h"
 #include "core/storage/DataFolders.h"
+#include "ui/widgets/ChartLook.h"
+
+#include <QObject>
 
 #include <memory>
 
 namespace belvane {
 
-struct AppState {
+class AppState : public QObject {
+    Q_OBJECT
+public:
+    explicit AppState(QObject* parent = nullptr) : QObject(parent) {}
+
     DataFolders folders;
+    // The office in force: what budgets are priced with.
     TOfficeData CurrentOffice = zeroOffice();
     // The office's cost lists as the user edits them, and whether the office was changed.
     OfficeDraft officeDraft;
-
     // The budget being worked on, with whether it is modified or reopened.
     BudgetDraft budget;
     bool HighlightStatus = false;
@@ -33,6 +41,32 @@ struct AppState {
     // Set when the office file on disk could not be read at start: the program runs on the
     // defaults and must not replace that file unless the user saves explicitly.
     QString unreadableOfficeFile;
+
+    // The status colours the history shows now: the saved ones, or those just chosen and not
+    // confirmed yet.
+    const TStatusColors& shownColors() const { return m_shownColors; }
+    void setShownColors(const TStatusColors& colors);
+    // The look every chart of the program follows.
+    const ChartLook& chartLook() const { return m_chartLook; }
+    void setChartLook(const ChartLook& look);
+
+    // The office in force was replaced (loaded, collected from its page, restored).
+    void officeReplaced() { emit officeChanged(); }
+    // The budget draft holds another budget (started, reopened): its pages must show it.
+    void budgetReplaced() { emit budgetChanged(); }
+    // Rows of the history were stored, removed or reloaded.
+    void historyReplaced() { emit historyChanged(); }
+
+signals:
+    void officeChanged();
+    void budgetChanged();
+    void historyChanged();
+    void shownColorsChanged();
+    void chartLookChanged();
+
+private:
+    TStatusColors m_shownColors = zeroStatusColors();
+    ChartLook m_chartLook;
 };
 
 } // namespace belvane

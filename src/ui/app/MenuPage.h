@@ -5,7 +5,7 @@
 
 namespace belvane {
 
-struct AppState;
+class AppState;
 
 inline constexpr auto kWebSite = "https://www.belvane.com.br";
 

@@ -94,10 +94,7 @@ void TForm1::buildWindow()
     connect(m_menuPage, &MenuPage::dataRestored, this, &TForm1::reloadData);
     connect(m_historyPage, &HistoryPage::colorsConfirmed, this, &TForm1::saveStatusColors);
     connect(m_historyPage, &HistoryPage::budgetReopened, this, &TForm1::showReopenedBudget);
-    connect(m_projectPage, &ProjectPage::budgetSaved, m_historyPage, &HistoryPage::historyChanged);
     connect(m_projectPage, &ProjectPage::attentionNeeded, this, [this] { m_pages->setCurrentIndex(kProjectPage); });
-    // What the budget draws from the office (team names, man-hours table) follows the office page.
-    connect(m_officePage, &OfficePage::officeCollected, m_projectPage, &ProjectPage::RefreshResources);
     wireStatistics();
     installKeyboardShortcuts(*this);
 }
@@ -159,7 +156,7 @@ void TForm1::loadOffice()
 void TForm1::loadHistory()
 {
     const HistoryReadResult read = m_state.history->load();
-    m_historyPage->historyChanged();
+    m_state.historyReplaced();
     // A damaged history is read as far as it goes; the user is told which lines, and the
     // original file is copied aside before it is first rewritten.
     if (read.damaged())
@@ -172,10 +169,9 @@ void TForm1::loadStatusColors()
     const StatusColorsLoad load = LoadStatusColors(m_state.statusColors, path);
     if (load.state == StatusColorsLoad::State::Defaulted)
         Prompts::error(this, load.message);
-    m_historyPage->setSwatches(m_state.statusColors);
+    m_state.setShownColors(m_state.statusColors);
     const TStatusColors& c = m_state.statusColors;
-    m_statsPage->setChartLook({c.PaletteIndex, c.ColorEachPoint != 0, c.BarGradient != 0});
-    m_statsPage->ApplyChartStyle();
+    m_state.setChartLook({c.PaletteIndex, c.ColorEachPoint != 0, c.BarGradient != 0});
 }
 
 bool TForm1::saveStatusColors()
@@ -192,7 +188,6 @@ bool TForm1::saveStatusColors()
 
 void TForm1::showReopenedBudget()
 {
-    m_projectPage->ShowBudget();
     m_pages->setCurrentIndex(kProjectPage);
     m_projectPage->showSubPage(kDataSubPage);
 }
@@ -318,7 +313,7 @@ bool TForm1::FormCloseQuery()
     // written. If something could not be saved the user decides whether to close anyway.
     m_historyPage->storeReportNotes();
     QStringList problems = m_state.history->saveAtClose();
-    m_historyPage->historyChanged();
+    m_state.historyReplaced();
     const TStatusColors colors = colorsToSave();
     const IoResult colorsSaved = SaveStatusColors(colors, statusColorsPath(m_state.folders.officeDir));
     if (!colorsSaved.ok())

@@ -3,14 +3,8 @@
 #include "ui/app/TForm1.h"
 
 #include "core/history/HistoryColumns.h"
-#include "ui/budget/CompositionChart.h"
-#include "ui/budget/ProjectPage.h"
-#include "ui/budget/SummaryTab.h"
-#include "ui/history/HistoryPage.h"
 #include "ui/stats/StatsPage.h"
 #include "ui/widgets/Theme.h"
-
-#include <QStackedBarSeries>
 
 namespace belvane {
 
@@ -27,18 +21,16 @@ void TForm1::wireStatistics()
     });
     // The status bars take the colours the history grid shows right now, confirmed or not.
     m_statsPage->setStatusColoursProvider([this] {
-        const TStatusColors c = m_historyPage->swatches();
+        const TStatusColors& c = m_state.shownColors();
         return std::array<QColor, 4>{theme::fromBgr(c.Aprovado), theme::fromBgr(c.Aguardando),
                                      theme::fromBgr(c.Reprovado), theme::fromBgr(c.Concluido)};
     });
-    CompositionChart* summary = m_projectPage->summaryTab()->chart();
-    m_statsPage->registerSummaryChart(summary->chart(), summary->bars());
 }
 
 TStatusColors TForm1::colorsToSave() const
 {
-    TStatusColors colors = m_historyPage->swatches();
-    const ChartLook look = m_statsPage->chartLook();
+    TStatusColors colors = m_state.shownColors();
+    const ChartLook& look = m_state.chartLook();
     colors.PaletteIndex = static_cast<std::uint8_t>(look.palette);
     colors.ColorEachPoint = look.colorEachPoint ? 1 : 0;
     colors.BarGradient = look.barGradient ? 1 : 0;

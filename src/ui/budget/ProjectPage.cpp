@@ -48,6 +48,10 @@ ProjectPage::ProjectPage(AppState& state, QWidget* parent) : Page(parent), m_sta
     layout->addWidget(m_column);
     layout->addLayout(right, 1);
     m_dataSelector->setChecked(true);
+    // What the budget draws from the office (team names, man-hours table) follows the office;
+    // a budget reopened elsewhere is shown here.
+    connect(&m_state, &AppState::officeChanged, this, &ProjectPage::RefreshResources);
+    connect(&m_state, &AppState::budgetChanged, this, &ProjectPage::ShowBudget);
 }
 
 void ProjectPage::buildColumn()
@@ -371,6 +375,7 @@ bool ProjectPage::saveCurrentBudget(BudgetSaveKind kind)
         m_summary->saveAsPanel()->hide();
     markPagesShown();
     emit budgetSaved();
+    m_state.historyReplaced();
     if (saved.warnings.isEmpty())
         Prompts::inform(this, saved.message);
     else

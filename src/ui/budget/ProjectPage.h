@@ -15,7 +15,7 @@ class QStackedWidget;
 
 namespace belvane {
 
-struct AppState;
+class AppState;
 class ProjectDataTab;
 class ResourcesTab;
 class SideColumn;

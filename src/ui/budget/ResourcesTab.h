@@ -11,7 +11,7 @@ class QPlainTextEdit;
 
 namespace belvane {
 
-struct AppState;
+class AppState;
 class ComplexityFactorPanel;
 class TaskEstimatePanel;
 class TechnicalTeamPanel;

@@ -13,6 +13,7 @@
 #include "ui/widgets/Theme.h"
 
 #include <QEvent>
+#include <QStackedBarSeries>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -45,6 +46,10 @@ SummaryTab::SummaryTab(AppState& state, QWidget* parent) : QWidget(parent), m_st
     left->addStretch(1);
     auto* chartPanel = new QGroupBox(QStringLiteral("Composição do orçamento "), this);
     m_chart = new CompositionChart(chartPanel);
+    // The summary chart takes the look of every chart of the program.
+    const auto followLook = [this] { m_state.chartLook().applyTo(m_chart->chart(), m_chart->bars()); };
+    followLook();
+    connect(&m_state, &AppState::chartLookChanged, this, followLook);
     auto* chartLayout = new QVBoxLayout(chartPanel);
     chartLayout->setContentsMargins(4, 4, 4, 4);
     chartLayout->addWidget(m_chart);

@@ -9,7 +9,7 @@ class QLineEdit;
 
 namespace belvane {
 
-struct AppState;
+class AppState;
 struct TBudgetData;
 class CompositionChart;
 class NumberEdit;

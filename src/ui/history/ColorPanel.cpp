@@ -24,8 +24,10 @@ ColorPanel::ColorPanel(QWidget* parent) : QFrame(parent)
     m_concluido = new ColorButton(QStringLiteral("ConcluidoCor"), kStatusDone.toString(), this);
     m_reprovado = new ColorButton(QStringLiteral("ReprovadoCor"), kStatusRejected.toString(), this);
     m_texto = new ColorButton(QStringLiteral("TextoCor"), QStringLiteral("Texto"), this);
-    for (ColorButton* button : {m_aprovado, m_aguardando, m_concluido, m_reprovado, m_texto})
+    for (ColorButton* button : {m_aprovado, m_aguardando, m_concluido, m_reprovado, m_texto}) {
         layout->addWidget(button);
+        connect(button, &ColorButton::colorChosen, this, &ColorPanel::swatchChosen);
+    }
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
     ok->setObjectName(QStringLiteral("SpeedButton31"));
     connect(ok, &QPushButton::clicked, this, &ColorPanel::okClicked);

@@ -22,6 +22,8 @@ public:
 
 signals:
     void okClicked();
+    // The user chose another colour for one of the swatches.
+    void swatchChosen();
 
 private:
     ColorButton* m_aprovado;

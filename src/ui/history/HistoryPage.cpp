@@ -45,6 +45,12 @@ HistoryPage::HistoryPage(AppState& state, QWidget* parent) : Page(parent), m_sta
     m_colors = new ColorPanel(this);
     m_colors->hide();
     connect(m_colors, &ColorPanel::okClicked, this, &HistoryPage::SpeedButton31Click);
+    // The swatches on the panel are the colours the history shows; the state tells everyone.
+    m_state.setShownColors(m_colors->swatches(m_state.statusColors));
+    connect(m_colors, &ColorPanel::swatchChosen, this,
+            [this] { m_state.setShownColors(m_colors->swatches(m_state.statusColors)); });
+    connect(&m_state, &AppState::shownColorsChanged, this, [this] { m_colors->setSwatches(m_state.shownColors()); });
+    connect(&m_state, &AppState::historyChanged, this, &HistoryPage::historyChanged);
 }
 
 QWidget* HistoryPage::buildToolbar()
@@ -167,12 +173,7 @@ QList<PageKey> HistoryPage::pageKeys() const
 
 TStatusColors HistoryPage::swatches() const
 {
-    return m_colors->swatches(m_state.statusColors);
-}
-
-void HistoryPage::setSwatches(const TStatusColors& colors)
-{
-    m_colors->setSwatches(colors);
+    return m_state.shownColors();
 }
 
 void HistoryPage::historyChanged()

@@ -16,7 +16,7 @@ class QTableView;
 
 namespace belvane {
 
-struct AppState;
+class AppState;
 class ColorPanel;
 class HistoryModel;
 class ReportPanel;
@@ -34,7 +34,6 @@ public:
     QTableView* grid() const { return m_grid; }
     // The status colours as the swatches of the colour panel show them now.
     TStatusColors swatches() const;
-    void setSwatches(const TStatusColors& colors);
     // The history table changed outside the page (read at start, a budget saved).
     void historyChanged();
     int selectedRow() const;

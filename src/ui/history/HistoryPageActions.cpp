@@ -49,6 +49,7 @@ void HistoryPage::AbColBitBtn19Click()
         return;
     }
     m_state.budget.reopen(budget, table, row);
+    m_state.budgetReplaced();
     emit budgetReopened();
 }
 

@@ -225,6 +225,7 @@ void OfficePage::TabEscritorioHide()
 {
     CollectOfficePage();
     emit officeCollected();
+    m_state.officeReplaced();
 }
 
 } // namespace belvane

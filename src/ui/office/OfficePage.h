@@ -10,7 +10,7 @@ class QStackedWidget;
 
 namespace belvane {
 
-struct AppState;
+class AppState;
 struct TOfficeData;
 class OfficeCostsTab;
 class OfficeGeneralTab;

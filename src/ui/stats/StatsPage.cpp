@@ -43,7 +43,7 @@ StatsPage::StatsPage(AppState& state, QWidget* parent)
     connect(breakdown->monochromeButton(), &QPushButton::clicked, this, &StatsPage::SpeedButton26Click);
     connect(m_year, &BudgetYearPanel::yearChosen, this, &StatsPage::NxComboBox1Change);
 
-    setChartLook(ChartLook{});
+    connect(&m_state, &AppState::chartLookChanged, this, &StatsPage::ApplyChartStyle);
     ApplyChartStyle();
 }
 
@@ -116,70 +116,52 @@ QAbstractSeries* StatsPage::masterGradientSeries() const
 
 ChartLook StatsPage::chartLook() const
 {
-    return {ChartLook::paletteOf(masterChart()), ChartLook::colorEachPointOf(m_costs->breakdown()->series()),
-            ChartLook::barGradientOf(m_costs->breakdown()->series())};
+    return m_state.chartLook();
 }
 
 void StatsPage::setChartLook(const ChartLook& look)
 {
-    ChartLook::setPalette(masterChart(), look.palette);
-    ChartLook::setColorEachPoint(m_costs->breakdown()->series(), look.colorEachPoint);
-    const QList<QAbstractSeries*> bars = {masterGradientSeries(), m_year->monthChart()->series(),
-                                          m_costs->breakdown()->series()};
-    for (QAbstractSeries* series : bars)
-        ChartLook::setBarGradient(series, look.barGradient);
-}
-
-void StatsPage::registerSummaryChart(QChart* chart, QAbstractSeries* bars)
-{
-    m_summaryChart = chart;
-    m_summaryBars = bars;
-    ApplyChartStyle();
+    m_state.setChartLook(look);
 }
 
 void StatsPage::ApplyChartStyle()
 {
-    const int palette = ChartLook::paletteOf(masterChart());
-    const bool eachPoint = ChartLook::colorEachPointOf(m_costs->breakdown()->series());
-    const bool gradient = ChartLook::barGradientOf(masterGradientSeries());
-    QList<std::pair<QChart*, QAbstractSeries*>> followers = {
+    const ChartLook& look = m_state.chartLook();
+    const QList<std::pair<QChart*, QAbstractSeries*>> charts = {
+        {masterChart(), m_costs->breakdown()->series()},
         {m_year->statusChart()->chart(), m_year->statusChart()->series()},
         {m_year->monthChart()->chart(), m_year->monthChart()->series()},
         {m_costs->ring()->chart(), m_costs->ring()->series()},
     };
-    if (m_summaryChart && m_summaryBars)
-        followers.prepend({m_summaryChart.data(), m_summaryBars.data()});
-    for (const auto& [chart, series] : followers) {
-        ChartLook::setPalette(chart, palette);
-        ChartLook::setColorEachPoint(series, eachPoint);
+    for (const auto& [chart, series] : charts) {
+        ChartLook::setPalette(chart, look.palette);
+        ChartLook::setColorEachPoint(series, look.colorEachPoint);
     }
-    QList<QAbstractSeries*> gradientFollowers = {m_year->monthChart()->series(), m_costs->breakdown()->series()};
-    if (m_summaryBars)
-        gradientFollowers.prepend(m_summaryBars.data());
-    for (QAbstractSeries* bars : gradientFollowers)
-        ChartLook::setBarGradient(bars, gradient);
+    // Gradients are for bars only: the ring keeps flat slices.
+    for (QAbstractSeries* bars : std::initializer_list<QAbstractSeries*>{masterGradientSeries(), m_year->monthChart()->series(),
+                                                                      m_costs->breakdown()->series()})
+        ChartLook::setBarGradient(bars, look.barGradient);
 }
 
 void StatsPage::SpeedButton27Click()
 {
-    int next = ChartLook::paletteOf(masterChart()) + 1;
-    if (next > ChartPalettes::kCount - 1)
-        next = 0;
-    ChartLook::setPalette(masterChart(), next);
-    ApplyChartStyle();
+    ChartLook look = m_state.chartLook();
+    look.palette = look.palette + 1 > ChartPalettes::kCount - 1 ? 0 : look.palette + 1;
+    m_state.setChartLook(look);
 }
 
 void StatsPage::SpeedButton4Click()
 {
-    ChartLook::setBarGradient(masterGradientSeries(), !ChartLook::barGradientOf(masterGradientSeries()));
-    ApplyChartStyle();
+    ChartLook look = m_state.chartLook();
+    look.barGradient = !look.barGradient;
+    m_state.setChartLook(look);
 }
 
 void StatsPage::SpeedButton26Click()
 {
-    QAbstractSeries* master = m_costs->breakdown()->series();
-    ChartLook::setColorEachPoint(master, !ChartLook::colorEachPointOf(master));
-    ApplyChartStyle();
+    ChartLook look = m_state.chartLook();
+    look.colorEachPoint = !look.colorEachPoint;
+    m_state.setChartLook(look);
 }
 
 } // namespace belvane

@@ -3,10 +3,8 @@
 // budgets of a reference year by status and by month. The page is rebuilt from the office in
 // memory and from the history each time it is shown.
 //
-// The page also keeps the common look of the program's bar and ring charts. The expense chart
-// Ch1 holds the master palette and the master colour-per-point switch, the status chart's series
-// BarSeries1 the master gradient switch; ApplyChartStyle copies them to the other charts,
-// including the budget summary chart once it has been registered.
+// The page's three look buttons change the common look of the program's charts, which the shared
+// state holds; every chart that follows it (these, and the budget summary's) redraws itself.
 //
 // The history and the status swatch colours reach the page through two providers, so the page
 // does not depend on how either is kept. Until they are set the history is empty and the
@@ -25,7 +23,7 @@ class QChart;
 
 namespace belvane {
 
-struct AppState;
+class AppState;
 class BudgetYearPanel;
 class OfficeCostPanel;
 
@@ -44,15 +42,9 @@ public:
     void setStatusColoursProvider(StatusColoursProvider provider);
     static std::array<QColor, 4> firstStartStatusColours();
 
-    // Lets the budget summary chart (ch2) and its bar series (Series2) share the chart look,
-    // and gives them the current look at once.
-    void registerSummaryChart(QChart* chart, QAbstractSeries* bars);
-
-    // The look as the settings file keeps it: the palette of Ch1, the colour-per-point switch of
-    // its series and the gradient switch of BarSeries3.
+    // The look of every chart, as the shared state holds it; setting it redraws every chart that
+    // follows it (this page's, and the budget summary's).
     ChartLook chartLook() const;
-    // Puts a stored look on the master copies — palette and colour per point on Ch1, gradient on
-    // the three bar series — without spreading it; ApplyChartStyle, called next, does that.
     void setChartLook(const ChartLook& look);
 
     OfficeCostPanel* costPanel() const { return m_costs; }
@@ -81,8 +73,6 @@ private:
     BudgetYearPanel* m_year;
     HistoryProvider m_history;
     StatusColoursProvider m_statusColours;
-    QPointer<QChart> m_summaryChart;
-    QPointer<QAbstractSeries> m_summaryBars;
 };
 
 } // namespace belvane

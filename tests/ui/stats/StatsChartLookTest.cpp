@@ -1,6 +1,8 @@
 #include "StatsTestData.h"
 
 #include "ui/app/AppState.h"
+#include "ui/budget/CompositionChart.h"
+#include "ui/budget/SummaryTab.h"
 #include "ui/stats/BudgetYearPanel.h"
 #include "ui/stats/CostBreakdownChart.h"
 #include "ui/stats/CostRingChart.h"
@@ -149,17 +151,16 @@ TEST_F(StatsChartLookTest, TheLookSurvivesARefillAndAStoredLookComesBackOnANewPa
     EXPECT_EQ(restarted.yearPanel()->monthChart()->series()->barSets()[0]->brush().style(), Qt::LinearGradientPattern);
 }
 
-TEST_F(StatsChartLookTest, ARegisteredSummaryChartFollowsTheMasters)
+TEST_F(StatsChartLookTest, TheBudgetSummaryChartFollowsTheSharedLook)
 {
-    QChart summary;
-    auto* bars = new QStackedBarSeries(&summary);
-    for (int i = 0; i < 3; ++i)
-        bars->append(new QBarSet(QString::number(i)));
-    summary.addSeries(bars);
-    page.registerSummaryChart(&summary, bars);
+    SummaryTab summaryTab(state, nullptr);
+    CompositionChart* summary = summaryTab.chart();
     press("SpeedButton27");
     press("SpeedButton26");
     press("SpeedButton4");
-    EXPECT_EQ(ChartLook::of(&summary, bars), (ChartLook{1, true, true}));
-    EXPECT_EQ(bars->barSets()[2]->brush().gradient()->stops()[2].second, ChartPalettes::color(1, 2));
+    EXPECT_EQ(ChartLook::of(summary->chart(), summary->bars()), (ChartLook{1, true, true}));
+    summary->showComposition(state.budget.record());
+    ASSERT_GE(summary->bars()->barSets().size(), 3);
+    ASSERT_TRUE(summary->bars()->barSets()[2]->brush().gradient());
+    EXPECT_EQ(summary->bars()->barSets()[2]->brush().gradient()->stops()[2].second, ChartPalettes::color(1, 2));
 }

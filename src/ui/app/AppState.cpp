@@ -1,0 +1,22 @@
+#include "ui/app/AppState.h"
+
+#include <cstring>
+
+namespace belvane {
+
+void AppState::setShownColors(const TStatusColors& colors)
+{
+    if (std::memcmp(&colors, &m_shownColors, sizeof colors) == 0)
+        return;
+    m_shownColors = colors;
+    emit shownColorsChanged();
+}
+
+void AppState::setChartLook(const ChartLook& look)
+{
+    m_chartLook = look;
+    // Emitted even when unchanged: a chart made since follows the look it is told.
+    emit chartLookChanged();
+}
+
+} // namespace belvane
