@@ -1,69 +1,38 @@
 #include "core/backup/DataBackup.h"
 #include "core/backup/DataRestore.h"
 
-#include <QBuffer>
+#include "support/Files.h"
+#include "support/TestFolder.h"
+#include "support/ZipBytes.h"
+
 #include <QDir>
-#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
-#include <QMap>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
-#ifdef Q_OS_UNIX
-#include <unistd.h>
-#endif
-
 using namespace belvane;
+using namespace belvane::test;
 
 namespace {
 
-using Tree = QMap<QString, QByteArray>;  // relative path -> bytes; folders end in '/'
+using Tree = FolderPicture;  // relative path -> bytes; folders end in '/'
 
-class DataBackupTest : public ::testing::Test {
+class DataBackupTest : public TestFolder {
 protected:
-    void SetUp() override { ASSERT_TRUE(m_dir.isValid()); }
-
-    QString root() const { return m_dir.path() + u'/'; }
-    DataFolders folders() const { return DataFolders::beside(root()); }
-    QString archive() const { return root() + QStringLiteral("Belvane-2026-12-09.zip"); }
+    DataFolders folders() const { return DataFolders::beside(folder()); }
+    QString archive() const { return folder() + QStringLiteral("Belvane-2026-12-09.zip"); }
 
     void put(const QString& relative, const QByteArray& bytes) const
     {
-        const QString path = root() + relative;
+        const QString path = folder() + relative;
         QDir().mkpath(QFileInfo(path).absolutePath());
-        QFile file(path);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        ASSERT_EQ(file.write(bytes), bytes.size());
+        writeFile(path, bytes);
     }
 
-    // Everything under the folder, files with their bytes, hidden ones included.
-    static Tree treeOf(const QString& folder)
-    {
-        Tree tree;
-        const QDir base(folder);
-        QDirIterator it(folder, QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
-        while (it.hasNext()) {
-            const QString path = it.next();
-            QFile file(path);
-            if (it.fileInfo().isDir())
-                tree.insert(base.relativeFilePath(path) + u'/', {});
-            else if (file.open(QIODevice::ReadOnly))
-                tree.insert(base.relativeFilePath(path), file.readAll());
-        }
-        return tree;
-    }
-    Tree dataTree() const
-    {
-        Tree tree;
-        for (const char* folder : {"Escrt", "Projetos"}) {
-            const Tree part = treeOf(root() + QLatin1String(folder));
-            for (auto it = part.cbegin(); it != part.cend(); ++it)
-                tree.insert(QLatin1String(folder) + u'/' + it.key(), it.value());
-        }
-        return tree;
-    }
+    // Both data folders, their files with their bytes and their folders, hidden ones included.
+    Tree dataTree() const { return pictureOfDataFolders(folder(), WithFolders::Yes); }
 
     void putSampleData() const
     {
@@ -76,19 +45,9 @@ protected:
         put(QStringLiteral("Projetos/Hist.bvh"), QByteArray("\xff\xfe" "1\x00", 4));
         put(QStringLiteral("Projetos/Control.bin"), QByteArray());
         put(QStringLiteral("Projetos/Anexos/Planta térrea.txt"), QByteArray("área útil"));
-        QDir().mkpath(root() + QStringLiteral("Projetos/Vazia"));
+        QDir().mkpath(folder() + QStringLiteral("Projetos/Vazia"));
     }
 
-    static QByteArray zipOf(const std::vector<ZipEntry>& entries)
-    {
-        QByteArray bytes;
-        QBuffer buffer(&bytes);
-        buffer.open(QIODevice::WriteOnly);
-        writeZip(buffer, entries);
-        return bytes;
-    }
-
-    QTemporaryDir m_dir;
     const QDateTime m_moment{QDate(2026, 12, 9), QTime(10, 30)};
 };
 
@@ -125,7 +84,7 @@ TEST_F(DataBackupTest, RestoredDataAreByteIdenticalAndThePreviousOnesAreKept)
 
     // The data move on after the backup: a file changes, one is deleted, one is added.
     put(QStringLiteral("Escrt/Office.bvo"), QByteArray("outro escritório"));
-    QFile::remove(root() + QStringLiteral("Projetos/ORC000001.bvp"));
+    QFile::remove(folder() + QStringLiteral("Projetos/ORC000001.bvp"));
     put(QStringLiteral("Projetos/ORC000002.bvp"), QByteArray(10, 'x'));
     const Tree later = dataTree();
 
@@ -135,19 +94,18 @@ TEST_F(DataBackupTest, RestoredDataAreByteIdenticalAndThePreviousOnesAreKept)
     ASSERT_TRUE(restored.ok()) << restored.error.toStdString();
 
     EXPECT_EQ(dataTree(), backedUp);
-    const QString keptOffice = root() + QStringLiteral("Escrt (antes da restauração 2026-12-09 10-30)");
-    const QString keptProjects = root() + QStringLiteral("Projetos (antes da restauração 2026-12-09 10-30)");
+    const QString keptOffice = folder() + QStringLiteral("Escrt (antes da restauração 2026-12-09 10-30)");
+    const QString keptProjects = folder() + QStringLiteral("Projetos (antes da restauração 2026-12-09 10-30)");
     EXPECT_EQ(restored.keptFolders, (QStringList{keptOffice, keptProjects}));
     Tree kept;
     for (const auto& [folder, name] : {std::pair{keptOffice, QStringLiteral("Escrt/")},
                                        std::pair{keptProjects, QStringLiteral("Projetos/")}}) {
-        const Tree part = treeOf(folder);
-        for (auto it = part.cbegin(); it != part.cend(); ++it)
-            kept.insert(name + it.key(), it.value());
+        for (const auto& [path, contents] : pictureOf(folder, WithFolders::Yes))
+            kept[name + path] = contents;
     }
     EXPECT_EQ(kept, later);
     // No working folder is left behind.
-    EXPECT_EQ(QDir(root()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot).size(), 5);
+    EXPECT_EQ(QDir(folder()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot).size(), 5);
 }
 
 TEST_F(DataBackupTest, SecondRestoreInTheSameMinuteKeepsBothEarlierStates)
@@ -160,7 +118,7 @@ TEST_F(DataBackupTest, SecondRestoreInTheSameMinuteKeepsBothEarlierStates)
 
     ASSERT_TRUE(second.ok()) << second.error.toStdString();
     EXPECT_TRUE(second.keptFolders.first().endsWith(QStringLiteral("10-30, 2)")));
-    EXPECT_TRUE(QFileInfo(root() + QStringLiteral("Escrt (antes da restauração 2026-12-09 10-30)")).isDir());
+    EXPECT_TRUE(QFileInfo(folder() + QStringLiteral("Escrt (antes da restauração 2026-12-09 10-30)")).isDir());
 }
 
 TEST_F(DataBackupTest, DataNeverSavedGiveAnArchiveWithTheEmptyFolders)
@@ -179,7 +137,7 @@ TEST_F(DataBackupTest, DataFolderGivenRelativeToTheWorkingFolderGivesTheSameName
 {
     put(QStringLiteral("Escrt/Office.bvo"), QByteArray("abc"));
     const QString previous = QDir::currentPath();
-    ASSERT_TRUE(QDir::setCurrent(root()));
+    ASSERT_TRUE(QDir::setCurrent(folder()));
     const IoResult written = writeDataBackup(DataFolders::beside(QStringLiteral(".")), archive());
     QDir::setCurrent(previous);
     ASSERT_TRUE(written.ok()) << written.error.toStdString();
@@ -195,7 +153,7 @@ TEST_F(DataBackupTest, DataFolderGivenRelativeToTheWorkingFolderGivesTheSameName
 TEST_F(DataBackupTest, ArchiveInsideADataFolderIsRefused)
 {
     putSampleData();
-    const QString inside = root() + QStringLiteral("Projetos/Anexos/copia.zip");
+    const QString inside = folder() + QStringLiteral("Projetos/Anexos/copia.zip");
     const IoResult written = writeDataBackup(folders(), inside);
 
     EXPECT_FALSE(written.ok());
@@ -230,9 +188,9 @@ TEST_F(DataBackupTest, HostileOrForeignArchivesAreRefusedNamingTheFileAndNothing
         EXPECT_TRUE(backup.error.contains(QString::fromUtf8(c.reason))) << c.what << ": " << backup.error.toStdString();
     }
     EXPECT_EQ(dataTree(), before);
-    EXPECT_FALSE(QFileInfo::exists(root() + QStringLiteral("fora.txt")));
+    EXPECT_FALSE(QFileInfo::exists(folder() + QStringLiteral("fora.txt")));
 
-    const BackupContents missing = readDataBackup(root() + QStringLiteral("não existe.zip"));
+    const BackupContents missing = readDataBackup(folder() + QStringLiteral("não existe.zip"));
     EXPECT_FALSE(missing.ok());
     EXPECT_TRUE(missing.error.contains(QStringLiteral("não existe.zip")));
 }
@@ -252,7 +210,7 @@ TEST_F(DataBackupTest, RestoreThatCannotUnpackLeavesTheCurrentDataInPlace)
     EXPECT_TRUE(restored.error.contains(QStringLiteral("não foram alterados"))) << restored.error.toStdString();
     EXPECT_TRUE(restored.keptFolders.isEmpty());
     EXPECT_EQ(dataTree(), before);
-    EXPECT_FALSE(QFileInfo::exists(root() + keptFolderName(QStringLiteral("Escrt"), m_moment)));
+    EXPECT_FALSE(QFileInfo::exists(folder() + keptFolderName(QStringLiteral("Escrt"), m_moment)));
 }
 
 TEST(DataRootChoice, WritableProgramFolderKeepsTheDataBesideItElseTheUserFolder)
@@ -276,7 +234,7 @@ TEST(DataRootChoice, WritableFolderIsFoundByReallyWritingInIt)
     EXPECT_FALSE(DataFolders::canWriteIn(QString()));
 #ifdef Q_OS_UNIX
     // The superuser writes whatever the permissions say.
-    if (::geteuid() != 0) {
+    if (!runningAsRoot()) {
         QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner);
         EXPECT_FALSE(DataFolders::canWriteIn(dir.path()));
         QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);

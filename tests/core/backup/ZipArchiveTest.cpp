@@ -1,22 +1,15 @@
 #include "core/backup/ZipArchive.h"
 
-#include <QBuffer>
+#include "support/ZipBytes.h"
+
 #include <QtEndian>
 
 #include <gtest/gtest.h>
 
 using namespace belvane;
+using belvane::test::zipOf;
 
 namespace {
-
-QByteArray zipOf(const std::vector<ZipEntry>& entries)
-{
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    EXPECT_TRUE(writeZip(buffer, entries));
-    return bytes;
-}
 
 std::vector<ZipEntry> sampleEntries()
 {

@@ -1,8 +1,11 @@
 #include "core/budget/BudgetCalc.h"
 
+#include "support/Records.h"
+
 #include <gtest/gtest.h>
 
 using namespace belvane;
+using belvane::test::newBudget;
 
 namespace {
 
@@ -11,8 +14,7 @@ namespace {
 // 100 m2.
 TBudgetData oneMemberBudget()
 {
-    TBudgetData b = zeroBudget();
-    NewBudgetRecord(b);
+    TBudgetData b = newBudget();
     b.TeamCount = 1;
     b.TeamCost[0] = 5000.0f;
     b.MonthlyHours = 160.0f;

@@ -2,9 +2,13 @@
 
 #include "core/text/NumberFormat.h"
 
+#include "support/Records.h"
+
 #include <gtest/gtest.h>
 
 using namespace belvane;
+using belvane::test::defaultOffice;
+using belvane::test::newBudget;
 
 namespace {
 
@@ -12,8 +16,7 @@ namespace {
 // qualification addition 1625.0004, RRT 100, tax 10 %, 100 man-hours.
 TBudgetData pricedBudget()
 {
-    TBudgetData b = zeroBudget();
-    NewBudgetRecord(b);
+    TBudgetData b = newBudget();
     b.BudgetValue = 12750.0f;
     b.Taxes = 1275.0f;
     b.OwnExpenses = 8125.0f;
@@ -26,8 +29,7 @@ TBudgetData pricedBudget()
 
 TOfficeData office(float costWithTech, int monthlyHours, int techStaff)
 {
-    TOfficeData o = zeroOffice();
-    DefaultOffice(o);
+    TOfficeData o = defaultOffice();
     o.CostWithTech = costWithTech;
     o.MonthlyHours = std::uint16_t(monthlyHours);
     o.TechStaffCount = std::uint8_t(techStaff);

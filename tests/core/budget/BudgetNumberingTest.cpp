@@ -1,25 +1,23 @@
 #include "core/budget/BudgetNumbering.h"
 #include "core/history/HistoryTable.h"
 
+#include "support/TestFolder.h"
+
 #include <QDir>
 #include <QFile>
-#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
 using namespace belvane;
+using belvane::test::TestFolder;
+using belvane::test::writeFile;
 
 namespace {
 
-class BudgetNumberingTest : public ::testing::Test {
+class BudgetNumberingTest : public TestFolder {
 protected:
-    void SetUp() override { ASSERT_TRUE(m_dir.isValid()); }
-
-    void touch(const QString& name) const
-    {
-        QFile file(m_dir.filePath(name));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    }
+    // An empty file of that name in the projects folder.
+    void touch(const QString& name) const { writeFile(pathOf(name), QByteArray()); }
 
     void addHistoryRow(const QString& number)
     {
@@ -31,7 +29,6 @@ protected:
         return nextBudgetNumber(counter, m_history, m_dir.path());
     }
 
-    QTemporaryDir m_dir;
     HistoryTable m_history;
 };
 

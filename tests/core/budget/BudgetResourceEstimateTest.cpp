@@ -2,22 +2,22 @@
 #include "core/budget/TaskHours.h"
 #include "core/tables/ReferenceTables.h"
 
+#include "support/Offices.h"
+#include "support/Records.h"
+
 #include <gtest/gtest.h>
 
 using namespace belvane;
+using belvane::test::defaultOffice;
+using belvane::test::setOfficePageManHours;
 
 namespace {
 
 // An office whose man-hours table is the default table of the office page.
 TOfficeData officeWithDefaultTable()
 {
-    TOfficeData office = zeroOffice();
-    DefaultOffice(office);
-    for (int category = 1; category <= 4; ++category) {
-        office.HxhTable[category - 1][0] = std::uint16_t(category);
-        for (int level = 1; level <= 3; ++level)
-            office.HxhTable[category - 1][level] = std::uint16_t(hxhDefault(category, level));
-    }
+    TOfficeData office = defaultOffice();
+    setOfficePageManHours(office);
     return office;
 }
 

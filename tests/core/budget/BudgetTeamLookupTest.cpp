@@ -1,15 +1,17 @@
 #include "core/budget/TeamLookup.h"
 
+#include "support/Records.h"
+
 #include <gtest/gtest.h>
 
 using namespace belvane;
+using belvane::test::defaultOffice;
 
 namespace {
 
 TOfficeData officeWithStaff()
 {
-    TOfficeData o = zeroOffice();
-    DefaultOffice(o);
+    TOfficeData o = defaultOffice();
     const struct { const char16_t* name; const char16_t* type; } staff[] = {
         {u"Ana", u"Técnico"}, {u"Bruno", u"Apoio"}, {u"Carla", u"Técnico"}, {u"Davi", u"técnico"},
         {u"Ana", u"Apoio"},

@@ -1,15 +1,17 @@
 #include "core/budget/BudgetValidation.h"
 
+#include "support/Records.h"
+
 #include <gtest/gtest.h>
 
 using namespace belvane;
+using belvane::test::newBudget;
 
 namespace {
 
 TBudgetData completeBudget()
 {
-    TBudgetData b = zeroBudget();
-    NewBudgetRecord(b);
+    TBudgetData b = newBudget();
     b.ClientName.assign(u"Ana");
     b.Area = 100.0f;
     b.BuildingUse.assign(u"Saúde");

@@ -3,12 +3,13 @@
 #include "core/history/HistoryBudgetRow.h"
 #include "core/history/HistoryRowReport.h"
 #include "core/history/HistoryTable.h"
+#include "core/text/Clock.h"
 
-#include "HistoryTestBudgets.h"
-#include "HistoryTestFolder.h"
+#include "support/Budgets.h"
+#include "support/HistoryFiles.h"
 
 using namespace belvane;
-using namespace belvane::testing;
+using namespace belvane::test;
 
 namespace {
 
@@ -160,7 +161,7 @@ TEST_F(HistoryRowReportTest, MissingForeignOrDamagedFiles)
     EXPECT_EQ(textsOf(missing.lines), QStringList{u"arquivo não encontrado "_qs});
     EXPECT_TRUE(missing.notes.isEmpty());
 
-    put(pathOf(BudgetFileName(12)), QByteArray(10, 'x'));
+    writeFile(pathOf(BudgetFileName(12)), QByteArray(10, 'x'));
     const HistoryRowReport damaged = reportForHistoryRow(table, row, folder());
     EXPECT_EQ(damaged.state, HistoryRowReport::State::Failed);
     EXPECT_TRUE(damaged.error.contains(BudgetFileName(12))) << damaged.error.toStdString();

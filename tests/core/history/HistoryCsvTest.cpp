@@ -4,53 +4,14 @@
 #include "core/history/HistoryTable.h"
 #include "core/text/DayCount.h"
 
+#include "support/Csv.h"
+
 #include <gtest/gtest.h>
 
 using namespace belvane;
+using belvane::test::parseCsvFile;
 
 namespace {
-
-// A reader as a spreadsheet reads the file: ';' between fields, fields in double quotes may hold
-// ';', line breaks and doubled quotes, records end in CR LF.
-QList<QStringList> parseCsv(const QString& text)
-{
-    QList<QStringList> records;
-    QStringList record;
-    QString field;
-    bool quoted = false;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar c = text[i];
-        if (quoted) {
-            if (c == u'"' && i + 1 < text.size() && text[i + 1] == u'"')
-                field += text[++i];
-            else if (c == u'"')
-                quoted = false;
-            else
-                field += c;
-        } else if (c == u'"') {
-            quoted = true;
-        } else if (c == u';') {
-            record << field;
-            field.clear();
-        } else if (c == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n') {
-            record << field;
-            records << record;
-            record.clear();
-            field.clear();
-            ++i;
-        } else {
-            field += c;
-        }
-    }
-    EXPECT_TRUE(record.isEmpty() && field.isEmpty()) << "the last record has no line end";
-    return records;
-}
-
-QList<QStringList> parseFile(const QByteArray& bytes)
-{
-    EXPECT_TRUE(bytes.startsWith("\xEF\xBB\xBF")) << "no UTF-8 byte-order mark";
-    return parseCsv(QString::fromUtf8(bytes.mid(3)));
-}
 
 int addRow(HistoryTable& table, int number, const QString& client, double area, double negotiated)
 {
@@ -101,7 +62,7 @@ TEST(HistoryCsvTest, SpreadsheetReadsBackEveryCellAsTheGridShowsIt)
     const std::vector<int> columns{kColClient, kColNumber, kColArea, kColNegotiated, kColEditedDate, kColStatus,
                                    kColSelected};
     const QByteArray bytes = historyCsv(table, columns);
-    const QList<QStringList> records = parseFile(bytes);
+    const QList<QStringList> records = parseCsvFile(bytes);
 
     ASSERT_EQ(records.size(), 3);
     EXPECT_EQ(records[0], (QStringList{u"Cliente"_qs, u"Nº"_qs, u"Área[m2]"_qs, u"Negociado[R$]"_qs,
@@ -122,7 +83,7 @@ TEST(HistoryCsvTest, RowsFollowTheTableOrderAfterASort)
     addRow(table, 2, QStringLiteral("Bia"), 120.0, 15000.0);
     table.sortByColumn(kColNegotiated, Qt::DescendingOrder);
 
-    const QList<QStringList> records = parseFile(historyCsv(table, {kColNumber}));
+    const QList<QStringList> records = parseCsvFile(historyCsv(table, {kColNumber}));
 
     ASSERT_EQ(records.size(), 4);
     EXPECT_EQ(records[1], QStringList{u"1"_qs});

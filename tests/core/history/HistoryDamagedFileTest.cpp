@@ -2,14 +2,15 @@
 #include "core/history/HistoryFile.h"
 #include "core/history/HistoryTable.h"
 
-#include "HistoryTestBudgets.h"
-#include "HistoryTestFolder.h"
+#include "support/Budgets.h"
+#include "support/HistoryFiles.h"
 
+#include <QDir>
 #include <QRandomGenerator>
 #include <QStringEncoder>
 
 using namespace belvane;
-using namespace belvane::testing;
+using namespace belvane::test;
 
 namespace {
 
@@ -24,19 +25,13 @@ QString goodLine(int number)
         .arg(number, 6, 10, QLatin1Char('0'));
 }
 
-struct Read {
-    HistoryTable table;
-    HistoryReadResult result;
-};
-
-Read readText(const QByteArray& bytes)
+// Read as the history at kPath.
+HistoryRead readText(const QByteArray& bytes)
 {
-    Read read;
-    read.result = ReadHistoryFile(read.table, bytes, kPath);
-    return read;
+    return readHistoryBytes(bytes, kPath);
 }
 
-Read readText(const QString& text)
+HistoryRead readText(const QString& text)
 {
     return readText(historyBytes(text));
 }
@@ -67,7 +62,7 @@ TEST(HistoryDamagedFileTest, ValuesThatDoNotConvertKeepTheRowAndAreReported)
     QString bad = goodLine(2);
     bad.replace(u"\"120,5\""_qs, u"12O"_qs).replace(u"09/12/2020,Cliente"_qs, u"32/13/2020,Cliente"_qs);
     bad.replace(u"Aguardando,False"_qs, u"Aguardando,talvez"_qs);
-    const Read read = readText(goodLine(1) + bad + goodLine(3));
+    const HistoryRead read = readText(goodLine(1) + bad + goodLine(3));
 
     ASSERT_EQ(read.table.rowCount(), 3);
     EXPECT_EQ(read.table.text(1, kColClient), u"Cliente 2"_qs);
@@ -85,7 +80,7 @@ TEST(HistoryDamagedFileTest, NumberColumnThatIsNoIntegerIsReported)
 {
     QString line = goodLine(4);
     line.replace(0, 1, u"quatro"_qs);
-    const Read read = readText(line);
+    const HistoryRead read = readText(line);
     ASSERT_EQ(read.table.rowCount(), 1);
     EXPECT_EQ(read.table.text(0, kColNumber), u"quatro"_qs);
     EXPECT_TRUE(hasProblem(read.result, 1, u"\"quatro\""_qs)) << problemsOf(read.result);
@@ -95,7 +90,7 @@ TEST(HistoryDamagedFileTest, ExtraFieldsAreLeftOutAndMissingOnesLeftEmpty)
 {
     QString longLine = goodLine(1);
     longLine.replace(u"\r\n"_qs, u",sobra,mais\r\n"_qs);
-    const Read read = readText(longLine + u"2,09/12/2020,Curta\r\n"_qs);
+    const HistoryRead read = readText(longLine + u"2,09/12/2020,Curta\r\n"_qs);
     ASSERT_EQ(read.table.rowCount(), 2);
     EXPECT_EQ(read.table.text(0, kColK2), u"0"_qs);
     EXPECT_EQ(read.table.text(1, kColClient), u"Curta"_qs);
@@ -108,7 +103,7 @@ TEST(HistoryDamagedFileTest, TextAfterTheLastLineEndIsKeptAsARow)
 {
     QString cut = goodLine(2);
     cut.chop(2);
-    const Read read = readText(goodLine(1) + cut);
+    const HistoryRead read = readText(goodLine(1) + cut);
     ASSERT_EQ(read.table.rowCount(), 2);
     EXPECT_EQ(read.table.text(1, kColClient), u"Cliente 2"_qs);
     EXPECT_EQ(read.table.text(1, kColK2), u"0"_qs);
@@ -120,7 +115,7 @@ TEST(HistoryDamagedFileTest, EmptyLinesAndZeroPaddingAreSkippedAndReported)
 {
     QByteArray bytes = historyBytes(goodLine(1) + u"\r\n"_qs + goodLine(2));
     bytes.append(6, '\0');
-    const Read read = readText(bytes);
+    const HistoryRead read = readText(bytes);
     ASSERT_EQ(read.table.rowCount(), 2);
     EXPECT_EQ(read.table.text(1, kColNumber), u"2"_qs);
     EXPECT_TRUE(hasProblem(read.result, 2, u"vazia"_qs)) << problemsOf(read.result);
@@ -130,7 +125,7 @@ TEST(HistoryDamagedFileTest, EmptyLinesAndZeroPaddingAreSkippedAndReported)
 TEST(HistoryDamagedFileTest, FilesWithoutTheMarkAreStillRead)
 {
     const QString text = goodLine(1) + goodLine(2);
-    const Read utf16 = readText(historyBytes(text, false));
+    const HistoryRead utf16 = readText(historyBytes(text, false));
     ASSERT_EQ(utf16.table.rowCount(), 2);
     EXPECT_EQ(utf16.table.text(0, kColClient), u"Cliente 1"_qs);
     EXPECT_TRUE(hasProblem(utf16.result, 0, u"foi lido como UTF-16"_qs)) << problemsOf(utf16.result);
@@ -138,13 +133,13 @@ TEST(HistoryDamagedFileTest, FilesWithoutTheMarkAreStillRead)
     QString accented = text;
     accented.replace(u"Cliente 1"_qs, u"Conceição"_qs);
     QStringEncoder toUtf8(QStringEncoder::Utf8, QStringEncoder::Flag::WriteBom);
-    const Read utf8 = readText(QByteArray(toUtf8(accented)));
+    const HistoryRead utf8 = readText(QByteArray(toUtf8(accented)));
     ASSERT_EQ(utf8.table.rowCount(), 2);
     EXPECT_EQ(utf8.table.text(0, kColClient), u"Conceição"_qs);
     EXPECT_TRUE(hasProblem(utf8.result, 0, u"UTF-8"_qs)) << problemsOf(utf8.result);
 
     QByteArray ansi = accented.toLatin1();
-    const Read windows = readText(ansi);
+    const HistoryRead windows = readText(ansi);
     EXPECT_EQ(windows.table.text(0, kColClient), u"Conceição"_qs);
     EXPECT_TRUE(hasProblem(windows.result, 0, u"Windows-1252"_qs)) << problemsOf(windows.result);
 }
@@ -153,11 +148,11 @@ TEST(HistoryDamagedFileTest, OddLastByteAndEmptyFileAreReported)
 {
     QByteArray bytes = historyBytes(goodLine(1));
     bytes.append('\x41');
-    const Read odd = readText(bytes);
+    const HistoryRead odd = readText(bytes);
     EXPECT_EQ(odd.table.rowCount(), 1);
     EXPECT_TRUE(hasProblem(odd.result, 0, u"byte avulso"_qs)) << problemsOf(odd.result);
 
-    const Read empty = readText(QByteArray());
+    const HistoryRead empty = readText(QByteArray());
     EXPECT_EQ(empty.table.rowCount(), 0);
     EXPECT_TRUE(empty.result.damaged());
 }
@@ -171,7 +166,7 @@ TEST(HistoryDamagedFileTest, SummaryNamesTheFileAndTheLines)
             line.replace(u"\"120,5\""_qs, u"x"_qs);
         text += line;
     }
-    const Read read = readText(text);
+    const HistoryRead read = readText(text);
     EXPECT_EQ(read.table.rowCount(), 50);
     const QString summary = read.result.summary();
     EXPECT_TRUE(summary.contains(QDir::toNativeSeparators(kPath)));
@@ -179,7 +174,7 @@ TEST(HistoryDamagedFileTest, SummaryNamesTheFileAndTheLines)
     EXPECT_TRUE(summary.contains(u"e mais 5"_qs)) << summary.toStdString();
     EXPECT_TRUE(summary.contains(u"cópia do arquivo original"_qs));
 
-    const Read clean = readText(goodLine(1));
+    const HistoryRead clean = readText(goodLine(1));
     EXPECT_FALSE(clean.result.damaged());
     EXPECT_TRUE(clean.result.summary().isEmpty());
 }
@@ -191,7 +186,7 @@ TEST(HistoryDamagedFileTest, ArbitraryBytesNeverBreakTheReader)
         noise.append(char((i * 7919 + 13) % 256));
     for (const QByteArray& bytes : {noise, QByteArray("\xFF\xFE") + noise, QByteArray("\xFF"),
                                     QByteArray("\xFF\xFE\x22\x00", 4)}) {
-        const Read read = readText(bytes);
+        const HistoryRead read = readText(bytes);
         for (int row = 0; row < read.table.rowCount(); ++row) {
             for (int column = 0; column < kHistoryColumnCount; ++column)
                 read.table.text(row, column);

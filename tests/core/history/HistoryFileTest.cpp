@@ -1,16 +1,18 @@
 #include "core/history/HistoryBudgetRow.h"
 #include "core/history/HistoryFile.h"
 #include "core/history/HistoryTable.h"
+#include "core/storage/StorageFaults.h"
 
-#include "HistoryTestBudgets.h"
-#include "HistoryTestFolder.h"
+#include "support/Budgets.h"
+#include "support/HistoryFiles.h"
 
 #include <QBuffer>
+#include <QDir>
 
 #include <limits>
 
 using namespace belvane;
-using namespace belvane::testing;
+using namespace belvane::test;
 
 namespace {
 
@@ -26,9 +28,7 @@ QString writtenField(const QString& text)
 {
     HistoryTable table;
     table.setText(table.appendRow(), kColClient, text);
-    const QByteArray bytes = historyFileBytes(table);
-    const QString line = QString::fromUtf16(reinterpret_cast<const char16_t*>(bytes.constData() + 2),
-                                            (bytes.size() - 2) / 2);
+    const QString line = historyTextOf(historyFileBytes(table));
     const QString head = QStringLiteral(",,");
     const QString tail = QStringLiteral(",,0,,,,,0,,False,,,False,,,,\r\n");
     if (!line.startsWith(head) || !line.endsWith(tail))
@@ -46,24 +46,15 @@ protected:
     qint64 writeData(const char*, qint64) override { return -1; }
 };
 
-HistoryTable readBack(const QByteArray& bytes, HistoryReadResult* result = nullptr)
-{
-    HistoryTable table;
-    const HistoryReadResult read = ReadHistoryFile(table, bytes, QStringLiteral("Hist.bvh"));
-    if (result)
-        *result = read;
-    return table;
-}
-
 } // namespace
 
 TEST_F(HistoryFileTest, EmptyHistoryIsTheMarkAlone)
 {
     const HistoryTable empty;
     EXPECT_EQ(historyFileBytes(empty), QByteArray("\xFF\xFE", 2));
-    HistoryReadResult result;
-    EXPECT_EQ(readBack(QByteArray("\xFF\xFE", 2), &result).rowCount(), 0);
-    EXPECT_TRUE(result.problems.isEmpty());
+    const HistoryRead back = readHistoryBytes(QByteArray("\xFF\xFE", 2));
+    EXPECT_EQ(back.table.rowCount(), 0);
+    EXPECT_TRUE(back.result.problems.isEmpty());
 }
 
 TEST_F(HistoryFileTest, FirstSaveWritesOneLineOfNineteenFields)
@@ -106,13 +97,12 @@ TEST_F(HistoryFileTest, TextsComeBackUnchangedThroughWriteAndRead)
         table.setText(row, kColNotes, text);
         table.setText(row, kColK2, text);  // the last field, just before the line end
     }
-    HistoryReadResult result;
-    const HistoryTable back = readBack(historyFileBytes(table), &result);
-    EXPECT_TRUE(result.problems.isEmpty());
-    ASSERT_EQ(back.rowCount(), texts.size());
-    for (int row = 0; row < back.rowCount(); ++row) {
+    const HistoryRead back = readHistoryBytes(historyFileBytes(table));
+    EXPECT_TRUE(back.result.problems.isEmpty());
+    ASSERT_EQ(back.table.rowCount(), texts.size());
+    for (int row = 0; row < back.table.rowCount(); ++row) {
         for (int column = 0; column < kHistoryColumnCount; ++column) {
-            EXPECT_EQ(back.text(row, column), table.text(row, column))
+            EXPECT_EQ(back.table.text(row, column), table.text(row, column))
                 << "row " << row << " column " << column;
         }
     }
@@ -133,13 +123,12 @@ TEST_F(HistoryFileTest, NumbersAndDatesAtTheEdgesComeBackUnchanged)
         table.setValue(row, kColNegotiated, numbers[i]);
         table.setValue(row, kColArea, numbers[i]);
     }
-    HistoryReadResult result;
-    const HistoryTable back = readBack(historyFileBytes(table), &result);
-    EXPECT_TRUE(result.problems.isEmpty()) << result.summary().toStdString();
-    ASSERT_EQ(back.rowCount(), table.rowCount());
-    for (int row = 0; row < back.rowCount(); ++row) {
+    const HistoryRead back = readHistoryBytes(historyFileBytes(table));
+    EXPECT_TRUE(back.result.problems.isEmpty()) << back.result.summary().toStdString();
+    ASSERT_EQ(back.table.rowCount(), table.rowCount());
+    for (int row = 0; row < back.table.rowCount(); ++row) {
         for (const int column : {kColEditedDate, kColNegotiated, kColArea})
-            EXPECT_EQ(back.text(row, column), table.text(row, column)) << "row " << row;
+            EXPECT_EQ(back.table.text(row, column), table.text(row, column)) << "row " << row;
     }
 }
 
@@ -150,7 +139,7 @@ TEST_F(HistoryFileTest, VerticalBarsAndLineBreaksComeBackAsLineBreaks)
     table.setText(row, kColNotes, u"primeira\r\nsegunda"_qs);
     table.setText(row, kColClient, u"A|B"_qs);
     table.setText(row, kColProjectCode, u"um\ndois"_qs);
-    const HistoryTable back = readBack(historyFileBytes(table));
+    const HistoryTable back = readHistoryBytes(historyFileBytes(table)).table;
     EXPECT_EQ(back.text(0, kColNotes), u"primeira\r\nsegunda"_qs);
     EXPECT_EQ(back.text(0, kColClient), u"A\r\nB"_qs);
     EXPECT_EQ(back.text(0, kColProjectCode), u"um\r\ndois"_qs);
@@ -162,14 +151,13 @@ TEST_F(HistoryFileTest, ReaderFollowsTheQuotationCount)
     // decide by their count whether a comma belongs to the text.
     const QString line = QStringLiteral(
         "1,,x\"y,z\",3,0,5,6,7,8,0,Aprovado,False,ORC000001.bvp,\"\"\"\",False,15,16,17,18\r\n");
-    HistoryReadResult result;
-    const HistoryTable back = readBack(historyBytes(line), &result);
-    ASSERT_EQ(back.rowCount(), 1);
-    EXPECT_EQ(back.text(0, kColClient), u"x\"y,z"_qs);
-    EXPECT_EQ(back.text(0, kColPhone), u"3"_qs);
-    EXPECT_EQ(back.text(0, kColNotes), u"\""_qs);
-    EXPECT_EQ(back.text(0, kColK2), u"18"_qs);
-    EXPECT_TRUE(result.problems.isEmpty());
+    const HistoryRead back = readHistoryBytes(historyBytes(line));
+    ASSERT_EQ(back.table.rowCount(), 1);
+    EXPECT_EQ(back.table.text(0, kColClient), u"x\"y,z"_qs);
+    EXPECT_EQ(back.table.text(0, kColPhone), u"3"_qs);
+    EXPECT_EQ(back.table.text(0, kColNotes), u"\""_qs);
+    EXPECT_EQ(back.table.text(0, kColK2), u"18"_qs);
+    EXPECT_TRUE(back.result.problems.isEmpty());
 }
 
 TEST_F(HistoryFileTest, WriterStreamsIntoADeviceAndReportsARefusedWrite)
@@ -193,14 +181,14 @@ TEST_F(HistoryFileTest, FailedWriteKeepsThePreviousFileWhole)
     HistoryTable table;
     StoreHistoryRow(table, numberedBudget(1, u"Primeiro"));
     ASSERT_TRUE(WriteHistoryFile(table, path).ok());
-    const QByteArray before = contentsOf(path);
+    const QByteArray before = fileContents(path);
 
     StoreHistoryRow(table, numberedBudget(2, u"Segundo"));
     StorageFaults::inject(StorageFaults::Kind::FailWrite, u"Hist.bvh"_qs);
     const IoResult failed = WriteHistoryFile(table, path);
     EXPECT_FALSE(failed.ok());
     EXPECT_TRUE(failed.error.contains(QDir::toNativeSeparators(path))) << failed.error.toStdString();
-    EXPECT_EQ(contentsOf(path), before);
+    EXPECT_EQ(fileContents(path), before);
 
     HistoryTable back;
     const HistoryReadResult read = ReadHistoryFile(back, path);

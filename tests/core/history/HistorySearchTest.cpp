@@ -1,9 +1,12 @@
 #include "core/history/HistorySearch.h"
 #include "core/history/HistoryTable.h"
 
+#include "support/HistoryTables.h"
+
 #include <gtest/gtest.h>
 
 using namespace belvane;
+using belvane::test::columnTexts;
 
 namespace {
 
@@ -18,14 +21,6 @@ HistoryTable historyOf(const QList<QList<std::pair<int, QString>>>& rows)
             table.setText(row, column, text);
     }
     return table;
-}
-
-QStringList numbers(const HistoryTable& table)
-{
-    QStringList texts;
-    for (int row = 0; row < table.rowCount(); ++row)
-        texts << table.text(row, kColNumber);
-    return texts;
 }
 
 QList<bool> marks(const HistoryTable& table)
@@ -46,7 +41,7 @@ TEST(HistorySearchTest, LowerCaseTextFindsCapitalsAndObservationsAndBringsThemUp
                                     {{kColNotes, u"ligar para\r\no Pereira"_qs}},
                                     {{kColClient, u"Rui"_qs}}});
     EXPECT_EQ(SearchHistory(table, u"pereira"), 2);
-    EXPECT_EQ(numbers(table), (QStringList{u"2"_qs, u"4"_qs, u"1"_qs, u"3"_qs, u"5"_qs}));
+    EXPECT_EQ(columnTexts(table, kColNumber), (QStringList{u"2"_qs, u"4"_qs, u"1"_qs, u"3"_qs, u"5"_qs}));
     EXPECT_EQ(marks(table), (QList<bool>{true, true, false, false, false}));
 }
 
@@ -58,7 +53,7 @@ TEST(HistorySearchTest, NumberAndFileNameAreNotSearched)
     table.setChecked(2, kColSelected, true);  // left over from an earlier search
     table.setText(0, kColNumber, u"777"_qs);
     EXPECT_EQ(SearchHistory(table, u"777"), 0);
-    EXPECT_EQ(numbers(table), (QStringList{u"777"_qs, u"2"_qs, u"3"_qs}));
+    EXPECT_EQ(columnTexts(table, kColNumber), (QStringList{u"777"_qs, u"2"_qs, u"3"_qs}));
     EXPECT_EQ(marks(table), (QList<bool>{false, false, false}));
 }
 
@@ -68,15 +63,15 @@ TEST(HistorySearchTest, CapitalsFollowTheFullUnicodeRules)
                                     {{kColClient, u"AÇOUGUE"_qs}},
                                     {{kColProjectCode, u"RUA STRASSE"_qs}}});
     EXPECT_EQ(SearchHistory(table, u"ç"), 1);
-    EXPECT_EQ(numbers(table).first(), u"2"_qs);
+    EXPECT_EQ(columnTexts(table, kColNumber).first(), u"2"_qs);
     EXPECT_EQ(SearchHistory(table, u"straße"), 1);
-    EXPECT_EQ(numbers(table).first(), u"3"_qs);
+    EXPECT_EQ(columnTexts(table, kColNumber).first(), u"3"_qs);
 
     HistoryTable beyond = historyOf({{{kColNotes, u"Rua Straße, 5 µm"_qs}}, {{kColClient, u"Zoë"_qs}}});
     EXPECT_EQ(SearchHistory(beyond, u"STRASSE"), 1);
     EXPECT_EQ(SearchHistory(beyond, u"µ"), 1);
     EXPECT_EQ(SearchHistory(beyond, u"ZOË"), 1);
-    EXPECT_EQ(numbers(beyond).first(), u"2"_qs);
+    EXPECT_EQ(columnTexts(beyond, kColNumber).first(), u"2"_qs);
 }
 
 TEST(HistorySearchTest, QuickCapitalsOfLatinLettersAgreeWithTheFullRules)
@@ -105,11 +100,11 @@ TEST(HistorySearchTest, NumbersAndDatesAreSearchedAsTheyAreShown)
                                     {{kColEditedDate, u"08/12/2020"_qs}},
                                     {{kColStatus, u"Aprovado"_qs}}});
     EXPECT_EQ(SearchHistory(table, u"0,5"), 1);
-    EXPECT_EQ(numbers(table).first(), u"2"_qs);
+    EXPECT_EQ(columnTexts(table, kColNumber).first(), u"2"_qs);
     EXPECT_EQ(SearchHistory(table, u"12/2020"), 1);
-    EXPECT_EQ(numbers(table).first(), u"3"_qs);
+    EXPECT_EQ(columnTexts(table, kColNumber).first(), u"3"_qs);
     EXPECT_EQ(SearchHistory(table, u"aprov"), 1);
-    EXPECT_EQ(numbers(table).first(), u"4"_qs);
+    EXPECT_EQ(columnTexts(table, kColNumber).first(), u"4"_qs);
 }
 
 TEST(HistorySearchTest, EmptyTextChangesNothing)
@@ -118,5 +113,5 @@ TEST(HistorySearchTest, EmptyTextChangesNothing)
     table.setChecked(1, kColSelected, true);
     EXPECT_EQ(SearchHistory(table, u""), 0);
     EXPECT_EQ(marks(table), (QList<bool>{false, true}));
-    EXPECT_EQ(numbers(table), (QStringList{u"1"_qs, u"2"_qs}));
+    EXPECT_EQ(columnTexts(table, kColNumber), (QStringList{u"1"_qs, u"2"_qs}));
 }

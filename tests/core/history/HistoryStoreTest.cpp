@@ -2,12 +2,16 @@
 #include "core/history/HistoryFile.h"
 #include "core/history/HistoryOriginalCopy.h"
 #include "core/history/HistoryStore.h"
+#include "core/storage/StorageFaults.h"
 
-#include "HistoryTestBudgets.h"
-#include "HistoryTestFolder.h"
+#include "support/Budgets.h"
+#include "support/HistoryFiles.h"
+
+#include <QDir>
+#include <QFile>
 
 using namespace belvane;
-using namespace belvane::testing;
+using namespace belvane::test;
 
 namespace {
 
@@ -28,20 +32,20 @@ TEST_F(HistoryStoreTest, CleanHistoryIsRewrittenWithoutACopy)
 {
     HistoryStore store(folder());
     ASSERT_TRUE(store.storeBudget(numberedBudget(1, u"Ana")).ok());
-    const QByteArray written = contentsOf(pathOf(u"Hist.bvh"_qs));
+    const QByteArray written = fileContents(pathOf(u"Hist.bvh"_qs));
 
     HistoryStore again(folder());
     EXPECT_FALSE(again.load().damaged());
     EXPECT_EQ(again.table().rowCount(), 1);
     ASSERT_TRUE(again.write().ok());
-    EXPECT_EQ(contentsOf(pathOf(u"Hist.bvh"_qs)), written);
+    EXPECT_EQ(fileContents(pathOf(u"Hist.bvh"_qs)), written);
     EXPECT_EQ(entries(), QStringList{u"Hist.bvh"_qs});
     EXPECT_TRUE(again.originalCopyPath().isEmpty());
 }
 
 TEST_F(HistoryStoreTest, DamagedHistoryIsCopiedOnceBeforeItsFirstRewrite)
 {
-    put(pathOf(u"Hist.bvh"_qs), damagedHistory());
+    writeFile(pathOf(u"Hist.bvh"_qs), damagedHistory());
     HistoryStore store(folder());
     const HistoryReadResult read = store.load();
     EXPECT_TRUE(read.damaged());
@@ -51,7 +55,7 @@ TEST_F(HistoryStoreTest, DamagedHistoryIsCopiedOnceBeforeItsFirstRewrite)
     ASSERT_TRUE(store.storeBudget(numberedBudget(2, u"Rui"), &row).ok());
     EXPECT_EQ(row, 1);
     EXPECT_EQ(store.originalCopyPath(), pathOf(kCopyName));
-    EXPECT_EQ(contentsOf(pathOf(kCopyName)), damagedHistory());
+    EXPECT_EQ(fileContents(pathOf(kCopyName)), damagedHistory());
 
     ASSERT_TRUE(store.write().ok());
     EXPECT_EQ(entries(), (QStringList{u"Hist.bvh"_qs, kCopyName}));
@@ -62,22 +66,22 @@ TEST_F(HistoryStoreTest, DamagedHistoryIsCopiedOnceBeforeItsFirstRewrite)
 
 TEST_F(HistoryStoreTest, EarlierCopiesAreNeverOverwritten)
 {
-    put(pathOf(kCopyName), "earlier copy");
-    put(pathOf(u"Hist.bvh"_qs), damagedHistory());
+    writeFile(pathOf(kCopyName), "earlier copy");
+    writeFile(pathOf(u"Hist.bvh"_qs), damagedHistory());
     const OriginalCopy copy = keepOriginalCopy(pathOf(u"Hist.bvh"_qs));
     ASSERT_TRUE(copy.ok());
     EXPECT_EQ(copy.copyPath, pathOf(kCopyName + u"-2"_qs));
-    EXPECT_EQ(contentsOf(pathOf(kCopyName)), QByteArray("earlier copy"));
-    EXPECT_EQ(contentsOf(copy.copyPath), damagedHistory());
+    EXPECT_EQ(fileContents(pathOf(kCopyName)), QByteArray("earlier copy"));
+    EXPECT_EQ(fileContents(copy.copyPath), damagedHistory());
     EXPECT_TRUE(keepOriginalCopy(pathOf(u"Nada.bvh"_qs)).copyPath.isEmpty());
 }
 
 TEST_F(HistoryStoreTest, HistoryIsNotRewrittenWhenNoCopyCanBeKept)
 {
-    put(pathOf(u"Hist.bvh"_qs), damagedHistory());
-    put(pathOf(kCopyName), "1");
+    writeFile(pathOf(u"Hist.bvh"_qs), damagedHistory());
+    writeFile(pathOf(kCopyName), "1");
     for (int attempt = 2; attempt <= 100; ++attempt)
-        put(pathOf(kCopyName + u'-' + QString::number(attempt)), "n");
+        writeFile(pathOf(kCopyName + u'-' + QString::number(attempt)), "n");
     HistoryStore store(folder());
     store.load();
 
@@ -85,7 +89,7 @@ TEST_F(HistoryStoreTest, HistoryIsNotRewrittenWhenNoCopyCanBeKept)
     EXPECT_FALSE(written.ok());
     EXPECT_TRUE(written.error.contains(QDir::toNativeSeparators(pathOf(u"Hist.bvh"_qs))))
         << written.error.toStdString();
-    EXPECT_EQ(contentsOf(pathOf(u"Hist.bvh"_qs)), damagedHistory());
+    EXPECT_EQ(fileContents(pathOf(u"Hist.bvh"_qs)), damagedHistory());
     EXPECT_EQ(store.table().rowCount(), 2);  // the row stays in memory
 }
 
@@ -93,7 +97,7 @@ TEST_F(HistoryStoreTest, HistoryInAnotherLetterCaseIsUsedInPlace)
 {
     HistoryTable table;
     table.setText(table.appendRow(), kColNumber, u"4"_qs);
-    put(pathOf(u"HIST.BVH"_qs), historyFileBytes(table));
+    writeFile(pathOf(u"HIST.BVH"_qs), historyFileBytes(table));
     HistoryStore store(folder());
     store.load();
     EXPECT_EQ(store.table().rowCount(), 1);
@@ -110,7 +114,7 @@ TEST_F(HistoryStoreTest, RemovingABudgetDeletesOnlyAProperBudgetFile)
         ASSERT_TRUE(WriteBudgetFile(budget, pathOf(u"Projetos/"_qs + BudgetFileName(number))).ok());
         ASSERT_TRUE(store.storeBudget(budget).ok());
     }
-    put(pathOf(u"segredo.bvp"_qs), "não apagar");
+    writeFile(pathOf(u"segredo.bvp"_qs), "não apagar");
     store.table().setText(1, kColFile, u"../segredo.bvp"_qs);
 
     const HistoryStore::Removal first = store.removeBudget(0);
@@ -119,9 +123,9 @@ TEST_F(HistoryStoreTest, RemovingABudgetDeletesOnlyAProperBudgetFile)
     EXPECT_FALSE(QFile::exists(pathOf(u"Projetos/ORC000001.bvp"_qs)));
 
     EXPECT_TRUE(store.removeBudget(0).historyWrite.ok());
-    EXPECT_EQ(contentsOf(pathOf(u"segredo.bvp"_qs)), QByteArray("não apagar"));
+    EXPECT_EQ(fileContents(pathOf(u"segredo.bvp"_qs)), QByteArray("não apagar"));
     EXPECT_TRUE(QFile::exists(pathOf(u"Projetos/ORC000002.bvp"_qs)));
-    EXPECT_EQ(contentsOf(pathOf(u"Projetos/Hist.bvh"_qs)), QByteArray("\xFF\xFE", 2));
+    EXPECT_EQ(fileContents(pathOf(u"Projetos/Hist.bvh"_qs)), QByteArray("\xFF\xFE", 2));
 }
 
 TEST_F(HistoryStoreTest, CloseWritesBackAndSavesTheHistory)

@@ -5,17 +5,19 @@
 #include "core/text/DayCount.h"
 #include "core/text/NumberFormat.h"
 
+#include "support/Budgets.h"
+#include "support/HistoryTables.h"
+
 #include <QRandomGenerator>
 
 #include <bit>
 
-#include "HistoryTestBudgets.h"
-
 #include <gtest/gtest.h>
 
 using namespace belvane;
-using belvane::testing::numberedBudget;
-using belvane::testing::workedExampleBudget;
+using belvane::test::columnTexts;
+using belvane::test::numberedBudget;
+using belvane::test::workedExampleBudget;
 
 namespace {
 
@@ -28,14 +30,6 @@ HistoryTable tableWithColumn(int column, const QStringList& texts)
         table.setText(row, kColClient, QString::number(row));  // remembers where it came from
     }
     return table;
-}
-
-QStringList columnTexts(const HistoryTable& table, int column)
-{
-    QStringList texts;
-    for (int row = 0; row < table.rowCount(); ++row)
-        texts << table.text(row, column);
-    return texts;
 }
 
 } // namespace

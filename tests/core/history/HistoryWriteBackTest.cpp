@@ -2,15 +2,20 @@
 #include "core/history/HistoryBudgetRow.h"
 #include "core/history/HistoryTable.h"
 #include "core/history/HistoryWriteBack.h"
+#include "core/storage/StorageFaults.h"
 #include "core/text/DayCount.h"
 
-#include "HistoryTestBudgets.h"
-#include "HistoryTestFolder.h"
+#include "support/Budgets.h"
+#include "support/HistoryFiles.h"
+#include "support/Records.h"
+
+#include <QDir>
+#include <QFile>
 
 #include <cstring>
 
 using namespace belvane;
-using namespace belvane::testing;
+using namespace belvane::test;
 
 namespace {
 
@@ -24,13 +29,7 @@ protected:
         return StoreHistoryRow(m_table, budget);
     }
 
-    TBudgetData budgetOnDisk(int number) const
-    {
-        TBudgetData budget = zeroBudget();
-        EXPECT_EQ(ReadBudgetFile(budget, pathOf(BudgetFileName(number))).state,
-                  RecordReadState::Read);
-        return budget;
-    }
+    TBudgetData budgetOnDisk(int number) const { return storedBudget(pathOf(BudgetFileName(number))); }
 
     const double m_today = dayCountFromDate(QDate(2026, 3, 9));
     HistoryTable m_table;
@@ -72,9 +71,9 @@ TEST_F(HistoryWriteBackTest, UnmarkedRowsAndTheirFilesAreLeftAlone)
 {
     const int row = saveBudget(3);
     m_table.setText(row, kColStatus, u"Reprovado"_qs);
-    const QByteArray before = contentsOf(pathOf(BudgetFileName(3)));
+    const QByteArray before = fileContents(pathOf(BudgetFileName(3)));
     EXPECT_TRUE(SaveHistory(m_table, folder()).isEmpty());
-    EXPECT_EQ(contentsOf(pathOf(BudgetFileName(3))), before);
+    EXPECT_EQ(fileContents(pathOf(BudgetFileName(3))), before);
     EXPECT_EQ(m_table.text(row, kColEditedDate), u"09/12/2020"_qs);
 }
 
@@ -107,7 +106,7 @@ TEST_F(HistoryWriteBackTest, RowNamingNoBudgetFileTouchesNothingAndKeepsItsMark)
     const QString outside = pathOf(u"ORC000009.bvp"_qs);
     const TBudgetData budget = numberedBudget(9, u"Fora");
     ASSERT_TRUE(WriteBudgetFile(budget, outside).ok());
-    const QByteArray before = contentsOf(outside);
+    const QByteArray before = fileContents(outside);
 
     const int row = StoreHistoryRow(m_table, budget);
     m_table.setText(row, kColFile, u"../ORC000009.bvp"_qs);
@@ -116,16 +115,16 @@ TEST_F(HistoryWriteBackTest, RowNamingNoBudgetFileTouchesNothingAndKeepsItsMark)
 
     ASSERT_EQ(problems.size(), 1);
     EXPECT_TRUE(problems.first().contains(u"../ORC000009.bvp"_qs)) << problems.first().toStdString();
-    EXPECT_EQ(contentsOf(outside), before);
+    EXPECT_EQ(fileContents(outside), before);
     EXPECT_TRUE(m_table.isChecked(row, kColModified));
 }
 
 TEST_F(HistoryWriteBackTest, UnreadableOrUnwritableFileIsReportedAndTriedAgainNextTime)
 {
     const int damaged = saveBudget(1);
-    put(pathOf(BudgetFileName(1)), QByteArray(100, 'x'));
+    writeFile(pathOf(BudgetFileName(1)), QByteArray(100, 'x'));
     const int unwritable = saveBudget(2);
-    const QByteArray before = contentsOf(pathOf(BudgetFileName(2)));
+    const QByteArray before = fileContents(pathOf(BudgetFileName(2)));
     m_table.setChecked(damaged, kColModified, true);
     m_table.setChecked(unwritable, kColModified, true);
     StorageFaults::inject(StorageFaults::Kind::FailWrite, BudgetFileName(2));
@@ -135,8 +134,8 @@ TEST_F(HistoryWriteBackTest, UnreadableOrUnwritableFileIsReportedAndTriedAgainNe
     ASSERT_EQ(problems.size(), 2);
     EXPECT_TRUE(problems[0].contains(BudgetFileName(1))) << problems[0].toStdString();
     EXPECT_TRUE(problems[1].contains(BudgetFileName(2))) << problems[1].toStdString();
-    EXPECT_EQ(contentsOf(pathOf(BudgetFileName(1))), QByteArray(100, 'x'));
-    EXPECT_EQ(contentsOf(pathOf(BudgetFileName(2))), before);
+    EXPECT_EQ(fileContents(pathOf(BudgetFileName(1))), QByteArray(100, 'x'));
+    EXPECT_EQ(fileContents(pathOf(BudgetFileName(2))), before);
     EXPECT_TRUE(m_table.isChecked(damaged, kColModified));
     EXPECT_TRUE(m_table.isChecked(unwritable, kColModified));
 }

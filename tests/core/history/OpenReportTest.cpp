@@ -3,12 +3,12 @@
 #include "core/history/HistoryTable.h"
 #include "core/history/OpenReport.h"
 
-#include "HistoryTestBudgets.h"
+#include "support/Budgets.h"
 
 #include <gtest/gtest.h>
 
 using namespace belvane;
-using belvane::testing::numberedBudget;
+using belvane::test::numberedBudget;
 
 namespace {
 

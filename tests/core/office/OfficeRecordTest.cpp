@@ -1,21 +1,17 @@
 #include "core/office/OfficeFile.h"
 #include "core/office/OfficeRecord.h"
 
+#include "support/Offices.h"
+
 #include <QFile>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 using namespace belvane;
+using belvane::test::setStaffMember;
 
 namespace {
-
-void setStaff(TOfficeData& office, int i, const char16_t* name, const char16_t* type, float cost)
-{
-    office.StaffName[i].assign(name);
-    office.StaffType[i].assign(type);
-    office.StaffCost[i] = cost;
-}
 
 QByteArray bytesOf(const TOfficeData& office)
 {
@@ -62,11 +58,11 @@ TEST(OfficeRecordTest, TotalsCountTypesExactlyAndRoundEverySum)
     TOfficeData office = zeroOffice();
     DefaultOffice(office);
     office.StaffCount = 4;
-    setStaff(office, 0, u"Ana", u"Técnico", 5000.0f);
-    setStaff(office, 1, u"Bia", u"Apoio", 2000.0f);
-    setStaff(office, 2, u"Caio", u"técnico", 999.0f);   // other letters: neither kind
-    setStaff(office, 3, u"Duda", u"Técnico", 1234.5f);
-    setStaff(office, 4, u"Eva", u"Técnico", 7777.0f);   // beyond StaffCount: not counted
+    setStaffMember(office, 0, u"Ana", u"Técnico", 5000.0f);
+    setStaffMember(office, 1, u"Bia", u"Apoio", 2000.0f);
+    setStaffMember(office, 2, u"Caio", u"técnico", 999.0f);   // other letters: neither kind
+    setStaffMember(office, 3, u"Duda", u"Técnico", 1234.5f);
+    setStaffMember(office, 4, u"Eva", u"Técnico", 7777.0f);   // beyond StaffCount: not counted
     office.FixedExpenseName[0].assign(u"Aluguel");
     office.FixedExpenseValue[0] = 1000.0f;
     office.FixedExpenseName[5].assign(u"Água");

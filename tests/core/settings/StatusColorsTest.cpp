@@ -3,47 +3,30 @@
 #include "core/settings/StatusColorsFile.h"
 #include "core/storage/StorageFaults.h"
 
+#include "support/Records.h"
+#include "support/TestFolder.h"
+
 #include <QDir>
 #include <QFile>
-#include <QTemporaryDir>
 
 #include <cstring>
 
 #include <gtest/gtest.h>
 
 using namespace belvane;
+using belvane::test::defaultStatusColors;
+using belvane::test::fileContents;
+using belvane::test::TestFolder;
+using belvane::test::writeFile;
 
 namespace {
 
-class StatusColorsFileTest : public ::testing::Test {
+class StatusColorsFileTest : public TestFolder {
 protected:
-    void SetUp() override { ASSERT_TRUE(m_dir.isValid()); }
-    void TearDown() override { StorageFaults::clear(); }
-
     QString path() const { return statusColorsPath(m_dir.path()); }
-
-    void put(const QByteArray& bytes) const
-    {
-        QFile file(path());
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-    }
-
-    QByteArray contents() const
-    {
-        QFile file(path());
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<none>");
-    }
-
-    QTemporaryDir m_dir;
+    void put(const QByteArray& bytes) const { writeFile(path(), bytes); }
+    QByteArray contents() const { return fileContents(path()); }
 };
-
-TStatusColors defaults()
-{
-    TStatusColors colors = zeroStatusColors();
-    DefaultStatusColors(colors);
-    return colors;
-}
 
 } // namespace
 
@@ -87,7 +70,7 @@ TEST_F(StatusColorsFileTest, ShortFileGivesTheDefaultsAndAMessageNamingIt)
     const StatusColorsLoad load = LoadStatusColors(colors, path());
     EXPECT_EQ(load.state, StatusColorsLoad::State::Defaulted);
     EXPECT_TRUE(load.message.contains(QDir::toNativeSeparators(path()))) << load.message.toStdString();
-    const TStatusColors expected = defaults();
+    const TStatusColors expected = defaultStatusColors();
     EXPECT_EQ(std::memcmp(&colors, &expected, sizeof colors), 0);
 }
 
@@ -105,7 +88,7 @@ TEST_F(StatusColorsFileTest, FailedSaveKeepsThePreviousFile)
 {
     put(QByteArray(28, '\x22'));
     StorageFaults::inject(StorageFaults::Kind::FailWrite, u"Colors.bin"_qs);
-    const IoResult saved = SaveStatusColors(defaults(), path());
+    const IoResult saved = SaveStatusColors(defaultStatusColors(), path());
     EXPECT_FALSE(saved.ok());
     EXPECT_TRUE(saved.error.contains(u"Colors.bin"_qs));
     EXPECT_EQ(contents(), QByteArray(28, '\x22'));
@@ -114,7 +97,7 @@ TEST_F(StatusColorsFileTest, FailedSaveKeepsThePreviousFile)
 TEST(StatusColorsCellLookTest, PlainLookWhenHighlightingIsOff)
 {
     for (const char16_t* status : {u"Aprovado", u"Concluído", u"qualquer", u""}) {
-        const StatusCellLook look = statusCellLook(status, false, defaults());
+        const StatusCellLook look = statusCellLook(status, false, defaultStatusColors());
         EXPECT_EQ(look.cell, kPlainStatusCellColor);
         EXPECT_EQ(look.text, kPlainStatusTextColor);
     }
@@ -122,7 +105,7 @@ TEST(StatusColorsCellLookTest, PlainLookWhenHighlightingIsOff)
 
 TEST(StatusColorsCellLookTest, HighlightedStatusesTakeTheirSwatches)
 {
-    TStatusColors swatches = defaults();
+    TStatusColors swatches = defaultStatusColors();
     swatches.Texto = 0x00010203;
     swatches.Concluido = 0x00ABCDEF;
     const std::pair<const char16_t*, ColorRef> cases[] = {{u"Aprovado", swatches.Aprovado},

@@ -1,15 +1,19 @@
 #include "core/stats/OfficeCostStatistics.h"
 
+#include "support/Offices.h"
+#include "support/Records.h"
+
 #include <gtest/gtest.h>
 
 using namespace belvane;
+using belvane::test::defaultOffice;
+using belvane::test::setStaffMember;
 
 namespace {
 
 TOfficeData officeWithExpenses()
 {
-    TOfficeData office = zeroOffice();
-    DefaultOffice(office);
+    TOfficeData office = defaultOffice();
     const auto name = [](ShortString<30>& slot, const QString& text) { slot.assign(text); };
     name(office.FixedExpenseName[0], QStringLiteral("Aluguel"));
     office.FixedExpenseValue[0] = 3000.0f;
@@ -24,12 +28,8 @@ TOfficeData officeWithExpenses()
     name(office.VariableExpenseName[1], QStringLiteral("Táxi"));
     office.VariableExpenseValue[1] = 0.0f;
     office.StaffCount = 2;
-    office.StaffName[0].assign(u"Ana");
-    office.StaffType[0].assign(u"Técnico");
-    office.StaffCost[0] = 5000.0f;
-    office.StaffName[1].assign(u"Rui");
-    office.StaffType[1].assign(u"Apoio");
-    office.StaffCost[1] = 1800.0f;
+    setStaffMember(office, 0, u"Ana", u"Técnico", 5000.0f);
+    setStaffMember(office, 1, u"Rui", u"Apoio", 1800.0f);
     ComputeOfficeTotals(office);
     return office;
 }

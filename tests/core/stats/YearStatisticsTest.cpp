@@ -3,23 +3,21 @@
 #include "core/text/DayCount.h"
 #include "core/text/NumberFormat.h"
 
+#include "support/Records.h"
+#include "support/StatsData.h"
+
 #include <gtest/gtest.h>
 #include <limits>
 
 using namespace belvane;
+using belvane::test::defaultOffice;
+using belvane::test::statRow;
 
 namespace {
 
-HistoryStatRow row(const char* date, const char* negotiated, const char* status)
-{
-    return HistoryStatRow::fromTexts(QString::fromUtf8(date), QString::fromUtf8(negotiated),
-                                     QString::fromUtf8(status));
-}
-
 TOfficeData officeCosting(float withTech, float withoutTech)
 {
-    TOfficeData office = zeroOffice();
-    DefaultOffice(office);
+    TOfficeData office = defaultOffice();
     office.CostWithTech = withTech;
     office.CostWithoutTech = withoutTech;
     return office;
@@ -33,9 +31,9 @@ const TOfficeData kOffice = officeCosting(20000.0f, 12000.0f);
 
 TEST(YearStatisticsTest, WonBudgetsOfTheYearAreSummedByMonthAndAccumulated)
 {
-    const QList<HistoryStatRow> rows = {row("10/03/2021", "1000", "Aprovado"),
-                                        row("25/03/2021", "500", "Concluído"),
-                                        row("02/05/2021", "800", "Aguardando")};
+    const QList<HistoryStatRow> rows = {statRow("10/03/2021", "1000", "Aprovado"),
+                                        statRow("25/03/2021", "500", "Concluído"),
+                                        statRow("02/05/2021", "800", "Aguardando")};
     const BudgetYearStatistics figures = budgetYearStatistics(rows, u"2021", kOffice);
     EXPECT_EQ(figures.binCounts, counts(1, 1, 0, 1, 0));
     for (int month = 0; month < kMonthCount; ++month)
@@ -52,13 +50,13 @@ TEST(YearStatisticsTest, WonBudgetsOfTheYearAreSummedByMonthAndAccumulated)
 TEST(YearStatisticsTest, OnlyExactWinningWordsAreSummedWhileTheListMatchIgnoresCase)
 {
     const QList<HistoryStatRow> rows = {
-        row("01/02/2022", "700", "aprovado"),   // counted as "Aprovado", not summed
-        row("01/02/2022", "300", "CONCLUÍDO"),  // counted as "Concluído", not summed
-        row("01/02/2022", "900", "Editado"),    // the white bar, never summed
-        row("01/02/2022", "400", "editado"),    // not the exact word: no bar at all
-        row("01/02/2022", "100", ""),           // no bar
-        row("01/02/2022", "50", "Reprovado"),
-        row("01/04/2021", "5000", "Aprovado"),  // another year
+        statRow("01/02/2022", "700", "aprovado"),   // counted as "Aprovado", not summed
+        statRow("01/02/2022", "300", "CONCLUÍDO"),  // counted as "Concluído", not summed
+        statRow("01/02/2022", "900", "Editado"),    // the white bar, never summed
+        statRow("01/02/2022", "400", "editado"),    // not the exact word: no bar at all
+        statRow("01/02/2022", "100", ""),           // no bar
+        statRow("01/02/2022", "50", "Reprovado"),
+        statRow("01/04/2021", "5000", "Aprovado"),  // another year
     };
     const BudgetYearStatistics figures = budgetYearStatistics(rows, u"2022", kOffice);
     EXPECT_EQ(figures.binCounts, counts(1, 0, 1, 1, 1));
@@ -71,14 +69,14 @@ TEST(YearStatisticsTest, SumsAreRoundedToSinglePrecisionAfterEveryAddition)
 {
     // 16777216 is 2^24: adding 1 is lost in single precision each time, so the sum stays put,
     // where a double sum would reach 16777218.
-    const QList<HistoryStatRow> rows = {row("01/01/2023", "16777216", "Aprovado"),
-                                        row("02/01/2023", "1", "Aprovado"),
-                                        row("03/01/2023", "1", "Aprovado")};
+    const QList<HistoryStatRow> rows = {statRow("01/01/2023", "16777216", "Aprovado"),
+                                        statRow("02/01/2023", "1", "Aprovado"),
+                                        statRow("03/01/2023", "1", "Aprovado")};
     const BudgetYearStatistics figures = budgetYearStatistics(rows, u"2023", kOffice);
     EXPECT_EQ(figures.monthSums[0], 16777216.0f);
     EXPECT_EQ(figures.accumulated, 16777216.0f);
     // 0.1 is stored as the nearest single each time: ten of them do not make exactly 1.
-    QList<HistoryStatRow> tenths(10, row("05/06/2023", "0,1", "Concluído"));
+    QList<HistoryStatRow> tenths(10, statRow("05/06/2023", "0,1", "Concluído"));
     float expected = 0.0f;
     for (int i = 0; i < 10; ++i)
         expected = float(double(expected) + 0.1);
@@ -88,11 +86,11 @@ TEST(YearStatisticsTest, SumsAreRoundedToSinglePrecisionAfterEveryAddition)
 TEST(YearStatisticsTest, UnreadableCellsNeverCountAndNeverBreakTheSums)
 {
     const QList<HistoryStatRow> rows = {
-        row("", "1000", "Aprovado"),               // empty date: no year
-        row("31/02/2021", "1000", "Aprovado"),     // no such day
-        row("ontem", "1000", "Aprovado"),
-        row("15/07/2021", "mil reais", "Aprovado"), // counted, adds 0
-        row("15/07/2021", "", "Concluído"),         // empty value is 0
+        statRow("", "1000", "Aprovado"),               // empty date: no year
+        statRow("31/02/2021", "1000", "Aprovado"),     // no such day
+        statRow("ontem", "1000", "Aprovado"),
+        statRow("15/07/2021", "mil reais", "Aprovado"), // counted, adds 0
+        statRow("15/07/2021", "", "Concluído"),         // empty value is 0
     };
     const BudgetYearStatistics figures = budgetYearStatistics(rows, u"2021", kOffice);
     EXPECT_EQ(figures.binCounts, counts(1, 0, 0, 1, 0));
@@ -110,9 +108,9 @@ TEST(YearStatisticsTest, UnreadableCellsNeverCountAndNeverBreakTheSums)
 
 TEST(YearStatisticsTest, AnotherYearsRowIsListedButChangesNothing)
 {
-    const QList<HistoryStatRow> base = {row("10/03/2021", "1000", "Aprovado"), row("02/05/2021", "800", "Reprovado")};
+    const QList<HistoryStatRow> base = {statRow("10/03/2021", "1000", "Aprovado"), statRow("02/05/2021", "800", "Reprovado")};
     QList<HistoryStatRow> withOther = base;
-    withOther.insert(1, row("10/03/2020", "7000", "Aprovado"));
+    withOther.insert(1, statRow("10/03/2020", "7000", "Aprovado"));
     EXPECT_EQ(yearChoice(withOther).years, (QStringList{QStringLiteral("2021"), QStringLiteral("2020")}));
     const BudgetYearStatistics alone = budgetYearStatistics(base, u"2021", kOffice);
     const BudgetYearStatistics mixed = budgetYearStatistics(withOther, u"2021", kOffice);
@@ -123,7 +121,7 @@ TEST(YearStatisticsTest, AnotherYearsRowIsListedButChangesNothing)
 
 TEST(YearStatisticsTest, WithoutAYearNothingIsCountedButTheLinesFollowTheOffice)
 {
-    const QList<HistoryStatRow> rows = {row("10/03/2021", "1000", "Aprovado")};
+    const QList<HistoryStatRow> rows = {statRow("10/03/2021", "1000", "Aprovado")};
     for (QStringView text : {u"", u"dois mil", u"2020"}) {
         const BudgetYearStatistics figures = budgetYearStatistics(rows, text, kOffice);
         EXPECT_EQ(figures.binCounts, counts(0, 0, 0, 0, 0)) << text.toString().toStdString();
@@ -139,13 +137,13 @@ TEST(YearStatisticsTest, WithoutAYearNothingIsCountedButTheLinesFollowTheOffice)
 
 TEST(YearStatisticsTest, YearsAreListedInFirstSeenOrderAndTheLatestIsSelected)
 {
-    const YearChoice choice = yearChoice({row("01/01/2021", "", "Aprovado"), row("01/01/2019", "", "x"),
-                                          row("01/06/2021", "", ""), row("", "", "Aprovado")});
+    const YearChoice choice = yearChoice({statRow("01/01/2021", "", "Aprovado"), statRow("01/01/2019", "", "x"),
+                                          statRow("01/06/2021", "", ""), statRow("", "", "Aprovado")});
     EXPECT_EQ(choice.years, (QStringList{QStringLiteral("2021"), QStringLiteral("2019")}));
     EXPECT_EQ(choice.selected, QStringLiteral("2021"));
 
-    const YearChoice later = yearChoice({row("01/01/2019", "", ""), row("01/01/2024", "", ""),
-                                         row("01/01/2020", "", "")});
+    const YearChoice later = yearChoice({statRow("01/01/2019", "", ""), statRow("01/01/2024", "", ""),
+                                         statRow("01/01/2020", "", "")});
     EXPECT_EQ(later.years, (QStringList{QStringLiteral("2019"), QStringLiteral("2024"), QStringLiteral("2020")}));
     EXPECT_EQ(later.selected, QStringLiteral("2024"));
 

@@ -1,13 +1,13 @@
 #include "core/storage/DataFolders.h"
 
-#include "StorageTestSupport.h"
+#include "support/TestFolder.h"
 
 #include <QFileInfo>
 
-namespace belvane::testing {
+namespace belvane::test {
 namespace {
 
-using DataFoldersTest = StorageFolderTest;
+using DataFoldersTest = TestFolder;
 
 TEST(DataFolders, PathsSitBesideTheProgramFolder)
 {
@@ -35,11 +35,11 @@ TEST_F(DataFoldersTest, CreateMakesBothFoldersWithParentsAndCanRepeat)
 TEST_F(DataFoldersTest, CreateReportsFolderThatCannotBeMadeButMakesTheOther)
 {
     const DataFolders folders = DataFolders::beside(m_dir.path());
-    put(pathOf(QStringLiteral("Projetos")), "a file where the folder should be");
+    writeFile(pathOf(QStringLiteral("Projetos")), "a file where the folder should be");
 
     EXPECT_FALSE(folders.create());
     EXPECT_TRUE(QFileInfo(folders.officeDir).isDir());
 }
 
 } // namespace
-} // namespace belvane::testing
+} // namespace belvane::test

@@ -1,16 +1,18 @@
 #include "core/storage/FileLookup.h"
 
-#include "StorageTestSupport.h"
+#include "support/TestFolder.h"
 
-namespace belvane::testing {
+#include <QDir>
+
+namespace belvane::test {
 namespace {
 
-using FileLookup = StorageFolderTest;
+using FileLookup = TestFolder;
 
 TEST_F(FileLookup, FindsFileWhateverTheCaseAsked)
 {
     const QString stored = pathOf(QStringLiteral("Office.bvo"));
-    put(stored, "x");
+    writeFile(stored, "x");
 
     for (const char* asked : {"Office.bvo", "OFFICE.BVO", "office.bvo", "oFFICE.bVO"})
         EXPECT_EQ(findFileIgnoringCase(m_dir.path(), QString::fromLatin1(asked)), stored) << asked;
@@ -18,7 +20,7 @@ TEST_F(FileLookup, FindsFileWhateverTheCaseAsked)
 
 TEST_F(FileLookup, FindsFileStoredInAnotherCase)
 {
-    put(pathOf(QStringLiteral("OFFICE.BVO")), "x");
+    writeFile(pathOf(QStringLiteral("OFFICE.BVO")), "x");
 
     EXPECT_EQ(findFileIgnoringCase(m_dir.path(), QStringLiteral("Office.bvo")),
               pathOf(QStringLiteral("OFFICE.BVO")));
@@ -26,9 +28,9 @@ TEST_F(FileLookup, FindsFileStoredInAnotherCase)
 
 TEST_F(FileLookup, PrefersTheExactSpelling)
 {
-    put(pathOf(QStringLiteral("OFFICE.BVO")), "upper");
-    put(pathOf(QStringLiteral("Office.bvo")), "exact");
-    put(pathOf(QStringLiteral("office.bvo")), "lower");
+    writeFile(pathOf(QStringLiteral("OFFICE.BVO")), "upper");
+    writeFile(pathOf(QStringLiteral("Office.bvo")), "exact");
+    writeFile(pathOf(QStringLiteral("office.bvo")), "lower");
 
     EXPECT_EQ(findFileIgnoringCase(m_dir.path(), QStringLiteral("Office.bvo")),
               pathOf(QStringLiteral("Office.bvo")));
@@ -38,7 +40,7 @@ TEST_F(FileLookup, PrefersTheExactSpelling)
 
 TEST_F(FileLookup, FolderWithTrailingSlashGivesCleanPath)
 {
-    put(pathOf(QStringLiteral("Colors.bin")), "x");
+    writeFile(pathOf(QStringLiteral("Colors.bin")), "x");
 
     EXPECT_EQ(findFileIgnoringCase(m_dir.path() + u'/', QStringLiteral("colors.BIN")),
               pathOf(QStringLiteral("Colors.bin")));
@@ -46,11 +48,11 @@ TEST_F(FileLookup, FolderWithTrailingSlashGivesCleanPath)
 
 TEST_F(FileLookup, FindsNothingForAbsentNamesFoldersAndPaths)
 {
-    put(pathOf(QStringLiteral("Office.bvo.bak")), "x");
-    put(pathOf(QStringLiteral("Hist.bvh")), "x");
+    writeFile(pathOf(QStringLiteral("Office.bvo.bak")), "x");
+    writeFile(pathOf(QStringLiteral("Hist.bvh")), "x");
     ASSERT_TRUE(QDir(m_dir.path()).mkdir(QStringLiteral("office.bvo")));
     ASSERT_TRUE(QDir(m_dir.path()).mkdir(QStringLiteral("Sub")));
-    put(pathOf(QStringLiteral("Sub/Colors.bin")), "x");
+    writeFile(pathOf(QStringLiteral("Sub/Colors.bin")), "x");
 
     EXPECT_TRUE(findFileIgnoringCase(m_dir.path(), QStringLiteral("Office.bvo")).isEmpty());
     EXPECT_TRUE(findFileIgnoringCase(m_dir.path(), QStringLiteral("Office")).isEmpty());
@@ -61,4 +63,4 @@ TEST_F(FileLookup, FindsNothingForAbsentNamesFoldersAndPaths)
 }
 
 } // namespace
-} // namespace belvane::testing
+} // namespace belvane::test

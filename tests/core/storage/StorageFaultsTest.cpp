@@ -1,16 +1,19 @@
 #include "core/storage/SafeFile.h"
 #include "core/storage/StorageFaults.h"
 
-#include "StorageTestSupport.h"
+#include "support/TestFolder.h"
+
+#include <QDir>
+#include <QFile>
 
 #include <string>
 #include <tuple>
 
-namespace belvane::testing {
+namespace belvane::test {
 namespace {
 
 using Kind = StorageFaults::Kind;
-using StorageFaultsTest = StorageFolderTest;
+using StorageFaultsTest = TestFolder;
 
 const QByteArray kPrevious = QByteArrayLiteral("previous record \x01\x02\x03");
 const QByteArray kReplacement(4744, 'n');
@@ -28,14 +31,14 @@ IoResult save(SaveWay way, const QString& path)
     });
 }
 
-class FailedSave : public StorageFolderTest,
+class FailedSave : public TestFolder,
                           public ::testing::WithParamInterface<std::tuple<Kind, SaveWay>> {};
 
 TEST_P(FailedSave, KeepsPreviousFileByteForByteAndLeavesNoTemporary)
 {
     const auto [kind, way] = GetParam();
     const QString path = pathOf(QStringLiteral("ORC000042.bvp"));
-    put(path, kPrevious);
+    writeFile(path, kPrevious);
     StorageFaults::inject(kind, QStringLiteral("ORC000042.bvp"));
 
     const IoResult result = save(way, path);
@@ -45,7 +48,7 @@ TEST_P(FailedSave, KeepsPreviousFileByteForByteAndLeavesNoTemporary)
         QStringLiteral("Não foi possível salvar o arquivo %1: ").arg(quotedNative(path))))
         << result.error.toStdString();
     EXPECT_TRUE(result.error.endsWith(u'.'));
-    EXPECT_EQ(contentsOf(path), kPrevious);
+    EXPECT_EQ(fileContents(path), kPrevious);
     EXPECT_EQ(entries(), QStringList{QStringLiteral("ORC000042.bvp")});
 }
 
@@ -63,13 +66,13 @@ TEST_P(FailedSave, NextSaveSucceedsOnceTheFaultIsUsedUp)
 {
     const auto [kind, way] = GetParam();
     const QString path = pathOf(QStringLiteral("Hist.bvh"));
-    put(path, kPrevious);
+    writeFile(path, kPrevious);
     StorageFaults::inject(kind, {}, 2);
 
     EXPECT_FALSE(save(way, path).ok());
     EXPECT_FALSE(save(way, path).ok());
     EXPECT_TRUE(save(way, path).ok());
-    EXPECT_EQ(contentsOf(path), kReplacement);
+    EXPECT_EQ(fileContents(path), kReplacement);
     EXPECT_EQ(entries(), QStringList{QStringLiteral("Hist.bvh")});
 }
 
@@ -88,7 +91,7 @@ INSTANTIATE_TEST_SUITE_P(Storage, FailedSave,
 TEST_F(StorageFaultsTest, BrokenWriteIsRefusedToTheWriterAndFailsEvenIfIgnored)
 {
     const QString path = pathOf(QStringLiteral("Colors.bin"));
-    put(path, kPrevious);
+    writeFile(path, kPrevious);
     StorageFaults::inject(Kind::FailWrite);
     qint64 firstWrite = 0;
 
@@ -99,7 +102,7 @@ TEST_F(StorageFaultsTest, BrokenWriteIsRefusedToTheWriterAndFailsEvenIfIgnored)
 
     EXPECT_EQ(firstWrite, -1);
     EXPECT_FALSE(result.ok());
-    EXPECT_EQ(contentsOf(path), kPrevious);
+    EXPECT_EQ(fileContents(path), kPrevious);
 }
 
 TEST_F(StorageFaultsTest, MatchesFileNameIgnoringCaseAndFolder)
@@ -142,7 +145,7 @@ TEST_F(StorageFaultsTest, ClearDisarmsEverything)
 TEST_F(StorageFaultsTest, FailedRemovalKeepsFileAndNamesIt)
 {
     const QString path = pathOf(QStringLiteral("ORC000007.bvp"));
-    put(path, kPrevious);
+    writeFile(path, kPrevious);
     StorageFaults::inject(Kind::FailRemove, QStringLiteral("orc000007.BVP"));
 
     const IoResult result = removeFile(path);
@@ -150,8 +153,8 @@ TEST_F(StorageFaultsTest, FailedRemovalKeepsFileAndNamesIt)
     EXPECT_TRUE(result.error.startsWith(
         QStringLiteral("Não foi possível excluir o arquivo %1: ").arg(quotedNative(path))))
         << result.error.toStdString();
-    EXPECT_EQ(contentsOf(path), kPrevious);
+    EXPECT_EQ(fileContents(path), kPrevious);
 }
 
 } // namespace
-} // namespace belvane::testing
+} // namespace belvane::test

@@ -1,14 +1,16 @@
 #include "core/storage/SafeFile.h"
 
-#include "StorageTestSupport.h"
+#include "support/TestFolder.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
-namespace belvane::testing {
+namespace belvane::test {
 namespace {
 
-using StorageRead = StorageFolderTest;
-using StorageRemove = StorageFolderTest;
+using StorageRead = TestFolder;
+using StorageRemove = TestFolder;
 
 TEST_F(StorageRead, MissingFileIsMissingWithMessageNamingIt)
 {
@@ -51,7 +53,7 @@ TEST_F(StorageRead, UnreadableFileFailsRatherThanBeingMissing)
     if (runningAsRoot())
         GTEST_SKIP() << "running as root, which ignores file permissions";
     const QString path = pathOf(QStringLiteral("Office.bvo"));
-    put(path, QByteArrayLiteral("secret"));
+    writeFile(path, QByteArrayLiteral("secret"));
     ASSERT_TRUE(QFile::setPermissions(path, QFileDevice::Permissions()));
 
     const ReadOutcome read = readWholeFile(path);
@@ -65,9 +67,9 @@ TEST_F(StorageRead, UnreadableFileFailsRatherThanBeingMissing)
 TEST_F(StorageRead, LimitCutsTheReadAndEmptyFileIsOk)
 {
     const QString path = pathOf(QStringLiteral("Office.bvo"));
-    put(path, QByteArrayLiteral("0123456789"));
+    writeFile(path, QByteArrayLiteral("0123456789"));
     const QString empty = pathOf(QStringLiteral("Colors.bin"));
-    put(empty, {});
+    writeFile(empty, {});
 
     EXPECT_EQ(readWholeFile(path, 4).bytes, QByteArrayLiteral("0123"));
     EXPECT_EQ(readWholeFile(path, 100).bytes, QByteArrayLiteral("0123456789"));
@@ -81,7 +83,7 @@ TEST_F(StorageRead, LimitCutsTheReadAndEmptyFileIsOk)
 TEST_F(StorageRemove, DeletesFileAndTreatsMissingAsDone)
 {
     const QString path = pathOf(QStringLiteral("ORC000001.bvp"));
-    put(path, QByteArrayLiteral("budget"));
+    writeFile(path, QByteArrayLiteral("budget"));
 
     EXPECT_TRUE(removeFile(path).ok());
     EXPECT_FALSE(QFile::exists(path));
@@ -103,4 +105,4 @@ TEST_F(StorageRemove, FolderInPlaceOfTheFileIsNotDeleted)
 }
 
 } // namespace
-} // namespace belvane::testing
+} // namespace belvane::test

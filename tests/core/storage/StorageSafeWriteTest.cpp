@@ -1,14 +1,16 @@
 #include "core/storage/SafeFile.h"
 
-#include "StorageTestSupport.h"
+#include "support/TestFolder.h"
 
 #include <QDataStream>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
-namespace belvane::testing {
+namespace belvane::test {
 namespace {
 
-using StorageSafeWrite = StorageFolderTest;
+using StorageSafeWrite = TestFolder;
 
 QByteArray recordLikeBytes(int size, char seed)
 {
@@ -35,23 +37,23 @@ TEST_F(StorageSafeWrite, WritesBinaryBytesThatReadBackUnchanged)
 TEST_F(StorageSafeWrite, ShorterContentsReplaceLongerFileWhole)
 {
     const QString path = pathOf(QStringLiteral("Hist.bvh"));
-    put(path, QByteArray(5000, 'x'));
+    writeFile(path, QByteArray(5000, 'x'));
 
     ASSERT_TRUE(writeFileAtomically(path, QByteArrayLiteral("abc")).ok());
 
-    EXPECT_EQ(contentsOf(path), QByteArrayLiteral("abc"));
+    EXPECT_EQ(fileContents(path), QByteArrayLiteral("abc"));
     EXPECT_EQ(entries(), QStringList{QStringLiteral("Hist.bvh")});
 }
 
 TEST_F(StorageSafeWrite, EmptyContentsGiveAnEmptyFile)
 {
     const QString path = pathOf(QStringLiteral("Control.bin"));
-    put(path, QByteArrayLiteral("1234"));
+    writeFile(path, QByteArrayLiteral("1234"));
 
     ASSERT_TRUE(writeFileAtomically(path, QByteArray()).ok());
 
     EXPECT_TRUE(QFile::exists(path));
-    EXPECT_EQ(contentsOf(path), QByteArray());
+    EXPECT_EQ(fileContents(path), QByteArray());
 }
 
 TEST_F(StorageSafeWrite, WriterStreamsItsPiecesInOrder)
@@ -67,7 +69,7 @@ TEST_F(StorageSafeWrite, WriterStreamsItsPiecesInOrder)
     });
 
     ASSERT_TRUE(result.ok()) << result.error.toStdString();
-    EXPECT_EQ(contentsOf(path), QByteArrayLiteral("0\n1\n2\n"));
+    EXPECT_EQ(fileContents(path), QByteArrayLiteral("0\n1\n2\n"));
 }
 
 TEST_F(StorageSafeWrite, WriterMayStreamThroughDataStreamAndGoBackToPatch)
@@ -85,14 +87,14 @@ TEST_F(StorageSafeWrite, WriterMayStreamThroughDataStreamAndGoBackToPatch)
     });
 
     ASSERT_TRUE(result.ok()) << result.error.toStdString();
-    EXPECT_EQ(contentsOf(path), QByteArray::fromHex("29000000feffffff"));
+    EXPECT_EQ(fileContents(path), QByteArray::fromHex("29000000feffffff"));
 }
 
 TEST_F(StorageSafeWrite, WriterThatGivesUpKeepsPreviousFile)
 {
     const QString path = pathOf(QStringLiteral("Colors.bin"));
     const QByteArray previous = recordLikeBytes(28, 'a');
-    put(path, previous);
+    writeFile(path, previous);
 
     const IoResult result = writeFileAtomically(path, [](QIODevice& device) {
         device.write("half of a new record");
@@ -102,7 +104,7 @@ TEST_F(StorageSafeWrite, WriterThatGivesUpKeepsPreviousFile)
     ASSERT_FALSE(result.ok());
     EXPECT_TRUE(result.error.startsWith(QStringLiteral("Não foi possível salvar o arquivo ")));
     EXPECT_TRUE(result.error.contains(quotedNative(path)));
-    EXPECT_EQ(contentsOf(path), previous);
+    EXPECT_EQ(fileContents(path), previous);
     EXPECT_EQ(entries(), QStringList{QStringLiteral("Colors.bin")});
 }
 
@@ -137,7 +139,7 @@ TEST_F(StorageSafeWrite, ReadOnlyFolderDeniesAccessAndKeepsPreviousFile)
     const QString folder = pathOf(QStringLiteral("Escrt"));
     ASSERT_TRUE(QDir().mkpath(folder));
     const QString path = folder + QStringLiteral("/Office.bvo");
-    put(path, QByteArrayLiteral("previous"));
+    writeFile(path, QByteArrayLiteral("previous"));
     const auto openFolder = QFile::permissions(folder);
     ASSERT_TRUE(QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner));
 
@@ -146,7 +148,7 @@ TEST_F(StorageSafeWrite, ReadOnlyFolderDeniesAccessAndKeepsPreviousFile)
 
     EXPECT_EQ(result.error, QStringLiteral("Não foi possível salvar o arquivo %1: acesso negado.")
                                 .arg(quotedNative(path)));
-    EXPECT_EQ(contentsOf(path), QByteArrayLiteral("previous"));
+    EXPECT_EQ(fileContents(path), QByteArrayLiteral("previous"));
     EXPECT_EQ(entriesOf(folder), QStringList{QStringLiteral("Office.bvo")});
 }
 
@@ -155,7 +157,7 @@ TEST_F(StorageSafeWrite, ReadOnlyFileIsNotReplaced)
     if (runningAsRoot())
         GTEST_SKIP() << "running as root, which ignores file permissions";
     const QString path = pathOf(QStringLiteral("Control.bin"));
-    put(path, QByteArrayLiteral("\x07\0\0\0"));
+    writeFile(path, QByteArrayLiteral("\x07\0\0\0"));
     ASSERT_TRUE(QFile::setPermissions(path, QFile::ReadOwner));
 
     const IoResult result = writeFileAtomically(path, QByteArrayLiteral("\x08\0\0\0"));
@@ -164,8 +166,8 @@ TEST_F(StorageSafeWrite, ReadOnlyFileIsNotReplaced)
     EXPECT_EQ(result.error,
               QStringLiteral("Não foi possível salvar o arquivo %1: o arquivo é somente leitura.")
                   .arg(quotedNative(path)));
-    EXPECT_EQ(contentsOf(path), QByteArrayLiteral("\x07\0\0\0"));
+    EXPECT_EQ(fileContents(path), QByteArrayLiteral("\x07\0\0\0"));
 }
 
 } // namespace
-} // namespace belvane::testing
+} // namespace belvane::test

@@ -1,4 +1,4 @@
-#include "budget/BudgetFixture.h"
+#include "support/BudgetFixture.h"
 
 #include "ui/history/HistoryPage.h"
 
@@ -49,7 +49,7 @@ TEST_F(KeyboardShortcutsTest, ABudgetIsPricedSavedAndFoundAgainWithoutTheMouse)
     auto* grid = find<QTableView>("Ng8");
     grid->setFocus(Qt::TabFocusReason);   // as Tab brings the user into the grid
     press(Qt::Key_Space);
-    ASSERT_EQ(find<HistoryPage>("TabHistorico")->selectedRow(), 0);
+    ASSERT_EQ(historyPage()->selectedRow(), 0);
     press(Qt::Key_R, Qt::ControlModifier);
     EXPECT_TRUE(find<QWidget>("NxHeaderPanel14")->isVisible());
     press(Qt::Key_Escape);

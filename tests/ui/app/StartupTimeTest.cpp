@@ -1,4 +1,4 @@
-#include "budget/BudgetFixture.h"
+#include "support/BudgetFixture.h"
 
 #include "core/history/HistoryColumns.h"
 #include "core/history/HistoryStore.h"

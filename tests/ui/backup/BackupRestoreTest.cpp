@@ -1,19 +1,17 @@
 #include "support/AppFixture.h"
+#include "support/Budgets.h"
+#include "support/Files.h"
 
 #include "core/budget/BudgetFile.h"
 #include "core/history/HistoryStore.h"
 
 #include <QDir>
-#include <QDirIterator>
 #include <QFile>
 #include <QLabel>
-#include <QMap>
-#include <QPushButton>
 #include <QTemporaryDir>
-#include <QTest>
 
 using namespace belvane;
-using belvane::test::AppFixture;
+using namespace belvane::test;
 
 namespace {
 
@@ -21,37 +19,12 @@ class BackupRestoreTest : public AppFixture {
 protected:
     void saveBudget(int number, const QString& client)
     {
-        QDir().mkpath(projects());
-        TBudgetData budget = zeroBudget();
-        NewBudgetRecord(budget);
-        budget.Number = quint16(number);
-        budget.Status.assign(u"Aguardando");
-        budget.ClientName.assign(client);
-        budget.Area = 100.0f;
-        budget.BudgetValue = 1000.0f * float(number);
-        ASSERT_TRUE(WriteBudgetFile(budget, projects() + BudgetFileName(number)).ok());
-        HistoryStore store(projects());
-        store.load();
-        ASSERT_TRUE(store.storeBudget(budget).ok());
+        saveBudgetTo(projects(), listedBudget(number, client, 100.0f, 1000.0f * float(number)));
     }
-    QString projects() const { return appDir() + QStringLiteral("Projetos/"); }
     QString archive() const { return m_elsewhere.filePath(QStringLiteral("Belvane-2026-12-09.zip")); }
 
     // Every file of both data folders with its bytes.
-    QMap<QString, QByteArray> dataFiles() const
-    {
-        QMap<QString, QByteArray> files;
-        for (const char* folder : {"Escrt", "Projetos"}) {
-            QDirIterator it(appDir() + QLatin1String(folder), QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
-            while (it.hasNext()) {
-                QFile file(it.next());
-                file.open(QIODevice::ReadOnly);
-                files.insert(QDir(appDir()).relativeFilePath(file.fileName()), file.readAll());
-            }
-        }
-        return files;
-    }
-    void click(const char* button) { QTest::mouseClick(find<QPushButton>(button), Qt::LeftButton); }
+    FolderPicture dataFiles() const { return pictureOfDataFolders(appDir()); }
     void makeBackup()
     {
         Prompts::queueFileName(archive());
@@ -73,7 +46,7 @@ TEST_F(BackupRestoreTest, RestoredBackupGivesBackTheSameFilesAndTheProgramShowsT
     TForm1& w = start();
     ASSERT_TRUE(w.close());   // writes the colours, so every kind of data file is there
     start();
-    const QMap<QString, QByteArray> backedUp = dataFiles();
+    const FolderPicture backedUp = dataFiles();
     ASSERT_TRUE(backedUp.contains(QStringLiteral("Escrt/Colors.bin")));
     makeBackup();
 
@@ -82,7 +55,7 @@ TEST_F(BackupRestoreTest, RestoredBackupGivesBackTheSameFilesAndTheProgramShowsT
     saveBudget(3, QStringLiteral("Bruno"));
     window().state().budget.record().ClientName.assign(u"Rascunho");
     window().state().budget.setModified(true);
-    const QMap<QString, QByteArray> later = dataFiles();
+    const FolderPicture later = dataFiles();
     ASSERT_NE(later, backedUp);
 
     Prompts::queueFileName(archive());
@@ -110,7 +83,7 @@ TEST_F(BackupRestoreTest, DeclinedOrDamagedRestoreChangesNothing)
     saveBudget(1, QStringLiteral("Ana"));
     start();
     makeBackup();
-    const QMap<QString, QByteArray> before = dataFiles();
+    const FolderPicture before = dataFiles();
 
     Prompts::queueFileName(archive());
     Prompts::queueAnswer(QMessageBox::No);

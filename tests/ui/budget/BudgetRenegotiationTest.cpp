@@ -1,4 +1,4 @@
-#include "BudgetFixture.h"
+#include "support/BudgetFixture.h"
 
 #include "ui/budget/CompositionChart.h"
 #include "ui/budget/ZeroProfitLine.h"

@@ -1,4 +1,4 @@
-#include "BudgetFixture.h"
+#include "support/BudgetFixture.h"
 
 #include "core/budget/BudgetCounter.h"
 #include "core/budget/BudgetFile.h"
@@ -31,40 +31,16 @@ protected:
         StorageFaults::clear();
         BudgetFixture::TearDown();
     }
-    QString projects() { return window().state().folders.projectsDir; }
-    QByteArray counterBytes()
-    {
-        QFile file(projects() + QLatin1String(kBudgetCounterFileName));
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("missing");
-    }
-    TBudgetData stored(int number)
-    {
-        TBudgetData budget = zeroBudget();
-        EXPECT_EQ(ReadBudgetFile(budget, projects() + BudgetFileName(number)).state, RecordReadState::Read);
-        return budget;
-    }
-    HistoryTable& history() { return window().state().history->table(); }
-    // Start, set up the office and generate the one-member budget.
-    void generate()
-    {
-        window().show();   // the panel's buttons are laid out only once the window is shown
-        window().AbColBitBtn1Click(kProjectPage);
-        enterOneMemberBudget();
-        click("AbColBitBtn9");
-        ASSERT_EQ(subPage(), QStringLiteral("TabP_resumo"));
-        ASSERT_TRUE(project()->saveButton()->isEnabled());
-    }
     void reopenFromHistory(int number)
     {
         window().AbColBitBtn1Click(kHistoryPage);
-        auto* page = find<HistoryPage>("TabHistorico");
+        HistoryPage* page = historyPage();
         for (int row = 0; row < history().rowCount(); ++row)
             if (history().text(row, kColNumber) == QString::number(number))
                 page->selectRow(row);
         click("AbColBitBtn19");
         ASSERT_EQ(window().state().budget.record().Number, number);
     }
-    bool saveAsPanelShown() { return find<QWidget>("NxHeaderPanel12")->isVisibleTo(&window()); }
 };
 
 } // namespace

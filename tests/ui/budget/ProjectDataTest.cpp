@@ -1,4 +1,4 @@
-#include "BudgetFixture.h"
+#include "support/BudgetFixture.h"
 
 #include "ui/budget/FieldCaption.h"
 

@@ -5,22 +5,22 @@
 // the messages listed here, and must not lose a byte of the user's data: every file is either as
 // it was, or was written by the user's own action; a damaged history is kept as an original copy
 // before it is rewritten.
-#include "budget/BudgetFixture.h"
+#include "support/BudgetFixture.h"
+#include "support/Budgets.h"
+#include "support/Files.h"
+#include "support/HistoryFiles.h"
+#include "support/Records.h"
 
 #include "core/budget/BudgetCounter.h"
-#include "core/budget/BudgetFile.h"
-#include "core/history/HistoryStore.h"
 #include "core/office/OfficeFile.h"
 #include "core/settings/StatusColorsFile.h"
 #include "ui/history/HistoryModel.h"
 #include "ui/history/HistoryPage.h"
 
 #include <QDir>
-#include <QDirIterator>
 #include <QFile>
 
 #include <cstdio>
-#include <map>
 
 using namespace belvane;
 using namespace belvane::test;
@@ -33,36 +33,17 @@ struct Damage {
     QStringList expected;   // a piece of each message the user sees, in order
 };
 
-QByteArray contents(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void put(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    file.write(bytes);
-}
-
-void cut(const QString& path, int size) { put(path, contents(path).left(size)); }
-
-QByteArray utf16(const QString& text)
-{
-    return QByteArray(reinterpret_cast<const char*>(text.utf16()), text.size() * 2);
-}
+void cut(const QString& path, int size) { writeFile(path, fileContents(path).left(size)); }
 
 // The history as text, without its byte-order mark, to be edited and written back.
 QString historyText(const QString& appDir)
 {
-    const QByteArray bytes = contents(appDir + QStringLiteral("Projetos/Hist.bvh")).mid(2);
-    return QString::fromUtf16(reinterpret_cast<const char16_t*>(bytes.constData()), bytes.size() / 2);
+    return historyTextOf(fileContents(appDir + QStringLiteral("Projetos/Hist.bvh")));
 }
 
 void putHistory(const QString& appDir, const QString& text, bool mark = true)
 {
-    put(appDir + QStringLiteral("Projetos/Hist.bvh"), (mark ? QByteArray("\xFF\xFE", 2) : QByteArray()) + utf16(text));
+    writeFile(appDir + QStringLiteral("Projetos/Hist.bvh"), historyBytes(text, mark));
 }
 
 // The fields of a history line; a comma inside quotation marks belongs to its field.
@@ -131,53 +112,28 @@ const Damage kDamages[] = {
 
 class DamagedFilesTest : public BudgetFixture, public ::testing::WithParamInterface<Damage> {
 protected:
-    QString projects() const { return appDir() + QStringLiteral("Projetos/"); }
-
     // A healthy folder: the office, budgets 1 and 2 with their rows, the counter and the colours.
     void healthyFolder()
     {
         ASSERT_TRUE(DataFolders::beside(appDir()).create());
-        TOfficeData office = zeroOffice();
-        DefaultOffice(office);
+        TOfficeData office = defaultOffice();
         office.Name.assign(u"Ateliê Damasco");
-        ASSERT_TRUE(WriteOfficeFile(office, appDir() + QStringLiteral("Escrt/Office.bvo")).ok());
-        HistoryStore history(projects());
+        ASSERT_TRUE(WriteOfficeFile(office, officeFolder() + QStringLiteral("Office.bvo")).ok());
         for (int number : {1, 2}) {
-            TBudgetData budget = zeroBudget();
-            NewBudgetRecord(budget);
-            budget.Number = quint16(number);
-            budget.Status.assign(u"Aguardando");
-            budget.ClientName.assign(QStringLiteral("Cliente %1").arg(number));
-            budget.Area = 100.0f * float(number);
-            budget.BudgetValue = 1000.0f * float(number);
-            ASSERT_TRUE(WriteBudgetFile(budget, projects() + BudgetFileName(number)).ok());
-            ASSERT_TRUE(history.storeBudget(budget).ok());
+            saveBudgetTo(projects(), listedBudget(number, QStringLiteral("Cliente %1").arg(number),
+                                                  100.0f * float(number), 1000.0f * float(number)));
+            ASSERT_FALSE(HasFatalFailure());
         }
         ASSERT_TRUE(WriteBudgetCounter(projects(), 2).ok());
-        TStatusColors colors = zeroStatusColors();
-        DefaultStatusColors(colors);
-        ASSERT_TRUE(SaveStatusColors(colors, appDir() + QStringLiteral("Escrt/Colors.bin")).ok());
+        ASSERT_TRUE(SaveStatusColors(defaultStatusColors(), officeFolder() + QStringLiteral("Colors.bin")).ok());
     }
 
-    std::map<QString, QByteArray> picture() const
-    {
-        std::map<QString, QByteArray> files;
-        QDirIterator it(appDir(), QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
-        while (it.hasNext()) {
-            const QString path = it.next();
-            files[QDir(appDir()).relativeFilePath(path)] = contents(path);
-        }
-        return files;
-    }
-
-    HistoryPage* page() { return find<HistoryPage>("TabHistorico"); }
-    HistoryTable& table() { return window().state().history->table(); }
     void select(int number)
     {
-        const int row = table().findRowByNumber(number);
+        const int row = history().findRowByNumber(number);
         ASSERT_GE(row, 0) << "no row for budget " << number;
-        page()->grid()->setCurrentIndex(page()->model()->index(row, kColStatus));
-        page()->selectRow(row);
+        historyPage()->grid()->setCurrentIndex(historyPage()->model()->index(row, kColStatus));
+        historyPage()->selectRow(row);
     }
 
     // Report and reopen budget 1, save a new budget, delete budget 2, pick a status for budget 1.
@@ -201,8 +157,8 @@ protected:
         Prompts::queueAnswer(QMessageBox::Yes);
         click("AbColBitBtn20");   // "Excluir"
         select(1);
-        HistoryModel* model = page()->model();
-        const int row = table().findRowByNumber(1);
+        HistoryModel* model = historyPage()->model();
+        const int row = history().findRowByNumber(1);
         ASSERT_TRUE(model->setData(model->index(row, kColStatus), QStringLiteral("Aprovado"), Qt::EditRole));
     }
 };
@@ -252,14 +208,14 @@ TEST_P(DamagedFilesTest, StartsIsUsedAndClosesWithoutLosingData)
     const QStringList copies = QDir(projects()).entryList({QStringLiteral("Hist.bvh.original-*")}, QDir::Files);
     if (QString(damage.name).startsWith(QStringLiteral("History"))) {
         ASSERT_EQ(copies.size(), 1);
-        EXPECT_EQ(contents(projects() + copies.first()), before.at(QStringLiteral("Projetos/Hist.bvh")));
+        EXPECT_EQ(fileContents(projects() + copies.first()), before.at(QStringLiteral("Projetos/Hist.bvh")));
     } else {
         EXPECT_TRUE(copies.isEmpty());
     }
     // The program starts again on what it left.
     Prompts::clearLog();
     start();
-    EXPECT_GE(table().rowCount(), 1);
+    EXPECT_GE(history().rowCount(), 1);
     // Only what is still damaged is told again: the office file the user never saved over, and a
     // history line the reader could not make sense of, which is kept as it was read.
     for (const QString& message : Prompts::messages())

@@ -2,7 +2,7 @@
 // folder lives on a small memory disk that is filled to the last byte, or switched to read-only,
 // before the user saves. Mounting needs the right to mount; where a run has none (a CI container)
 // these tests are skipped and say why.
-#include "faults/SaveFaultFixture.h"
+#include "support/SaveFaultFixture.h"
 
 #include "core/history/HistoryStore.h"
 #include "ui/history/HistoryModel.h"

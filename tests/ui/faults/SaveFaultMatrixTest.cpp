@@ -3,7 +3,7 @@
 // or become a file. Whatever happens, the user reads one Portuguese message naming the file, the
 // work stays in memory, the file that was there before is still there byte for byte, no half
 // written file is left behind, and once the cause is mended the same action succeeds.
-#include "faults/SaveFaultFixture.h"
+#include "support/SaveFaultFixture.h"
 
 #include "core/budget/BudgetCounter.h"
 #include "core/history/HistoryStore.h"
@@ -88,7 +88,7 @@ const SavePath kPaths[] = {
      [](SaveFaultMatrix& t) { t.reopenedAtSaveAs(); },
      [](SaveFaultMatrix& t) { t.click("SpeedButton23"); },
      [](SaveFaultMatrix& t) {
-         EXPECT_TRUE(t.panelShown());
+         EXPECT_TRUE(t.saveAsPanelShown());
          EXPECT_TRUE(t.window().state().budget.reopened());
          EXPECT_EQ(t.window().state().budget.record().Number, 1);
          EXPECT_EQ(t.history().rowCount(), 1);
@@ -99,14 +99,14 @@ const SavePath kPaths[] = {
      },
      [](SaveFaultMatrix& t) {
          EXPECT_EQ(t.stored(2).Number, 2);
-         EXPECT_EQ(t.counter(), QByteArray("\x02\x00\x00\x00", 4));
+         EXPECT_EQ(t.counterBytes(), QByteArray("\x02\x00\x00\x00", 4));
          EXPECT_EQ(t.history().rowCount(), 2);
      }},
     {"BudgetOverwrite", "Projetos", "ORC000001.bvp", "", "ORC000001.bvp", kWriteFaults, 0, {},
      [](SaveFaultMatrix& t) { t.reopenedAtSaveAs(); },
      [](SaveFaultMatrix& t) { t.click("SpeedButton2"); },
      [](SaveFaultMatrix& t) {
-         EXPECT_TRUE(t.panelShown());
+         EXPECT_TRUE(t.saveAsPanelShown());
          EXPECT_TRUE(t.window().state().budget.reopened());
      },
      [](SaveFaultMatrix& t) {
@@ -133,7 +133,7 @@ const SavePath kPaths[] = {
      },
      [](SaveFaultMatrix& t) {
          EXPECT_EQ(t.stored(6).Number, 6);
-         EXPECT_EQ(t.counter(), QByteArray("\x06\x00\x00\x00", 4));
+         EXPECT_EQ(t.counterBytes(), QByteArray("\x06\x00\x00\x00", 4));
      }},
     {"History", "Projetos", "Hist.bvh", "", "ORC000001.bvp", kWriteFaults, 0,
      {QStringLiteral("Projetos/ORC000001.bvp")},

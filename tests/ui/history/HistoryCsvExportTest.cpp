@@ -1,7 +1,6 @@
 #include "support/AppFixture.h"
-
-#include "core/budget/BudgetFile.h"
-#include "core/history/HistoryStore.h"
+#include "support/Budgets.h"
+#include "support/Csv.h"
 
 #include <QDir>
 #include <QFile>
@@ -11,62 +10,16 @@
 #include <QTest>
 
 using namespace belvane;
-using belvane::test::AppFixture;
+using namespace belvane::test;
 
 namespace {
-
-// Reads the file as a spreadsheet does: ';' between fields, double quotes around fields that
-// hold ';', quotes (doubled) or line breaks, CR LF at the end of each record.
-QList<QStringList> parseCsv(const QString& text)
-{
-    QList<QStringList> records;
-    QStringList record;
-    QString field;
-    bool quoted = false;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar c = text[i];
-        if (quoted) {
-            if (c == u'"' && i + 1 < text.size() && text[i + 1] == u'"')
-                field += text[++i];
-            else if (c == u'"')
-                quoted = false;
-            else
-                field += c;
-        } else if (c == u'"') {
-            quoted = true;
-        } else if (c == u';') {
-            record << field;
-            field.clear();
-        } else if (c == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n') {
-            records << (record << field);
-            record.clear();
-            field.clear();
-            ++i;
-        } else {
-            field += c;
-        }
-    }
-    return records;
-}
 
 class HistoryCsvExportTest : public AppFixture {
 protected:
     void saveBudget(int number, const QString& client, float area, float value)
     {
-        QDir().mkpath(projects());
-        TBudgetData budget = zeroBudget();
-        NewBudgetRecord(budget);
-        budget.Number = quint16(number);
-        budget.Status.assign(u"Aguardando");
-        budget.ClientName.assign(client);
-        budget.Area = area;
-        budget.BudgetValue = value;
-        ASSERT_TRUE(WriteBudgetFile(budget, projects() + BudgetFileName(number)).ok());
-        HistoryStore store(projects());
-        store.load();
-        ASSERT_TRUE(store.storeBudget(budget).ok());
+        saveBudgetTo(projects(), listedBudget(number, client, area, value));
     }
-    QString projects() const { return appDir() + QStringLiteral("Projetos/"); }
     void openHistory()
     {
         window().show();
@@ -83,9 +36,7 @@ protected:
     {
         QFile file(path);
         EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << path.toStdString();
-        const QByteArray bytes = file.readAll();
-        EXPECT_TRUE(bytes.startsWith("\xEF\xBB\xBF")) << "no UTF-8 byte-order mark";
-        return parseCsv(QString::fromUtf8(bytes.mid(3)));
+        return parseCsvFile(file.readAll());
     }
 };
 

@@ -1,4 +1,6 @@
 #include "support/AppFixture.h"
+#include "support/Budgets.h"
+#include "support/Records.h"
 
 #include "core/budget/BudgetFile.h"
 #include "core/history/HistoryStore.h"
@@ -19,7 +21,7 @@
 #include <QTextEdit>
 
 using namespace belvane;
-using belvane::test::AppFixture;
+using namespace belvane::test;
 
 namespace {
 
@@ -28,23 +30,10 @@ protected:
     // Saves a budget the way the program does: its file, then its history row.
     void saveBudget(int number, const QString& client, float value)
     {
-        QDir().mkpath(appDir() + QStringLiteral("Projetos"));
-        TBudgetData budget = zeroBudget();
-        NewBudgetRecord(budget);
-        budget.Number = quint16(number);
-        budget.Status.assign(u"Aguardando");
-        budget.ClientName.assign(client);
-        budget.Area = 100.0f;
-        budget.BudgetValue = value;
+        TBudgetData budget = listedBudget(number, client, 100.0f, value);
         budget.OwnExpenses = 8125.0f;
-        ASSERT_TRUE(WriteBudgetFile(budget, projects() + BudgetFileName(number)).ok());
-        HistoryStore store(projects());
-        store.load();
-        ASSERT_TRUE(store.storeBudget(budget).ok());
+        saveBudgetTo(projects(), budget);
     }
-    QString projects() const { return appDir() + QStringLiteral("Projetos/"); }
-    HistoryPage* page() { return find<HistoryPage>("TabHistorico"); }
-    HistoryTable& table() { return window().state().history->table(); }
     void openHistory()
     {
         window().show();
@@ -59,13 +48,6 @@ protected:
         grid->selectRow(row);
     }
 };
-
-TBudgetData readBudget(const QString& path)
-{
-    TBudgetData budget = zeroBudget();
-    EXPECT_EQ(ReadBudgetFile(budget, path).state, RecordReadState::Read);
-    return budget;
-}
 
 } // namespace
 
@@ -91,12 +73,12 @@ TEST_F(HistoryPageTest, StatusChosenInTheGridReachesTheBudgetFileAtClose)
     start();
     openHistory();
     selectCell(0, kColStatus);
-    EXPECT_TRUE(table().isChecked(0, kColModified));
-    auto* model = page()->model();
+    EXPECT_TRUE(history().isChecked(0, kColModified));
+    auto* model = historyPage()->model();
     ASSERT_TRUE(model->setData(model->index(0, kColStatus), QStringLiteral("Aprovado"), Qt::EditRole));
     ASSERT_TRUE(model->setData(model->index(0, kColNegotiated), QStringLiteral("11500,5"), Qt::EditRole));
     ASSERT_TRUE(closeWindow());
-    const TBudgetData budget = readBudget(projects() + BudgetFileName(3));
+    const TBudgetData budget = storedBudget(projects() + BudgetFileName(3));
     EXPECT_EQ(budget.Status.toQString(), QStringLiteral("Aprovado"));
     EXPECT_EQ(budget.NegotiatedValue, 11500.5f);
     HistoryStore reread(projects());
@@ -122,10 +104,10 @@ TEST_F(HistoryPageTest, DeleteAsksWithTheBudgetNumberAndRemovesRowAndFile)
     QTest::mouseClick(remove, Qt::LeftButton);
     EXPECT_EQ(Prompts::messages().last(),
               QStringLiteral("O orçamento selecionado(nº 12)o será definivamente excluído. Continuar?"));
-    EXPECT_EQ(table().rowCount(), 1);
+    EXPECT_EQ(history().rowCount(), 1);
     Prompts::queueAnswer(QMessageBox::Yes);
     QTest::mouseClick(remove, Qt::LeftButton);
-    EXPECT_EQ(table().rowCount(), 0);
+    EXPECT_EQ(history().rowCount(), 0);
     EXPECT_FALSE(QFile::exists(projects() + BudgetFileName(12)));
     QFile hist(projects() + QStringLiteral("Hist.bvh"));
     EXPECT_EQ(hist.size(), 2);
@@ -140,9 +122,9 @@ TEST_F(HistoryPageTest, SearchBringsMatchingRowsToTheTop)
     auto* search = find<QLineEdit>("Edit1");
     search->setText(QStringLiteral("aço"));
     QTest::keyClick(search, Qt::Key_Return);
-    EXPECT_EQ(table().text(0, kColNumber), QStringLiteral("2"));
-    EXPECT_TRUE(table().isChecked(0, kColSelected));
-    EXPECT_FALSE(table().isChecked(1, kColSelected));
+    EXPECT_EQ(history().text(0, kColNumber), QStringLiteral("2"));
+    EXPECT_TRUE(history().isChecked(0, kColSelected));
+    EXPECT_FALSE(history().isChecked(1, kColSelected));
 }
 
 TEST_F(HistoryPageTest, HeaderClicksSortAndASecondClickReverses)
@@ -153,10 +135,10 @@ TEST_F(HistoryPageTest, HeaderClicksSortAndASecondClickReverses)
     start();
     auto* header = find<QTableView>("Ng8")->horizontalHeader();
     header->sectionClicked(kColClient);
-    EXPECT_EQ(table().text(0, kColClient), QStringLiteral("A"));
+    EXPECT_EQ(history().text(0, kColClient), QStringLiteral("A"));
     header->sectionClicked(kColClient);
-    EXPECT_EQ(table().text(0, kColClient), QStringLiteral("C"));
-    EXPECT_EQ(table().text(2, kColClient), QStringLiteral("A"));
+    EXPECT_EQ(history().text(0, kColClient), QStringLiteral("C"));
+    EXPECT_EQ(history().text(2, kColClient), QStringLiteral("A"));
 }
 
 TEST_F(HistoryPageTest, ReopeningAMissingFileChangesNothing)
@@ -178,7 +160,7 @@ TEST_F(HistoryPageTest, ReopeningShowsTheBudgetWithTheHistorysValues)
     saveBudget(8, QStringLiteral("Fábio"), 1000.0f);
     TForm1& w = start();
     openHistory();
-    table().setText(0, kColPhone, QStringLiteral("11 5555-0000"));
+    history().setText(0, kColPhone, QStringLiteral("11 5555-0000"));
     selectCell(0, 0);
     QTest::mouseClick(find<QPushButton>("AbColBitBtn19"), Qt::LeftButton);
     EXPECT_EQ(w.pages()->currentIndex(), kProjectPage);
@@ -195,7 +177,7 @@ TEST_F(HistoryPageTest, ReportFollowsTheSelectionAndKeepsObservationsPerRow)
     saveBudget(2, QStringLiteral("Bia"), 5000.0f);
     start();
     openHistory();
-    table().setText(1, kColNotes, QStringLiteral("ligar segunda"));
+    history().setText(1, kColNotes, QStringLiteral("ligar segunda"));
     selectCell(0, 0);
     QTest::mouseClick(find<QPushButton>("AbColBitBtn17"), Qt::LeftButton);
     auto* panel = find<QWidget>("NxHeaderPanel14");
@@ -205,7 +187,7 @@ TEST_F(HistoryPageTest, ReportFollowsTheSelectionAndKeepsObservationsPerRow)
     notes->setFocus();
     notes->setPlainText(QStringLiteral("cliente pediu desconto"));
     selectCell(1, 0);   // the edited notes go to the row they were written for
-    EXPECT_EQ(table().text(0, kColNotes), QStringLiteral("cliente pediu desconto"));
+    EXPECT_EQ(history().text(0, kColNotes), QStringLiteral("cliente pediu desconto"));
     EXPECT_EQ(notes->toPlainText(), QStringLiteral("ligar segunda"));
 
     QTest::mouseClick(find<QPushButton>("SpeedButton5"), Qt::LeftButton);
@@ -221,14 +203,14 @@ TEST_F(HistoryPageTest, ClosingAReportWhoseFileIsMissingKeepsTheObservations)
     QFile::remove(projects() + BudgetFileName(2));
     start();
     openHistory();
-    table().setText(1, kColNotes, QStringLiteral("não apagar"));
+    history().setText(1, kColNotes, QStringLiteral("não apagar"));
     selectCell(0, 0);
     QTest::mouseClick(find<QPushButton>("AbColBitBtn17"), Qt::LeftButton);
     selectCell(1, 0);
     EXPECT_EQ(find<QTextEdit>("memo1")->toPlainText(), QStringLiteral("arquivo não encontrado "));
     QTest::mouseClick(find<QPushButton>("SpeedButton7"), Qt::LeftButton);
     EXPECT_FALSE(find<QWidget>("NxHeaderPanel14")->isVisible());
-    EXPECT_EQ(table().text(1, kColNotes), QStringLiteral("não apagar"));
+    EXPECT_EQ(history().text(1, kColNotes), QStringLiteral("não apagar"));
 }
 
 TEST_F(HistoryPageTest, HighlightingAndTheColourPanel)
@@ -236,7 +218,7 @@ TEST_F(HistoryPageTest, HighlightingAndTheColourPanel)
     saveBudget(1, QStringLiteral("Ana"), 1000.0f);
     start();
     openHistory();
-    auto* model = page()->model();
+    auto* model = historyPage()->model();
     const QModelIndex status = model->index(0, kColStatus);
     EXPECT_EQ(status.data(Qt::BackgroundRole).value<QColor>(), QColor(0x37, 0x37, 0x37));
     QTest::mouseClick(find<QPushButton>("AbColBitBtn18"), Qt::LeftButton);   // Grifar
@@ -273,17 +255,17 @@ TEST_F(HistoryPageTest, ReportAndGridEditsStayWithTheirBudgetThroughSortsAndSear
     header->sectionClicked(kColClient);
     header->sectionClicked(kColClient);   // Caio, Bia, Ana
     QTest::mouseClick(find<QPushButton>("SpeedButton7"), Qt::LeftButton);
-    EXPECT_EQ(table().text(table().findRowByNumber(1), kColNotes), QStringLiteral("ligar amanhã"));
+    EXPECT_EQ(history().text(history().findRowByNumber(1), kColNotes), QStringLiteral("ligar amanhã"));
 
     // The cell being edited keeps its budget through a sort, and the edit marks that budget.
-    selectCell(table().findRowByNumber(2), kColNegotiated);
-    table().setChecked(table().findRowByNumber(2), kColModified, false);
+    selectCell(history().findRowByNumber(2), kColNegotiated);
+    history().setChecked(history().findRowByNumber(2), kColModified, false);
     header->sectionClicked(kColNumber);
-    ASSERT_EQ(grid->currentIndex().row(), table().findRowByNumber(2));
+    ASSERT_EQ(grid->currentIndex().row(), history().findRowByNumber(2));
     const QModelIndex negotiated = grid->model()->index(grid->currentIndex().row(), kColNegotiated);
-    ASSERT_TRUE(page()->model()->setData(negotiated, QStringLiteral("1800"), Qt::EditRole));
-    EXPECT_EQ(table().value(table().findRowByNumber(2), kColNegotiated), 1800.0);
-    EXPECT_TRUE(table().isChecked(table().findRowByNumber(2), kColModified));
+    ASSERT_TRUE(historyPage()->model()->setData(negotiated, QStringLiteral("1800"), Qt::EditRole));
+    EXPECT_EQ(history().value(history().findRowByNumber(2), kColNegotiated), 1800.0);
+    EXPECT_TRUE(history().isChecked(history().findRowByNumber(2), kColModified));
 
     // A search that finds nothing says so beside the box and marks no row as found.
     auto* search = find<QLineEdit>("Edit1");
@@ -297,7 +279,7 @@ TEST_F(HistoryPageTest, ReportAndGridEditsStayWithTheirBudgetThroughSortsAndSear
         EXPECT_FALSE(grid->model()->index(row, kColClient).data(Qt::FontRole).isValid());
 
     // Observations still being typed when the program closes are kept.
-    selectCell(table().findRowByNumber(3), 0);
+    selectCell(history().findRowByNumber(3), 0);
     QTest::mouseClick(find<QPushButton>("AbColBitBtn17"), Qt::LeftButton);
     notes->setPlainText(QStringLiteral("enviar planta"));
     ASSERT_TRUE(closeWindow());
@@ -316,15 +298,15 @@ TEST_F(HistoryPageTest, DamagedBudgetFileGivesAMessageAndNoReport)
     damaged.close();
     start();
     openHistory();
-    table().setText(1, kColNotes, QStringLiteral("não apagar"));
+    history().setText(1, kColNotes, QStringLiteral("não apagar"));
     selectCell(0, 0);
     QTest::mouseClick(find<QPushButton>("AbColBitBtn17"), Qt::LeftButton);
     find<QPlainTextEdit>("Memo2")->setPlainText(QStringLiteral("da Ana"));
     selectCell(1, 0);   // the report follows the selection to the damaged file
     EXPECT_TRUE(Prompts::messages().last().contains(BudgetFileName(2)));
     EXPECT_FALSE(find<QWidget>("NxHeaderPanel14")->isVisible());
-    EXPECT_EQ(table().text(0, kColNotes), QStringLiteral("da Ana"));
-    EXPECT_EQ(table().text(1, kColNotes), QStringLiteral("não apagar"));
+    EXPECT_EQ(history().text(0, kColNotes), QStringLiteral("da Ana"));
+    EXPECT_EQ(history().text(1, kColNotes), QStringLiteral("não apagar"));
     QTest::mouseClick(find<QPushButton>("AbColBitBtn17"), Qt::LeftButton);
     EXPECT_FALSE(find<QWidget>("NxHeaderPanel14")->isVisible());
 }

@@ -1,4 +1,4 @@
-#include "budget/BudgetFixture.h"
+#include "support/BudgetFixture.h"
 
 #include "core/history/HistoryColumns.h"
 #include "ui/history/HistoryModel.h"
@@ -43,7 +43,7 @@ TEST_F(HistoryScreenshotTest, SavingAndTheHistoryPage)
     shot("5-save-as");
 
     w.AbColBitBtn1Click(kHistoryPage);
-    auto* page = find<HistoryPage>("TabHistorico");
+    HistoryPage* page = historyPage();
     auto* model = page->model();
     for (int i = 0; i < 4; ++i) {
         page->grid()->setCurrentIndex(model->index(i, kColStatus));

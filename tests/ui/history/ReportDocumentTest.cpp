@@ -1,4 +1,4 @@
-#include "budget/BudgetFixture.h"
+#include "support/BudgetFixture.h"
 
 #include "ui/history/HistoryPage.h"
 
@@ -55,7 +55,7 @@ protected:
         click("AbColBitBtn9");
         click("AbColBitBtn26");
         w.AbColBitBtn1Click(kHistoryPage);
-        find<HistoryPage>("TabHistorico")->selectRow(0);
+        historyPage()->selectRow(0);
         click("AbColBitBtn17");
         find<QPlainTextEdit>("Memo2")->setPlainText(QStringLiteral("Prazo de entrega: 45 dias após a aprovação."));
         Prompts::clearLog();

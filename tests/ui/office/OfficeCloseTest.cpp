@@ -1,8 +1,9 @@
-#include "office/GridDriver.h"
-
-#include "core/office/OfficeFile.h"
-#include "core/storage/StorageFaults.h"
 #include "support/AppFixture.h"
+#include "support/Files.h"
+#include "support/GridDriver.h"
+#include "support/Records.h"
+
+#include "core/storage/StorageFaults.h"
 
 #include <QFile>
 #include <QPushButton>
@@ -30,18 +31,9 @@ protected:
         StorageFaults::clear();
         AppFixture::TearDown();
     }
-    QString path() const { return appDir() + QStringLiteral("Escrt/Office.bvo"); }
-    QByteArray bytes() const
-    {
-        QFile file(path());
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
-    float storedFixedValue(int slot) const
-    {
-        TOfficeData office = zeroOffice();
-        EXPECT_EQ(ReadOfficeFile(office, path()).state, RecordReadState::Read);
-        return office.FixedExpenseValue[slot];
-    }
+    QString path() const { return officeFolder() + QStringLiteral("Office.bvo"); }
+    QByteArray bytes() const { return fileContents(path(), QByteArray()); }
+    float storedFixedValue(int slot) const { return storedOffice(path()).FixedExpenseValue[slot]; }
 
     EditableGrid* m_fixed = nullptr;
 };

@@ -1,5 +1,5 @@
-#include "office/GridDriver.h"
-#include "office/OfficeFixture.h"
+#include "support/GridDriver.h"
+#include "support/OfficeFixture.h"
 
 #include "ui/office/MonthlyHoursSpin.h"
 

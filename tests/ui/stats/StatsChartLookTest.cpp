@@ -1,4 +1,4 @@
-#include "StatsTestData.h"
+#include "support/StatsData.h"
 
 #include "ui/app/AppState.h"
 #include "ui/budget/CompositionChart.h"

@@ -1,11 +1,11 @@
 #include "support/AppFixture.h"
+#include "support/Files.h"
 
 #include "ui/budget/CompositionChart.h"
 #include "ui/stats/StatsPage.h"
 #include "ui/widgets/ChartLook.h"
 
 #include <QBarSet>
-#include <QFile>
 #include <QPushButton>
 #include <QStackedBarSeries>
 
@@ -17,11 +17,7 @@ namespace {
 class StatsLookRestartTest : public AppFixture {
 protected:
     StatsPage* stats() { return find<StatsPage>("TabEstatistica"); }
-    QByteArray colorsFile()
-    {
-        QFile file(appDir() + QStringLiteral("Escrt/Colors.bin"));
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
+    QByteArray colorsFile() { return test::fileContents(officeFolder() + QStringLiteral("Colors.bin"), QByteArray()); }
 };
 
 } // namespace

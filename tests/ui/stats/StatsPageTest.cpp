@@ -1,4 +1,4 @@
-#include "StatsTestData.h"
+#include "support/StatsData.h"
 
 #include "core/stats/CostShare.h"
 #include "ui/app/AppState.h"
@@ -30,13 +30,9 @@
 #include <gtest/gtest.h>
 
 using namespace belvane;
+using belvane::test::statRow;
 
 namespace {
-
-HistoryStatRow row(const char* date, const char* value, const char* status)
-{
-    return HistoryStatRow::fromTexts(QString::fromUtf8(date), QString::fromUtf8(value), QString::fromUtf8(status));
-}
 
 class StatsPageTest : public ::testing::Test {
 protected:
@@ -69,8 +65,8 @@ QColor flatColour(const QBarSet* set)
 
 TEST_F(StatsPageTest, TheYearExampleIsDrawnWithStatusColoursMarksAndAccumulatedValue)
 {
-    history = {row("10/03/2021", "1000", "Aprovado"), row("25/03/2021", "500", "Concluído"),
-               row("02/05/2021", "800", "Aguardando"), row("12/03/2019", "9000", "Aprovado")};
+    history = {statRow("10/03/2021", "1000", "Aprovado"), statRow("25/03/2021", "500", "Concluído"),
+               statRow("02/05/2021", "800", "Aguardando"), statRow("12/03/2019", "9000", "Aprovado")};
     page.TabEstatisticaShow();
 
     EXPECT_EQ(years()->currentText(), QStringLiteral("2021"));
@@ -92,8 +88,8 @@ TEST_F(StatsPageTest, TheYearExampleIsDrawnWithStatusColoursMarksAndAccumulatedV
 
 TEST_F(StatsPageTest, ChoosingAnotherYearRecomputesAndTheListKeepsFirstSeenOrder)
 {
-    history = {row("01/02/2021", "100", "Aprovado"), row("01/02/2019", "700", "Concluído"),
-               row("01/03/2021", "50", "Aprovado")};
+    history = {statRow("01/02/2021", "100", "Aprovado"), statRow("01/02/2019", "700", "Concluído"),
+               statRow("01/03/2021", "50", "Aprovado")};
     page.TabEstatisticaShow();
     ASSERT_EQ(years()->count(), 2);
     EXPECT_EQ(years()->itemText(0), QStringLiteral("2021"));
@@ -109,7 +105,7 @@ TEST_F(StatsPageTest, ChoosingAnotherYearRecomputesAndTheListKeepsFirstSeenOrder
 
 TEST_F(StatsPageTest, AHistoryThatBecameEmptyClearsTheYearButTheLinesFollowTheOffice)
 {
-    history = {row("10/03/2021", "1000", "Aprovado")};
+    history = {statRow("10/03/2021", "1000", "Aprovado")};
     page.TabEstatisticaShow();
     history.clear();
     state.CurrentOffice.CostWithTech = 30000.0f;
@@ -130,7 +126,7 @@ TEST_F(StatsPageTest, AHistoryThatBecameEmptyClearsTheYearButTheLinesFollowTheOf
 
 TEST_F(StatsPageTest, StatusBarsTakeTheSwatchesOfTheMomentOfDrawing)
 {
-    history = {row("10/03/2021", "1000", "Aprovado")};
+    history = {statRow("10/03/2021", "1000", "Aprovado")};
     std::array<QColor, 4> swatches{QColor(Qt::magenta), QColor(Qt::cyan), QColor(Qt::yellow), QColor(Qt::gray)};
     page.setStatusColoursProvider([&swatches] { return swatches; });
     page.TabEstatisticaShow();
@@ -201,9 +197,9 @@ TEST_F(StatsPageTest, TipsNameTheHoveredPointItsShareAndTheTotal)
 
 TEST_F(StatsPageTest, StatusMarksStandUprightAndCentredOnTheirBars)
 {
-    history = {row("01/01/2021", "1", "Aprovado"), row("02/01/2021", "1", "Aprovado"),
-               row("03/01/2021", "1", "Aprovado"), row("04/01/2021", "1", "Aprovado"),
-               row("05/01/2021", "1", "Reprovado")};
+    history = {statRow("01/01/2021", "1", "Aprovado"), statRow("02/01/2021", "1", "Aprovado"),
+               statRow("03/01/2021", "1", "Aprovado"), statRow("04/01/2021", "1", "Aprovado"),
+               statRow("05/01/2021", "1", "Reprovado")};
     page.show();
     page.TabEstatisticaShow();
     QCoreApplication::processEvents();

@@ -1,4 +1,4 @@
-#include "StatsTestData.h"
+#include "support/StatsData.h"
 #include "support/AppFixture.h"
 
 #include "ui/stats/StatsPage.h"

@@ -1,4 +1,4 @@
-#include "office/GridDriver.h"
+#include "support/GridDriver.h"
 
 #include <QApplication>
 #include <QClipboard>

@@ -1,15 +1,18 @@
-#pragma once
-// An office with realistic monthly costs and a history of two years, shared by the statistics
-// page tests and the page's screenshots.
-#include "core/office/OfficeRecord.h"
-#include "core/stats/YearStatistics.h"
+#include "support/StatsData.h"
+
+#include "support/Offices.h"
+#include "support/Records.h"
 
 namespace belvane::test {
 
-inline TOfficeData statsOffice()
+HistoryStatRow statRow(const char* date, const char* value, const char* status)
 {
-    TOfficeData office = zeroOffice();
-    DefaultOffice(office);
+    return HistoryStatRow::fromTexts(QString::fromUtf8(date), QString::fromUtf8(value), QString::fromUtf8(status));
+}
+
+TOfficeData statsOffice()
+{
+    TOfficeData office = defaultOffice();
     const struct { const char* name; float value; } fixed[] = {
         {"Aluguel", 4200.0f}, {"Condomínio", 850.0f}, {"Energia elétrica", 620.5f}, {"Internet e telefone", 310.0f},
         {"Contador", 900.0f}, {"Licenças de software", 1150.0f}, {"Seguro do escritório", 180.0f}};
@@ -29,16 +32,13 @@ inline TOfficeData statsOffice()
     const struct { const char* name; const char* type; float cost; } staff[] = {
         {"Marina Costa", "Técnico", 9500.0f}, {"Paulo Reis", "Técnico", 7200.0f}, {"Lia Souza", "Técnico", 5400.0f},
         {"Carla Dias", "Apoio", 3100.0f}, {"João Lima", "Apoio", 2300.0f}};
-    for (const auto& s : staff) {
-        office.StaffName[office.StaffCount].assign(QString::fromUtf8(s.name));
-        office.StaffType[office.StaffCount].assign(QString::fromUtf8(s.type));
-        office.StaffCost[office.StaffCount++] = s.cost;
-    }
+    for (const auto& s : staff)
+        setStaffMember(office, office.StaffCount++, QString::fromUtf8(s.name), QString::fromUtf8(s.type), s.cost);
     ComputeOfficeTotals(office);
     return office;
 }
 
-inline QList<HistoryStatRow> statsHistory()
+QList<HistoryStatRow> statsHistory()
 {
     const struct { const char* date; const char* value; const char* status; } rows[] = {
         {"14/02/2024", "18500", "Concluído"}, {"03/05/2024", "0", "Reprovado"}, {"21/09/2024", "32000", "Concluído"},
@@ -48,8 +48,7 @@ inline QList<HistoryStatRow> statsHistory()
         {"05/09/2025", "0", "Aguardando"},   {"18/10/2025", "19800", "Aprovado"}, {"29/11/2025", "0", "Reprovado"}};
     QList<HistoryStatRow> history;
     for (const auto& r : rows)
-        history << HistoryStatRow::fromTexts(QString::fromUtf8(r.date), QString::fromUtf8(r.value),
-                                             QString::fromUtf8(r.status));
+        history << statRow(r.date, r.value, r.status);
     return history;
 }
 

@@ -1,18 +1,20 @@
-#pragma once
-// Budgets for the history tests: the worked example of the budget calculation (one member at
-// 5000 a month, 100 man-hours, 10 % tax, 20 % profit, RRT 100, office standard 1.2, 100 m2) with
-// the results the calculation stores, and a quick way to give a budget a number and client.
-#include "core/budget/BudgetRecord.h"
+#include "support/Budgets.h"
+
+#include "core/budget/BudgetFile.h"
+#include "core/history/HistoryStore.h"
 #include "core/text/DayCount.h"
+#include "support/Records.h"
 
 #include <QDate>
+#include <QDir>
 
-namespace belvane::testing {
+#include <gtest/gtest.h>
 
-inline TBudgetData workedExampleBudget()
+namespace belvane::test {
+
+TBudgetData workedExampleBudget()
 {
-    TBudgetData b = zeroBudget();
-    NewBudgetRecord(b);
+    TBudgetData b = newBudget();
     b.Number = 12;
     b.Status.assign(u"Aguardando");
     b.CreatedDate = dayCountFromDate(QDate(2020, 12, 8));
@@ -51,7 +53,7 @@ inline TBudgetData workedExampleBudget()
     return b;
 }
 
-inline TBudgetData numberedBudget(int number, const char16_t* client)
+TBudgetData numberedBudget(int number, const char16_t* client)
 {
     TBudgetData b = workedExampleBudget();
     b.Number = static_cast<std::uint16_t>(number);
@@ -59,4 +61,24 @@ inline TBudgetData numberedBudget(int number, const char16_t* client)
     return b;
 }
 
-} // namespace belvane::testing
+TBudgetData listedBudget(int number, const QString& client, float area, float value)
+{
+    TBudgetData b = newBudget();
+    b.Number = static_cast<std::uint16_t>(number);
+    b.Status.assign(u"Aguardando");
+    b.ClientName.assign(client);
+    b.Area = area;
+    b.BudgetValue = value;
+    return b;
+}
+
+void saveBudgetTo(const QString& projectsDir, const TBudgetData& budget)
+{
+    QDir().mkpath(projectsDir);
+    ASSERT_TRUE(WriteBudgetFile(budget, QDir(projectsDir).filePath(BudgetFileName(budget.Number))).ok());
+    HistoryStore store(projectsDir);
+    store.load();
+    ASSERT_TRUE(store.storeBudget(budget).ok());
+}
+
+} // namespace belvane::test

@@ -1,0 +1,19 @@
+#include "support/AppFixture.h"
+
+#include "core/history/HistoryStore.h"
+
+namespace belvane::test {
+
+void AppFixture::TearDown()
+{
+    m_window.reset();
+    ScriptedUiTest::TearDown();
+}
+
+TForm1& AppFixture::start()
+{
+    m_window = std::make_unique<TForm1>(appDir());
+    return *m_window;
+}
+
+} // namespace belvane::test
