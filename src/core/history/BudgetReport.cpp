@@ -140,7 +140,7 @@ QString budgetReportCaption(const TBudgetData& budget)
     return QStringLiteral("Orçamento nº: ") + QString::number(budget.Number);
 }
 
-QString BudgetReportClipboardText(const QString& officeName, const QStringList& reportLines,
+QString BudgetReportClipboardText(const QString& officeName, const QList<ReportLine>& report,
                                   const QString& observations)
 {
     QStringList lines;
@@ -149,8 +149,8 @@ QString BudgetReportClipboardText(const QString& officeName, const QStringList& 
           << QString()
           << QStringLiteral("Data atual :") + Clock::today().toString(QStringLiteral("dd/MM/yyyy"))
           << QString();
-    for (const QString& line : reportLines)
-        lines << linesOf(line);
+    for (const ReportLine& line : report)
+        lines << linesOf(line.text);
     lines << QString() << QStringLiteral("Observações") << linesOf(observations);
     return lines.join(QLatin1String("\r\n"));
 }

@@ -73,7 +73,7 @@ QString budgetReportCaption(const TBudgetData& budget);
 // The clipboard text: heading with the office name, an empty line, "Data atual :" with today's
 // date, an empty line, the report lines, an empty line, "Observações" and the observations. Lines
 // are joined with CR LF, none after the last.
-QString BudgetReportClipboardText(const QString& officeName, const QStringList& reportLines,
+QString BudgetReportClipboardText(const QString& officeName, const QList<ReportLine>& report,
                                   const QString& observations);
 
 } // namespace belvane

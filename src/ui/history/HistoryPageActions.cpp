@@ -200,7 +200,7 @@ void HistoryPage::SpeedButton7Click()
 void HistoryPage::SpeedButton5Click()
 {
     const QString text = BudgetReportClipboardText(m_state.CurrentOffice.Name.toQString(),
-                                                   m_report->reportText().split(QLatin1Char('\n')),
+                                                   m_report->lines(),
                                                    m_report->notes());
     Prompts::setClipboardText(text);
     Prompts::inform(this, QStringLiteral("Orçamento copiado para a área de transfêrencia."));

@@ -86,6 +86,7 @@ void ReportPanel::showReport(const HistoryRowReport& report)
 {
     m_report->clear();
     m_notes->clear();
+    m_lines = report.lines;
     // One tab stop at 180 points (2.5 inches) lines the values up after their labels.
     QTextOption option = m_report->document()->defaultTextOption();
     option.setTabStopDistance(180.0 * m_report->logicalDpiX() / 72.0);

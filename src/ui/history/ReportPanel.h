@@ -24,6 +24,8 @@ public:
     void showReport(const HistoryRowReport& report);
     QString caption() const;
     QString reportText() const;   // memo1, line by line, without colours
+    // The lines of the report shown, from which every copy of it is made.
+    const QList<ReportLine>& lines() const { return m_lines; }
     QString notes() const;        // Memo2
     // The version chosen for the document: 0 the proposal to the client, 1 the internal report.
     int documentKind() const;
@@ -37,6 +39,7 @@ signals:
 private:
     void appendLine(const QString& text, const QColor& colour);
 
+    QList<ReportLine> m_lines;
     QLabel* m_caption;
     QTextEdit* m_report;       // memo1
     QPlainTextEdit* m_notes;   // Memo2

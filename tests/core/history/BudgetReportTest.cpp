@@ -113,7 +113,8 @@ TEST(BudgetReportTest, ClipboardTextHasHeadingDateReportAndObservations)
 {
     Clock::setFixed(QDateTime(QDate(2026, 3, 9), QTime(10, 0)));
     const QString text = BudgetReportClipboardText(
-        u"Bela Vista Arquitetura"_qs, {u"Linha 1"_qs, QString(), u"Status: \tAprovado"_qs},
+        u"Bela Vista Arquitetura"_qs,
+        {ReportLine::alone(u"Linha 1"_qs, 0), ReportLine::alone(QString(), 0), ReportLine::valued(u"Status: "_qs, u"Aprovado"_qs, 0)},
         u"ligar segunda\nlevar planta"_qs);
     Clock::setFixed({});
     EXPECT_EQ(text, u"Escritório :Bela Vista Arquitetura - Orçamento para projeto arquitetônico.\r\n"
