@@ -1,5 +1,6 @@
 #include "ui/history/HistoryModel.h"
 
+#include "core/history/HistoryBook.h"
 #include "core/history/HistorySearch.h"
 #include "core/history/HistoryTable.h"
 #include "core/settings/StatusCellLook.h"
@@ -27,8 +28,7 @@ int HistoryModel::columnCount(const QModelIndex& parent) const
 
 bool HistoryModel::isUserEditable(int column)
 {
-    return column == kColPhone || column == kColNegotiated || column == kColStatus
-           || column == kColProjectCode;
+    return HistoryBook::userEditable(column);
 }
 
 QVariant HistoryModel::data(const QModelIndex& index, int role) const
@@ -124,18 +124,18 @@ void HistoryModel::sort(int column, Qt::SortOrder order)
     reorderRows([&] { return m_table.sortByColumn(column, order); });
 }
 
-int HistoryModel::search(const QString& text)
+QString HistoryModel::search(HistoryBook& book, const QString& text)
 {
-    int matched = 0;
+    QString summary;
     reorderRows([&] {
-        std::vector<int> order;
-        matched = SearchHistory(m_table, text, order);
-        return order;
+        HistorySearchResult result = book.search(text);
+        summary = result.summary;
+        return std::move(result.order);
     });
     // The marks of every row changed with the search.
     if (m_table.rowCount() > 0)
         emit dataChanged(index(0, 0), index(m_table.rowCount() - 1, kHistoryColumnCount - 1), {Qt::FontRole});
-    return matched;
+    return summary;
 }
 
 void HistoryModel::paintStatusCells(bool highlight, const TStatusColors& swatches)

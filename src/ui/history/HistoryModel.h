@@ -9,6 +9,7 @@
 
 namespace belvane {
 
+class HistoryBook;
 class HistoryTable;
 
 class HistoryModel : public QAbstractTableModel {
@@ -26,7 +27,8 @@ public:
     // their rows, so an edit in progress stays with its budget.
     void sort(int column, Qt::SortOrder order) override;
     // Marks and brings up the rows that mention `text`; returns how many did.
-    int search(const QString& text);
+    // Runs the book's search; returns what the page says about it.
+    QString search(HistoryBook& book, const QString& text);
 
     // The status cells are painted with these colours until the next painting.
     void paintStatusCells(bool highlight, const TStatusColors& swatches);

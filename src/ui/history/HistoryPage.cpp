@@ -27,7 +27,7 @@ QPushButton* toolButton(const char* name, const QString& caption, const QString&
 
 } // namespace
 
-HistoryPage::HistoryPage(AppState& state, QWidget* parent) : Page(parent), m_state(state)
+HistoryPage::HistoryPage(AppState& state, QWidget* parent) : Page(parent), m_state(state), m_book(*state.history)
 {
     setObjectName(QStringLiteral("TabHistorico"));
     auto* layout = new QVBoxLayout(this);

@@ -3,7 +3,7 @@
 // "Excluir", "Grifar", "Cores", "Exportar CSV", the search box), the report panel and the colour
 // panel. Grid edits change only the history in memory; they reach the budget files at the close
 // of the program.
-#include "core/history/OpenReport.h"
+#include "core/history/HistoryBook.h"
 #include "core/settings/StatusColors.h"
 #include "ui/app/Page.h"
 
@@ -97,7 +97,7 @@ private:
     QList<PageKey> m_toolbarKeys;              // the toolbar buttons' keys
     ReportPanel* m_report = nullptr;   // NxHeaderPanel14
     ColorPanel* m_colors = nullptr;    // NxHeaderPanel15
-    OpenReport m_openReport;           // the budget whose observations the panel edits
+    HistoryBook m_book;                // the history's rules: marks, search, the open report
     int m_sortColumn = -1;
     Qt::SortOrder m_sortOrder = Qt::AscendingOrder;
 };

@@ -6,8 +6,6 @@
 #include "core/budget/StatusWords.h"
 #include "core/history/BudgetReport.h"
 #include "core/history/HistoryCsv.h"
-#include "core/history/HistoryRowFile.h"
-#include "core/history/HistoryWriteBack.h"
 #include "core/storage/SafeFile.h"
 #include "core/text/NumberFormat.h"
 #include "ui/app/AppState.h"
@@ -36,19 +34,17 @@ void HistoryPage::AbColBitBtn19Click()
         && Prompts::ask(this, QStringLiteral("Existe um orçamento em edição. Continuar?"),
                         QMessageBox::Yes | QMessageBox::No, Prompts::Box::Information) != QMessageBox::Yes)
         return;
-    HistoryTable& table = m_state.history->table();
-    const HistoryRowFile file = locateHistoryRowFile(table, row, m_state.history->projectsDir());
-    if (!file.found()) {
+    TBudgetData budget = m_state.budget.record();
+    const HistoryBudgetRead read = m_book.readBudget(row, budget);
+    if (read.state == HistoryBudgetRead::State::Missing) {
         Prompts::inform(this, QStringLiteral("Não foi localizado o arquivo deste orçamento"));
         return;
     }
-    TBudgetData budget = m_state.budget.record();
-    const RecordRead read = ReadBudgetFile(budget, file.path);
-    if (read.state != RecordReadState::Read) {
+    if (read.state == HistoryBudgetRead::State::Failed) {
         Prompts::error(this, read.error);
         return;
     }
-    m_state.budget.reopen(budget, table, row);
+    m_state.budget.reopen(budget, m_book.table(), row);
     m_state.budgetReplaced();
     emit budgetReopened();
 }
@@ -82,15 +78,7 @@ void HistoryPage::SearchHistory(const QString& text)
 {
     if (text.isEmpty())
         return;
-    const int matched = m_model->search(text);
-    // Said beside the box, not in a box: the user just types another word.
-    const QString quoted = QStringLiteral("“%1”").arg(text);
-    if (matched == 0)
-        m_searchResult->setText(QStringLiteral("Nenhum orçamento encontrado para ") + quoted);
-    else if (matched == 1)
-        m_searchResult->setText(QStringLiteral("1 orçamento encontrado para ") + quoted);
-    else
-        m_searchResult->setText(QStringLiteral("%1 orçamentos encontrados para ").arg(matched) + quoted);
+    m_searchResult->setText(m_model->search(m_book, text));
 }
 
 void HistoryPage::AbColBitBtn18Click()
@@ -117,9 +105,7 @@ void HistoryPage::SpeedButton31Click()
 
 void HistoryPage::Ng8SelectCell(int column, int row)
 {
-    HistoryTable& table = m_state.history->table();
-    if (HistoryModel::isUserEditable(column) && table.isValidRow(row))
-        table.setChecked(row, kColModified, true);
+    m_book.cellEntered(row, column);
     // While the report is open it follows the selection; edited observations go to their own budget.
     if (!m_report->isHidden())
         ShowBudgetReport(row);
@@ -154,7 +140,7 @@ bool HistoryPage::ShowBudgetReport(int row)
     const HistoryRowReport report = reportForHistoryRow(table, row, m_state.history->projectsDir());
     if (report.state == HistoryRowReport::State::Failed) {
         // A damaged file: the message, no panel, and the observations of the row left alone.
-        m_openReport.close();
+        m_book.openReport().close();
         m_report->hide();
         Prompts::error(this, report.error);
         return false;
@@ -162,10 +148,10 @@ bool HistoryPage::ShowBudgetReport(int row)
     m_report->showReport(report);
     if (report.state == HistoryRowReport::State::FileMissing) {
         // Nothing to write observations about: the box shows none and takes none.
-        m_openReport.close();
+        m_book.openReport().close();
         return true;
     }
-    m_openReport.open(table, row, report.notes);
+    m_book.openReport().open(table, row, report.notes);
     placePanels();
     m_report->show();
     m_report->raise();
@@ -174,7 +160,7 @@ bool HistoryPage::ShowBudgetReport(int row)
 
 void HistoryPage::storeReportNotes()
 {
-    const int row = m_openReport.storeNotes(m_state.history->table(), m_report->notes());
+    const int row = m_book.storeReportNotes(m_report->notes());
     if (row >= 0)
         m_model->rowChanged(row);
 }
@@ -182,13 +168,13 @@ void HistoryPage::storeReportNotes()
 void HistoryPage::closeReport()
 {
     storeReportNotes();
-    m_openReport.close();
+    m_book.openReport().close();
     m_report->hide();
 }
 
 void HistoryPage::discardReport()
 {
-    m_openReport.close();
+    m_book.openReport().close();
     m_report->hide();
 }
 

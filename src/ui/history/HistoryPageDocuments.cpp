@@ -24,7 +24,7 @@ bool HistoryPage::reportDocument(QString& officeName, QString& bodyHtml, QString
 {
     const HistoryTable& table = m_state.history->table();
     const HistoryRowReport report =
-        reportForHistoryRow(table, m_openReport.row(table), m_state.history->projectsDir());
+        reportForHistoryRow(table, m_book.openReport().row(table), m_state.history->projectsDir());
     if (report.state != HistoryRowReport::State::Shown) {
         Prompts::inform(this, report.state == HistoryRowReport::State::Failed
                                   ? report.error
