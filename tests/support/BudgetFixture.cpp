@@ -100,7 +100,7 @@ void BudgetFixture::enterOneMemberBudget()
     QTest::mouseClick(manual, Qt::LeftButton, {}, QPoint(6, manual->height() / 2));
     ASSERT_TRUE(manual->isChecked());
     type("P_HxhManValue", QStringLiteral("100"));
-    ASSERT_TRUE(grid("Ng10")->userEdit(1, 0, QStringLiteral("Ana")));
+    ASSERT_TRUE(grid("Ng10")->userEdit({0, 1}, QStringLiteral("Ana")));
 }
 
 void BudgetFixture::generate()

@@ -34,7 +34,7 @@ bool chooseInCell(EditableGrid& grid, int column, int row, const QString& item)
     typeText(list, item);
     QTest::keyClick(list, Qt::Key_Return);
     settleEditors();
-    return grid.cellText(column, row) == item;
+    return grid.cellText({row, column}) == item;
 }
 
 } // namespace belvane::test

@@ -47,7 +47,7 @@ QStringList OfficeFixture::column(const char* gridName, int col)
     EditableGrid* g = grid(gridName);
     QStringList texts;
     for (int r = 0; r < g->rowCount(); ++r)
-        texts << g->cellText(col, r);
+        texts << g->cellText({r, col});
     return texts;
 }
 
@@ -59,8 +59,8 @@ void OfficeFixture::enterRows(const char* gridName, const char* addButton,
     for (const auto& [text, value] : rows) {
         click(addButton);
         const int row = g->rowCount() - 1;
-        g->userEdit(0, row, QString::fromUtf8(text));
-        g->userEdit(1, row, QString::fromUtf8(value));
+        g->userEdit({row, 0}, QString::fromUtf8(text));
+        g->userEdit({row, 1}, QString::fromUtf8(value));
     }
 }
 

@@ -101,7 +101,7 @@ void SaveFaultFixture::officeEdited()
 void SaveFaultFixture::officeKept()
 {
     EXPECT_TRUE(window().state().officeDraft.modified());
-    EXPECT_EQ(find<EditableGrid>("NG1")->cellText(1, 0), QStringLiteral("640,00"));
+    EXPECT_EQ(find<EditableGrid>("NG1")->cellText({0, 1}), QStringLiteral("640,00"));
 }
 
 void SaveFaultFixture::officeSaved()

@@ -79,8 +79,8 @@ void ComplexityFactorPanel::prepareRows()
     m_grid->removeAllRows();
     for (std::size_t i = 0; i < ComplexityIndicatorNames.size(); ++i) {
         const int row = m_grid->appendRow();
-        m_grid->setCellText(kNumberColumn, row, QString::number(i + 1));
-        m_grid->setCellText(kNameColumn, row, ComplexityIndicatorNames[i].toString());
+        m_grid->setCellText({row, kNumberColumn}, QString::number(i + 1));
+        m_grid->setCellText({row, kNameColumn}, ComplexityIndicatorNames[i].toString());
     }
 }
 
@@ -88,14 +88,15 @@ void ComplexityFactorPanel::pullRows()
 {
     std::vector<IndicatorRow> rows;
     for (int row = 0; row < m_grid->rowCount(); ++row)
-        rows.push_back({m_grid->cellText(kNameColumn, row), m_grid->cellText(kRatingColumn, row),
-                        m_grid->cellNumber(kIndexColumn, row)});
+        rows.push_back({m_grid->cellText({row, kNameColumn}), m_grid->cellText({row, kRatingColumn}),
+                        m_grid->cellNumber({row, kIndexColumn})});
     m_indicators.setRows(std::move(rows));
     m_indicators.setFactor(m_factor->value());
 }
 
-void ComplexityFactorPanel::NG7AfterEdit(int column, int row)
+void ComplexityFactorPanel::NG7AfterEdit(EditableGrid::Cell cell)
 {
+    const auto [row, column] = cell;
     if (column != kRatingColumn)
         return;
     pullRows();
@@ -103,9 +104,9 @@ void ComplexityFactorPanel::NG7AfterEdit(int column, int row)
     const std::vector<IndicatorRow>& rows = m_indicators.rows();
     for (int r = 0; r < int(rows.size()); ++r) {
         if (!rows[r].index)
-            m_grid->setCellText(kIndexColumn, r, QString());
+            m_grid->setCellText({r, kIndexColumn}, QString());
         else if (r == row)
-            m_grid->setCellText(kIndexColumn, r, formatNumber(*rows[r].index, u"0.0"));
+            m_grid->setCellText({r, kIndexColumn}, formatNumber(*rows[r].index, u"0.0"));
     }
     m_factor->setValue(m_indicators.factor());
 }
@@ -115,8 +116,8 @@ void ComplexityFactorPanel::Label62Click()
     pullRows();
     m_indicators.clear();
     for (int row = 0; row < m_grid->rowCount(); ++row) {
-        m_grid->setCellText(kRatingColumn, row, QString());
-        m_grid->setCellText(kIndexColumn, row, QString());
+        m_grid->setCellText({row, kRatingColumn}, QString());
+        m_grid->setCellText({row, kIndexColumn}, QString());
     }
     m_factor->setValue(m_indicators.factor());
 }
@@ -134,11 +135,11 @@ void ComplexityFactorPanel::showBudget(const TBudgetData& b)
     m_grid->removeAllRows();
     for (const IndicatorRow& indicator : m_indicators.rows()) {
         const int row = m_grid->appendRow();
-        m_grid->setCellText(kNumberColumn, row, QString::number(row + 1));
-        m_grid->setCellText(kNameColumn, row, indicator.name);
-        m_grid->setCellText(kRatingColumn, row, indicator.rating);
+        m_grid->setCellText({row, kNumberColumn}, QString::number(row + 1));
+        m_grid->setCellText({row, kNameColumn}, indicator.name);
+        m_grid->setCellText({row, kRatingColumn}, indicator.rating);
         if (indicator.index)
-            m_grid->setCellText(kIndexColumn, row, formatNumber(*indicator.index, u"0.00"));
+            m_grid->setCellText({row, kIndexColumn}, formatNumber(*indicator.index, u"0.00"));
     }
 }
 

@@ -2,6 +2,7 @@
 // The panel "Fator de complexidade (Fc)": the complexity indicators of the commission, each rated
 // by the user, with the index of its rating, and the complexity factor Fc as the average index of
 // the rated indicators.
+#include "ui/widgets/EditableGrid.h"
 #include "core/budget/BudgetRecord.h"
 
 #include <QGroupBox>
@@ -25,7 +26,7 @@ public:
     void showBudget(const TBudgetData& budget);
 
 public slots:
-    void NG7AfterEdit(int column, int row);
+    void NG7AfterEdit(EditableGrid::Cell cell);
     void Label62Click();
 
 signals:

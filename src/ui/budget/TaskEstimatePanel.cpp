@@ -108,16 +108,16 @@ void TaskEstimatePanel::prepareRows()
 {
     m_grid->removeAllRows();
     for (QStringView task : TaskNames)
-        m_grid->setCellText(kTaskColumn, m_grid->appendRow(), task.toString());
+        m_grid->setCellText({m_grid->appendRow(), kTaskColumn}, task.toString());
 }
 
 void TaskEstimatePanel::pullRows()
 {
     std::vector<TaskRow> rows;
     for (int row = 0; row < m_grid->rowCount(); ++row) {
-        const QString hours = m_grid->cellText(kHoursColumn, row);
-        rows.push_back({m_grid->cellText(kTaskColumn, row), m_grid->cellChecked(kDoneColumn, row),
-                        m_grid->cellText(kRatingColumn, row),
+        const QString hours = m_grid->cellText({row, kHoursColumn});
+        rows.push_back({m_grid->cellText({row, kTaskColumn}), m_grid->cellChecked({row, kDoneColumn}),
+                        m_grid->cellText({row, kRatingColumn}),
                         hours.isEmpty() ? std::nullopt : std::optional<int>(hours.toInt())});
     }
     m_tasks.setRows(std::move(rows));
@@ -127,10 +127,10 @@ void TaskEstimatePanel::showRows()
 {
     const std::vector<TaskRow>& tasks = m_tasks.rows();
     for (int row = 0; row < std::min(int(tasks.size()), m_grid->rowCount()); ++row) {
-        m_grid->setCellText(kTaskColumn, row, tasks[row].name);
-        m_grid->setCellChecked(kDoneColumn, row, tasks[row].done);
-        m_grid->setCellText(kRatingColumn, row, tasks[row].rating);
-        m_grid->setCellText(kHoursColumn, row, tasks[row].hours ? QString::number(*tasks[row].hours) : QString());
+        m_grid->setCellText({row, kTaskColumn}, tasks[row].name);
+        m_grid->setCellChecked({row, kDoneColumn}, tasks[row].done);
+        m_grid->setCellText({row, kRatingColumn}, tasks[row].rating);
+        m_grid->setCellText({row, kHoursColumn}, tasks[row].hours ? QString::number(*tasks[row].hours) : QString());
     }
 }
 
@@ -142,8 +142,9 @@ void TaskEstimatePanel::RecalcAutoHxh(int category)
     m_estimate->setValue(sum);
 }
 
-void TaskEstimatePanel::Ng5AfterEdit(int column, int row)
+void TaskEstimatePanel::Ng5AfterEdit(EditableGrid::Cell cell)
 {
+    const auto [row, column] = cell;
     if (column != kRatingColumn)
         return;
     pullRows();

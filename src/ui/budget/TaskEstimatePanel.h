@@ -3,6 +3,7 @@
 // user for complexity, with the man-hours the office's table gives for the rating and the project
 // category, and their sum as the estimated man-hours. Two radio indicators choose whether the
 // calculation uses that estimate or man-hours entered by hand.
+#include "ui/widgets/EditableGrid.h"
 #include "core/budget/BudgetRecord.h"
 #include "core/office/OfficeRecord.h"
 
@@ -35,7 +36,7 @@ public:
     void showBudget(const TBudgetData& budget);
 
 public slots:
-    void Ng5AfterEdit(int column, int row);
+    void Ng5AfterEdit(EditableGrid::Cell cell);
     void Label61Click();
 
 signals:

@@ -85,19 +85,19 @@ void TechnicalTeamPanel::prepareRows()
 {
     m_grid->removeAllRows();
     for (int i = 0; i < kTeamRows; ++i)
-        m_grid->setCellText(kNumberColumn, m_grid->appendRow(), QString::number(i + 1));
+        m_grid->setCellText({m_grid->appendRow(), kNumberColumn}, QString::number(i + 1));
 }
 
 void TechnicalTeamPanel::pullRows()
 {
     const auto percent = [this](int column, int row) -> std::optional<int> {
-        const QString text = m_grid->cellText(column, row);
+        const QString text = m_grid->cellText({row, column});
         return text.isEmpty() ? std::nullopt : std::optional<int>(text.toInt());
     };
     std::vector<TeamRow> rows;
     for (int row = 0; row < m_grid->rowCount(); ++row) {
-        rows.push_back({m_grid->cellText(kNameColumn, row), m_grid->cellText(kRoleColumn, row),
-                        percent(kShareColumn, row), m_grid->cellNumber(kCostColumn, row),
+        rows.push_back({m_grid->cellText({row, kNameColumn}), m_grid->cellText({row, kRoleColumn}),
+                        percent(kShareColumn, row), m_grid->cellNumber({row, kCostColumn}),
                         percent(kProductivityColumn, row)});
     }
     m_team.setRows(std::move(rows));
@@ -109,15 +109,15 @@ void TechnicalTeamPanel::showRow(int row, const QString& costPattern)
         return;
     const TeamRow& member = m_team.rows()[row];
     const auto percent = [](const std::optional<int>& value) { return value ? QString::number(*value) : QString(); };
-    m_grid->setCellText(kNumberColumn, row, QString::number(row + 1));
-    m_grid->setCellText(kNameColumn, row, member.name);
-    m_grid->setCellText(kRoleColumn, row, member.role);
-    m_grid->setCellText(kShareColumn, row, percent(member.share));
+    m_grid->setCellText({row, kNumberColumn}, QString::number(row + 1));
+    m_grid->setCellText({row, kNameColumn}, member.name);
+    m_grid->setCellText({row, kRoleColumn}, member.role);
+    m_grid->setCellText({row, kShareColumn}, percent(member.share));
     QString cost;
     if (member.cost)
         cost = costPattern.isEmpty() ? formatGeneral(*member.cost) : formatNumber(*member.cost, costPattern);
-    m_grid->setCellText(kCostColumn, row, cost);
-    m_grid->setCellText(kProductivityColumn, row, percent(member.productivity));
+    m_grid->setCellText({row, kCostColumn}, cost);
+    m_grid->setCellText({row, kProductivityColumn}, percent(member.productivity));
 }
 
 void TechnicalTeamPanel::FillTeamNameList()
@@ -125,8 +125,9 @@ void TechnicalTeamPanel::FillTeamNameList()
     m_grid->setColumnItems(kNameColumn, QStringList{QString()} + technicalStaffNames(m_office));
 }
 
-void TechnicalTeamPanel::Ng10AfterEdit(int column, int row)
+void TechnicalTeamPanel::Ng10AfterEdit(EditableGrid::Cell cell)
 {
+    const auto [row, column] = cell;
     pullRows();
     if (column == kNameColumn)
         m_team.memberChosen(row, m_office);

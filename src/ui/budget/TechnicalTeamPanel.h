@@ -3,6 +3,7 @@
 // commission, at most eight, each with the share of his time the project takes. The member's
 // function and monthly cost come from the office's staff list, and are refreshed from the current
 // office before every calculation; a member the office no longer lists is offered for removal.
+#include "ui/widgets/EditableGrid.h"
 #include "core/budget/BudgetRecord.h"
 #include "core/office/OfficeRecord.h"
 
@@ -32,7 +33,7 @@ public:
     int showBudget(const TBudgetData& budget);
 
 public slots:
-    void Ng10AfterEdit(int column, int row);
+    void Ng10AfterEdit(EditableGrid::Cell cell);
     void Label82Click();
     void AbColBitBtn14StatusChanged();
 

@@ -261,13 +261,13 @@ void OfficeCostsTab::pullLists()
         const EditableGrid* grid = gridOf(list);
         std::vector<OfficeExpenseRow> rows;
         for (int row = 0; row < grid->rowCount(); ++row)
-            rows.push_back({grid->cellText(0, row), grid->cellNumber(1, row)});
+            rows.push_back({grid->cellText({row, 0}), grid->cellNumber({row, 1})});
         m_draft.setExpenses(list, std::move(rows));
     }
     std::vector<OfficeStaffRow> staff;
     for (int row = 0; row < m_staff->rowCount(); ++row)
-        staff.push_back({m_staff->cellText(0, row), m_staff->cellText(1, row), m_staff->cellText(2, row),
-                         m_staff->cellNumber(3, row)});
+        staff.push_back({m_staff->cellText({row, 0}), m_staff->cellText({row, 1}), m_staff->cellText({row, 2}),
+                         m_staff->cellNumber({row, 3})});
     m_draft.setStaff(std::move(staff));
 }
 
@@ -275,25 +275,25 @@ void OfficeCostsTab::showLists()
 {
     const auto showNumber = [](EditableGrid* grid, int column, int row, const std::optional<double>& value) {
         if (value)
-            grid->setCellNumber(column, row, *value);
+            grid->setCellNumber({row, column}, *value);
         else
-            grid->setCellText(column, row, QString());
+            grid->setCellText({row, column}, QString());
     };
     for (const OfficeList list : {OfficeList::Fixed, OfficeList::Variable}) {
         EditableGrid* grid = gridOf(list);
         grid->removeAllRows();
         for (const OfficeExpenseRow& expense : m_draft.expenses(list)) {
             const int row = grid->appendRow();
-            grid->setCellText(0, row, expense.name);
+            grid->setCellText({row, 0}, expense.name);
             showNumber(grid, 1, row, expense.value);
         }
     }
     m_staff->removeAllRows();
     for (const OfficeStaffRow& member : m_draft.staff()) {
         const int row = m_staff->appendRow();
-        m_staff->setCellText(0, row, member.name);
-        m_staff->setCellText(1, row, member.role);
-        m_staff->setCellText(2, row, member.type);
+        m_staff->setCellText({row, 0}, member.name);
+        m_staff->setCellText({row, 1}, member.role);
+        m_staff->setCellText({row, 2}, member.type);
         showNumber(m_staff, 3, row, member.cost);
     }
 }
@@ -346,14 +346,15 @@ void OfficeCostsTab::DeleteGridRow(OfficeList list)
     emit edited();
 }
 
-void OfficeCostsTab::NG1AfterEdit(int, int)
+void OfficeCostsTab::NG1AfterEdit()
 {
     RecalcOfficeCosts();
     emit edited();
 }
 
-void OfficeCostsTab::NG9AfterEdit(int column, int row)
+void OfficeCostsTab::NG9AfterEdit(EditableGrid::Cell cell)
 {
+    const auto [row, column] = cell;
     pullLists();
     const StaffRowCheck check = m_draft.checkStaffName(row);
     // A name cleared is an edit of the office like any other: the member leaves the office

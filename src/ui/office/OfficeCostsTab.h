@@ -3,6 +3,7 @@
 // staff with their monthly cost and type, and the eight totals recomputed after every accepted
 // edit. The page shows the office draft and hands it every edit; the draft owns the lists, their
 // rules and the totals.
+#include "ui/widgets/EditableGrid.h"
 #include <QWidget>
 
 class QGroupBox;
@@ -50,8 +51,8 @@ signals:
     void edited();
 
 public slots:
-    void NG1AfterEdit(int column, int row);
-    void NG9AfterEdit(int column, int row);
+    void NG1AfterEdit();
+    void NG9AfterEdit(EditableGrid::Cell cell);
     void AbColBitBtn13Click();
     void AbColBitBtn28Click();
     void AbColBitBtn32Click();

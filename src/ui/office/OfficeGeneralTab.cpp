@@ -238,9 +238,9 @@ void OfficeGeneralTab::showOffice(const TOfficeData& office)
     m_manHours->removeAllRows();
     for (int r = 0; r < kHxhCategories; ++r) {
         const int row = m_manHours->appendRow();
-        m_manHours->setCellText(0, row, QString::number(office.HxhTable[r][0]));
+        m_manHours->setCellText({row, 0}, QString::number(office.HxhTable[r][0]));
         for (int c = 1; c < 4; ++c)
-            m_manHours->setCellNumber(c, row, office.HxhTable[r][c]);
+            m_manHours->setCellNumber({row, c}, office.HxhTable[r][c]);
     }
 }
 
@@ -259,7 +259,7 @@ void OfficeGeneralTab::collectInto(TOfficeData& office) const
     office.Utilization = static_cast<float>(m_utilization->value());
     for (int r = 0; r < std::min(kHxhCategories, m_manHours->rowCount()); ++r) {
         for (int c = 0; c < 4; ++c) {
-            const double hours = m_manHours->cellNumber(c, r).value_or(0.0);
+            const double hours = m_manHours->cellNumber({r, c}).value_or(0.0);
             office.HxhTable[r][c] = static_cast<std::uint16_t>(std::clamp(hours, 0.0, 65535.0));
         }
     }
@@ -283,10 +283,10 @@ void OfficeGeneralTab::showDefaultManHours()
     m_manHours->removeAllRows();
     for (int r = 0; r < kHxhCategories; ++r) {
         const int row = m_manHours->appendRow();
-        m_manHours->setCellText(0, row, QString::number(r + 1));
+        m_manHours->setCellText({row, 0}, QString::number(r + 1));
         // The default table is laid out complexity by complexity, four categories each.
         for (int c = 1; c < 4; ++c)
-            m_manHours->setCellNumber(c, row, HxhDefaults[std::size_t((c - 1) * kHxhCategories + r)]);
+            m_manHours->setCellNumber({row, c}, HxhDefaults[std::size_t((c - 1) * kHxhCategories + r)]);
     }
 }
 

@@ -99,57 +99,58 @@ QString EditableGrid::defaultText(int column) const
     return {};
 }
 
-QTableWidgetItem* EditableGrid::cellItem(int column, int row) const
+QTableWidgetItem* EditableGrid::cellItem(Cell cell) const
 {
+    const auto [row, column] = cell;
     if (row < 0 || row >= rowCount() || column < 0 || column >= int(m_columns.size()))
         return nullptr;
     return item(row, column);
 }
 
-QString EditableGrid::cellText(int column, int row) const
+QString EditableGrid::cellText(Cell cell) const
 {
-    const QTableWidgetItem* cell = cellItem(column, row);
-    return cell ? cell->text() : QString();
+    const QTableWidgetItem* item = cellItem(cell);
+    return item ? item->text() : QString();
 }
 
-void EditableGrid::setCellText(int column, int row, const QString& text)
+void EditableGrid::setCellText(Cell cell, const QString& text)
 {
-    if (QTableWidgetItem* cell = cellItem(column, row))
-        cell->setText(text);
+    if (QTableWidgetItem* item = cellItem(cell))
+        item->setText(text);
 }
 
-std::optional<double> EditableGrid::cellNumber(int column, int row) const
+std::optional<double> EditableGrid::cellNumber(Cell cell) const
 {
-    return numberOf(cellText(column, row));
+    return numberOf(cellText(cell));
 }
 
-void EditableGrid::setCellNumber(int column, int row, double value)
+void EditableGrid::setCellNumber(Cell cell, double value)
 {
-    const Column& c = m_columns[column];
+    const Column& c = m_columns[cell.column];
     if (c.kind == Kind::Integer)
-        setCellText(column, row, QString::number(qRound64(value)));
+        setCellText(cell, QString::number(qRound64(value)));
     else
-        setCellText(column, row, c.pattern.isEmpty() ? formatGeneral(value) : formatNumber(value, c.pattern));
+        setCellText(cell, c.pattern.isEmpty() ? formatGeneral(value) : formatNumber(value, c.pattern));
 }
 
-bool EditableGrid::cellChecked(int column, int row) const
+bool EditableGrid::cellChecked(Cell cell) const
 {
-    const QTableWidgetItem* cell = cellItem(column, row);
-    return cell && cell->checkState() == Qt::Checked;
+    const QTableWidgetItem* item = cellItem(cell);
+    return item && item->checkState() == Qt::Checked;
 }
 
-void EditableGrid::setCellChecked(int column, int row, bool checked)
+void EditableGrid::setCellChecked(Cell cell, bool checked)
 {
-    if (QTableWidgetItem* cell = cellItem(column, row))
-        cell->setCheckState(checked ? Qt::Checked : Qt::Unchecked);
+    if (QTableWidgetItem* item = cellItem(cell))
+        item->setCheckState(checked ? Qt::Checked : Qt::Unchecked);
 }
 
 void EditableGrid::clearRow(int row)
 {
     for (int c = 0; c < int(m_columns.size()); ++c) {
-        setCellText(c, row, defaultText(c));
+        setCellText({row, c}, defaultText(c));
         if (m_columns[c].kind == Kind::CheckBox)
-            setCellChecked(c, row, false);
+            setCellChecked({row, c}, false);
     }
 }
 
@@ -233,25 +234,27 @@ std::optional<QString> EditableGrid::committedText(int column, const QString& ty
     return std::nullopt;
 }
 
-void EditableGrid::storeCommitted(int column, int row, const QString& text)
+void EditableGrid::storeCommitted(Cell cell, const QString& text)
 {
-    if (!cellItem(column, row))
+    const auto [row, column] = cell;
+    if (!cellItem({row, column}))
         return;
     if (m_columns[column].kind == Kind::CheckBox)
-        setCellChecked(column, row, text == QLatin1String("1"));
+        setCellChecked({row, column}, text == QLatin1String("1"));
     else
-        setCellText(column, row, text);
-    m_pendingEdit = QPoint(column, row);
+        setCellText({row, column}, text);
+    m_pendingEdit = cell;
 }
 
-bool EditableGrid::userEdit(int column, int row, const QString& text)
+bool EditableGrid::userEdit(Cell cell, const QString& text)
 {
+    const auto [row, column] = cell;
     const std::optional<QString> committed = committedText(column, text);
-    if (!committed || !cellItem(column, row))
+    if (!committed || !cellItem({row, column}))
         return false;
-    storeCommitted(column, row, *committed);
+    storeCommitted(cell, *committed);
     m_pendingEdit.reset();
-    emit afterEdit(column, row);
+    emit afterEdit(cell);
     return true;
 }
 
@@ -301,13 +304,13 @@ void EditableGrid::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHi
     QTableWidget::closeEditor(editor, hint);
     // Announced only now, so a handler that removes the row or asks a question finds the editor
     // gone; an editor closed with Escape committed nothing and announces nothing.
-    if (const std::optional<QPoint> edited = std::exchange(m_pendingEdit, std::nullopt))
-        emit afterEdit(edited->x(), edited->y());
+    if (const std::optional<Cell> edited = std::exchange(m_pendingEdit, std::nullopt))
+        emit afterEdit(*edited);
 }
 
-void EditableGrid::checkToggledByUser(int column, int row)
+void EditableGrid::checkToggledByUser(Cell cell)
 {
-    emit afterEdit(column, row);
+    emit afterEdit(cell);
 }
 
 void EditableGrid::sortRows(int column, Qt::SortOrder order)
@@ -322,9 +325,9 @@ void EditableGrid::sortRows(int column, Qt::SortOrder order)
         if (numeric) {
             // A cell that holds no number sorts below every number.
             const double lowest = -std::numeric_limits<double>::infinity();
-            return cellNumber(column, a).value_or(lowest) < cellNumber(column, b).value_or(lowest);
+            return cellNumber({a, column}).value_or(lowest) < cellNumber({b, column}).value_or(lowest);
         }
-        return collator.compare(cellText(column, a), cellText(column, b)) < 0;
+        return collator.compare(cellText({a, column}), cellText({b, column})) < 0;
     };
     if (order == Qt::AscendingOrder)
         std::stable_sort(rowsInOrder.begin(), rowsInOrder.end(), less);

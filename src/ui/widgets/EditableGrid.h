@@ -3,7 +3,9 @@
 // indicators, team): fixed typed columns, cells held as the text the user sees, an editor per
 // column kind, and an "after-edit" notification.
 //
-// afterEdit(column, row) fires only when the USER finished editing a cell with a committed value:
+// Cells are addressed by a Cell{row, column}, in the order of the table it is.
+//
+// afterEdit(cell) fires only when the USER finished editing a cell with a committed value:
 // an editor closed with commit (Enter, leaving the cell, choosing a drop-down item, toggling a
 // check box). Programmatic fills (setCellText, setCellNumber, appendRow, sorting ...) never fire
 // it, and neither does an editor closed with Escape.
@@ -17,7 +19,6 @@
 //  - DropDown: a list of the column's items without free typing; typing picks the item spelt
 //    (TypedItemPicker), Enter or choosing an item in the open list commits.
 //  - CheckBox: no editor; a click or the space bar toggles the box and commits.
-#include <QPoint>
 #include <QPointer>
 #include <QStringList>
 #include <QTableWidget>
@@ -31,6 +32,12 @@ class GridDelegate;
 class EditableGrid : public QTableWidget {
     Q_OBJECT
 public:
+    // A cell of the grid: its row, then its column.
+    struct Cell {
+        int row = 0;
+        int column = 0;
+    };
+
     enum class Kind {
         Text,       // free text
         Number,     // decimal number in Brazilian form, shown with the column's pattern
@@ -58,14 +65,14 @@ public:
 
     // Cell access by (column, row), both from 0, as the domain addresses cells. Setting a cell
     // from the program never fires afterEdit.
-    QString cellText(int column, int row) const;
-    void setCellText(int column, int row, const QString& text);
+    QString cellText(Cell cell) const;
+    void setCellText(Cell cell, const QString& text);
     // The number a cell holds (thousands dots allowed); nullopt for an empty cell or a text that
     // is no number.
-    std::optional<double> cellNumber(int column, int row) const;
-    void setCellNumber(int column, int row, double value);   // written with the column's pattern
-    bool cellChecked(int column, int row) const;
-    void setCellChecked(int column, int row, bool checked);
+    std::optional<double> cellNumber(Cell cell) const;
+    void setCellNumber(Cell cell, double value);   // written with the column's pattern
+    bool cellChecked(Cell cell) const;
+    void setCellChecked(Cell cell, bool checked);
     void clearRow(int row);                 // text cells emptied, number cells 0, boxes cleared
     int appendRow();                        // an empty row (number cells 0 in the column pattern); returns its index
     void removeAllRows();
@@ -91,14 +98,14 @@ public:
     // Returns false (nothing stored, nothing fired) where the user could not have committed the
     // text: a read-only column, a text the editor does not take, an item the list does not offer.
     // A check box takes "1" or "0".
-    bool userEdit(int column, int row, const QString& text);
+    bool userEdit(Cell cell, const QString& text);
 
     // The text a committed editor stores in a cell of the column, or nullopt when the editor
     // would not take it. Shared by the editors and userEdit.
     std::optional<QString> committedText(int column, const QString& typed) const;
 
 signals:
-    void afterEdit(int column, int row);
+    void afterEdit(EditableGrid::Cell cell);
 
 protected:
     // Tab walks the cells, and past the last cell (Shift+Tab: before the first) it leaves the
@@ -110,19 +117,19 @@ protected:
 
 private:
     friend class GridDelegate;
-    QTableWidgetItem* cellItem(int column, int row) const;
+    QTableWidgetItem* cellItem(Cell cell) const;
     QTableWidgetItem* newItem(int column) const;
     QString defaultText(int column) const;
-    void storeCommitted(int column, int row, const QString& text);
+    void storeCommitted(Cell cell, const QString& text);
     void editorOpened(QWidget* editor);
-    void checkToggledByUser(int column, int row);
+    void checkToggledByUser(Cell cell);
     void onHeaderClicked(int column);
     void applyColumnWidths();
 
     QList<Column> m_columns;
     GridDelegate* m_delegate;
     // The cell an editor just committed; afterEdit fires once that editor has closed.
-    std::optional<QPoint> m_pendingEdit;
+    std::optional<Cell> m_pendingEdit;
     QPointer<QWidget> m_openEditor;
     Qt::SortOrder m_headerOrder = Qt::AscendingOrder;
 };

@@ -84,7 +84,7 @@ QWidget* GridDelegate::createListEditor(QWidget* parent, int column) const
 
 void GridDelegate::setEditorData(QWidget* editor, const QModelIndex& index) const
 {
-    const QString text = m_grid.cellText(index.column(), index.row());
+    const QString text = m_grid.cellText({index.row(), index.column()});
     if (auto* list = qobject_cast<QComboBox*>(editor))
         list->setCurrentIndex(list->findText(text));
     else if (auto* edit = qobject_cast<QLineEdit*>(editor))
@@ -104,7 +104,7 @@ void GridDelegate::setModelData(QWidget* editor, QAbstractItemModel*, const QMod
         return;
     }
     if (const auto text = m_grid.committedText(index.column(), typed))
-        m_grid.storeCommitted(index.column(), index.row(), *text);
+        m_grid.storeCommitted({index.row(), index.column()}, *text);
 }
 
 void GridDelegate::updateEditorGeometry(QWidget* editor, const QStyleOptionViewItem& option,
@@ -122,7 +122,7 @@ bool GridDelegate::editorEvent(QEvent* event, QAbstractItemModel* model, const Q
     const QVariant before = index.data(Qt::CheckStateRole);
     const bool handled = QStyledItemDelegate::editorEvent(event, model, option, index);
     if (index.data(Qt::CheckStateRole) != before)
-        m_grid.checkToggledByUser(index.column(), index.row());
+        m_grid.checkToggledByUser({index.row(), index.column()});
     return handled;
 }
 

@@ -35,14 +35,14 @@ TEST_F(BudgetFlowTest, ClassifyRateStaffGenerateAndRenegotiate)
     click("AbColBitBtn8");
     EXPECT_EQ(subPage(), QStringLiteral("TabP_Recursos"));
     for (int task : {0, 3, 4})
-        ASSERT_TRUE(grid("Ng5")->userEdit(2, task, QStringLiteral("Média")));
+        ASSERT_TRUE(grid("Ng5")->userEdit({task, 2}, QStringLiteral("Média")));
     EXPECT_EQ(text("P_HxhAutoValue"), QStringLiteral("54"));
-    ASSERT_TRUE(grid("NG7")->userEdit(2, 0, QStringLiteral("Alta")));
-    ASSERT_TRUE(grid("NG7")->userEdit(2, 4, QStringLiteral("Média")));
+    ASSERT_TRUE(grid("NG7")->userEdit({0, 2}, QStringLiteral("Alta")));
+    ASSERT_TRUE(grid("NG7")->userEdit({4, 2}, QStringLiteral("Média")));
     EXPECT_EQ(text("P_Fcomplex"), QStringLiteral("1,15"));
-    ASSERT_TRUE(grid("Ng10")->userEdit(1, 0, QStringLiteral("Ana")));
-    ASSERT_TRUE(grid("Ng10")->userEdit(1, 1, QStringLiteral("Bruno")));
-    ASSERT_TRUE(grid("Ng10")->userEdit(3, 1, QStringLiteral("50")));
+    ASSERT_TRUE(grid("Ng10")->userEdit({0, 1}, QStringLiteral("Ana")));
+    ASSERT_TRUE(grid("Ng10")->userEdit({1, 1}, QStringLiteral("Bruno")));
+    ASSERT_TRUE(grid("Ng10")->userEdit({1, 3}, QStringLiteral("50")));
 
     click("AbColBitBtn9");
     ASSERT_TRUE(Prompts::messages().isEmpty()) << Prompts::messages().join(" | ").toStdString();

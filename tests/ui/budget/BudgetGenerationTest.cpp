@@ -72,7 +72,7 @@ TEST_F(BudgetGenerationTest, RequiredFieldsAreNamedInOrderOnTheirSubPage)
     EXPECT_TRUE(find<QPushButton>("AbColBitBtn8")->isChecked());
 
     type("P_HxhManValue", QStringLiteral("100"));
-    ASSERT_TRUE(grid("Ng10")->userEdit(1, 0, QString()));
+    ASSERT_TRUE(grid("Ng10")->userEdit({0, 1}, QString()));
     click("AbColBitBtn9");
     // No team: nothing is priced, so the team cost is named before the member list.
     EXPECT_EQ(Prompts::messages().last(), u"O campo \"Equipe técnica - custos \""_qs + tail);
@@ -139,7 +139,7 @@ TEST_F(BudgetGenerationTest, ImpossibleOfficeFiguresAreRefusedWithAClearMessage)
     EXPECT_TRUE(Prompts::messages().last().contains(QStringLiteral("0 horas de trabalho por mês")));
 
     office.MonthlyHours = 160;
-    grid("Ng10")->setCellText(3, 0, QStringLiteral("0"));
+    grid("Ng10")->setCellText({0, 3}, QStringLiteral("0"));
     click("AbColBitBtn9");
     EXPECT_TRUE(Prompts::messages().last().contains(QStringLiteral("participação da equipe técnica")));
     EXPECT_EQ(subPage(), QStringLiteral("TabP_Recursos"));
@@ -198,7 +198,7 @@ TEST_F(BudgetGenerationTest, ComplexityFactorIsStoredExactlyAndSurvivesRegenerat
     enterOneMemberBudget();
     const char* ratings[] = {"Baixa", "Baixa", "Baixa", "Alta", "Média", "Baixa", "Média"};
     for (int row = 0; row < 7; ++row)
-        ASSERT_TRUE(grid("NG7")->userEdit(2, row, QString::fromUtf8(ratings[row])));
+        ASSERT_TRUE(grid("NG7")->userEdit({row, 2}, QString::fromUtf8(ratings[row])));
     click("AbColBitBtn9");
     const TBudgetData& b = window().state().budget.record();
     // The average of the indices, not the six decimals the field shows.

@@ -99,16 +99,16 @@ TEST_F(ProjectDataTest, OnlyAChangeOfCategoryRecomputesTheTaskManHours)
     choose("P_cat", QStringLiteral("Habitacional"));
     choose("P_SubCat", QStringLiteral("Hotéis de luxo"));   // category 4
     EditableGrid* tasks = grid("Ng5");
-    ASSERT_TRUE(tasks->userEdit(2, 0, QStringLiteral("Média")));
-    EXPECT_EQ(tasks->cellText(3, 0), QStringLiteral("18"));
+    ASSERT_TRUE(tasks->userEdit({0, 2}, QStringLiteral("Média")));
+    EXPECT_EQ(tasks->cellText({0, 3}), QStringLiteral("18"));
     // A hand-made figure in the cell shows whether the man-hours were recomputed.
-    tasks->setCellText(3, 0, QStringLiteral("99"));
+    tasks->setCellText({0, 3}, QStringLiteral("99"));
     choose("P_SubCat", QStringLiteral("Presídios e penitenciárias"));   // category 4 as well
-    EXPECT_EQ(tasks->cellText(3, 0), QStringLiteral("99"));
+    EXPECT_EQ(tasks->cellText({0, 3}), QStringLiteral("99"));
     choose("P_SubCat", QStringLiteral("Quartéis"));                     // category 3
     EXPECT_EQ(text("P_classif"), QStringLiteral("3"));
-    EXPECT_EQ(tasks->cellText(3, 0), QStringLiteral("12"));
-    EXPECT_EQ(tasks->cellText(3, 1), QString());   // unrated tasks stay empty
+    EXPECT_EQ(tasks->cellText({0, 3}), QStringLiteral("12"));
+    EXPECT_EQ(tasks->cellText({1, 3}), QString());   // unrated tasks stay empty
     EXPECT_EQ(text("P_HxhAutoValue"), QStringLiteral("12"));
 }
 

@@ -19,10 +19,10 @@ TEST_F(ProjectPageTransferTest, CollectingCopiesThePagesAndTheOfficeValuesInForc
     type("P_terceiros", QStringLiteral("250,5"));
     type("P_DespDesloc", QStringLiteral("80"));
     type("P_rep", QStringLiteral("300"));
-    ASSERT_TRUE(grid("Ng10")->userEdit(1, 4, QStringLiteral("Bruno")));
-    ASSERT_TRUE(grid("Ng10")->userEdit(3, 4, QStringLiteral("50")));
-    ASSERT_TRUE(grid("Ng5")->userEdit(2, 1, QStringLiteral("Alta")));
-    ASSERT_TRUE(grid("NG7")->userEdit(2, 3, QStringLiteral("Alta")));
+    ASSERT_TRUE(grid("Ng10")->userEdit({4, 1}, QStringLiteral("Bruno")));
+    ASSERT_TRUE(grid("Ng10")->userEdit({4, 3}, QStringLiteral("50")));
+    ASSERT_TRUE(grid("Ng5")->userEdit({1, 2}, QStringLiteral("Alta")));
+    ASSERT_TRUE(grid("NG7")->userEdit({3, 2}, QStringLiteral("Alta")));
     ASSERT_TRUE(project()->CollectProjectPages());
 
     const TBudgetData& b = window().state().budget.record();
@@ -113,15 +113,15 @@ TEST_F(ProjectPageTransferTest, ShowingARecordPutsItBackOnThePages)
     EXPECT_EQ(text("P_rep"), QStringLiteral("10"));
     EXPECT_EQ(text("R_numero"), QStringLiteral("17"));
     EXPECT_EQ(text("R_impostos"), QStringLiteral("12,5"));
-    EXPECT_EQ(grid("Ng5")->cellText(3, 0), QStringLiteral("30"));
-    EXPECT_EQ(grid("Ng5")->cellText(3, 1), QString());
-    EXPECT_EQ(grid("NG7")->cellText(3, 1), QStringLiteral("1,30"));
-    EXPECT_EQ(grid("NG7")->cellText(0, 1), QStringLiteral("2"));
-    EXPECT_EQ(grid("Ng10")->cellText(1, 1), QStringLiteral("Zé"));
-    EXPECT_EQ(grid("Ng10")->cellText(3, 1), QStringLiteral("40"));
-    EXPECT_EQ(grid("Ng10")->cellText(4, 1), QStringLiteral("1234,5"));
-    EXPECT_EQ(grid("Ng10")->cellText(1, 2), QString());
-    EXPECT_EQ(grid("Ng10")->cellText(0, 7), QStringLiteral("8"));
+    EXPECT_EQ(grid("Ng5")->cellText({0, 3}), QStringLiteral("30"));
+    EXPECT_EQ(grid("Ng5")->cellText({1, 3}), QString());
+    EXPECT_EQ(grid("NG7")->cellText({1, 3}), QStringLiteral("1,30"));
+    EXPECT_EQ(grid("NG7")->cellText({1, 0}), QStringLiteral("2"));
+    EXPECT_EQ(grid("Ng10")->cellText({1, 1}), QStringLiteral("Zé"));
+    EXPECT_EQ(grid("Ng10")->cellText({1, 3}), QStringLiteral("40"));
+    EXPECT_EQ(grid("Ng10")->cellText({1, 4}), QStringLiteral("1234,5"));
+    EXPECT_EQ(grid("Ng10")->cellText({2, 1}), QString());
+    EXPECT_EQ(grid("Ng10")->cellText({7, 0}), QStringLiteral("8"));
     EXPECT_TRUE(Prompts::messages().isEmpty());
 
     // Collecting again gives the record back.
@@ -145,7 +145,7 @@ TEST_F(ProjectPageTransferTest, TeamBeyondEightRowsShowsTheFirstEightAndSaysSo)
     window().state().budget.record() = b;
     project()->ShowBudget();
     EXPECT_EQ(grid("Ng10")->rowCount(), 8);
-    EXPECT_EQ(grid("Ng10")->cellText(1, 7), QStringLiteral("Membro 8"));
+    EXPECT_EQ(grid("Ng10")->cellText({7, 1}), QStringLiteral("Membro 8"));
     ASSERT_EQ(Prompts::messages().size(), 1);
     EXPECT_TRUE(Prompts::messages().first().contains(QStringLiteral("11 integrantes")));
     EXPECT_TRUE(Prompts::messages().first().contains(QStringLiteral("não foram mostrados")));

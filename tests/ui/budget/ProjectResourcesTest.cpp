@@ -42,22 +42,22 @@ TEST_F(ProjectResourcesTest, GridsRadiosAndDisplaysAsANewBudgetHasThem)
     EXPECT_EQ(headersOf(tasks), (QStringList{u"Tarefas"_qs, u"OK"_qs, u"Complexidade"_qs, u"H x h"_qs}));
     EXPECT_EQ(hiddenOf(tasks), QStringList{u"OK"_qs});
     EXPECT_EQ(tasks->rowCount(), 12);
-    EXPECT_EQ(tasks->cellText(0, 11), QStringLiteral("As built"));
+    EXPECT_EQ(tasks->cellText({11, 0}), QStringLiteral("As built"));
     EXPECT_EQ(tasks->columnItems(2), (QStringList{QString(), u"Baixa"_qs, u"Média"_qs, u"Alta"_qs}));
 
     EditableGrid* indicators = grid("NG7");
     EXPECT_EQ(headersOf(indicators), (QStringList{u"N"_qs, u"Indicadores"_qs, u"Complexidade"_qs, u"Indice"_qs}));
     EXPECT_EQ(hiddenOf(indicators), QStringList{u"N"_qs});
     EXPECT_EQ(indicators->rowCount(), 10);
-    EXPECT_EQ(indicators->cellText(0, 9), QStringLiteral("10"));
-    EXPECT_EQ(indicators->cellText(1, 9), QStringLiteral("Definição do prazo"));
+    EXPECT_EQ(indicators->cellText({9, 0}), QStringLiteral("10"));
+    EXPECT_EQ(indicators->cellText({9, 1}), QStringLiteral("Definição do prazo"));
 
     EditableGrid* team = grid("Ng10");
     EXPECT_EQ(headersOf(team), (QStringList{u"N"_qs, u"Nome"_qs, u"Função"_qs, u"Partic. [%]"_qs, u"Custo"_qs,
                                             u"Prodt.[%]"_qs}));
     EXPECT_EQ(hiddenOf(team), (QStringList{u"Custo"_qs, u"Prodt.[%]"_qs}));
     EXPECT_EQ(team->rowCount(), 8);
-    EXPECT_EQ(team->cellText(0, 7), QStringLiteral("8"));
+    EXPECT_EQ(team->cellText({7, 0}), QStringLiteral("8"));
     EXPECT_EQ(team->columnItems(3).first(), QStringLiteral("10"));
     EXPECT_EQ(team->columnItems(3).last(), QStringLiteral("100"));
     EXPECT_EQ(team->columnItems(5), (QStringList{u"50"_qs, u"60"_qs, u"70"_qs, u"80"_qs, u"90"_qs, u"100"_qs}));
@@ -82,17 +82,17 @@ TEST_F(ProjectResourcesTest, RatedTasksSumTheirManHours)
     choose("P_SubCat", QStringLiteral("Quartéis"));   // category 3
     EditableGrid* tasks = grid("Ng5");
     for (int row : {0, 3, 4})
-        ASSERT_TRUE(tasks->userEdit(2, row, QStringLiteral("Média")));
-    EXPECT_EQ(tasks->cellText(3, 0), QStringLiteral("12"));
-    EXPECT_EQ(tasks->cellText(3, 4), QStringLiteral("12"));
+        ASSERT_TRUE(tasks->userEdit({row, 2}, QStringLiteral("Média")));
+    EXPECT_EQ(tasks->cellText({0, 3}), QStringLiteral("12"));
+    EXPECT_EQ(tasks->cellText({4, 3}), QStringLiteral("12"));
     EXPECT_EQ(text("P_HxhAutoValue"), QStringLiteral("36"));
-    ASSERT_TRUE(tasks->userEdit(2, 3, QString()));
-    EXPECT_EQ(tasks->cellText(3, 3), QString());
+    ASSERT_TRUE(tasks->userEdit({3, 2}, QString()));
+    EXPECT_EQ(tasks->cellText({3, 3}), QString());
     EXPECT_EQ(text("P_HxhAutoValue"), QStringLiteral("24"));
 
     window().state().CurrentOffice.HxhTable[2][3] = 300;
-    ASSERT_TRUE(tasks->userEdit(2, 5, QStringLiteral("Alta")));
-    EXPECT_EQ(tasks->cellText(3, 5), QStringLiteral("300"));
+    ASSERT_TRUE(tasks->userEdit({5, 2}, QStringLiteral("Alta")));
+    EXPECT_EQ(tasks->cellText({5, 3}), QStringLiteral("300"));
     EXPECT_EQ(text("P_HxhAutoValue"), QStringLiteral("324"));
 }
 
@@ -100,10 +100,10 @@ TEST_F(ProjectResourcesTest, RatingATaskBeforeTheBuildingTypeIsRefused)
 {
     start();
     EditableGrid* tasks = grid("Ng5");
-    ASSERT_TRUE(tasks->userEdit(2, 2, QStringLiteral("Alta")));
+    ASSERT_TRUE(tasks->userEdit({2, 2}, QStringLiteral("Alta")));
     EXPECT_EQ(Prompts::messages(), QStringList{u"É preciso definir a Categoria do projeto"_qs});
-    EXPECT_EQ(tasks->cellText(2, 2), QString());
-    EXPECT_EQ(tasks->cellText(3, 2), QString());
+    EXPECT_EQ(tasks->cellText({2, 2}), QString());
+    EXPECT_EQ(tasks->cellText({2, 3}), QString());
 }
 
 TEST_F(ProjectResourcesTest, ClearingTheTasksAlsoClearsTheManualManHours)
@@ -112,11 +112,11 @@ TEST_F(ProjectResourcesTest, ClearingTheTasksAlsoClearsTheManualManHours)
     setUpOffice();
     choose("P_cat", QStringLiteral("Saúde"));
     choose("P_SubCat", QStringLiteral("Hospitais"));
-    ASSERT_TRUE(grid("Ng5")->userEdit(2, 0, QStringLiteral("Baixa")));
+    ASSERT_TRUE(grid("Ng5")->userEdit({0, 2}, QStringLiteral("Baixa")));
     type("P_HxhManValue", QStringLiteral("40"));
     QTest::mouseClick(find<QLabel>("Label61"), Qt::LeftButton);
-    EXPECT_EQ(grid("Ng5")->cellText(2, 0), QString());
-    EXPECT_EQ(grid("Ng5")->cellText(3, 0), QString());
+    EXPECT_EQ(grid("Ng5")->cellText({0, 2}), QString());
+    EXPECT_EQ(grid("Ng5")->cellText({0, 3}), QString());
     EXPECT_EQ(text("P_HxhManValue"), QStringLiteral("0"));
     EXPECT_EQ(text("P_HxhAutoValue"), QStringLiteral("0"));
 }
@@ -125,22 +125,22 @@ TEST_F(ProjectResourcesTest, IndicatorsAverageIntoTheComplexityFactor)
 {
     start();
     EditableGrid* indicators = grid("NG7");
-    ASSERT_TRUE(indicators->userEdit(2, 0, QStringLiteral("Baixa")));
-    EXPECT_EQ(indicators->cellText(3, 0), QStringLiteral("0,7"));
-    ASSERT_TRUE(indicators->userEdit(2, 1, QStringLiteral("Média")));
-    ASSERT_TRUE(indicators->userEdit(2, 2, QStringLiteral("Alta")));
+    ASSERT_TRUE(indicators->userEdit({0, 2}, QStringLiteral("Baixa")));
+    EXPECT_EQ(indicators->cellText({0, 3}), QStringLiteral("0,7"));
+    ASSERT_TRUE(indicators->userEdit({1, 2}, QStringLiteral("Média")));
+    ASSERT_TRUE(indicators->userEdit({2, 2}, QStringLiteral("Alta")));
     EXPECT_EQ(text("P_Fcomplex"), QStringLiteral("1,00"));
-    ASSERT_TRUE(indicators->userEdit(2, 0, QString()));
-    ASSERT_TRUE(indicators->userEdit(2, 1, QString()));
-    EXPECT_EQ(indicators->cellText(3, 0), QString());
+    ASSERT_TRUE(indicators->userEdit({0, 2}, QString()));
+    ASSERT_TRUE(indicators->userEdit({1, 2}, QString()));
+    EXPECT_EQ(indicators->cellText({0, 3}), QString());
     EXPECT_EQ(text("P_Fcomplex"), QStringLiteral("1,30"));
     // Unrating the last one keeps the last average.
-    ASSERT_TRUE(indicators->userEdit(2, 2, QString()));
+    ASSERT_TRUE(indicators->userEdit({2, 2}, QString()));
     EXPECT_EQ(text("P_Fcomplex"), QStringLiteral("1,30"));
-    ASSERT_TRUE(indicators->userEdit(2, 5, QStringLiteral("Alta")));
+    ASSERT_TRUE(indicators->userEdit({5, 2}, QStringLiteral("Alta")));
     QTest::mouseClick(find<QLabel>("Label62"), Qt::LeftButton);
-    EXPECT_EQ(indicators->cellText(2, 5), QString());
-    EXPECT_EQ(indicators->cellText(3, 5), QString());
+    EXPECT_EQ(indicators->cellText({5, 2}), QString());
+    EXPECT_EQ(indicators->cellText({5, 3}), QString());
     EXPECT_EQ(text("P_Fcomplex"), QStringLiteral("1,00"));
 }
 
@@ -150,30 +150,30 @@ TEST_F(ProjectResourcesTest, TeamMembersComeFromTheTechnicalStaff)
     setUpOffice();
     EditableGrid* team = grid("Ng10");
     EXPECT_EQ(team->columnItems(1), (QStringList{QString(), u"Ana"_qs, u"Bruno"_qs, u"Carla"_qs}));
-    ASSERT_TRUE(team->userEdit(1, 0, QStringLiteral("Bruno")));
-    EXPECT_EQ(team->cellText(2, 0), QStringLiteral("Desenhista"));
-    EXPECT_EQ(team->cellText(3, 0), QStringLiteral("100"));
-    EXPECT_EQ(team->cellText(4, 0), QStringLiteral("4000"));
-    EXPECT_EQ(team->cellText(5, 0), QStringLiteral("100"));
+    ASSERT_TRUE(team->userEdit({0, 1}, QStringLiteral("Bruno")));
+    EXPECT_EQ(team->cellText({0, 2}), QStringLiteral("Desenhista"));
+    EXPECT_EQ(team->cellText({0, 3}), QStringLiteral("100"));
+    EXPECT_EQ(team->cellText({0, 4}), QStringLiteral("4000"));
+    EXPECT_EQ(team->cellText({0, 5}), QStringLiteral("100"));
     // A participation chosen before is kept when the member is chosen.
-    ASSERT_TRUE(team->userEdit(1, 1, QStringLiteral("Ana")));
-    ASSERT_TRUE(team->userEdit(3, 1, QStringLiteral("50")));
-    ASSERT_TRUE(team->userEdit(1, 1, QStringLiteral("Carla")));
-    EXPECT_EQ(team->cellText(3, 1), QStringLiteral("50"));
-    EXPECT_EQ(team->cellText(4, 1), QStringLiteral("1500"));
+    ASSERT_TRUE(team->userEdit({1, 1}, QStringLiteral("Ana")));
+    ASSERT_TRUE(team->userEdit({1, 3}, QStringLiteral("50")));
+    ASSERT_TRUE(team->userEdit({1, 1}, QStringLiteral("Carla")));
+    EXPECT_EQ(team->cellText({1, 3}), QStringLiteral("50"));
+    EXPECT_EQ(team->cellText({1, 4}), QStringLiteral("1500"));
 
     // The same member twice, or a participation without a member, clears the row.
-    ASSERT_TRUE(team->userEdit(1, 2, QStringLiteral("Bruno")));
-    EXPECT_EQ(team->cellText(1, 2), QString());
-    EXPECT_EQ(team->cellText(2, 2), QString());
-    EXPECT_EQ(team->cellText(0, 2), QStringLiteral("3"));
-    ASSERT_TRUE(team->userEdit(3, 4, QStringLiteral("30")));
-    EXPECT_EQ(team->cellText(3, 4), QString());
-    EXPECT_EQ(team->cellText(0, 4), QStringLiteral("5"));
+    ASSERT_TRUE(team->userEdit({2, 1}, QStringLiteral("Bruno")));
+    EXPECT_EQ(team->cellText({2, 1}), QString());
+    EXPECT_EQ(team->cellText({2, 2}), QString());
+    EXPECT_EQ(team->cellText({2, 0}), QStringLiteral("3"));
+    ASSERT_TRUE(team->userEdit({4, 3}, QStringLiteral("30")));
+    EXPECT_EQ(team->cellText({4, 3}), QString());
+    EXPECT_EQ(team->cellText({4, 0}), QStringLiteral("5"));
     // Emptying a member's name takes the row with it.
-    ASSERT_TRUE(team->userEdit(1, 1, QString()));
-    EXPECT_EQ(team->cellText(3, 1), QString());
-    EXPECT_EQ(team->cellText(0, 1), QStringLiteral("2"));
+    ASSERT_TRUE(team->userEdit({1, 1}, QString()));
+    EXPECT_EQ(team->cellText({1, 3}), QString());
+    EXPECT_EQ(team->cellText({1, 0}), QStringLiteral("2"));
 }
 
 TEST_F(ProjectResourcesTest, ClearingTheTeamAsksFirst)
@@ -181,14 +181,14 @@ TEST_F(ProjectResourcesTest, ClearingTheTeamAsksFirst)
     start();
     setUpOffice();
     EditableGrid* team = grid("Ng10");
-    ASSERT_TRUE(team->userEdit(1, 0, QStringLiteral("Ana")));
+    ASSERT_TRUE(team->userEdit({0, 1}, QStringLiteral("Ana")));
     Prompts::queueAnswer(QMessageBox::No);
     QTest::mouseClick(find<QLabel>("Label82"), Qt::LeftButton);
-    EXPECT_EQ(team->cellText(1, 0), QStringLiteral("Ana"));
+    EXPECT_EQ(team->cellText({0, 1}), QStringLiteral("Ana"));
     Prompts::queueAnswer(QMessageBox::Yes);
     QTest::mouseClick(find<QLabel>("Label82"), Qt::LeftButton);
-    EXPECT_EQ(team->cellText(1, 0), QString());
-    EXPECT_EQ(team->cellText(0, 0), QStringLiteral("1"));
+    EXPECT_EQ(team->cellText({0, 1}), QString());
+    EXPECT_EQ(team->cellText({0, 0}), QStringLiteral("1"));
     EXPECT_EQ(Prompts::messages(), QStringList(2, u"A lista da equipe técnica será apagada. Continuar?"_qs));
 }
 
@@ -216,9 +216,9 @@ TEST_F(ProjectResourcesTest, TeamIsCheckedAgainstTheCurrentOffice)
     start();
     setUpOffice();
     EditableGrid* team = grid("Ng10");
-    ASSERT_TRUE(team->userEdit(1, 0, QStringLiteral("Ana")));
-    ASSERT_TRUE(team->userEdit(1, 1, QStringLiteral("Bruno")));
-    ASSERT_TRUE(team->userEdit(1, 2, QStringLiteral("Carla")));
+    ASSERT_TRUE(team->userEdit({0, 1}, QStringLiteral("Ana")));
+    ASSERT_TRUE(team->userEdit({1, 1}, QStringLiteral("Bruno")));
+    ASSERT_TRUE(team->userEdit({2, 1}, QStringLiteral("Carla")));
     TOfficeData& office = window().state().CurrentOffice;
     // Ana is now support staff with a new cost: still found, her cost refreshed. Bruno and Carla
     // left the office.
@@ -233,11 +233,11 @@ TEST_F(ProjectResourcesTest, TeamIsCheckedAgainstTheCurrentOffice)
     EXPECT_EQ(Prompts::messages(),
               (QStringList{u"O colaborador Bruno não está listado no escritório atual.Deseja retirá-lo deste projeto?"_qs,
                            u"O colaborador Carla não está listado no escritório atual.Deseja retirá-lo deste projeto?"_qs}));
-    EXPECT_EQ(team->cellText(4, 0), QStringLiteral("5200,00"));
-    EXPECT_EQ(team->cellText(1, 1), QStringLiteral("Bruno"));   // Cancel keeps the row
-    EXPECT_EQ(team->cellText(1, 2), QString());                 // Yes takes it out
-    EXPECT_EQ(team->cellText(0, 2), QStringLiteral("3"));
+    EXPECT_EQ(team->cellText({0, 4}), QStringLiteral("5200,00"));
+    EXPECT_EQ(team->cellText({1, 1}), QStringLiteral("Bruno"));   // Cancel keeps the row
+    EXPECT_EQ(team->cellText({2, 1}), QString());                 // Yes takes it out
+    EXPECT_EQ(team->cellText({2, 0}), QStringLiteral("3"));
     Prompts::queueAnswer(QMessageBox::No);
     EXPECT_TRUE(panel->CheckTeamAgainstOffice());
-    EXPECT_EQ(team->cellText(1, 1), QStringLiteral("Bruno"));
+    EXPECT_EQ(team->cellText({1, 1}), QStringLiteral("Bruno"));
 }

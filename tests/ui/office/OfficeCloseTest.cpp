@@ -81,7 +81,7 @@ TEST_F(OfficeCloseTest, CancelKeepsTheWindowOpenAndTheEdit)
     Prompts::queueAnswer(QMessageBox::Cancel);
     EXPECT_FALSE(closeWindow());
     EXPECT_TRUE(window().state().officeDraft.modified());
-    EXPECT_EQ(m_fixed->cellText(1, 0), QStringLiteral("75,00"));
+    EXPECT_EQ(m_fixed->cellText({0, 1}), QStringLiteral("75,00"));
 }
 
 TEST_F(OfficeCloseTest, FailedSaveKeepsTheWindowOpenAndTheOfficeModified)
@@ -94,5 +94,5 @@ TEST_F(OfficeCloseTest, FailedSaveKeepsTheWindowOpenAndTheOfficeModified)
     EXPECT_TRUE(Prompts::messages().at(1).contains(QStringLiteral("Office.bvo")));
     EXPECT_TRUE(window().state().officeDraft.modified());
     EXPECT_FALSE(QFile::exists(path()));
-    EXPECT_EQ(m_fixed->cellText(1, 0), QStringLiteral("990,00"));
+    EXPECT_EQ(m_fixed->cellText({0, 1}), QStringLiteral("990,00"));
 }

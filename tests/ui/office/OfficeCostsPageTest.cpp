@@ -24,9 +24,9 @@ protected:
         click("AbColBitBtn32");
         EditableGrid* staff = grid("NG9");
         const int row = staff->rowCount() - 1;
-        staff->userEdit(0, row, QString::fromUtf8(name));
-        staff->userEdit(2, row, QString::fromUtf8(type));
-        staff->userEdit(3, row, QString::fromUtf8(cost));
+        staff->userEdit({row, 0}, QString::fromUtf8(name));
+        staff->userEdit({row, 2}, QString::fromUtf8(type));
+        staff->userEdit({row, 3}, QString::fromUtf8(cost));
     }
 
     QStringList allTotals()
@@ -59,7 +59,7 @@ TEST_F(OfficeCostsPageTest, WorkedExampleTypedIntoTheLists)
         ASSERT_TRUE(chooseInCell(*staff, 2, row, QString::fromUtf8(type)));
         ASSERT_TRUE(typeIntoCell(*staff, 3, row, QString::fromUtf8(cost)));
     }
-    EXPECT_EQ(fixed->cellText(1, 1), QStringLiteral("500,50"));
+    EXPECT_EQ(fixed->cellText({1, 1}), QStringLiteral("500,50"));
     EXPECT_EQ(allTotals(), (QStringList{"1500,50", "250,25", "5000,00", "2000,00", "3750,75", "23,44",
                                         "8750,75", "54,69"}));
 }
@@ -74,8 +74,8 @@ TEST_F(OfficeCostsPageTest, AddButtonsStopAtTheRecordLimitsWithoutMarking)
             click(button);
         EXPECT_EQ(grid(gridName)->rowCount(), limit) << gridName;
     }
-    EXPECT_EQ(grid("NG9")->cellText(2, 19), QString());        // a new staff row has no type yet
-    EXPECT_EQ(grid("NG9")->cellText(3, 19), QStringLiteral("0,00"));
+    EXPECT_EQ(grid("NG9")->cellText({19, 2}), QString());        // a new staff row has no type yet
+    EXPECT_EQ(grid("NG9")->cellText({19, 3}), QStringLiteral("0,00"));
     EXPECT_FALSE(modified());
     EXPECT_EQ(allTotals(), before);
 }
@@ -188,7 +188,7 @@ TEST_F(OfficeCostsPageTest, ValueThatIsNoNumberKeepsTheTotals)
 {
     ASSERT_TRUE(typeIntoCell(*grid("NG1"), 1, 0, QStringLiteral("800")));
     const QStringList before = allTotals();
-    grid("NG1")->setCellText(1, 1, QStringLiteral("oito"));   // a value the page cannot read
+    grid("NG1")->setCellText({1, 1}, QStringLiteral("oito"));   // a value the page cannot read
     ASSERT_TRUE(typeIntoCell(*grid("Ng2"), 1, 0, QStringLiteral("50")));
     EXPECT_EQ(allTotals(), before);
     addStaff("Ana", "Técnico", "100");
@@ -246,10 +246,10 @@ TEST_F(OfficeCostsPageTest, ClearingANameMarksTheOfficeAndMoneyIsNeverNegative)
 {
     addStaff("Ana", "Técnico", "1000");
     state().officeDraft.setModified(false);
-    ASSERT_TRUE(grid("NG9")->userEdit(0, 0, QString()));
+    ASSERT_TRUE(grid("NG9")->userEdit({0, 0}, QString()));
     EXPECT_TRUE(modified());
 
     // Money in the lists is never negative.
-    EXPECT_FALSE(grid("NG9")->userEdit(3, 0, QStringLiteral("-100")));
-    EXPECT_FALSE(grid("NG1")->userEdit(1, 0, QStringLiteral("-1,5")));
+    EXPECT_FALSE(grid("NG9")->userEdit({0, 3}, QStringLiteral("-100")));
+    EXPECT_FALSE(grid("NG1")->userEdit({0, 1}, QStringLiteral("-1,5")));
 }

@@ -23,7 +23,7 @@ protected:
         for (int r = 0; r < grid("Ng6")->rowCount(); ++r) {
             QList<int> row;
             for (int c = 0; c < 4; ++c)
-                row << grid("Ng6")->cellText(c, r).toInt();
+                row << grid("Ng6")->cellText({r, c}).toInt();
             rows << row;
         }
         return rows;
@@ -157,11 +157,11 @@ TEST_F(OfficeGeneralPageTest, ManHoursTableTakesWholeNumbersOnly)
 {
     EditableGrid* table = grid("Ng6");
     EXPECT_EQ(openEditor<CellLineEdit>(*table, 0, 1), nullptr);   // the category is fixed
-    EXPECT_FALSE(table->userEdit(0, 1, QStringLiteral("7")));
+    EXPECT_FALSE(table->userEdit({1, 0}, QStringLiteral("7")));
     EXPECT_EQ(table->selectionBehavior(), QAbstractItemView::SelectRows);
 
     ASSERT_TRUE(typeIntoCell(*table, 2, 1, QStringLiteral("12,5")));
-    EXPECT_EQ(table->cellText(2, 1), QStringLiteral("125"));
+    EXPECT_EQ(table->cellText({1, 2}), QStringLiteral("125"));
     ASSERT_TRUE(typeIntoCell(*table, 3, 3, QStringLiteral("40")));
     page()->CollectOfficePage();
     const auto& hxh = state().CurrentOffice.HxhTable;

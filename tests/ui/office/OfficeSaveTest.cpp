@@ -63,10 +63,10 @@ TEST_F(OfficeSaveTest, UnnamedStaffRowIsNotStoredAndLeavesNoGap)
     for (const char* name : {"Ângela Simões", "", "Bruno Gonçalves"}) {
         click("AbColBitBtn32");
         const int row = staff->rowCount() - 1;
-        staff->userEdit(0, row, QString::fromUtf8(name));
-        staff->userEdit(1, row, QStringLiteral("Arquiteto"));
-        staff->userEdit(2, row, QStringLiteral("Técnico"));
-        staff->userEdit(3, row, QStringLiteral("4500"));
+        staff->userEdit({row, 0}, QString::fromUtf8(name));
+        staff->userEdit({row, 1}, QStringLiteral("Arquiteto"));
+        staff->userEdit({row, 2}, QStringLiteral("Técnico"));
+        staff->userEdit({row, 3}, QStringLiteral("4500"));
     }
     EXPECT_EQ(shown("E_CustoTec"), QStringLiteral("13500,00"));   // the page counts every row
     save();
@@ -117,7 +117,7 @@ TEST_F(OfficeSaveTest, LimparShowsPageDefaultsWhileTheRecordKeepsItsOwn)
     EXPECT_EQ(grid("Ng2")->rowCount(), 11);
     EXPECT_EQ(column("NG1", 1).count(QStringLiteral("0,00")), 11);
     EXPECT_EQ(grid("NG9")->rowCount(), 0);
-    EXPECT_EQ(grid("Ng6")->cellText(1, 3), QStringLiteral("14"));
+    EXPECT_EQ(grid("Ng6")->cellText({3, 1}), QStringLiteral("14"));
     EXPECT_FALSE(modified());
     EXPECT_FALSE(QFile::exists(officePath()));
 
@@ -140,7 +140,7 @@ TEST_F(OfficeSaveTest, SaveIntoAMissingFolderKeepsEverything)
     EXPECT_NE(Prompts::messages().first(), kSaved);
     EXPECT_TRUE(modified());
     EXPECT_EQ(find<QLineEdit>("E_data")->text(), QString());
-    EXPECT_EQ(grid("NG1")->cellText(1, 0), QStringLiteral("640,00"));
+    EXPECT_EQ(grid("NG1")->cellText({0, 1}), QStringLiteral("640,00"));
     EXPECT_EQ(state().CurrentOffice.FixedExpenseValue[0], 640.0f);   // collected all the same
 }
 

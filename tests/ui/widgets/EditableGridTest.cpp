@@ -53,8 +53,10 @@ protected:
     QList<QPair<int, int>> edits() const
     {
         QList<QPair<int, int>> result;
-        for (const QList<QVariant>& e : *m_edits)
-            result << qMakePair(e.at(0).toInt(), e.at(1).toInt());
+        for (const QList<QVariant>& e : *m_edits) {
+            const auto cell = e.at(0).value<EditableGrid::Cell>();
+            result << qMakePair(cell.column, cell.row);
+        }
         return result;
     }
 
@@ -67,17 +69,17 @@ protected:
 
 TEST_F(EditableGridTest, OnlyAUserCommitAnnouncesAnEdit)
 {
-    m_grid->setCellText(kName, 0, QStringLiteral("Ana"));
-    m_grid->setCellNumber(kValue, 0, 10);
-    m_grid->setCellChecked(kDone, 0, true);
+    m_grid->setCellText({0, kName}, QStringLiteral("Ana"));
+    m_grid->setCellNumber({0, kValue}, 10);
+    m_grid->setCellChecked({0, kDone}, true);
     m_grid->sortRows(kValue, Qt::DescendingOrder);
     m_grid->appendRow();
     EXPECT_TRUE(edits().isEmpty());
 
     ASSERT_TRUE(typeIntoCell(*m_grid, kValue, 1, QStringLiteral("1.500,5")));
-    EXPECT_EQ(m_grid->cellText(kValue, 1), QStringLiteral("1500,50"));
+    EXPECT_EQ(m_grid->cellText({1, kValue}), QStringLiteral("1500,50"));
     ASSERT_TRUE(typeIntoCell(*m_grid, kName, 2, QStringLiteral("Bruno"), Qt::Key_Escape));
-    EXPECT_EQ(m_grid->cellText(kName, 2), QString());
+    EXPECT_EQ(m_grid->cellText({2, kName}), QString());
     EXPECT_EQ(edits(), (QList<QPair<int, int>>{{kValue, 1}}));
 }
 
@@ -99,18 +101,18 @@ TEST_F(EditableGridTest, AnnouncementComesAfterTheEditorClosed)
 TEST_F(EditableGridTest, NumberCellsTakeBrazilianDecimalsOnly)
 {
     ASSERT_TRUE(typeIntoCell(*m_grid, kValue, 0, QStringLiteral("12a,5x")));
-    EXPECT_EQ(m_grid->cellText(kValue, 0), QStringLiteral("12,50"));
-    EXPECT_EQ(m_grid->cellNumber(kValue, 0), 12.5);
+    EXPECT_EQ(m_grid->cellText({0, kValue}), QStringLiteral("12,50"));
+    EXPECT_EQ(m_grid->cellNumber({0, kValue}), 12.5);
     ASSERT_TRUE(typeIntoCell(*m_grid, kValue, 0, QString()));   // emptied: back to 0
-    EXPECT_EQ(m_grid->cellText(kValue, 0), QStringLiteral("0,00"));
+    EXPECT_EQ(m_grid->cellText({0, kValue}), QStringLiteral("0,00"));
     ASSERT_TRUE(typeIntoCell(*m_grid, kValue, 0, QStringLiteral("2,345")));
-    EXPECT_EQ(m_grid->cellText(kValue, 0), QStringLiteral("2,35"));
+    EXPECT_EQ(m_grid->cellText({0, kValue}), QStringLiteral("2,35"));
 
-    EXPECT_FALSE(m_grid->userEdit(kValue, 0, QStringLiteral("abc")));
-    EXPECT_FALSE(m_grid->userEdit(kValue, 0, QStringLiteral("1.5.0,2,1")));
-    EXPECT_EQ(m_grid->cellText(kValue, 0), QStringLiteral("2,35"));
-    EXPECT_TRUE(m_grid->userEdit(kValue, 0, QStringLiteral("-7")));
-    EXPECT_EQ(m_grid->cellText(kValue, 0), QStringLiteral("-7,00"));
+    EXPECT_FALSE(m_grid->userEdit({0, kValue}, QStringLiteral("abc")));
+    EXPECT_FALSE(m_grid->userEdit({0, kValue}, QStringLiteral("1.5.0,2,1")));
+    EXPECT_EQ(m_grid->cellText({0, kValue}), QStringLiteral("2,35"));
+    EXPECT_TRUE(m_grid->userEdit({0, kValue}, QStringLiteral("-7")));
+    EXPECT_EQ(m_grid->cellText({0, kValue}), QStringLiteral("-7,00"));
     EXPECT_EQ(edits().size(), 4);
 }
 
@@ -133,27 +135,27 @@ TEST_F(EditableGridTest, PastingIsRefusedWhereTheColumnSaysSo)
     EXPECT_EQ(name->text(), QStringLiteral("Carla"));
     QTest::keyClick(name, Qt::Key_Return);
     settleEditors();
-    EXPECT_EQ(m_grid->cellText(kName, 0), QStringLiteral("Carla"));
+    EXPECT_EQ(m_grid->cellText({0, kName}), QStringLiteral("Carla"));
 }
 
 TEST_F(EditableGridTest, TextIsCutToItsLengthAndWholeNumbersToTheirRange)
 {
     ASSERT_TRUE(typeIntoCell(*m_grid, kName, 0, QStringLiteral("Maximiliano")));
-    EXPECT_EQ(m_grid->cellText(kName, 0), QStringLiteral("Maximili"));
-    EXPECT_TRUE(m_grid->userEdit(kName, 1, QStringLiteral("Bernardino")));
-    EXPECT_EQ(m_grid->cellText(kName, 1), QStringLiteral("Bernardi"));
+    EXPECT_EQ(m_grid->cellText({0, kName}), QStringLiteral("Maximili"));
+    EXPECT_TRUE(m_grid->userEdit({1, kName}, QStringLiteral("Bernardino")));
+    EXPECT_EQ(m_grid->cellText({1, kName}), QStringLiteral("Bernardi"));
 
     ASSERT_TRUE(typeIntoCell(*m_grid, kCount, 0, QStringLiteral("1,5")));
-    EXPECT_EQ(m_grid->cellText(kCount, 0), QStringLiteral("15"));
-    EXPECT_FALSE(m_grid->userEdit(kCount, 0, QStringLiteral("1000")));
-    EXPECT_FALSE(m_grid->userEdit(kCount, 0, QStringLiteral("-1")));
-    EXPECT_FALSE(m_grid->userEdit(kCount, 0, QStringLiteral("+1")));
-    EXPECT_TRUE(m_grid->userEdit(kCount, 0, QStringLiteral("007")));
-    EXPECT_EQ(m_grid->cellText(kCount, 0), QStringLiteral("7"));
+    EXPECT_EQ(m_grid->cellText({0, kCount}), QStringLiteral("15"));
+    EXPECT_FALSE(m_grid->userEdit({0, kCount}, QStringLiteral("1000")));
+    EXPECT_FALSE(m_grid->userEdit({0, kCount}, QStringLiteral("-1")));
+    EXPECT_FALSE(m_grid->userEdit({0, kCount}, QStringLiteral("+1")));
+    EXPECT_TRUE(m_grid->userEdit({0, kCount}, QStringLiteral("007")));
+    EXPECT_EQ(m_grid->cellText({0, kCount}), QStringLiteral("7"));
 
     EXPECT_TRUE(m_grid->isColumnHidden(kSecret));
-    EXPECT_FALSE(m_grid->userEdit(kSecret, 0, QStringLiteral("x")));   // read-only column
-    EXPECT_FALSE(m_grid->userEdit(kName, 9, QStringLiteral("x")));     // no such row
+    EXPECT_FALSE(m_grid->userEdit({0, kSecret}, QStringLiteral("x")));   // read-only column
+    EXPECT_FALSE(m_grid->userEdit({9, kName}, QStringLiteral("x")));     // no such row
 }
 
 TEST_F(EditableGridTest, DropDownOffersOnlyItsItems)
@@ -170,10 +172,10 @@ TEST_F(EditableGridTest, DropDownOffersOnlyItsItems)
     EXPECT_TRUE(chooseInCell(*m_grid, kType, 0, QStringLiteral("Apoio")));
     EXPECT_TRUE(chooseInCell(*m_grid, kType, 1, QStringLiteral("Técnico")));
     EXPECT_EQ(edits(), (QList<QPair<int, int>>{{kType, 0}, {kType, 1}}));
-    EXPECT_FALSE(m_grid->userEdit(kType, 0, QStringLiteral("Estagiário")));
+    EXPECT_FALSE(m_grid->userEdit({0, kType}, QStringLiteral("Estagiário")));
 
     m_grid->setColumnItems(kType, {QStringLiteral("Estagiário")});
-    EXPECT_TRUE(m_grid->userEdit(kType, 0, QStringLiteral("Estagiário")));
+    EXPECT_TRUE(m_grid->userEdit({0, kType}, QStringLiteral("Estagiário")));
 
     // Typing spells the item whole: "100" is not "10" with two keys lost.
     m_grid->setColumnItems(kType, {QStringLiteral("10"), QStringLiteral("50"), QStringLiteral("100")});
@@ -186,10 +188,10 @@ TEST_F(EditableGridTest, CheckBoxesToggleInPlace)
     m_grid->setFocus();
     m_grid->setCurrentCell(1, kDone);
     QTest::keyClick(m_grid, Qt::Key_Space);
-    EXPECT_TRUE(m_grid->cellChecked(kDone, 1));
-    EXPECT_TRUE(m_grid->userEdit(kDone, 1, QStringLiteral("0")));
-    EXPECT_FALSE(m_grid->cellChecked(kDone, 1));
-    EXPECT_FALSE(m_grid->userEdit(kDone, 1, QStringLiteral("sim")));
+    EXPECT_TRUE(m_grid->cellChecked({1, kDone}));
+    EXPECT_TRUE(m_grid->userEdit({1, kDone}, QStringLiteral("0")));
+    EXPECT_FALSE(m_grid->cellChecked({1, kDone}));
+    EXPECT_FALSE(m_grid->userEdit({1, kDone}, QStringLiteral("sim")));
     EXPECT_EQ(edits(), (QList<QPair<int, int>>{{kDone, 1}, {kDone, 1}}));
 }
 
@@ -201,22 +203,22 @@ TEST_F(EditableGridTest, SortingMovesWholeRowsAndKeepsTiesInOrder)
     m_grid->removeAllRows();
     for (int i = 0; i < 4; ++i) {
         const int row = m_grid->appendRow();
-        m_grid->setCellText(kName, row, names[i]);
-        m_grid->setCellNumber(kValue, row, values[i]);
+        m_grid->setCellText({row, kName}, names[i]);
+        m_grid->setCellNumber({row, kValue}, values[i]);
     }
-    m_grid->setCellText(kValue, 3, QStringLiteral("?"));   // no number: lowest of all
+    m_grid->setCellText({3, kValue}, QStringLiteral("?"));   // no number: lowest of all
     m_grid->sortRows(kValue, Qt::DescendingOrder);
     QStringList order;
     for (int r = 0; r < 4; ++r)
-        order << m_grid->cellText(kName, r) + QLatin1Char('=') + m_grid->cellText(kValue, r);
+        order << m_grid->cellText({r, kName}) + QLatin1Char('=') + m_grid->cellText({r, kValue});
     EXPECT_EQ(order, (QStringList{QStringLiteral("Água=300,00"), QStringLiteral("Aluguel=120,00"),
                                   QStringLiteral("Zélia=50,00"), QStringLiteral("Énio=?")}));
 
     // A click on a sortable header sorts by it, largest first, then the other way round.
     m_grid->horizontalHeader()->sectionClicked(kName);
-    EXPECT_EQ(m_grid->cellText(kName, 0), QStringLiteral("Zélia"));
+    EXPECT_EQ(m_grid->cellText({0, kName}), QStringLiteral("Zélia"));
     m_grid->horizontalHeader()->sectionClicked(kName);
-    EXPECT_EQ(m_grid->cellText(kName, 0), QStringLiteral("Água"));
-    EXPECT_EQ(m_grid->cellText(kName, 2), QStringLiteral("Énio"));
+    EXPECT_EQ(m_grid->cellText({0, kName}), QStringLiteral("Água"));
+    EXPECT_EQ(m_grid->cellText({2, kName}), QStringLiteral("Énio"));
     EXPECT_TRUE(edits().isEmpty());
 }
