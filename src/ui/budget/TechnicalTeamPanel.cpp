@@ -90,15 +90,15 @@ void TechnicalTeamPanel::prepareRows()
 
 void TechnicalTeamPanel::pullRows()
 {
-    const auto percent = [this](int column, int row) -> std::optional<int> {
-        const QString text = m_grid->cellText({row, column});
+    const auto percent = [this](EditableGrid::Cell cell) -> std::optional<int> {
+        const QString text = m_grid->cellText(cell);
         return text.isEmpty() ? std::nullopt : std::optional<int>(text.toInt());
     };
     std::vector<TeamRow> rows;
     for (int row = 0; row < m_grid->rowCount(); ++row) {
         rows.push_back({m_grid->cellText({row, kNameColumn}), m_grid->cellText({row, kRoleColumn}),
-                        percent(kShareColumn, row), m_grid->cellNumber({row, kCostColumn}),
-                        percent(kProductivityColumn, row)});
+                        percent({row, kShareColumn}), m_grid->cellNumber({row, kCostColumn}),
+                        percent({row, kProductivityColumn})});
     }
     m_team.setRows(std::move(rows));
 }

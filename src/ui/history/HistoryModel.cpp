@@ -94,7 +94,6 @@ bool HistoryModel::setData(const QModelIndex& index, const QVariant& value, int 
     if (!m_table.editByUser(index.row(), index.column(), value.toString()))
         return false;
     emit dataChanged(index, index);
-    emit cellEdited(index.column(), index.row());
     return true;
 }
 

@@ -39,10 +39,6 @@ public:
 
     static bool isUserEditable(int column);
 
-signals:
-    // The user committed an edit of a cell.
-    void cellEdited(int column, int row);
-
 private:
     // Reorders the table by `reorderTable`, which returns the order it applied (empty: none),
     // and moves the view's persistent cells along.

@@ -141,7 +141,7 @@ void HistoryPage::buildGrid()
     connect(m_grid->selectionModel(), &QItemSelectionModel::currentChanged, this,
             [this](const QModelIndex& current) {
                 if (current.isValid())
-                    Ng8SelectCell(current.column(), current.row());
+                    Ng8SelectCell(current);
             });
     connect(m_grid, &QTableView::doubleClicked, this, [this](const QModelIndex& index) { Ng8CellDblClick(index.row()); });
 }

@@ -79,7 +79,7 @@ private:
     QWidget* buildToolbar();
     void buildGrid();
     void placePanels();
-    void Ng8SelectCell(int column, int row);
+    void Ng8SelectCell(const QModelIndex& cell);
     void Ng8CellDblClick(int row);
     void sortByHeader(int column);
     // The history columns the grid shows, left to right as the user sees them.

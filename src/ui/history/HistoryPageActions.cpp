@@ -103,8 +103,10 @@ void HistoryPage::SpeedButton31Click()
     m_colors->setVisible(m_colors->isHidden());
 }
 
-void HistoryPage::Ng8SelectCell(int column, int row)
+void HistoryPage::Ng8SelectCell(const QModelIndex& cell)
 {
+    const int row = cell.row();
+    const int column = cell.column();
     m_book.cellEntered(row, column);
     // While the report is open it follows the selection; edited observations go to their own budget.
     if (!m_report->isHidden())

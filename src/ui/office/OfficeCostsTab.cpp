@@ -273,11 +273,11 @@ void OfficeCostsTab::pullLists()
 
 void OfficeCostsTab::showLists()
 {
-    const auto showNumber = [](EditableGrid* grid, int column, int row, const std::optional<double>& value) {
+    const auto showNumber = [](EditableGrid* grid, EditableGrid::Cell cell, const std::optional<double>& value) {
         if (value)
-            grid->setCellNumber({row, column}, *value);
+            grid->setCellNumber(cell, *value);
         else
-            grid->setCellText({row, column}, QString());
+            grid->setCellText(cell, QString());
     };
     for (const OfficeList list : {OfficeList::Fixed, OfficeList::Variable}) {
         EditableGrid* grid = gridOf(list);
@@ -285,7 +285,7 @@ void OfficeCostsTab::showLists()
         for (const OfficeExpenseRow& expense : m_draft.expenses(list)) {
             const int row = grid->appendRow();
             grid->setCellText({row, 0}, expense.name);
-            showNumber(grid, 1, row, expense.value);
+            showNumber(grid, {row, 1}, expense.value);
         }
     }
     m_staff->removeAllRows();
@@ -294,7 +294,7 @@ void OfficeCostsTab::showLists()
         m_staff->setCellText({row, 0}, member.name);
         m_staff->setCellText({row, 1}, member.role);
         m_staff->setCellText({row, 2}, member.type);
-        showNumber(m_staff, 3, row, member.cost);
+        showNumber(m_staff, {row, 3}, member.cost);
     }
 }
 
