@@ -6,6 +6,8 @@
 #include "core/history/HistoryWriteBack.h"
 #include "core/office/OfficeRecord.h"
 
+#include <cstring>
+
 namespace belvane {
 
 void BudgetDraft::startNew(int number)
@@ -82,6 +84,11 @@ BudgetSaveOutcome BudgetDraft::save(const BudgetSaveRequest& request, HistorySto
     if (advancesCounter)
         *advancesCounter = prepared.advancesCounter;
     return {{}, result.warnings, prepared.successMessage};
+}
+
+bool BudgetDraft::pagesEdited(const TBudgetData& pages) const
+{
+    return std::memcmp(&pages, &m_shownPages, sizeof pages) != 0;
 }
 
 void BudgetDraft::reopen(const TBudgetData& fromFile, const HistoryTable& history, int row)

@@ -84,12 +84,24 @@ public:
     BudgetSaveOutcome save(const BudgetSaveRequest& request, HistoryStore& history, const QString& projectsDir,
                            bool* advancesCounter = nullptr);
 
+    // What the pages held when they were last shown, generated or saved: typing since then is
+    // work the user has not kept yet.
+    void markPagesShown(const TBudgetData& pages) { m_shownPages = pages; }
+    bool pagesEdited(const TBudgetData& pages) const;
+    // Whether the user has work that is not saved: a budget generated or renegotiated and not
+    // saved, or pages edited since.
+    bool hasUnsavedWork(const TBudgetData& pages) const { return m_modified || pagesEdited(pages); }
+    // At the close, whether saving needs a new generation first (the pages changed since, or
+    // nothing was generated).
+    bool mustGenerateBeforeSaving(const TBudgetData& pages) const { return !m_modified || pagesEdited(pages); }
+
     // A stored budget worked on again: the record read from its file, with the values the user
     // edited in its history row, marked as edited.
     void reopen(const TBudgetData& fromFile, const HistoryTable& history, int row);
 
 private:
     TBudgetData m_record;
+    TBudgetData m_shownPages = zeroBudget();
     BudgetTeam m_team;
     TaskEstimate m_tasks;
     ComplexityIndicators m_indicators;

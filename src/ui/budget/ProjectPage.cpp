@@ -21,7 +21,6 @@
 #include <QStackedWidget>
 #include <QVBoxLayout>
 
-#include <cstring>
 
 namespace belvane {
 namespace {
@@ -179,20 +178,19 @@ TBudgetData ProjectPage::pagesRecord() const
 
 bool ProjectPage::pagesEdited() const
 {
-    const TBudgetData now = pagesRecord();
-    return std::memcmp(&now, &m_shownPages, sizeof now) != 0;
+    return m_state.budget.pagesEdited(pagesRecord());
 }
 
 void ProjectPage::markPagesShown()
 {
-    m_shownPages = pagesRecord();
+    m_state.budget.markPagesShown(pagesRecord());
 }
 
 bool ProjectPage::hasUnsavedWork()
 {
     m_data->commitOpenEdits();
     m_resources->commitOpenEdits();
-    return m_state.budget.modified() || pagesEdited();
+    return m_state.budget.hasUnsavedWork(pagesRecord());
 }
 
 bool ProjectPage::AskToSaveAtClose()
@@ -206,9 +204,9 @@ bool ProjectPage::AskToSaveAtClose()
         return true;
     if (answer != QMessageBox::Yes)
         return false;
-    // What the pages hold now is what the user wants kept; a failed generation shows why.
-    // What the pages hold now is what the user wants kept: generated anew when they changed.
-    const bool generated = (m_state.budget.modified() && !pagesEdited()) || GenerateBudget();
+    // What the pages hold now is what the user wants kept: generated anew when they changed;
+    // a failed generation shows why.
+    const bool generated = !m_state.budget.mustGenerateBeforeSaving(pagesRecord()) || GenerateBudget();
     const bool saved = generated && SaveBudget();
     if (!saved)
         emit attentionNeeded();

@@ -109,7 +109,6 @@ private:
     QPushButton* m_newButton;        // AbColBitBtn25
     QPushButton* m_saveButton;       // AbColBitBtn26
     int m_currentSubPage = kDataSubPage;
-    TBudgetData m_shownPages;        // pagesRecord() when last shown, generated or saved
 };
 
 } // namespace belvane

@@ -101,3 +101,18 @@ TEST(BudgetDraftTest, NumbersOnlyABudgetNeverSavedAndReopensAsEdited)
     draft.numberIfNeverSaved(20);
     EXPECT_EQ(draft.record().Number, 9);
 }
+
+TEST(BudgetDraftTest, TypingSinceThePagesWereShownIsUnsavedWork)
+{
+    BudgetDraft draft;
+    TBudgetData pages = zeroBudget();
+    draft.markPagesShown(pages);
+    EXPECT_FALSE(draft.hasUnsavedWork(pages));
+    pages.Area = 120.0f;
+    EXPECT_TRUE(draft.hasUnsavedWork(pages));
+    EXPECT_TRUE(draft.mustGenerateBeforeSaving(pages));
+    draft.markPagesShown(pages);
+    draft.setModified(true);   // generated, not saved
+    EXPECT_TRUE(draft.hasUnsavedWork(pages));
+    EXPECT_FALSE(draft.mustGenerateBeforeSaving(pages));
+}
