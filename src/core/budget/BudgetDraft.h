@@ -10,6 +10,7 @@
 #include "core/budget/BudgetSaving.h"
 #include "core/budget/BudgetTeam.h"
 #include "core/budget/ComplexityIndicators.h"
+#include "core/budget/ProjectClassification.h"
 #include "core/budget/TaskEstimate.h"
 
 #include <QDateTime>
@@ -55,6 +56,8 @@ public:
     TaskEstimate& tasks() { return m_tasks; }
     // The complexity indicators as the user rates them, until they are collected.
     ComplexityIndicators& indicators() { return m_indicators; }
+    // The project's category as the building type chosen on the data page gives it.
+    ProjectClassification& classification() { return m_classification; }
 
     bool modified() const { return m_modified; }
     void setModified(bool modified) { m_modified = modified; }
@@ -105,6 +108,7 @@ private:
     BudgetTeam m_team;
     TaskEstimate m_tasks;
     ComplexityIndicators m_indicators;
+    ProjectClassification m_classification;
     bool m_modified = false;
     bool m_reopened = false;
 };

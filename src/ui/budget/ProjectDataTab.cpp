@@ -1,5 +1,6 @@
 #include "ui/budget/ProjectDataTab.h"
 
+#include "core/budget/ProjectClassification.h"
 #include "core/budget/RepetitionFactor.h"
 #include "core/budget/SingleRounding.h"
 #include "core/tables/ReferenceTables.h"
@@ -39,7 +40,8 @@ NumberEdit* numberEdit(const char* name, const char* pattern, QWidget* parent)
 
 } // namespace
 
-ProjectDataTab::ProjectDataTab(QWidget* parent) : QWidget(parent)
+ProjectDataTab::ProjectDataTab(ProjectClassification& classification, QWidget* parent)
+    : QWidget(parent), m_classification(classification)
 {
     setObjectName(QStringLiteral("TabP_dados"));
     auto* layout = new QVBoxLayout(this);
@@ -183,14 +185,10 @@ void ProjectDataTab::P_catChange()
 
 void ProjectDataTab::P_SubCatChange()
 {
-    const QString old = m_category->text();
-    const int category = buildingTypeClassOf(m_type->currentText());
-    if (category == 0)
+    if (!m_classification.takeBuildingType(m_type->currentText()))
         return;
-    m_category->setText(QString::number(category));
-    // Only a change of category moves the task man-hours; the same category leaves them alone.
-    if (m_category->text() != old)
-        emit projectCategoryChanged(category);
+    m_category->setText(QString::number(m_classification.category()));
+    emit projectCategoryChanged(m_classification.category());
 }
 
 void ProjectDataTab::P_tipoChange()
@@ -265,6 +263,7 @@ void ProjectDataTab::showBudget(const TBudgetData& b)
         P_tipoChange();
         m_service->setCurrentIndex(m_service->findText(b.Service.toQString()));
     }
+    m_classification.setCategory(b.ProjectCategory);
     m_category->setText(QString::number(b.ProjectCategory));
     m_rrt->setValue(b.RRT);
     m_travel->setValue(b.TravelExpenses);

@@ -17,12 +17,14 @@ class QSpinBox;
 
 namespace belvane {
 
+class ProjectClassification;
+
 class NumberEdit;
 
 class ProjectDataTab : public QWidget {
     Q_OBJECT
 public:
-    explicit ProjectDataTab(QWidget* parent);
+    ProjectDataTab(ProjectClassification& classification, QWidget* parent);
 
     // Fills the building-use and service-group selectors from the reference tables.
     void prepareSelectors();
@@ -64,6 +66,7 @@ private:
     QLineEdit* m_address;       // P_Ender
     QComboBox* m_use;           // P_cat
     QComboBox* m_type;          // P_SubCat
+    ProjectClassification& m_classification;
     QLineEdit* m_category;      // P_classif
     QComboBox* m_group;         // P_tipo
     QComboBox* m_service;       // P_SubTipo

@@ -77,7 +77,7 @@ void ProjectPage::buildSubPages()
 {
     m_subPages = new QStackedWidget(this);
     m_subPages->setObjectName(QStringLiteral("PageControl3"));
-    m_data = new ProjectDataTab(m_subPages);
+    m_data = new ProjectDataTab(m_state.budget.classification(), m_subPages);
     m_resources = new ResourcesTab(m_state, [this] { return m_data->categoryText(); }, m_subPages);
     m_summary = new SummaryTab(m_state, m_subPages);
     m_subPages->addWidget(m_data);

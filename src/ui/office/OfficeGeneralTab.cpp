@@ -284,9 +284,8 @@ void OfficeGeneralTab::showDefaultManHours()
     for (int r = 0; r < kHxhCategories; ++r) {
         const int row = m_manHours->appendRow();
         m_manHours->setCellText({row, 0}, QString::number(r + 1));
-        // The default table is laid out complexity by complexity, four categories each.
-        for (int c = 1; c < 4; ++c)
-            m_manHours->setCellNumber({row, c}, HxhDefaults[std::size_t((c - 1) * kHxhCategories + r)]);
+        for (int level = 1; level < 4; ++level)
+            m_manHours->setCellNumber({row, level}, hxhDefault(r + 1, level));
     }
 }
 
