@@ -6,6 +6,7 @@
 #include "support/Offices.h"
 #include "support/Records.h"
 #include "support/Typing.h"
+#include "ui/budget/ProjectControls.h"
 
 #include <QAbstractSpinBox>
 #include <QComboBox>
@@ -108,7 +109,7 @@ void BudgetFixture::generate()
     window().show();   // the panel's buttons are laid out only once the window is shown
     window().AbColBitBtn1Click(kProjectPage);
     enterOneMemberBudget();
-    click("AbColBitBtn9");
+    click(controls::project::kSummarySelector);
     ASSERT_EQ(subPage(), QStringLiteral("TabP_resumo"));
     ASSERT_TRUE(project()->saveButton()->isEnabled());
 }

@@ -1,6 +1,9 @@
 #include "support/SaveFaultFixture.h"
 
 #include "support/Records.h"
+#include "ui/budget/ProjectControls.h"
+#include "ui/history/HistoryControls.h"
+#include "ui/office/OfficeControls.h"
 
 namespace belvane::test {
 
@@ -63,7 +66,7 @@ void SaveFaultFixture::firstSave()
     start();
     setUpOffice();
     generate();
-    click("AbColBitBtn26");
+    click(controls::project::kSaveBudget);
     ASSERT_EQ(Prompts::messages().last(), QStringLiteral("O orçamento foi salvo."));
 }
 
@@ -72,7 +75,7 @@ void SaveFaultFixture::savedThenChanged()
     firstSave();
     project()->showSubPage(kDataSubPage);
     type("P_area", QStringLiteral("120"));
-    click("AbColBitBtn9");
+    click(controls::project::kSummarySelector);
     ASSERT_EQ(window().state().budget.record().Area, 120.0f);
 }
 
@@ -81,11 +84,11 @@ void SaveFaultFixture::reopenedAtSaveAs()
     firstSave();
     window().AbColBitBtn1Click(kHistoryPage);
     historyPage()->selectRow(0);
-    click("AbColBitBtn19");
+    click(controls::history::kReopen);
     ASSERT_TRUE(window().state().budget.reopened());
     project()->showSubPage(kDataSubPage);
-    click("AbColBitBtn9");
-    click("AbColBitBtn26");
+    click(controls::project::kSummarySelector);
+    click(controls::project::kSaveBudget);
     ASSERT_TRUE(saveAsPanelShown());
 }
 
@@ -93,7 +96,7 @@ void SaveFaultFixture::officeEdited()
 {
     start().show();
     window().AbColBitBtn1Click(kOfficePage);
-    click("AbColBitBtn22");
+    click(controls::office::kSave);
     ASSERT_TRUE(QFile::exists(officeFolder() + QStringLiteral("Office.bvo")));
     ASSERT_TRUE(typeIntoCell(*find<EditableGrid>("NG1"), 1, 0, QStringLiteral("640")));
 }
@@ -113,12 +116,12 @@ void SaveFaultFixture::colourChosen()
 {
     start().show();
     window().AbColBitBtn1Click(kHistoryPage);
-    click("AbColBitBtn16");
+    click(controls::history::kColors);
     Prompts::queueColor(QColor(10, 20, 30));
     click("AguardandoCor");
-    click("SpeedButton31");
+    click(controls::history::kColorsOk);
     ASSERT_TRUE(QFile::exists(officeFolder() + QStringLiteral("Colors.bin")));
-    click("AbColBitBtn16");
+    click(controls::history::kColors);
     Prompts::queueColor(QColor(40, 50, 60));
     click("AguardandoCor");
 }

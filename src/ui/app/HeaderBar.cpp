@@ -1,6 +1,7 @@
 #include "ui/app/HeaderBar.h"
 
 #include "core/text/Clock.h"
+#include "ui/app/AppControls.h"
 #include "ui/widgets/Theme.h"
 
 #include <QEvent>
@@ -53,7 +54,7 @@ HeaderBar::HeaderBar(QWidget* parent) : QFrame(parent)
     m_clock->setStyleSheet(QStringLiteral("color: white;"));
 
     m_menuButton = new QPushButton(QStringLiteral("Menu"), this);
-    m_menuButton->setObjectName(QStringLiteral("AbColBitBtn15"));
+    m_menuButton->setObjectName(QLatin1String(controls::app::kHeaderMenu));
     m_menuButton->setFixedSize(110, 40);
     m_menuButton->setFont(theme::displayFont(16));
     connect(m_menuButton, &QPushButton::clicked, this, &HeaderBar::menuClicked);

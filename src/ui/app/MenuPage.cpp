@@ -3,6 +3,7 @@
 #include "core/backup/DataBackup.h"
 #include "core/backup/DataRestore.h"
 #include "core/text/Clock.h"
+#include "ui/app/AppControls.h"
 #include "ui/app/AppState.h"
 #include "ui/widgets/ExportPath.h"
 #include "ui/widgets/Prompts.h"
@@ -51,11 +52,11 @@ MenuPage::MenuPage(AppState& state, QWidget* parent) : Page(parent), m_state(sta
 {
     setObjectName(QStringLiteral("TabMenu"));
     const MenuButton buttons[] = {
-        {"AbColBitBtn1", QStringLiteral("ESCRITÓRIO"), QColor(78, 78, 78), 1},
-        {"AbColBitBtn2", QStringLiteral("ORÇAMENTO"), QColor(255, 128, 0), 2},
-        {"AbColBitBtn3", QStringLiteral("HISTÓRICO"), QColor(0, 128, 0), 3},
-        {"AbColBitBtn29", QStringLiteral("ESTATÍSTICA"), QColor(255, 0, 0), 4},
-        {"AbColBitBtn5", QStringLiteral("SAIR"), QColor(85, 170, 255), -1},
+        {controls::app::kMenuOffice, QStringLiteral("ESCRITÓRIO"), QColor(78, 78, 78), 1},
+        {controls::app::kMenuBudget, QStringLiteral("ORÇAMENTO"), QColor(255, 128, 0), 2},
+        {controls::app::kMenuHistory, QStringLiteral("HISTÓRICO"), QColor(0, 128, 0), 3},
+        {controls::app::kMenuStatistics, QStringLiteral("ESTATÍSTICA"), QColor(255, 0, 0), 4},
+        {controls::app::kMenuExit, QStringLiteral("SAIR"), QColor(85, 170, 255), -1},
     };
     auto* row = new QHBoxLayout;
     row->setSpacing(24);

@@ -5,6 +5,7 @@
 #include "core/text/Clock.h"
 #include "ui/app/AppState.h"
 #include "ui/budget/ComplexityFactorPanel.h"
+#include "ui/budget/ProjectControls.h"
 #include "ui/budget/ProjectDataTab.h"
 #include "ui/budget/ResourcesTab.h"
 #include "ui/budget/SaveAsPanel.h"
@@ -56,12 +57,14 @@ ProjectPage::ProjectPage(AppState& state, QWidget* parent) : Page(parent), m_sta
 void ProjectPage::buildColumn()
 {
     m_column = new SideColumn(QStringLiteral("Panel6"), QStringLiteral("ORÇAMENTO"), this);
-    m_dataSelector = m_column->addSelector(QStringLiteral("AbColBitBtn4"), QStringLiteral("Dados do Projeto"),
+    m_dataSelector = m_column->addSelector(QLatin1String(controls::project::kDataSelector),
+                                           QStringLiteral("Dados do Projeto"),
                                            QStringLiteral("Dados do projeto"), kDataSubPage);
-    m_resourcesSelector = m_column->addSelector(QStringLiteral("AbColBitBtn8"), QStringLiteral("Recursos "),
-                                                QStringLiteral("Recursos para elaborar o projeto"),
-                                                kResourcesSubPage);
-    m_summarySelector = m_column->addSelector(QStringLiteral("AbColBitBtn9"), QStringLiteral("Calcular e Resumo"),
+    m_resourcesSelector = m_column->addSelector(
+        QLatin1String(controls::project::kResourcesSelector), QStringLiteral("Recursos "),
+        QStringLiteral("Recursos para elaborar o projeto"), kResourcesSubPage);
+    m_summarySelector = m_column->addSelector(QLatin1String(controls::project::kSummarySelector),
+                                              QStringLiteral("Calcular e Resumo"),
                                               QStringLiteral("Gerar orçamento"), kSummarySubPage);
     m_column->addStretch();
     connect(m_dataSelector, &QPushButton::clicked, this, &ProjectPage::AbColBitBtn4Click);
@@ -102,10 +105,11 @@ QWidget* ProjectPage::buildToolbar()
     toolbar->setObjectName(QStringLiteral("Panel5"));
     auto* bar = new QHBoxLayout(toolbar);
     bar->setContentsMargins(8, 6, 8, 6);
-    m_newButton = toolbarButton("AbColBitBtn25", QStringLiteral("Novo"), QStringLiteral("Novo orçamento"), toolbar);
+    m_newButton = toolbarButton(controls::project::kNewBudget, QStringLiteral("Novo"),
+                                QStringLiteral("Novo orçamento"), toolbar);
     connect(m_newButton, &QPushButton::clicked, this, &ProjectPage::AbColBitBtn25Click);
     bar->addWidget(m_newButton);
-    m_saveButton = toolbarButton("AbColBitBtn26", QStringLiteral("Salvar"),
+    m_saveButton = toolbarButton(controls::project::kSaveBudget, QStringLiteral("Salvar"),
                                  QStringLiteral("Salvar orçamento e adicionar ao histórico"), toolbar);
     m_saveButton->setEnabled(false);
     connect(m_saveButton, &QPushButton::clicked, this, &ProjectPage::AbColBitBtn26Click);

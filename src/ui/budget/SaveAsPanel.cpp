@@ -1,5 +1,6 @@
 #include "ui/budget/SaveAsPanel.h"
 
+#include "ui/budget/ProjectControls.h"
 #include "ui/widgets/NamedButton.h"
 #include "ui/widgets/Theme.h"
 
@@ -28,9 +29,10 @@ SaveAsPanel::SaveAsPanel(QWidget* parent) : QFrame(parent)
     auto* text = new QLabel(QStringLiteral("Este é um orçamento em edição . Salvar como:"), this);
     text->setObjectName(QStringLiteral("Label72"));
 
-    auto* cancel = m_cancel = panelButton("SpeedButton29", QStringLiteral("Cancelar"), this);
-    auto* asNew = panelButton("SpeedButton23", QStringLiteral("Novo"), this);
-    auto* overwrite = panelButton("SpeedButton2", QStringLiteral("Sobreescrever "), this);
+    auto* cancel = m_cancel = panelButton(controls::project::kSaveAsCancel, QStringLiteral("Cancelar"), this);
+    auto* asNew = panelButton(controls::project::kSaveAsNew, QStringLiteral("Novo"), this);
+    auto* overwrite =
+        panelButton(controls::project::kSaveAsOverwrite, QStringLiteral("Sobreescrever "), this);
     connect(cancel, &QPushButton::clicked, this, &SaveAsPanel::SpeedButton29Click);
     connect(asNew, &QPushButton::clicked, this, &SaveAsPanel::saveAsNewChosen);
     connect(overwrite, &QPushButton::clicked, this, &SaveAsPanel::overwriteChosen);

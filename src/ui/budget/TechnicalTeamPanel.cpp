@@ -4,6 +4,7 @@
 #include "core/budget/SingleRounding.h"
 #include "core/budget/TeamLookup.h"
 #include "core/text/NumberFormat.h"
+#include "ui/budget/ProjectControls.h"
 #include "ui/budget/ResourceNotes.h"
 #include "ui/widgets/ClickableLabel.h"
 #include "ui/widgets/EditableGrid.h"
@@ -63,7 +64,7 @@ TechnicalTeamPanel::TechnicalTeamPanel(BudgetTeam& team, const TOfficeData& offi
     connect(clear, &ClickableLabel::clicked, this, &TechnicalTeamPanel::Label82Click);
     connect(m_grid, &EditableGrid::afterEdit, this, &TechnicalTeamPanel::Ng10AfterEdit);
     m_noteSwitch = new QPushButton(teamNoteCaption(true), this);
-    m_noteSwitch->setObjectName(QStringLiteral("AbColBitBtn14"));
+    m_noteSwitch->setObjectName(QLatin1String(controls::project::kTeamNoteSwitch));
     m_noteSwitch->setCheckable(true);
     m_noteSwitch->setChecked(true);
     connect(m_noteSwitch, &QPushButton::toggled, this, &TechnicalTeamPanel::AbColBitBtn14StatusChanged);

@@ -1,6 +1,7 @@
 #include "ui/history/ColorPanel.h"
 
 #include "core/budget/StatusWords.h"
+#include "ui/history/HistoryControls.h"
 #include "ui/widgets/ColorButton.h"
 #include "ui/widgets/Theme.h"
 
@@ -29,7 +30,7 @@ ColorPanel::ColorPanel(QWidget* parent) : QFrame(parent)
         connect(button, &ColorButton::colorChosen, this, &ColorPanel::swatchChosen);
     }
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
-    ok->setObjectName(QStringLiteral("SpeedButton31"));
+    ok->setObjectName(QLatin1String(controls::history::kColorsOk));
     connect(ok, &QPushButton::clicked, this, &ColorPanel::okClicked);
     layout->addWidget(ok);
     setFixedWidth(180);

@@ -2,6 +2,7 @@
 
 #include "ui/app/AppState.h"
 #include "ui/history/ColorPanel.h"
+#include "ui/history/HistoryControls.h"
 #include "ui/history/HistoryDelegate.h"
 #include "ui/history/HistoryModel.h"
 #include "ui/history/ReportPanel.h"
@@ -72,13 +73,20 @@ QWidget* HistoryPage::buildToolbar()
         void (HistoryPage::*slot)();
         QKeySequence keys;
     } buttons[] = {
-        {"AbColBitBtn19", "Editar", "Editar orçamento", &HistoryPage::AbColBitBtn19Click, Qt::CTRL | Qt::Key_E},
-        {"AbColBitBtn17", "Resumo", "Resumo", &HistoryPage::AbColBitBtn17Click, Qt::CTRL | Qt::Key_R},
-        {"AbColBitBtn20", "Excluir", "Deletar orçamento", &HistoryPage::AbColBitBtn20Click, Qt::CTRL | Qt::Key_Delete},
-        {"AbColBitBtn18", "Grifar", "Grifar Status", &HistoryPage::AbColBitBtn18Click, Qt::CTRL | Qt::Key_G},
-        {"AbColBitBtn16", "Cores", "Cor do Status", &HistoryPage::AbColBitBtn16Click, {}},
-        {"ExportCsvButton", "Exportar CSV", "Salvar as colunas visíveis numa planilha (LibreOffice Calc, Excel)",
-         &HistoryPage::ExportCsvClick, {}},
+        {controls::history::kReopen, "Editar", "Editar orçamento", &HistoryPage::AbColBitBtn19Click,
+         Qt::CTRL | Qt::Key_E},
+        {controls::history::kReport, "Resumo", "Resumo", &HistoryPage::AbColBitBtn17Click,
+         Qt::CTRL | Qt::Key_R},
+        {controls::history::kDelete, "Excluir", "Deletar orçamento", &HistoryPage::AbColBitBtn20Click,
+         Qt::CTRL | Qt::Key_Delete},
+        {controls::history::kHighlight, "Grifar", "Grifar Status", &HistoryPage::AbColBitBtn18Click,
+         Qt::CTRL | Qt::Key_G},
+        {controls::history::kColors, "Cores", "Cor do Status", &HistoryPage::AbColBitBtn16Click, {}},
+        {"ExportCsvButton",
+         "Exportar CSV",
+         "Salvar as colunas visíveis numa planilha (LibreOffice Calc, Excel)",
+         &HistoryPage::ExportCsvClick,
+         {}},
     };
     for (const auto& b : buttons) {
         auto* button = toolButton(b.name, QString::fromUtf8(b.caption), QString::fromUtf8(b.hint), bar);

@@ -1,5 +1,6 @@
 #include "ui/history/ReportPanel.h"
 
+#include "ui/history/HistoryControls.h"
 #include "ui/widgets/NamedButton.h"
 #include "ui/widgets/Theme.h"
 
@@ -44,8 +45,8 @@ ReportPanel::ReportPanel(QWidget* parent) : QFrame(parent)
     m_notes->setObjectName(QStringLiteral("Memo2"));
     m_notes->setStyleSheet(QString::fromLatin1(kMemoStyle));
 
-    auto* copy = panelButton("SpeedButton5", QStringLiteral("Copiar para ClipBoard"), this);
-    auto* close = m_close = panelButton("SpeedButton7", QStringLiteral("Fechar"), this);
+    auto* copy = panelButton(controls::history::kCopyReport, QStringLiteral("Copiar para ClipBoard"), this);
+    auto* close = m_close = panelButton(controls::history::kCloseReport, QStringLiteral("Fechar"), this);
     connect(copy, &QPushButton::clicked, this, &ReportPanel::copyClicked);
     connect(close, &QPushButton::clicked, this, &ReportPanel::closeClicked);
     // The paper versions of the report: the client's proposal or the office's internal report.

@@ -3,6 +3,7 @@
 #include "core/office/OfficeDraft.h"
 #include "core/office/OfficeRecord.h"
 #include "ui/office/NoteSwitch.h"
+#include "ui/office/OfficeControls.h"
 #include "ui/office/OfficeNotes.h"
 #include "ui/widgets/EditableGrid.h"
 #include "ui/widgets/NumberEdit.h"
@@ -93,10 +94,12 @@ OfficeCostsTab::OfficeCostsTab(OfficeDraft& draft, QSpinBox* monthlyHours, QWidg
     m_costWithTechPerHour = makeTotal("E_CustoTotalHEqTec", QStringLiteral("#0.00"));
 
     auto* lists = new QHBoxLayout;
-    lists->addWidget(buildExpenseList(QStringLiteral("CUSTOS FIXOS"), OfficeList::Fixed, "AbColBitBtn13",
-                                      "AbColBitBtn27", m_fixedTotal));
-    lists->addWidget(buildExpenseList(QStringLiteral("CUSTOS VARIÁVEIS"), OfficeList::Variable, "AbColBitBtn28",
-                                      "AbColBitBtn30", m_variableTotal));
+    lists->addWidget(buildExpenseList(QStringLiteral("CUSTOS FIXOS"), OfficeList::Fixed,
+                                      controls::office::kAddFixedExpense,
+                                      controls::office::kDeleteFixedExpense, m_fixedTotal));
+    lists->addWidget(buildExpenseList(QStringLiteral("CUSTOS VARIÁVEIS"), OfficeList::Variable,
+                                      controls::office::kAddVariableExpense,
+                                      controls::office::kDeleteVariableExpense, m_variableTotal));
     auto* left = new QVBoxLayout;
     left->addLayout(lists, 1);
     left->addWidget(buildCostSummary());
@@ -153,8 +156,8 @@ QWidget* OfficeCostsTab::buildExpenseList(const QString& title, OfficeList list,
 QWidget* OfficeCostsTab::buildStaffList()
 {
     auto* box = new QWidget(m_panel);
-    auto* add = smallButton("AbColBitBtn32", QStringLiteral("+"), box);
-    auto* remove = smallButton("AbColBitBtn31", QStringLiteral("✘"), box);
+    auto* add = smallButton(controls::office::kAddStaff, QStringLiteral("+"), box);
+    auto* remove = smallButton(controls::office::kDeleteStaff, QStringLiteral("✘"), box);
     connect(add, &QPushButton::clicked, this, &OfficeCostsTab::AbColBitBtn32Click);
     connect(remove, &QPushButton::clicked, this, &OfficeCostsTab::AbColBitBtn31Click);
     auto* bar = new QHBoxLayout;
@@ -175,7 +178,8 @@ QWidget* OfficeCostsTab::buildStaffList()
     m_staffNote->setReadOnly(true);
     m_staffNote->setFixedHeight(150);
     m_staffNote->setLineWrapMode(QPlainTextEdit::NoWrap);
-    m_staffNoteSwitch = new NoteSwitch(QStringLiteral("AbColBitBtn6"), QStringLiteral("+ Anotações do Quadro de Pessoal "),
+    m_staffNoteSwitch = new NoteSwitch(QLatin1String(controls::office::kStaffNoteSwitch),
+                                       QStringLiteral("+ Anotações do Quadro de Pessoal "),
                                        QStringLiteral("- Anotações do Quadro de Pessoal "), box);
     connect(m_staffNoteSwitch, &NoteSwitch::statusChanged, this, &OfficeCostsTab::AbColBitBtn6Click);
 

@@ -5,6 +5,7 @@
 #include "core/text/Clock.h"
 #include "ui/office/MonthlyHoursSpin.h"
 #include "ui/office/NoteSwitch.h"
+#include "ui/office/OfficeControls.h"
 #include "ui/office/OfficeNotes.h"
 #include "ui/widgets/ClickableLabel.h"
 #include "ui/widgets/EditableGrid.h"
@@ -110,7 +111,8 @@ QGroupBox* OfficeGeneralTab::buildOfficePanel()
     m_factor->setDisplayOnly(true);
     m_factor->setValue(1.0);
     m_standardsNote = makeNote("NxMemo5", officeStandardsNote(), panel);
-    auto* standardsSwitch = new NoteSwitch(QStringLiteral("AbColBitBtn7"), QStringLiteral("+ Padrões de Escritórios"),
+    auto* standardsSwitch = new NoteSwitch(QLatin1String(controls::office::kStandardsNoteSwitch),
+                                           QStringLiteral("+ Padrões de Escritórios"),
                                            QStringLiteral("-  Padrões de Escritórios"), panel);
     connect(standardsSwitch, &NoteSwitch::statusChanged, this, &OfficeGeneralTab::AbColBitBtn7StatusChanged);
     m_updatedOn = new QLineEdit(panel);
@@ -188,8 +190,9 @@ QGroupBox* OfficeGeneralTab::buildManHoursPanel()
     m_manHours->setFixedHeight(m_manHours->horizontalHeader()->sizeHint().height()
                                + kHxhCategories * m_manHours->verticalHeader()->defaultSectionSize() + 4);
     m_manHoursNote = makeNote("NxMemo3", manHoursNote(), panel);
-    auto* noteSwitch = new NoteSwitch(QStringLiteral("AbColBitBtn10"), QStringLiteral("+ Recursos de Hxh"),
-                                      QStringLiteral("-  Recursos de Hxh"), panel);
+    auto* noteSwitch =
+        new NoteSwitch(QLatin1String(controls::office::kManHoursNoteSwitch),
+                       QStringLiteral("+ Recursos de Hxh"), QStringLiteral("-  Recursos de Hxh"), panel);
     connect(noteSwitch, &NoteSwitch::statusChanged, this, &OfficeGeneralTab::AbColBitBtn10StatusChanged);
 
     auto* bar = new QHBoxLayout;

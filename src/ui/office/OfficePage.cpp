@@ -4,6 +4,7 @@
 #include "core/text/Clock.h"
 #include "ui/app/AppState.h"
 #include "ui/office/MonthlyHoursSpin.h"
+#include "ui/office/OfficeControls.h"
 #include "ui/office/OfficeCostsTab.h"
 #include "ui/office/OfficeGeneralTab.h"
 #include "ui/widgets/NamedButton.h"
@@ -36,10 +37,12 @@ OfficePage::OfficePage(AppState& state, QWidget* parent) : Page(parent), m_state
 {
     setObjectName(QStringLiteral("TabEscritorio"));
     auto* column = new SideColumn(QStringLiteral("Panel7"), QStringLiteral("ESCRITÓRIO"), this);
-    m_generalSelector = column->addSelector(QStringLiteral("AbColBitBtn11"), QStringLiteral("Dados gerais"),
-                                            QStringLiteral("Dados gerais do escritório"), 0);
-    m_costsSelector = column->addSelector(QStringLiteral("AbColBitBtn12"), QStringLiteral("Despesas mensais"),
-                                          QStringLiteral("Despesas do escritório"), 1);
+    m_generalSelector =
+        column->addSelector(QLatin1String(controls::office::kGeneralSelector), QStringLiteral("Dados gerais"),
+                            QStringLiteral("Dados gerais do escritório"), 0);
+    m_costsSelector =
+        column->addSelector(QLatin1String(controls::office::kCostsSelector),
+                            QStringLiteral("Despesas mensais"), QStringLiteral("Despesas do escritório"), 1);
     column->addStretch();
     connect(m_generalSelector, &QPushButton::clicked, this, &OfficePage::AbColBitBtn11Click);
     connect(m_costsSelector, &QPushButton::clicked, this, &OfficePage::AbColBitBtn11Click);
@@ -89,9 +92,12 @@ QWidget* OfficePage::buildToolbar()
     auto* bar = new QFrame(this);
     bar->setObjectName(QStringLiteral("Panel9"));
     bar->setStyleSheet(QStringLiteral("#Panel9 { background: #232326; border-bottom: 1px solid #4a4a50; }"));
-    m_resetButton = toolbarButton("AbColBitBtn24", QStringLiteral("Limpar"), QStringLiteral("Carregar default"), bar);
-    m_saveButton = toolbarButton("AbColBitBtn22", QStringLiteral("Salvar"), QStringLiteral("Salvar Escritório"), bar);
-    m_openButton = toolbarButton("AbColBitBtn23", QStringLiteral("Abrir"), QStringLiteral("Abrir escritório"), bar);
+    m_resetButton = toolbarButton(controls::office::kReset, QStringLiteral("Limpar"),
+                                  QStringLiteral("Carregar default"), bar);
+    m_saveButton = toolbarButton(controls::office::kSave, QStringLiteral("Salvar"),
+                                 QStringLiteral("Salvar Escritório"), bar);
+    m_openButton = toolbarButton(controls::office::kOpen, QStringLiteral("Abrir"),
+                                 QStringLiteral("Abrir escritório"), bar);
     m_openButton->setVisible(false);
     connect(m_resetButton, &QPushButton::clicked, this, &OfficePage::AbColBitBtn24Click);
     connect(m_saveButton, &QPushButton::clicked, this, &OfficePage::AbColBitBtn22Click);

@@ -1,6 +1,7 @@
 #include "ui/stats/CostBreakdownChart.h"
 
 #include "ui/stats/StatsChartStyle.h"
+#include "ui/stats/StatsControls.h"
 #include "ui/widgets/ChartTip.h"
 #include "ui/widgets/Theme.h"
 
@@ -26,9 +27,12 @@ CostBreakdownChart::CostBreakdownChart(QWidget* parent)
     categoryAxis()->setLabelsAngle(-90);
     categoryAxis()->setLabelsFont(statschart::chartFont(10));
     valueAxis()->setTitleText(QStringLiteral("R$"));
-    m_paletteButton = lookButton("SpeedButton27", QStringLiteral("◨"), QStringLiteral("Esquema de cores"));
-    m_gradientButton = lookButton("SpeedButton4", QStringLiteral("⬗"), QStringLiteral("Gradiente"));
-    m_monochromeButton = lookButton("SpeedButton26", QStringLiteral("●"), QStringLiteral("Monocromático"));
+    m_paletteButton =
+        lookButton(controls::stats::kNextPalette, QStringLiteral("◨"), QStringLiteral("Esquema de cores"));
+    m_gradientButton =
+        lookButton(controls::stats::kGradient, QStringLiteral("⬗"), QStringLiteral("Gradiente"));
+    m_monochromeButton =
+        lookButton(controls::stats::kMonochrome, QStringLiteral("●"), QStringLiteral("Monocromático"));
     connect(this, &BarChartView::barHovered, this, &CostBreakdownChart::onBarHovered);
 }
 

@@ -1,4 +1,5 @@
 #include "support/AppFixture.h"
+#include "ui/budget/ProjectControls.h"
 
 #include <QDir>
 #include <QPushButton>
@@ -28,7 +29,7 @@ TEST_F(ScreenshotTest, EveryPage)
         shot(QString::fromLatin1(names[page]));
     }
     w.AbColBitBtn1Click(kProjectPage);
-    w.findChild<QPushButton*>(QStringLiteral("AbColBitBtn8"))->click();
+    w.findChild<QPushButton*>(QLatin1String(controls::project::kResourcesSelector))->click();
     shot(QStringLiteral("2-project-resources"));
     w.splash()->show();
     w.splash()->grab().save(folder + QStringLiteral("/splash.png"));

@@ -1,6 +1,9 @@
 #include "support/AppFixture.h"
 
+#include "ui/app/AppControls.h"
 #include "ui/app/TForm2.h"
+#include "ui/budget/ProjectControls.h"
+#include "ui/office/OfficeControls.h"
 
 #include <QDir>
 #include <QFontDatabase>
@@ -34,9 +37,11 @@ TEST_F(ShellTest, FirstStartCreatesTheDataFoldersAndShowsTheMenu)
 TEST_F(ShellTest, MenuButtonsCaptionsAndPages)
 {
     start();
-    const struct { const char* name; const char* caption; int page; } buttons[] = {
-        {"AbColBitBtn1", "ESCRITÓRIO", 1}, {"AbColBitBtn2", "ORÇAMENTO", 2},
-        {"AbColBitBtn3", "HISTÓRICO", 3}, {"AbColBitBtn29", "ESTATÍSTICA", 4}};
+    const struct { const char* name; const char* caption; int page;
+    } buttons[] = {{controls::app::kMenuOffice, "ESCRITÓRIO", 1},
+                   {controls::app::kMenuBudget, "ORÇAMENTO", 2},
+                   {controls::app::kMenuHistory, "HISTÓRICO", 3},
+                   {controls::app::kMenuStatistics, "ESTATÍSTICA", 4}};
     for (const auto& b : buttons) {
         auto* button = find<QPushButton>(b.name);
         ASSERT_NE(button, nullptr);
@@ -47,14 +52,14 @@ TEST_F(ShellTest, MenuButtonsCaptionsAndPages)
         window().AbColBitBtn15Click();
         EXPECT_EQ(window().pages()->currentIndex(), kMenuPage);
     }
-    EXPECT_EQ(find<QPushButton>("AbColBitBtn5")->text(), QStringLiteral("SAIR"));
+    EXPECT_EQ(find<QPushButton>(controls::app::kMenuExit)->text(), QStringLiteral("SAIR"));
 }
 
 TEST_F(ShellTest, HeaderShowsMenuButtonAndClockOnlyAwayFromTheMenu)
 {
     TForm1& w = start();
     w.show();
-    auto* menu = find<QPushButton>("AbColBitBtn15");
+    auto* menu = find<QPushButton>(controls::app::kHeaderMenu);
     auto* clock = find<QLabel>("Label8");
     EXPECT_FALSE(menu->isVisible());
     EXPECT_FALSE(clock->isVisible());
@@ -83,17 +88,17 @@ TEST_F(ShellTest, SubPageSelectorsAndTheSaveButton)
     TForm1& w = start();
     w.AbColBitBtn1Click(kOfficePage);
     auto* office = find<QStackedWidget>("PageControl2");
-    QTest::mouseClick(find<QPushButton>("AbColBitBtn12"), Qt::LeftButton);
+    QTest::mouseClick(find<QPushButton>(controls::office::kCostsSelector), Qt::LeftButton);
     EXPECT_EQ(office->currentWidget()->objectName(), QStringLiteral("TabE_despesas"));
     w.AbColBitBtn15Click();
     w.AbColBitBtn1Click(kOfficePage);   // entering the office page starts on "Dados gerais"
     EXPECT_EQ(office->currentWidget()->objectName(), QStringLiteral("TabE_Dados"));
-    EXPECT_TRUE(find<QPushButton>("AbColBitBtn11")->isChecked());
+    EXPECT_TRUE(find<QPushButton>(controls::office::kGeneralSelector)->isChecked());
 
     w.AbColBitBtn1Click(kProjectPage);
     auto* project = find<QStackedWidget>("PageControl3");
-    auto* save = find<QPushButton>("AbColBitBtn26");
-    auto* resources = find<QPushButton>("AbColBitBtn8");
+    auto* save = find<QPushButton>(controls::project::kSaveBudget);
+    auto* resources = find<QPushButton>(controls::project::kResourcesSelector);
     EXPECT_EQ(resources->text(), QStringLiteral("Recursos "));
     save->setEnabled(true);
     QTest::mouseClick(resources, Qt::LeftButton);
@@ -101,7 +106,7 @@ TEST_F(ShellTest, SubPageSelectorsAndTheSaveButton)
     EXPECT_EQ(resources->text(), QStringLiteral("Recursos"));
     EXPECT_FALSE(save->isEnabled());
     save->setEnabled(true);
-    QTest::mouseClick(find<QPushButton>("AbColBitBtn4"), Qt::LeftButton);
+    QTest::mouseClick(find<QPushButton>(controls::project::kDataSelector), Qt::LeftButton);
     EXPECT_EQ(project->currentWidget()->objectName(), QStringLiteral("TabP_dados"));
     EXPECT_FALSE(save->isEnabled());
 }
@@ -111,7 +116,7 @@ TEST_F(ShellTest, InstructionNotesCloseWhenTheResourcesSubPageIsLeft)
     TForm1& w = start();
     w.show();
     w.AbColBitBtn1Click(kProjectPage);
-    QTest::mouseClick(find<QPushButton>("AbColBitBtn8"), Qt::LeftButton);
+    QTest::mouseClick(find<QPushButton>(controls::project::kResourcesSelector), Qt::LeftButton);
     auto* taskNote = find<QPlainTextEdit>("NxMemo6");
     auto* indicatorNote = find<QPlainTextEdit>("NxMemo4");
     QTest::mouseClick(find<QLabel>("Label74"), Qt::LeftButton);
@@ -127,7 +132,7 @@ TEST_F(ShellTest, InstructionNotesCloseWhenTheResourcesSubPageIsLeft)
 
     w.AbColBitBtn15Click();
     w.AbColBitBtn1Click(kProjectPage);   // entering starts on "Dados": the notes were closed
-    QTest::mouseClick(find<QPushButton>("AbColBitBtn8"), Qt::LeftButton);
+    QTest::mouseClick(find<QPushButton>(controls::project::kResourcesSelector), Qt::LeftButton);
     EXPECT_FALSE(taskNote->isVisible());
     EXPECT_FALSE(indicatorNote->isVisible());
 }

@@ -1,4 +1,6 @@
 #include "support/AppFixture.h"
+#include "ui/budget/ProjectControls.h"
+#include "ui/office/OfficeControls.h"
 
 #include <QAbstractButton>
 #include <QAbstractItemView>
@@ -84,9 +86,10 @@ TEST_P(TabOrderTest, TabReachesEveryControlOfThePage)
                                                << " " << control->objectName().toStdString();
 }
 
-INSTANTIATE_TEST_SUITE_P(EveryPage, TabOrderTest,
-                         ::testing::Values(PageAndSubPage{kMenuPage, nullptr}, PageAndSubPage{kOfficePage, nullptr},
-                                           PageAndSubPage{kOfficePage, "AbColBitBtn12"},
-                                           PageAndSubPage{kProjectPage, nullptr},
-                                           PageAndSubPage{kProjectPage, "AbColBitBtn8"},
-                                           PageAndSubPage{kHistoryPage, nullptr}, PageAndSubPage{kStatsPage, nullptr}));
+INSTANTIATE_TEST_SUITE_P(
+    EveryPage, TabOrderTest,
+    ::testing::Values(PageAndSubPage{kMenuPage, nullptr}, PageAndSubPage{kOfficePage, nullptr},
+                      PageAndSubPage{kOfficePage, controls::office::kCostsSelector},
+                      PageAndSubPage{kProjectPage, nullptr},
+                      PageAndSubPage{kProjectPage, controls::project::kResourcesSelector},
+                      PageAndSubPage{kHistoryPage, nullptr}, PageAndSubPage{kStatsPage, nullptr}));

@@ -1,7 +1,9 @@
 #include "support/BudgetFixture.h"
 
 #include "core/text/NumberFormat.h"
+#include "ui/app/AppControls.h"
 #include "ui/budget/CompositionChart.h"
+#include "ui/budget/ProjectControls.h"
 #include "ui/budget/ZeroProfitLine.h"
 
 #include <QApplication>
@@ -18,7 +20,7 @@ TEST_F(BudgetFlowTest, ClassifyRateStaffGenerateAndRenegotiate)
     w.show();
     QApplication::setActiveWindow(&w);
     setUpOffice();
-    click("AbColBitBtn2");
+    click(controls::app::kMenuBudget);
     EXPECT_EQ(subPage(), QStringLiteral("TabP_dados"));
 
     type("P_Prop", QStringLiteral("Hospital São Lucas"));
@@ -32,7 +34,7 @@ TEST_F(BudgetFlowTest, ClassifyRateStaffGenerateAndRenegotiate)
     type("P_rep", QStringLiteral("2"));
     EXPECT_EQ(text("P_fatorR"), QStringLiteral("0,94"));
 
-    click("AbColBitBtn8");
+    click(controls::project::kResourcesSelector);
     EXPECT_EQ(subPage(), QStringLiteral("TabP_Recursos"));
     for (int task : {0, 3, 4})
         ASSERT_TRUE(grid("Ng5")->userEdit({task, 2}, QStringLiteral("Média")));
@@ -44,7 +46,7 @@ TEST_F(BudgetFlowTest, ClassifyRateStaffGenerateAndRenegotiate)
     ASSERT_TRUE(grid("Ng10")->userEdit({1, 1}, QStringLiteral("Bruno")));
     ASSERT_TRUE(grid("Ng10")->userEdit({1, 3}, QStringLiteral("50")));
 
-    click("AbColBitBtn9");
+    click(controls::project::kSummarySelector);
     ASSERT_TRUE(Prompts::messages().isEmpty()) << Prompts::messages().join(" | ").toStdString();
     EXPECT_EQ(subPage(), QStringLiteral("TabP_resumo"));
     // 54 man-hours over 1,5 members take 36 h; weighted by Fc 1,15 they are 41,4 h, which cost
@@ -72,8 +74,8 @@ TEST_F(BudgetFlowTest, ClassifyRateStaffGenerateAndRenegotiate)
     EXPECT_NEAR(b.BudgetValue, (3881.25 * 1.21 + 776.25 - 232.875 + 150) / 0.901, 0.01);
     EXPECT_EQ(text("R_orca"), formatNumber(b.BudgetValue, u"#0.00"));
     EXPECT_EQ(chart->zeroProfitLine()->caption().section(u' ', 1), QStringLiteral("-> lucro=0"));
-    EXPECT_TRUE(find<QPushButton>("AbColBitBtn26")->isEnabled());
+    EXPECT_TRUE(find<QPushButton>(controls::project::kSaveBudget)->isEnabled());
 
-    click("AbColBitBtn4");
+    click(controls::project::kDataSelector);
     EXPECT_EQ(text("P_lucropc"), QStringLiteral("21,0"));
 }

@@ -1,6 +1,7 @@
 #include "support/BudgetFixture.h"
 
 #include "core/budget/BudgetCounter.h"
+#include "ui/budget/ProjectControls.h"
 
 #include <QRadioButton>
 
@@ -14,11 +15,11 @@ TEST_F(BudgetGenerationTest, OneMemberBudgetIsPricedAndSummarised)
     start();
     setUpOffice();
     enterOneMemberBudget();
-    click("AbColBitBtn9");
+    click(controls::project::kSummarySelector);
     EXPECT_TRUE(Prompts::messages().isEmpty()) << Prompts::messages().join(" | ").toStdString();
     EXPECT_EQ(subPage(), QStringLiteral("TabP_resumo"));
-    EXPECT_TRUE(find<QPushButton>("AbColBitBtn9")->isChecked());
-    EXPECT_TRUE(find<QPushButton>("AbColBitBtn26")->isEnabled());
+    EXPECT_TRUE(find<QPushButton>(controls::project::kSummarySelector)->isChecked());
+    EXPECT_TRUE(find<QPushButton>(controls::project::kSaveBudget)->isEnabled());
     EXPECT_TRUE(window().state().budget.modified());
 
     const TBudgetData& b = window().state().budget.record();
@@ -51,29 +52,29 @@ TEST_F(BudgetGenerationTest, RequiredFieldsAreNamedInOrderOnTheirSubPage)
     start();
     setUpOffice();
     const QString tail = QStringLiteral(" não foi preenchido ou está incorreto.");
-    click("AbColBitBtn9");
+    click(controls::project::kSummarySelector);
     EXPECT_EQ(Prompts::messages().last(), u"O campo \"Nome do Cliente\""_qs + tail);
     EXPECT_EQ(subPage(), QStringLiteral("TabP_dados"));
-    EXPECT_TRUE(find<QPushButton>("AbColBitBtn4")->isChecked());
-    EXPECT_FALSE(find<QPushButton>("AbColBitBtn26")->isEnabled());
+    EXPECT_TRUE(find<QPushButton>(controls::project::kDataSelector)->isChecked());
+    EXPECT_FALSE(find<QPushButton>(controls::project::kSaveBudget)->isEnabled());
 
     enterOneMemberBudget();
     type("P_area", QStringLiteral("0"));
-    click("AbColBitBtn9");
+    click(controls::project::kSummarySelector);
     EXPECT_EQ(Prompts::messages().last(), u"O campo \"Área\""_qs + tail);
     EXPECT_EQ(subPage(), QStringLiteral("TabP_dados"));
 
     type("P_area", QStringLiteral("100"));
     // Manual man-hours of 0 count, whatever the estimate says.
     type("P_HxhManValue", QStringLiteral("0"));
-    click("AbColBitBtn9");
+    click(controls::project::kSummarySelector);
     EXPECT_EQ(Prompts::messages().last(), u"O campo \"Hxh\""_qs + tail);
     EXPECT_EQ(subPage(), QStringLiteral("TabP_Recursos"));
-    EXPECT_TRUE(find<QPushButton>("AbColBitBtn8")->isChecked());
+    EXPECT_TRUE(find<QPushButton>(controls::project::kResourcesSelector)->isChecked());
 
     type("P_HxhManValue", QStringLiteral("100"));
     ASSERT_TRUE(grid("Ng10")->userEdit({0, 1}, QString()));
-    click("AbColBitBtn9");
+    click(controls::project::kSummarySelector);
     // No team: nothing is priced, so the team cost is named before the member list.
     EXPECT_EQ(Prompts::messages().last(), u"O campo \"Equipe técnica - custos \""_qs + tail);
     EXPECT_EQ(subPage(), QStringLiteral("TabP_Recursos"));
@@ -85,9 +86,9 @@ TEST_F(BudgetGenerationTest, PressingAgainOnTheSummaryDoesNothing)
     start();
     setUpOffice();
     enterOneMemberBudget();
-    click("AbColBitBtn9");
+    click(controls::project::kSummarySelector);
     window().state().CurrentOffice.TaxRate = 20.0f;
-    click("AbColBitBtn9");
+    click(controls::project::kSummarySelector);
     EXPECT_EQ(window().state().budget.record().TaxRate, 10.0f);
     EXPECT_TRUE(Prompts::messages().isEmpty());
 }
@@ -98,9 +99,9 @@ TEST_F(BudgetGenerationTest, ReopenedBudgetWarnsBeforeEveryGeneration)
     setUpOffice();
     enterOneMemberBudget();
     window().state().budget.setReopened(true);
-    click("AbColBitBtn9");
-    click("AbColBitBtn4");
-    click("AbColBitBtn9");
+    click(controls::project::kSummarySelector);
+    click(controls::project::kDataSelector);
+    click(controls::project::kSummarySelector);
     EXPECT_EQ(Prompts::messages(),
               QStringList(2, u"O orçamento será recalculado com os dados atuais do projeto e escritório."_qs));
 }
@@ -112,7 +113,7 @@ TEST_F(BudgetGenerationTest, CancellingAtAMissingMemberStopsOnTheResources)
     enterOneMemberBudget();
     window().state().CurrentOffice.StaffName[0].assign(u"Ana Maria");
     Prompts::queueAnswer(QMessageBox::Cancel);
-    click("AbColBitBtn9");
+    click(controls::project::kSummarySelector);
     EXPECT_EQ(subPage(), QStringLiteral("TabP_Recursos"));
     EXPECT_EQ(window().state().budget.record().BudgetValue, 0.0f);
     EXPECT_EQ(Prompts::messages().size(), 1);
@@ -125,22 +126,22 @@ TEST_F(BudgetGenerationTest, ImpossibleOfficeFiguresAreRefusedWithAClearMessage)
     enterOneMemberBudget();
     TOfficeData& office = window().state().CurrentOffice;
     office.TaxRate = 100.0f;
-    click("AbColBitBtn9");
+    click(controls::project::kSummarySelector);
     ASSERT_EQ(Prompts::messages().size(), 1);
     EXPECT_TRUE(Prompts::messages().last().startsWith(QStringLiteral("Os impostos precisam ser menores que 100 %")));
     EXPECT_EQ(subPage(), QStringLiteral("TabP_dados"));
-    EXPECT_TRUE(find<QPushButton>("AbColBitBtn4")->isChecked());
-    EXPECT_FALSE(find<QPushButton>("AbColBitBtn26")->isEnabled());
+    EXPECT_TRUE(find<QPushButton>(controls::project::kDataSelector)->isChecked());
+    EXPECT_FALSE(find<QPushButton>(controls::project::kSaveBudget)->isEnabled());
     EXPECT_FALSE(window().state().budget.modified());
 
     office.TaxRate = 10.0f;
     office.MonthlyHours = 0;
-    click("AbColBitBtn9");
+    click(controls::project::kSummarySelector);
     EXPECT_TRUE(Prompts::messages().last().contains(QStringLiteral("0 horas de trabalho por mês")));
 
     office.MonthlyHours = 160;
     grid("Ng10")->setCellText({0, 3}, QStringLiteral("0"));
-    click("AbColBitBtn9");
+    click(controls::project::kSummarySelector);
     EXPECT_TRUE(Prompts::messages().last().contains(QStringLiteral("participação da equipe técnica")));
     EXPECT_EQ(subPage(), QStringLiteral("TabP_Recursos"));
     EXPECT_EQ(window().state().budget.record().BudgetValue, 0.0f);
@@ -159,7 +160,7 @@ TEST_F(BudgetGenerationTest, DamagedCounterFileStillNumbersAboveTheStoredBudgets
     QFile stored(projects + QStringLiteral("ORC000004.bvp"));
     ASSERT_TRUE(stored.open(QIODevice::WriteOnly));
     stored.close();
-    click("AbColBitBtn9");
+    click(controls::project::kSummarySelector);
     EXPECT_TRUE(Prompts::messages().isEmpty());
     EXPECT_EQ(subPage(), QStringLiteral("TabP_resumo"));
     EXPECT_EQ(window().state().budget.record().Number, 5);
@@ -171,20 +172,20 @@ TEST_F(BudgetGenerationTest, NewBudgetIsNumberedAfterTheCounterFile)
     ASSERT_TRUE(WriteBudgetCounter(window().state().folders.projectsDir, 41).ok());
     setUpOffice();
     enterOneMemberBudget();
-    click("AbColBitBtn9");
+    click(controls::project::kSummarySelector);
     EXPECT_EQ(window().state().budget.record().Number, 42);
     EXPECT_EQ(text("R_numero"), QStringLiteral("42"));
     // "Novo" after a generation asks first; No keeps everything.
     Prompts::queueAnswer(QMessageBox::No);
-    click("AbColBitBtn25");
+    click(controls::project::kNewBudget);
     EXPECT_EQ(Prompts::messages().last(), QStringLiteral("As modificações no orçamento atual serão apagadas. Continuar?"));
     EXPECT_EQ(text("P_Prop"), QStringLiteral("Clínica Boa Vista"));
     EXPECT_EQ(subPage(), QStringLiteral("TabP_resumo"));
     Prompts::queueAnswer(QMessageBox::Yes);
-    click("AbColBitBtn25");
+    click(controls::project::kNewBudget);
     EXPECT_EQ(text("P_Prop"), QString());
     EXPECT_EQ(subPage(), QStringLiteral("TabP_dados"));
-    EXPECT_FALSE(find<QPushButton>("AbColBitBtn26")->isEnabled());
+    EXPECT_FALSE(find<QPushButton>(controls::project::kSaveBudget)->isEnabled());
     EXPECT_FALSE(window().state().budget.modified());
     EXPECT_EQ(window().state().BudgetCounter, 42);
     EXPECT_EQ(text("R_numero"), QStringLiteral("42"));
@@ -199,7 +200,7 @@ TEST_F(BudgetGenerationTest, ComplexityFactorIsStoredExactlyAndSurvivesRegenerat
     const char* ratings[] = {"Baixa", "Baixa", "Baixa", "Alta", "Média", "Baixa", "Média"};
     for (int row = 0; row < 7; ++row)
         ASSERT_TRUE(grid("NG7")->userEdit({row, 2}, QString::fromUtf8(ratings[row])));
-    click("AbColBitBtn9");
+    click(controls::project::kSummarySelector);
     const TBudgetData& b = window().state().budget.record();
     // The average of the indices, not the six decimals the field shows.
     EXPECT_EQ(b.ComplexityFactor, 0.87142849f);
@@ -207,8 +208,8 @@ TEST_F(BudgetGenerationTest, ComplexityFactorIsStoredExactlyAndSurvivesRegenerat
 
     // Shown again as a reopened budget is, then generated anew: nothing moves.
     project()->ShowBudget();
-    click("AbColBitBtn4");
-    click("AbColBitBtn9");
+    click(controls::project::kDataSelector);
+    click(controls::project::kSummarySelector);
     EXPECT_EQ(b.ComplexityFactor, 0.87142849f);
     EXPECT_EQ(b.BudgetValue, firstValue);
 }

@@ -1,7 +1,9 @@
 #include "support/BudgetFixture.h"
 
 #include "ui/budget/CompositionChart.h"
+#include "ui/budget/ProjectControls.h"
 #include "ui/budget/ZeroProfitLine.h"
+#include "ui/stats/StatsControls.h"
 
 #include <QApplication>
 #include <QBarSet>
@@ -30,7 +32,7 @@ TEST_F(BudgetRenegotiationTest, ChartShowsTheCompositionAndTheZeroProfitLine)
     setUpOffice();
     enterOneMemberBudget();
     type("P_rep", QStringLiteral("10"));
-    click("AbColBitBtn9");
+    click(controls::project::kSummarySelector);
     auto* chart = find<CompositionChart>("ch2");
     EXPECT_EQ(chart->chart()->title(), QStringLiteral("Composição do orçamento"));
     EXPECT_FALSE(chart->chart()->legend()->isVisible());
@@ -49,7 +51,7 @@ TEST_F(BudgetRenegotiationTest, ChartShowsTheCompositionAndTheZeroProfitLine)
     // and with one colour per point each takes its own colour of the palette.
     const QList<QBarSet*> sets = chart->bars()->barSets();
     EXPECT_EQ(sets[0]->color(), sets[1]->color());
-    find<QPushButton>("SpeedButton26")->click();   // the statistics page's "Monocromático"
+    find<QPushButton>(controls::stats::kMonochrome)->click(); // the statistics page's "Monocromático"
     EXPECT_NE(sets[0]->color(), sets[1]->color());
     EXPECT_LE(chart->valueAxis()->min(), chart->barValues()[6]);
     EXPECT_TRUE(chart->zeroProfitLine()->isVisible());
@@ -65,7 +67,7 @@ TEST_F(BudgetRenegotiationTest, ZeroProfitLineOfTheOneMemberBudget)
     auto* chart = find<CompositionChart>("ch2");
     EXPECT_EQ(chart->zeroProfitLine()->caption(), QStringLiteral("Lucro=0"));
     EXPECT_FALSE(chart->zeroProfitLine()->isVisible());
-    click("AbColBitBtn9");
+    click(controls::project::kSummarySelector);
     EXPECT_EQ(chart->zeroProfitLine()->caption(), QStringLiteral("10944 -> lucro=0"));
     ASSERT_TRUE(chart->zeroProfitLine()->value().has_value());
     EXPECT_FLOAT_EQ(*chart->zeroProfitLine()->value(), 10944.445f);
@@ -80,7 +82,7 @@ TEST_F(BudgetRenegotiationTest, ChartReadsWellOnScreen)
     w.AbColBitBtn1Click(kProjectPage);
     enterOneMemberBudget();
     type("P_rep", QStringLiteral("10"));
-    click("AbColBitBtn9");
+    click(controls::project::kSummarySelector);
     QApplication::processEvents();
     auto* chart = find<CompositionChart>("ch2");
     const qreal axis = chart->chart()->mapToPosition(QPointF(0, 0), chart->bars()).y();
@@ -117,7 +119,7 @@ TEST_F(BudgetRenegotiationTest, ProfitSpinRepricesAndK1KeepsTheTaxes)
     start();
     setUpOffice();
     enterOneMemberBudget();
-    click("AbColBitBtn9");
+    click(controls::project::kSummarySelector);
     window().state().budget.setModified(false);
     auto* profit = find<QAbstractSpinBox>("R_lucro");
     spin(profit, 1);
@@ -153,14 +155,14 @@ TEST_F(BudgetRenegotiationTest, RenegotiatedTaxLastsUntilTheNextGenerationButThe
     start();
     setUpOffice();
     enterOneMemberBudget();
-    click("AbColBitBtn9");
+    click(controls::project::kSummarySelector);
     spin(find<QAbstractSpinBox>("R_impostos"), 5);
     spin(find<QAbstractSpinBox>("R_lucro"), 4);
     EXPECT_EQ(text("R_impostos"), QStringLiteral("10,5"));
     EXPECT_FLOAT_EQ(window().state().budget.record().TaxRate, 10.5f);
     EXPECT_EQ(find<CompositionChart>("ch2")->zeroProfitLine()->caption().section(u' ', 1), QStringLiteral("-> lucro=0"));
-    click("AbColBitBtn4");
-    click("AbColBitBtn9");
+    click(controls::project::kDataSelector);
+    click(controls::project::kSummarySelector);
     EXPECT_EQ(window().state().budget.record().TaxRate, 10.0f);
     EXPECT_EQ(window().state().budget.record().ProfitPercent, 22.0f);
     EXPECT_EQ(text("R_impostos"), QStringLiteral("10,0"));
@@ -173,7 +175,7 @@ TEST_F(BudgetRenegotiationTest, TaxOfAHundredPercentIsRefusedAndTheLastFiguresSt
     setUpOffice();
     window().state().CurrentOffice.TaxRate = 99.8f;
     enterOneMemberBudget();
-    click("AbColBitBtn9");
+    click(controls::project::kSummarySelector);
     const TBudgetData before = window().state().budget.record();
     auto* chart = find<CompositionChart>("ch2");
     const QString caption = chart->zeroProfitLine()->caption();
@@ -199,7 +201,7 @@ TEST_F(BudgetRenegotiationTest, K1AndK2FallBackToAHundredWithoutOfficeFigures)
     office.CostWithTech = 0.0f;
     office.TechStaffCount = 0;
     enterOneMemberBudget();
-    click("AbColBitBtn9");
+    click(controls::project::kSummarySelector);
     EXPECT_EQ(text("R_k1"), QStringLiteral("100,0"));
     EXPECT_EQ(text("R_K2"), QStringLiteral("100,0"));
     spin(find<QAbstractSpinBox>("R_lucro"), 1);

@@ -7,6 +7,8 @@
 #include "core/storage/StorageFaults.h"
 #include "core/text/Clock.h"
 #include "core/text/DayCount.h"
+#include "ui/budget/ProjectControls.h"
+#include "ui/history/HistoryControls.h"
 #include "ui/history/HistoryModel.h"
 #include "ui/history/HistoryPage.h"
 
@@ -38,7 +40,7 @@ protected:
         for (int row = 0; row < history().rowCount(); ++row)
             if (history().text(row, kColNumber) == QString::number(number))
                 page->selectRow(row);
-        click("AbColBitBtn19");
+        click(controls::history::kReopen);
         ASSERT_EQ(window().state().budget.record().Number, number);
     }
 };
@@ -53,7 +55,7 @@ TEST_F(BudgetSavingTest, FirstAndRepeatedSaveOfANewBudget)
     EXPECT_EQ(text("R_numero"), QStringLiteral("1"));
     generate();
     type("R_codigo", QStringLiteral("CBV-01"));
-    click("AbColBitBtn26");
+    click(controls::project::kSaveBudget);
     EXPECT_EQ(Prompts::messages().last(), QStringLiteral("O orçamento foi salvo."));
     EXPECT_EQ(counterBytes(), QByteArray("\x01\x00\x00\x00", 4));
     TBudgetData saved = stored(1);
@@ -69,7 +71,7 @@ TEST_F(BudgetSavingTest, FirstAndRepeatedSaveOfANewBudget)
 
     // Saved again: the same file, the same row, the counter untouched.
     Clock::setFixed(QDateTime(QDate(2026, 3, 20), QTime(9, 0)));
-    click("AbColBitBtn26");
+    click(controls::project::kSaveBudget);
     EXPECT_EQ(Prompts::messages().last(), QStringLiteral("O orçamento foi salvo."));
     EXPECT_EQ(counterBytes(), QByteArray("\x01\x00\x00\x00", 4));
     EXPECT_EQ(history().rowCount(), 1);
@@ -78,7 +80,7 @@ TEST_F(BudgetSavingTest, FirstAndRepeatedSaveOfANewBudget)
     EXPECT_EQ(saved.EditedDate, dayCountFromDate(QDate(2026, 3, 20)));
 
     // The next new budget follows it.
-    click("AbColBitBtn25");
+    click(controls::project::kNewBudget);
     EXPECT_EQ(text("R_numero"), QStringLiteral("2"));
     EXPECT_FALSE(project()->saveButton()->isEnabled());
 }
@@ -89,7 +91,7 @@ TEST_F(BudgetSavingTest, ANewBudgetLeftUnsavedUsesUpNoNumber)
     setUpOffice();
     generate();
     Prompts::queueAnswer(QMessageBox::Yes);
-    click("AbColBitBtn25");
+    click(controls::project::kNewBudget);
     EXPECT_EQ(Prompts::messages().last(), QStringLiteral("As modificações no orçamento atual serão apagadas. Continuar?"));
     EXPECT_EQ(counterBytes(), QByteArray("missing"));
     EXPECT_EQ(window().state().budget.record().Number, 1);
@@ -100,26 +102,26 @@ TEST_F(BudgetSavingTest, AReopenedBudgetIsSavedAsNewOrOverwritten)
     start();
     setUpOffice();
     ASSERT_TRUE(WriteBudgetCounter(projects(), 2).ok());
-    click("AbColBitBtn25");
+    click(controls::project::kNewBudget);
     generate();
-    click("AbColBitBtn26");
+    click(controls::project::kSaveBudget);
     ASSERT_EQ(stored(3).Status.toQString(), QStringLiteral("Aguardando"));
     const QByteArray fileOf3 = [&] { QFile f(projects() + BudgetFileName(3)); f.open(QIODevice::ReadOnly); return f.readAll(); }();
     ASSERT_TRUE(WriteBudgetCounter(projects(), 7).ok());
 
     reopenFromHistory(3);
     project()->showSubPage(kDataSubPage);
-    click("AbColBitBtn9");
+    click(controls::project::kSummarySelector);
     Prompts::clearLog();
-    click("AbColBitBtn26");
+    click(controls::project::kSaveBudget);
     EXPECT_TRUE(saveAsPanelShown());
     EXPECT_TRUE(Prompts::messages().isEmpty());
-    click("SpeedButton29");   // "Cancelar"
+    click(controls::project::kSaveAsCancel); // "Cancelar"
     EXPECT_FALSE(saveAsPanelShown());
-    click("AbColBitBtn26");
+    click(controls::project::kSaveBudget);
     EXPECT_TRUE(saveAsPanelShown());
 
-    click("SpeedButton23");   // "Novo"
+    click(controls::project::kSaveAsNew); // "Novo"
     EXPECT_EQ(Prompts::messages().last(), QStringLiteral("O orçamento foi salvo ."));
     EXPECT_FALSE(saveAsPanelShown());
     EXPECT_EQ(counterBytes(), QByteArray("\x08\x00\x00\x00", 4));
@@ -135,9 +137,9 @@ TEST_F(BudgetSavingTest, AReopenedBudgetIsSavedAsNewOrOverwritten)
     // Budget 3 again, this time written over its own file.
     reopenFromHistory(3);
     project()->showSubPage(kDataSubPage);
-    click("AbColBitBtn9");
-    click("AbColBitBtn26");
-    click("SpeedButton2");    // "Sobreescrever "
+    click(controls::project::kSummarySelector);
+    click(controls::project::kSaveBudget);
+    click(controls::project::kSaveAsOverwrite); // "Sobreescrever "
     EXPECT_EQ(Prompts::messages().last(), QStringLiteral("O orçamento foi atualizado ."));
     EXPECT_EQ(stored(3).Status.toQString(), QStringLiteral("Editado"));
     EXPECT_EQ(counterBytes(), QByteArray("\x08\x00\x00\x00", 4));
@@ -153,9 +155,9 @@ TEST_F(BudgetSavingTest, TouchingTheCodeOfANewBudgetOffersSaveAsWithThePlainNumb
     auto* code = find<QLineEdit>("R_codigo");
     QTest::mouseClick(code, Qt::LeftButton);
     ASSERT_TRUE(window().state().budget.reopened());
-    click("AbColBitBtn26");
+    click(controls::project::kSaveBudget);
     ASSERT_TRUE(saveAsPanelShown());
-    click("SpeedButton23");
+    click(controls::project::kSaveAsNew);
     EXPECT_EQ(stored(1).Status.toQString(), QStringLiteral("Aguardando"));
     EXPECT_EQ(counterBytes(), QByteArray("\x01\x00\x00\x00", 4));
 }
@@ -173,10 +175,10 @@ TEST_F(BudgetSavingTest, NoStoredBudgetIsEverReplacedByANewNumber)
     NewBudgetRecord(twelve);
     twelve.Number = 12;
     ASSERT_TRUE(window().state().history->storeBudget(twelve).ok());
-    click("AbColBitBtn25");
+    click(controls::project::kNewBudget);
     generate();
     EXPECT_EQ(text("R_numero"), QStringLiteral("13"));
-    click("AbColBitBtn26");
+    click(controls::project::kSaveBudget);
     EXPECT_EQ(stored(13).Number, 13);
     EXPECT_EQ(counterBytes(), QByteArray("\x0D\x00\x00\x00", 4));
     ASSERT_TRUE(nine.open(QIODevice::ReadOnly));
@@ -188,9 +190,9 @@ TEST_F(BudgetSavingTest, WhenEveryNumberIsUsedSavingIsRefused)
     start();
     setUpOffice();
     ASSERT_TRUE(WriteBudgetCounter(projects(), 65535).ok());
-    click("AbColBitBtn25");
+    click(controls::project::kNewBudget);
     generate();
-    click("AbColBitBtn26");
+    click(controls::project::kSaveBudget);
     EXPECT_TRUE(Prompts::messages().last().startsWith(QStringLiteral("Não há mais números para novos orçamentos")));
     EXPECT_FALSE(QFile::exists(projects() + BudgetFileName(0)));
     EXPECT_EQ(history().rowCount(), 0);
@@ -203,7 +205,7 @@ TEST_F(BudgetSavingTest, AFailedWriteChangesNothingAndCanBeRetried)
     setUpOffice();
     generate();
     StorageFaults::inject(StorageFaults::Kind::FailCommit, BudgetFileName(1));
-    click("AbColBitBtn26");
+    click(controls::project::kSaveBudget);
     EXPECT_TRUE(Prompts::messages().last().contains(BudgetFileName(1)));
     EXPECT_FALSE(QFile::exists(projects() + BudgetFileName(1)));
     EXPECT_EQ(counterBytes(), QByteArray("missing"));
@@ -213,7 +215,7 @@ TEST_F(BudgetSavingTest, AFailedWriteChangesNothingAndCanBeRetried)
 
     // The history cannot be written: the budget is saved all the same, and the user is told.
     StorageFaults::inject(StorageFaults::Kind::FailCommit, QStringLiteral("Hist.bvh"));
-    click("AbColBitBtn26");
+    click(controls::project::kSaveBudget);
     EXPECT_TRUE(Prompts::messages().last().startsWith(QStringLiteral("O orçamento foi salvo.\n\n")));
     EXPECT_TRUE(Prompts::messages().last().contains(QStringLiteral("Hist.bvh")));
     EXPECT_EQ(stored(1).Status.toQString(), QStringLiteral("Aguardando"));
@@ -229,7 +231,7 @@ TEST_F(BudgetSavingTest, SavedThenPricedInTheHistoryReachesTheFileAtClose)
     start();
     setUpOffice();
     generate();
-    click("AbColBitBtn26");
+    click(controls::project::kSaveBudget);
     window().AbColBitBtn1Click(kHistoryPage);
     auto* page = find<HistoryPage>("TabHistorico");
     ASSERT_EQ(history().text(0, kColNumber), QStringLiteral("1"));
@@ -250,12 +252,12 @@ TEST_F(BudgetSavingTest, OverwritingABudgetNeverSavedIsItsFirstSave)
     setUpOffice();
     generate();
     QTest::mouseClick(find<QLineEdit>("R_codigo"), Qt::LeftButton);
-    click("AbColBitBtn26");
+    click(controls::project::kSaveBudget);
     ASSERT_TRUE(saveAsPanelShown());
-    click("SpeedButton2");
+    click(controls::project::kSaveAsOverwrite);
     EXPECT_EQ(stored(1).Status.toQString(), QStringLiteral("Aguardando"));
     EXPECT_EQ(history().text(0, kColStatus), QStringLiteral("Aguardando"));
-    click("AbColBitBtn26");   // saved again under its own number, not as a second budget
+    click(controls::project::kSaveBudget); // saved again under its own number, not as a second budget
     EXPECT_EQ(history().rowCount(), 1);
 }
 
@@ -268,7 +270,7 @@ TEST_F(BudgetSavingTest, WorkNotSavedIsAskedAboutAtCloseAndByNew)
     type("P_Prop", QStringLiteral("Clínica Boa Vista"));
     // Typed project data, nothing generated yet: "Novo" asks before it clears them.
     Prompts::queueAnswer(QMessageBox::No);
-    click("AbColBitBtn25");
+    click(controls::project::kNewBudget);
     EXPECT_EQ(text("P_Prop"), QStringLiteral("Clínica Boa Vista"));
 
     const QString question = QStringLiteral("O orçamento atual não foi salvo. Deseja salvar?");

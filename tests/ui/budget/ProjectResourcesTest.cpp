@@ -1,6 +1,7 @@
 #include "support/BudgetFixture.h"
 
 #include "ui/budget/FieldCaption.h"
+#include "ui/budget/ProjectControls.h"
 #include "ui/budget/ResourcesTab.h"
 #include "ui/budget/TechnicalTeamPanel.h"
 
@@ -197,17 +198,17 @@ TEST_F(ProjectResourcesTest, TeamNoteSwitch)
     TForm1& w = start();
     w.show();
     w.AbColBitBtn1Click(kProjectPage);
-    click("AbColBitBtn8");
+    click(controls::project::kResourcesSelector);
     auto* note = find<QPlainTextEdit>("NxMemo1");
-    auto* toggle = find<QPushButton>("AbColBitBtn14");
+    auto* toggle = find<QPushButton>(controls::project::kTeamNoteSwitch);
     EXPECT_TRUE(note->isVisible());
     EXPECT_EQ(toggle->text(), QStringLiteral("- Anotações da Equipe Técnica"));
     EXPECT_TRUE(note->toPlainText().startsWith(
         QStringLiteral("Anote na tabela a composição da equipe técnica deste projeto específico.")));
-    click("AbColBitBtn14");
+    click(controls::project::kTeamNoteSwitch);
     EXPECT_FALSE(note->isVisible());
     EXPECT_EQ(toggle->text(), QStringLiteral("+ Anotações da Equipe Técnica"));
-    click("AbColBitBtn14");
+    click(controls::project::kTeamNoteSwitch);
     EXPECT_TRUE(note->isVisible());
 }
 

@@ -14,6 +14,8 @@
 #include "core/budget/BudgetCounter.h"
 #include "core/office/OfficeFile.h"
 #include "core/settings/StatusColorsFile.h"
+#include "ui/budget/ProjectControls.h"
+#include "ui/history/HistoryControls.h"
 #include "ui/history/HistoryModel.h"
 #include "ui/history/HistoryPage.h"
 
@@ -142,20 +144,20 @@ protected:
         window().show();
         window().AbColBitBtn1Click(kHistoryPage);
         select(1);
-        click("AbColBitBtn17");   // "Resumo"
-        click("SpeedButton7");    // closes the report
+        click(controls::history::kReport);      // "Resumo"
+        click(controls::history::kCloseReport); // closes the report
         select(1);
-        click("AbColBitBtn19");   // "Editar"
+        click(controls::history::kReopen); // "Editar"
         window().AbColBitBtn1Click(kProjectPage);
-        click("AbColBitBtn25");   // "Novo"
+        click(controls::project::kNewBudget); // "Novo"
         setUpOffice();
         enterOneMemberBudget();
-        click("AbColBitBtn9");
-        click("AbColBitBtn26");   // "Salvar"
+        click(controls::project::kSummarySelector);
+        click(controls::project::kSaveBudget); // "Salvar"
         window().AbColBitBtn1Click(kHistoryPage);
         select(2);
         Prompts::queueAnswer(QMessageBox::Yes);
-        click("AbColBitBtn20");   // "Excluir"
+        click(controls::history::kDelete); // "Excluir"
         select(1);
         HistoryModel* model = historyPage()->model();
         const int row = history().findRowByNumber(1);

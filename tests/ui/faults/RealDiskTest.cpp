@@ -5,7 +5,10 @@
 #include "support/SaveFaultFixture.h"
 
 #include "core/history/HistoryStore.h"
+#include "ui/budget/ProjectControls.h"
+#include "ui/history/HistoryControls.h"
 #include "ui/history/HistoryModel.h"
+#include "ui/office/OfficeControls.h"
 
 #include <QRegularExpression>
 
@@ -85,32 +88,26 @@ private:
 };
 
 const DiskCase kCases[] = {
-    {"OfficeOnAFullDisk", Disk::Full, "Office.bvo", 0,
-     [](RealDiskTest& t) { t.officeEdited(); },
-     [](RealDiskTest& t) { t.click("AbColBitBtn22"); },
-     [](RealDiskTest& t) { t.click("AbColBitBtn22"); },
-     [](RealDiskTest& t) { t.officeSaved(); }},
-    {"OfficeOnAReadOnlyDisk", Disk::ReadOnly, "Office.bvo", 0,
-     [](RealDiskTest& t) { t.officeEdited(); },
-     [](RealDiskTest& t) { t.click("AbColBitBtn22"); },
-     [](RealDiskTest& t) { t.click("AbColBitBtn22"); },
-     [](RealDiskTest& t) { t.officeSaved(); }},
-    {"BudgetOnAFullDisk", Disk::Full, "ORC000001.bvp", 0,
-     [](RealDiskTest& t) { t.savedThenChanged(); },
-     [](RealDiskTest& t) { t.click("AbColBitBtn26"); },
-     [](RealDiskTest& t) { t.click("AbColBitBtn26"); },
+    {"OfficeOnAFullDisk", Disk::Full, "Office.bvo", 0, [](RealDiskTest& t) { t.officeEdited(); },
+     [](RealDiskTest& t) { t.click(controls::office::kSave); },
+     [](RealDiskTest& t) { t.click(controls::office::kSave); }, [](RealDiskTest& t) { t.officeSaved(); }},
+    {"OfficeOnAReadOnlyDisk", Disk::ReadOnly, "Office.bvo", 0, [](RealDiskTest& t) { t.officeEdited(); },
+     [](RealDiskTest& t) { t.click(controls::office::kSave); },
+     [](RealDiskTest& t) { t.click(controls::office::kSave); }, [](RealDiskTest& t) { t.officeSaved(); }},
+    {"BudgetOnAFullDisk", Disk::Full, "ORC000001.bvp", 0, [](RealDiskTest& t) { t.savedThenChanged(); },
+     [](RealDiskTest& t) { t.click(controls::project::kSaveBudget); },
+     [](RealDiskTest& t) { t.click(controls::project::kSaveBudget); },
      [](RealDiskTest& t) { EXPECT_EQ(t.stored(1).Area, 120.0f); }},
     {"BudgetOnAReadOnlyDisk", Disk::ReadOnly, "ORC000001.bvp", 0,
      [](RealDiskTest& t) { t.savedThenChanged(); },
-     [](RealDiskTest& t) { t.click("AbColBitBtn26"); },
-     [](RealDiskTest& t) { t.click("AbColBitBtn26"); },
+     [](RealDiskTest& t) { t.click(controls::project::kSaveBudget); },
+     [](RealDiskTest& t) { t.click(controls::project::kSaveBudget); },
      [](RealDiskTest& t) { EXPECT_EQ(t.stored(1).Area, 120.0f); }},
-    {"ColoursOnAFullDisk", Disk::Full, "Colors.bin", 0,
-     [](RealDiskTest& t) { t.colourChosen(); },
-     [](RealDiskTest& t) { t.click("SpeedButton31"); },
+    {"ColoursOnAFullDisk", Disk::Full, "Colors.bin", 0, [](RealDiskTest& t) { t.colourChosen(); },
+     [](RealDiskTest& t) { t.click(controls::history::kColorsOk); },
      [](RealDiskTest& t) {
-         t.click("AbColBitBtn16");
-         t.click("SpeedButton31");
+         t.click(controls::history::kColors);
+         t.click(controls::history::kColorsOk);
      },
      [](RealDiskTest& t) { t.colourSaved(); }},
     {"WriteBackAtCloseOnAReadOnlyDisk", Disk::ReadOnly, "ORC000001.bvp", 0,
@@ -135,13 +132,13 @@ const DiskCase kCases[] = {
      },
      [](RealDiskTest& t) {
          Prompts::queueAnswer(QMessageBox::Yes);
-         t.click("AbColBitBtn20");
+         t.click(controls::history::kDelete);
          EXPECT_EQ(t.history().rowCount(), 1);
      },
      [](RealDiskTest& t) {
          t.historyPage()->selectRow(0);
          Prompts::queueAnswer(QMessageBox::Yes);
-         t.click("AbColBitBtn20");
+         t.click(controls::history::kDelete);
      },
      [](RealDiskTest& t) {
          EXPECT_EQ(t.history().rowCount(), 0);

@@ -7,7 +7,10 @@
 
 #include "core/budget/BudgetCounter.h"
 #include "core/history/HistoryStore.h"
+#include "ui/budget/ProjectControls.h"
+#include "ui/history/HistoryControls.h"
 #include "ui/history/HistoryModel.h"
+#include "ui/office/OfficeControls.h"
 
 #include <QTableView>
 
@@ -49,16 +52,30 @@ const std::vector<SaveFault> kWriteFaults{SaveFault::FailWrite, SaveFault::FailC
                                           SaveFault::FolderMissing, SaveFault::FolderIsFile};
 
 const SavePath kPaths[] = {
-    {"OfficeButton", "Escrt", "Office.bvo", "", "Office.bvo", kWriteFaults, 0, {},
+    {"OfficeButton",
+     "Escrt",
+     "Office.bvo",
+     "",
+     "Office.bvo",
+     kWriteFaults,
+     0,
+     {},
      [](SaveFaultMatrix& t) { t.officeEdited(); },
-     [](SaveFaultMatrix& t) { t.click("AbColBitBtn22"); },
+     [](SaveFaultMatrix& t) { t.click(controls::office::kSave); },
      [](SaveFaultMatrix& t) { t.officeKept(); },
      [](SaveFaultMatrix& t) {
-         t.click("AbColBitBtn22");
+         t.click(controls::office::kSave);
          EXPECT_EQ(Prompts::messages().last(), kOfficeSaved);
      },
      [](SaveFaultMatrix& t) { t.officeSaved(); }},
-    {"OfficeAtClose", "Escrt", "Office.bvo", "", "Office.bvo", kWriteFaults, 1, {},
+    {"OfficeAtClose",
+     "Escrt",
+     "Office.bvo",
+     "",
+     "Office.bvo",
+     kWriteFaults,
+     1,
+     {},
      [](SaveFaultMatrix& t) { t.officeEdited(); },
      [](SaveFaultMatrix& t) {
          Prompts::queueAnswer(QMessageBox::Yes);
@@ -71,22 +88,36 @@ const SavePath kPaths[] = {
          EXPECT_EQ(Prompts::messages().last(), kOfficeSaved);
      },
      [](SaveFaultMatrix& t) { t.officeSaved(); }},
-    {"BudgetSave", "Projetos", "ORC000001.bvp", "", "ORC000001.bvp", kWriteFaults, 0, {},
+    {"BudgetSave",
+     "Projetos",
+     "ORC000001.bvp",
+     "",
+     "ORC000001.bvp",
+     kWriteFaults,
+     0,
+     {},
      [](SaveFaultMatrix& t) { t.savedThenChanged(); },
-     [](SaveFaultMatrix& t) { t.click("AbColBitBtn26"); },
+     [](SaveFaultMatrix& t) { t.click(controls::project::kSaveBudget); },
      [](SaveFaultMatrix& t) {
          EXPECT_TRUE(t.window().state().budget.modified());
          EXPECT_EQ(t.window().state().budget.record().Area, 120.0f);
          EXPECT_TRUE(t.project()->saveButton()->isEnabled());
      },
      [](SaveFaultMatrix& t) {
-         t.click("AbColBitBtn26");
+         t.click(controls::project::kSaveBudget);
          EXPECT_EQ(Prompts::messages().last(), QStringLiteral("O orçamento foi salvo."));
      },
      [](SaveFaultMatrix& t) { EXPECT_EQ(t.stored(1).Area, 120.0f); }},
-    {"BudgetSaveAsNew", "Projetos", "ORC000002.bvp", "", "ORC000002.bvp", kWriteFaults, 0, {},
+    {"BudgetSaveAsNew",
+     "Projetos",
+     "ORC000002.bvp",
+     "",
+     "ORC000002.bvp",
+     kWriteFaults,
+     0,
+     {},
      [](SaveFaultMatrix& t) { t.reopenedAtSaveAs(); },
-     [](SaveFaultMatrix& t) { t.click("SpeedButton23"); },
+     [](SaveFaultMatrix& t) { t.click(controls::project::kSaveAsNew); },
      [](SaveFaultMatrix& t) {
          EXPECT_TRUE(t.saveAsPanelShown());
          EXPECT_TRUE(t.window().state().budget.reopened());
@@ -94,7 +125,7 @@ const SavePath kPaths[] = {
          EXPECT_EQ(t.history().rowCount(), 1);
      },
      [](SaveFaultMatrix& t) {
-         t.click("SpeedButton23");
+         t.click(controls::project::kSaveAsNew);
          EXPECT_EQ(Prompts::messages().last(), QStringLiteral("O orçamento foi salvo ."));
      },
      [](SaveFaultMatrix& t) {
@@ -102,21 +133,34 @@ const SavePath kPaths[] = {
          EXPECT_EQ(t.counterBytes(), QByteArray("\x02\x00\x00\x00", 4));
          EXPECT_EQ(t.history().rowCount(), 2);
      }},
-    {"BudgetOverwrite", "Projetos", "ORC000001.bvp", "", "ORC000001.bvp", kWriteFaults, 0, {},
+    {"BudgetOverwrite",
+     "Projetos",
+     "ORC000001.bvp",
+     "",
+     "ORC000001.bvp",
+     kWriteFaults,
+     0,
+     {},
      [](SaveFaultMatrix& t) { t.reopenedAtSaveAs(); },
-     [](SaveFaultMatrix& t) { t.click("SpeedButton2"); },
+     [](SaveFaultMatrix& t) { t.click(controls::project::kSaveAsOverwrite); },
      [](SaveFaultMatrix& t) {
          EXPECT_TRUE(t.saveAsPanelShown());
          EXPECT_TRUE(t.window().state().budget.reopened());
      },
      [](SaveFaultMatrix& t) {
-         t.click("SpeedButton2");
+         t.click(controls::project::kSaveAsOverwrite);
          EXPECT_EQ(Prompts::messages().last(), QStringLiteral("O orçamento foi atualizado ."));
      },
      [](SaveFaultMatrix& t) { EXPECT_EQ(t.stored(1).Status.toQString(), QStringLiteral("Editado")); }},
     // The counter is written last: when only it fails the budget is saved all the same, and the
     // next save of that budget brings the counter up to date.
-    {"BudgetCounter", "Projetos", "Control.bin", "", "Projetos", kWriteFaults, 0,
+    {"BudgetCounter",
+     "Projetos",
+     "Control.bin",
+     "",
+     "Projetos",
+     kWriteFaults,
+     0,
      {QStringLiteral("Projetos/ORC000006.bvp"), QStringLiteral("Projetos/Hist.bvh")},
      [](SaveFaultMatrix& t) {
          ASSERT_TRUE(QDir().mkpath(t.projects()));
@@ -125,23 +169,29 @@ const SavePath kPaths[] = {
          t.setUpOffice();
          t.generate();
      },
-     [](SaveFaultMatrix& t) { t.click("AbColBitBtn26"); },
+     [](SaveFaultMatrix& t) { t.click(controls::project::kSaveBudget); },
      [](SaveFaultMatrix& t) { EXPECT_EQ(t.window().state().budget.record().Number, 6); },
      [](SaveFaultMatrix& t) {
-         t.click("AbColBitBtn26");
+         t.click(controls::project::kSaveBudget);
          EXPECT_EQ(Prompts::messages().last(), QStringLiteral("O orçamento foi salvo."));
      },
      [](SaveFaultMatrix& t) {
          EXPECT_EQ(t.stored(6).Number, 6);
          EXPECT_EQ(t.counterBytes(), QByteArray("\x06\x00\x00\x00", 4));
      }},
-    {"History", "Projetos", "Hist.bvh", "", "ORC000001.bvp", kWriteFaults, 0,
+    {"History",
+     "Projetos",
+     "Hist.bvh",
+     "",
+     "ORC000001.bvp",
+     kWriteFaults,
+     0,
      {QStringLiteral("Projetos/ORC000001.bvp")},
      [](SaveFaultMatrix& t) { t.savedThenChanged(); },
-     [](SaveFaultMatrix& t) { t.click("AbColBitBtn26"); },
+     [](SaveFaultMatrix& t) { t.click(controls::project::kSaveBudget); },
      [](SaveFaultMatrix& t) { EXPECT_EQ(t.history().rowCount(), 1); },
      [](SaveFaultMatrix& t) {
-         t.click("AbColBitBtn26");
+         t.click(controls::project::kSaveBudget);
          EXPECT_EQ(Prompts::messages().last(), QStringLiteral("O orçamento foi salvo."));
      },
      [](SaveFaultMatrix& t) {
@@ -150,18 +200,31 @@ const SavePath kPaths[] = {
          ASSERT_EQ(reread.table().rowCount(), 1);
          EXPECT_EQ(reread.table().text(0, kColArea), QStringLiteral("120"));
      }},
-    {"ColoursOk", "Escrt", "Colors.bin", "", "Colors.bin", kWriteFaults, 0, {},
+    {"ColoursOk",
+     "Escrt",
+     "Colors.bin",
+     "",
+     "Colors.bin",
+     kWriteFaults,
+     0,
+     {},
      [](SaveFaultMatrix& t) { t.colourChosen(); },
-     [](SaveFaultMatrix& t) { t.click("SpeedButton31"); },
+     [](SaveFaultMatrix& t) { t.click(controls::history::kColorsOk); },
      [](SaveFaultMatrix& t) { t.colourKept(); },
      [](SaveFaultMatrix& t) {
          if (!t.find<QWidget>("NxHeaderPanel15")->isVisible())
-             t.click("AbColBitBtn16");
-         t.click("SpeedButton31");
+             t.click(controls::history::kColors);
+         t.click(controls::history::kColorsOk);
          EXPECT_TRUE(Prompts::messages().isEmpty());
      },
      [](SaveFaultMatrix& t) { t.colourSaved(); }},
-    {"ColoursAtClose", "Escrt", "Colors.bin", "", "Colors.bin", kWriteFaults, 0,
+    {"ColoursAtClose",
+     "Escrt",
+     "Colors.bin",
+     "",
+     "Colors.bin",
+     kWriteFaults,
+     0,
      {QStringLiteral("Projetos/Hist.bvh")},
      [](SaveFaultMatrix& t) { t.colourChosen(); },
      [](SaveFaultMatrix& t) {
@@ -172,7 +235,13 @@ const SavePath kPaths[] = {
      [](SaveFaultMatrix& t) { EXPECT_TRUE(t.closeWindow()); },
      [](SaveFaultMatrix& t) { t.colourSaved(); }},
     // The status picked in the history goes into the budget file at close.
-    {"WriteBackAtClose", "Projetos", "ORC000001.bvp", "", "ORC000001.bvp", kWriteFaults, 0,
+    {"WriteBackAtClose",
+     "Projetos",
+     "ORC000001.bvp",
+     "",
+     "ORC000001.bvp",
+     kWriteFaults,
+     0,
      {QStringLiteral("Projetos/Hist.bvh"), QStringLiteral("Escrt/Colors.bin")},
      [](SaveFaultMatrix& t) {
          t.firstSave();
@@ -192,10 +261,15 @@ const SavePath kPaths[] = {
      [](SaveFaultMatrix& t) { EXPECT_TRUE(t.closeWindow()); },
      [](SaveFaultMatrix& t) { EXPECT_EQ(t.stored(1).Status.toQString(), QStringLiteral("Aprovado")); }},
     // "Excluir": the budget file is deleted, then the history rewritten without its row.
-    {"Delete", "Projetos", "Hist.bvh", "ORC000001.bvp", "Hist.bvh",
+    {"Delete",
+     "Projetos",
+     "Hist.bvh",
+     "ORC000001.bvp",
+     "Hist.bvh",
      {SaveFault::FailRemove, SaveFault::FailWrite, SaveFault::FailCommit, SaveFault::FolderMissing,
       SaveFault::FolderIsFile},
-     1, {QStringLiteral("Projetos/ORC000001.bvp")},
+     1,
+     {QStringLiteral("Projetos/ORC000001.bvp")},
      [](SaveFaultMatrix& t) {
          t.firstSave();
          t.window().AbColBitBtn1Click(kHistoryPage);
@@ -203,7 +277,7 @@ const SavePath kPaths[] = {
      },
      [](SaveFaultMatrix& t) {
          Prompts::queueAnswer(QMessageBox::Yes);
-         t.click("AbColBitBtn20");
+         t.click(controls::history::kDelete);
      },
      [](SaveFaultMatrix& t) {
          ASSERT_EQ(t.history().rowCount(), 1);
@@ -212,7 +286,7 @@ const SavePath kPaths[] = {
      [](SaveFaultMatrix& t) {
          t.historyPage()->selectRow(0);
          Prompts::queueAnswer(QMessageBox::Yes);
-         t.click("AbColBitBtn20");
+         t.click(controls::history::kDelete);
          EXPECT_EQ(Prompts::messages().size(), 1);   // the question only
      },
      [](SaveFaultMatrix& t) {

@@ -5,6 +5,7 @@
 #include "core/budget/BudgetFile.h"
 #include "core/history/HistoryStore.h"
 #include "core/settings/StatusColorsFile.h"
+#include "ui/history/HistoryControls.h"
 #include "ui/history/HistoryModel.h"
 #include "ui/history/HistoryPage.h"
 
@@ -96,7 +97,7 @@ TEST_F(HistoryPageTest, DeleteAsksWithTheBudgetNumberAndRemovesRowAndFile)
     saveBudget(12, QStringLiteral("Davi"), 1000.0f);
     start();
     openHistory();
-    auto* remove = find<QPushButton>("AbColBitBtn20");
+    auto* remove = find<QPushButton>(controls::history::kDelete);
     QTest::mouseClick(remove, Qt::LeftButton);   // nothing selected: nothing happens
     EXPECT_TRUE(Prompts::messages().isEmpty());
     selectCell(0, 0);
@@ -149,7 +150,7 @@ TEST_F(HistoryPageTest, ReopeningAMissingFileChangesNothing)
     openHistory();
     const quint16 before = w.state().budget.record().Number;
     selectCell(0, 0);
-    QTest::mouseClick(find<QPushButton>("AbColBitBtn19"), Qt::LeftButton);
+    QTest::mouseClick(find<QPushButton>(controls::history::kReopen), Qt::LeftButton);
     EXPECT_EQ(Prompts::messages().last(), QStringLiteral("Não foi localizado o arquivo deste orçamento"));
     EXPECT_EQ(w.state().budget.record().Number, before);
     EXPECT_EQ(w.pages()->currentIndex(), kHistoryPage);
@@ -162,7 +163,7 @@ TEST_F(HistoryPageTest, ReopeningShowsTheBudgetWithTheHistorysValues)
     openHistory();
     history().setText(0, kColPhone, QStringLiteral("11 5555-0000"));
     selectCell(0, 0);
-    QTest::mouseClick(find<QPushButton>("AbColBitBtn19"), Qt::LeftButton);
+    QTest::mouseClick(find<QPushButton>(controls::history::kReopen), Qt::LeftButton);
     EXPECT_EQ(w.pages()->currentIndex(), kProjectPage);
     EXPECT_EQ(w.state().budget.record().Number, 8);
     EXPECT_EQ(w.state().budget.record().Status.toQString(), QStringLiteral("Editado"));
@@ -179,7 +180,7 @@ TEST_F(HistoryPageTest, ReportFollowsTheSelectionAndKeepsObservationsPerRow)
     openHistory();
     history().setText(1, kColNotes, QStringLiteral("ligar segunda"));
     selectCell(0, 0);
-    QTest::mouseClick(find<QPushButton>("AbColBitBtn17"), Qt::LeftButton);
+    QTest::mouseClick(find<QPushButton>(controls::history::kReport), Qt::LeftButton);
     auto* panel = find<QWidget>("NxHeaderPanel14");
     EXPECT_TRUE(panel->isVisible());
     EXPECT_TRUE(find<QTextEdit>("memo1")->toPlainText().startsWith(QStringLiteral("Orçamento nº: 1  Código: \n")));
@@ -190,7 +191,7 @@ TEST_F(HistoryPageTest, ReportFollowsTheSelectionAndKeepsObservationsPerRow)
     EXPECT_EQ(history().text(0, kColNotes), QStringLiteral("cliente pediu desconto"));
     EXPECT_EQ(notes->toPlainText(), QStringLiteral("ligar segunda"));
 
-    QTest::mouseClick(find<QPushButton>("SpeedButton5"), Qt::LeftButton);
+    QTest::mouseClick(find<QPushButton>(controls::history::kCopyReport), Qt::LeftButton);
     EXPECT_EQ(Prompts::messages().last(), QStringLiteral("Orçamento copiado para a área de transfêrencia."));
     EXPECT_TRUE(Prompts::clipboardText().startsWith(QStringLiteral("Escritório :Meu escritório - Orçamento para projeto arquitetônico.")));
     EXPECT_TRUE(Prompts::clipboardText().endsWith(QStringLiteral("Observações\r\nligar segunda")));
@@ -205,10 +206,10 @@ TEST_F(HistoryPageTest, ClosingAReportWhoseFileIsMissingKeepsTheObservations)
     openHistory();
     history().setText(1, kColNotes, QStringLiteral("não apagar"));
     selectCell(0, 0);
-    QTest::mouseClick(find<QPushButton>("AbColBitBtn17"), Qt::LeftButton);
+    QTest::mouseClick(find<QPushButton>(controls::history::kReport), Qt::LeftButton);
     selectCell(1, 0);
     EXPECT_EQ(find<QTextEdit>("memo1")->toPlainText(), QStringLiteral("arquivo não encontrado "));
-    QTest::mouseClick(find<QPushButton>("SpeedButton7"), Qt::LeftButton);
+    QTest::mouseClick(find<QPushButton>(controls::history::kCloseReport), Qt::LeftButton);
     EXPECT_FALSE(find<QWidget>("NxHeaderPanel14")->isVisible());
     EXPECT_EQ(history().text(1, kColNotes), QStringLiteral("não apagar"));
 }
@@ -221,15 +222,15 @@ TEST_F(HistoryPageTest, HighlightingAndTheColourPanel)
     auto* model = historyPage()->model();
     const QModelIndex status = model->index(0, kColStatus);
     EXPECT_EQ(status.data(Qt::BackgroundRole).value<QColor>(), QColor(0x37, 0x37, 0x37));
-    QTest::mouseClick(find<QPushButton>("AbColBitBtn18"), Qt::LeftButton);   // Grifar
+    QTest::mouseClick(find<QPushButton>(controls::history::kHighlight), Qt::LeftButton); // Grifar
     EXPECT_EQ(status.data(Qt::BackgroundRole).value<QColor>(), QColor(255, 0, 0));   // "Aguardando": red
     EXPECT_TRUE(find<QLineEdit>("Edit1")->hasFocus());
 
-    QTest::mouseClick(find<QPushButton>("AbColBitBtn16"), Qt::LeftButton);   // Cores
+    QTest::mouseClick(find<QPushButton>(controls::history::kColors), Qt::LeftButton); // Cores
     Prompts::queueColor(QColor(10, 20, 30));
     QTest::mouseClick(find<QPushButton>("AguardandoCor"), Qt::LeftButton);
     EXPECT_EQ(status.data(Qt::BackgroundRole).value<QColor>(), QColor(255, 0, 0));   // not before "OK"
-    QTest::mouseClick(find<QPushButton>("SpeedButton31"), Qt::LeftButton);
+    QTest::mouseClick(find<QPushButton>(controls::history::kColorsOk), Qt::LeftButton);
     EXPECT_EQ(status.data(Qt::BackgroundRole).value<QColor>(), QColor(10, 20, 30));
     EXPECT_FALSE(find<QWidget>("NxHeaderPanel15")->isVisible());
     TStatusColors saved = zeroStatusColors();
@@ -250,11 +251,11 @@ TEST_F(HistoryPageTest, ReportAndGridEditsStayWithTheirBudgetThroughSortsAndSear
 
     // Observations typed for budget 1 reach it after the rows moved under the open report.
     selectCell(0, 0);
-    QTest::mouseClick(find<QPushButton>("AbColBitBtn17"), Qt::LeftButton);
+    QTest::mouseClick(find<QPushButton>(controls::history::kReport), Qt::LeftButton);
     notes->setPlainText(QStringLiteral("ligar amanhã"));
     header->sectionClicked(kColClient);
     header->sectionClicked(kColClient);   // Caio, Bia, Ana
-    QTest::mouseClick(find<QPushButton>("SpeedButton7"), Qt::LeftButton);
+    QTest::mouseClick(find<QPushButton>(controls::history::kCloseReport), Qt::LeftButton);
     EXPECT_EQ(history().text(history().findRowByNumber(1), kColNotes), QStringLiteral("ligar amanhã"));
 
     // The cell being edited keeps its budget through a sort, and the edit marks that budget.
@@ -280,7 +281,7 @@ TEST_F(HistoryPageTest, ReportAndGridEditsStayWithTheirBudgetThroughSortsAndSear
 
     // Observations still being typed when the program closes are kept.
     selectCell(history().findRowByNumber(3), 0);
-    QTest::mouseClick(find<QPushButton>("AbColBitBtn17"), Qt::LeftButton);
+    QTest::mouseClick(find<QPushButton>(controls::history::kReport), Qt::LeftButton);
     notes->setPlainText(QStringLiteral("enviar planta"));
     ASSERT_TRUE(closeWindow());
     HistoryStore reread(projects());
@@ -300,13 +301,13 @@ TEST_F(HistoryPageTest, DamagedBudgetFileGivesAMessageAndNoReport)
     openHistory();
     history().setText(1, kColNotes, QStringLiteral("não apagar"));
     selectCell(0, 0);
-    QTest::mouseClick(find<QPushButton>("AbColBitBtn17"), Qt::LeftButton);
+    QTest::mouseClick(find<QPushButton>(controls::history::kReport), Qt::LeftButton);
     find<QPlainTextEdit>("Memo2")->setPlainText(QStringLiteral("da Ana"));
     selectCell(1, 0);   // the report follows the selection to the damaged file
     EXPECT_TRUE(Prompts::messages().last().contains(BudgetFileName(2)));
     EXPECT_FALSE(find<QWidget>("NxHeaderPanel14")->isVisible());
     EXPECT_EQ(history().text(0, kColNotes), QStringLiteral("da Ana"));
     EXPECT_EQ(history().text(1, kColNotes), QStringLiteral("não apagar"));
-    QTest::mouseClick(find<QPushButton>("AbColBitBtn17"), Qt::LeftButton);
+    QTest::mouseClick(find<QPushButton>(controls::history::kReport), Qt::LeftButton);
     EXPECT_FALSE(find<QWidget>("NxHeaderPanel14")->isVisible());
 }

@@ -1,6 +1,8 @@
 #include "support/BudgetFixture.h"
 
 #include "core/history/HistoryColumns.h"
+#include "ui/budget/ProjectControls.h"
+#include "ui/history/HistoryControls.h"
 #include "ui/history/HistoryModel.h"
 #include "ui/history/HistoryPage.h"
 
@@ -28,18 +30,18 @@ TEST_F(HistoryScreenshotTest, SavingAndTheHistoryPage)
     const QString statuses[] = {u"Aprovado"_qs, u"Aguardando"_qs, u"Reprovado"_qs, u"Concluído"_qs};
     for (int i = 0; i < 4; ++i) {
         w.AbColBitBtn1Click(kProjectPage);
-        click("AbColBitBtn25");
+        click(controls::project::kNewBudget);
         enterOneMemberBudget();
         type("P_area", QString::number(100 + 40 * i));
-        click("AbColBitBtn9");
+        click(controls::project::kSummarySelector);
         if (i == 3)
             shot("4-summary");
-        click("AbColBitBtn26");
+        click(controls::project::kSaveBudget);
     }
     QTest::mouseClick(find<QLineEdit>("R_codigo"), Qt::LeftButton);
     project()->showSubPage(kDataSubPage);
-    click("AbColBitBtn9");
-    click("AbColBitBtn26");
+    click(controls::project::kSummarySelector);
+    click(controls::project::kSaveBudget);
     shot("5-save-as");
 
     w.AbColBitBtn1Click(kHistoryPage);
@@ -50,13 +52,13 @@ TEST_F(HistoryScreenshotTest, SavingAndTheHistoryPage)
         model->setData(model->index(i, kColStatus), statuses[i], Qt::EditRole);
         model->setData(model->index(i, kColNegotiated), QString::number(11000 + 1000 * i), Qt::EditRole);
     }
-    click("AbColBitBtn18");   // "Grifar"
+    click(controls::history::kHighlight); // "Grifar"
     shot("6-history-highlighted");
-    click("AbColBitBtn16");   // "Cores"
+    click(controls::history::kColors); // "Cores"
     shot("7-history-colours");
-    click("SpeedButton31");   // "OK"
+    click(controls::history::kColorsOk); // "OK"
     page->selectRow(0);
-    click("AbColBitBtn17");   // "Resumo"
+    click(controls::history::kReport); // "Resumo"
     shot("8-history-report");
     w.AbColBitBtn1Click(kStatsPage);
     shot("9-stats-with-history");

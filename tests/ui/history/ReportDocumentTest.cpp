@@ -1,5 +1,7 @@
 #include "support/BudgetFixture.h"
 
+#include "ui/budget/ProjectControls.h"
+#include "ui/history/HistoryControls.h"
 #include "ui/history/HistoryPage.h"
 
 #include <QComboBox>
@@ -52,11 +54,11 @@ protected:
         w.state().CurrentOffice.Name.assign(u"Ateliê Conceição Arquitetura");
         w.AbColBitBtn1Click(kProjectPage);
         enterOneMemberBudget();
-        click("AbColBitBtn9");
-        click("AbColBitBtn26");
+        click(controls::project::kSummarySelector);
+        click(controls::project::kSaveBudget);
         w.AbColBitBtn1Click(kHistoryPage);
         historyPage()->selectRow(0);
-        click("AbColBitBtn17");
+        click(controls::history::kReport);
         find<QPlainTextEdit>("Memo2")->setPlainText(QStringLiteral("Prazo de entrega: 45 dias após a aprovação."));
         Prompts::clearLog();
     }

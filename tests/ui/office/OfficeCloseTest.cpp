@@ -4,6 +4,7 @@
 #include "support/Records.h"
 
 #include "core/storage/StorageFaults.h"
+#include "ui/office/OfficeControls.h"
 
 #include <QFile>
 #include <QPushButton>
@@ -64,7 +65,7 @@ TEST_F(OfficeCloseTest, AValueStillBeingTypedCounts)
 
 TEST_F(OfficeCloseTest, NoLeavesTheFileAsItWas)
 {
-    QTest::mouseClick(find<QPushButton>("AbColBitBtn22"), Qt::LeftButton);
+    QTest::mouseClick(find<QPushButton>(controls::office::kSave), Qt::LeftButton);
     const QByteArray before = bytes();
     ASSERT_EQ(before.size(), 8712);
     ASSERT_TRUE(typeIntoCell(*m_fixed, 1, 0, QStringLiteral("75")));

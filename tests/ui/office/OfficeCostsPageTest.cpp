@@ -2,6 +2,7 @@
 #include "support/OfficeFixture.h"
 
 #include "ui/office/MonthlyHoursSpin.h"
+#include "ui/office/OfficeControls.h"
 
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -16,12 +17,12 @@ protected:
     void SetUp() override
     {
         OfficeFixture::SetUp();
-        click("AbColBitBtn12");
+        click(controls::office::kCostsSelector);
     }
 
     void addStaff(const char* name, const char* type, const char* cost)
     {
-        click("AbColBitBtn32");
+        click(controls::office::kAddStaff);
         EditableGrid* staff = grid("NG9");
         const int row = staff->rowCount() - 1;
         staff->userEdit({row, 0}, QString::fromUtf8(name));
@@ -53,7 +54,7 @@ TEST_F(OfficeCostsPageTest, WorkedExampleTypedIntoTheLists)
     ASSERT_TRUE(typeIntoCell(*variable, 1, 0, QStringLiteral("250,25")));
     for (const auto& [name, type, cost] : {std::tuple{"Beatriz Conceição", "Apoio", "2000"},
                                            std::tuple{"João Araújo", "Técnico", "5000"}}) {
-        click("AbColBitBtn32");
+        click(controls::office::kAddStaff);
         const int row = staff->rowCount() - 1;
         ASSERT_TRUE(typeIntoCell(*staff, 0, row, QString::fromUtf8(name)));
         ASSERT_TRUE(chooseInCell(*staff, 2, row, QString::fromUtf8(type)));
@@ -68,8 +69,9 @@ TEST_F(OfficeCostsPageTest, AddButtonsStopAtTheRecordLimitsWithoutMarking)
 {
     const QStringList before = allTotals();
     for (const auto& [gridName, button, limit] :
-         {std::tuple{"NG1", "AbColBitBtn13", 100}, std::tuple{"Ng2", "AbColBitBtn28", 100},
-          std::tuple{"NG9", "AbColBitBtn32", 20}}) {
+         {std::tuple{"NG1", controls::office::kAddFixedExpense, 100},
+          std::tuple{"Ng2", controls::office::kAddVariableExpense, 100},
+          std::tuple{"NG9", controls::office::kAddStaff, 20}}) {
         for (int i = 0; i < limit + 2; ++i)
             click(button);
         EXPECT_EQ(grid(gridName)->rowCount(), limit) << gridName;
@@ -106,7 +108,7 @@ TEST_F(OfficeCostsPageTest, UnnamedStaffRowsWaitForAName)
 {
     addStaff("Ana", "Técnico", "1000");
     state().officeDraft.setModified(false);
-    click("AbColBitBtn32");
+    click(controls::office::kAddStaff);
     EditableGrid* staff = grid("NG9");
     ASSERT_TRUE(chooseInCell(*staff, 2, 1, QStringLiteral("Apoio")));
     ASSERT_TRUE(typeIntoCell(*staff, 3, 1, QStringLiteral("400")));
@@ -120,29 +122,30 @@ TEST_F(OfficeCostsPageTest, UnnamedStaffRowsWaitForAName)
 
 TEST_F(OfficeCostsPageTest, DeleteAsksOnlyWithASelection)
 {
-    enterRows("NG1", "AbColBitBtn13", {{"Aluguel", "3000"}, {"Água", "120"}});
+    enterRows("NG1", controls::office::kAddFixedExpense, {{"Aluguel", "3000"}, {"Água", "120"}});
     EditableGrid* fixed = grid("NG1");
     fixed->clearRowSelection();
     state().officeDraft.setModified(false);
 
-    click("AbColBitBtn27");   // nothing selected: no question, still recomputed and marked
+    click(
+        controls::office::kDeleteFixedExpense); // nothing selected: no question, still recomputed and marked
     EXPECT_TRUE(Prompts::messages().isEmpty());
     EXPECT_EQ(shown("E_CustoFix"), QStringLiteral("3120,00"));
     EXPECT_TRUE(modified());
 
     fixed->setCurrentCell(1, 0);
     Prompts::queueAnswer(QMessageBox::Cancel);
-    click("AbColBitBtn27");
+    click(controls::office::kDeleteFixedExpense);
     EXPECT_EQ(Prompts::messages(), QStringList{QStringLiteral("O item selecionado será apagado. Continuar?")});
     EXPECT_EQ(fixed->rowCount(), 2);
 
     Prompts::queueAnswer(QMessageBox::Ok);
-    click("AbColBitBtn27");
+    click(controls::office::kDeleteFixedExpense);
     EXPECT_EQ(column("NG1", 0), QStringList{QStringLiteral("Aluguel")});
     EXPECT_EQ(fixed->selectedRow(), -1);
     fixed->setCurrentCell(0, 1);
     Prompts::queueAnswer(QMessageBox::Ok);
-    click("AbColBitBtn27");
+    click(controls::office::kDeleteFixedExpense);
     EXPECT_EQ(fixed->rowCount(), 0);
     EXPECT_EQ(shown("E_CustoFix"), QStringLiteral("0,00"));
     EXPECT_EQ(shown("E_custoHor"), QStringLiteral("0,00"));
@@ -150,12 +153,12 @@ TEST_F(OfficeCostsPageTest, DeleteAsksOnlyWithASelection)
     // The other two buttons act on their own lists.
     grid("Ng2")->setCurrentCell(3, 0);
     Prompts::queueAnswer(QMessageBox::Ok);
-    click("AbColBitBtn30");
+    click(controls::office::kDeleteVariableExpense);
     EXPECT_EQ(grid("Ng2")->rowCount(), 10);
     addStaff("Ana", "Apoio", "10");
     grid("NG9")->setCurrentCell(0, 0);
     Prompts::queueAnswer(QMessageBox::Ok);
-    click("AbColBitBtn31");
+    click(controls::office::kDeleteStaff);
     EXPECT_EQ(grid("NG9")->rowCount(), 0);
 }
 
@@ -222,13 +225,15 @@ TEST_F(OfficeCostsPageTest, ListsCaptionsAndStaffNote)
                                 "Custo Total com Equipe Técnica [R$]"})
         EXPECT_TRUE(captions.contains(QString::fromUtf8(caption))) << caption;
     EXPECT_EQ(captions.count(QStringLiteral("Total [R$]")), 2);
-    for (const char* button : {"AbColBitBtn13", "AbColBitBtn28", "AbColBitBtn32"})
+    for (const char* button : {controls::office::kAddFixedExpense, controls::office::kAddVariableExpense,
+                               controls::office::kAddStaff})
         EXPECT_EQ(find<QPushButton>(button)->text(), QStringLiteral("+"));
-    for (const char* button : {"AbColBitBtn27", "AbColBitBtn30", "AbColBitBtn31"})
+    for (const char* button : {controls::office::kDeleteFixedExpense,
+                               controls::office::kDeleteVariableExpense, controls::office::kDeleteStaff})
         EXPECT_EQ(find<QPushButton>(button)->text(), QStringLiteral("✘"));
 
     auto* note = find<QPlainTextEdit>("NxMemo2");
-    auto* noteSwitch = find<QPushButton>("AbColBitBtn6");
+    auto* noteSwitch = find<QPushButton>(controls::office::kStaffNoteSwitch);
     EXPECT_EQ(noteSwitch->text(), QStringLiteral("- Anotações do Quadro de Pessoal "));
     EXPECT_TRUE(note->isVisible());
     EXPECT_TRUE(note->isReadOnly());
@@ -236,7 +241,7 @@ TEST_F(OfficeCostsPageTest, ListsCaptionsAndStaffNote)
     ASSERT_EQ(lines.size(), 10);
     EXPECT_EQ(lines[0], QString());
     EXPECT_EQ(lines[6], QStringLiteral("Tipo:        Técnico (Arquiteto, Designer, Engenheiro etc)        "));
-    click("AbColBitBtn6");
+    click(controls::office::kStaffNoteSwitch);
     EXPECT_EQ(noteSwitch->text(), QStringLiteral("+ Anotações do Quadro de Pessoal "));
     EXPECT_FALSE(note->isVisible());
     EXPECT_FALSE(state().officeDraft.modified());

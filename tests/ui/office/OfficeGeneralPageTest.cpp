@@ -2,6 +2,7 @@
 #include "support/OfficeFixture.h"
 
 #include "ui/office/MonthlyHoursSpin.h"
+#include "ui/office/OfficeControls.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -60,9 +61,10 @@ TEST_F(OfficeGeneralPageTest, StartsWithTheCaptionsAndDefaults)
     EXPECT_EQ(grid("Ng6")->horizontalHeaderItem(0)->text(), QStringLiteral("Categoria \\ Complex."));
     EXPECT_EQ(manHours(), kPageDefaults);
 
-    const struct { const char* name; const char* caption; const char* hint; bool visible; } buttons[] = {
-        {"AbColBitBtn24", "Limpar", "Carregar default", true}, {"AbColBitBtn22", "Salvar", "Salvar Escritório", true},
-        {"AbColBitBtn23", "Abrir", "Abrir escritório", false}};
+    const struct { const char* name; const char* caption; const char* hint; bool visible;
+    } buttons[] = {{controls::office::kReset, "Limpar", "Carregar default", true},
+                   {controls::office::kSave, "Salvar", "Salvar Escritório", true},
+                   {controls::office::kOpen, "Abrir", "Abrir escritório", false}};
     for (const auto& b : buttons) {
         EXPECT_EQ(find<QPushButton>(b.name)->text(), QString::fromUtf8(b.caption));
         EXPECT_EQ(find<QPushButton>(b.name)->toolTip(), QString::fromUtf8(b.hint));
@@ -72,11 +74,12 @@ TEST_F(OfficeGeneralPageTest, StartsWithTheCaptionsAndDefaults)
 
 TEST_F(OfficeGeneralPageTest, NoteSwitchesShowTheirNotes)
 {
-    const struct { const char* button; const char* note; const char* on; const char* off; int lines; const char* first; } notes[] = {
-        {"AbColBitBtn7", "NxMemo5", "-  Padrões de Escritórios", "+ Padrões de Escritórios", 11,
-         "A+     Escritório renomado, com projetos de alta visibilidade no mercado"},
-        {"AbColBitBtn10", "NxMemo3", "-  Recursos de Hxh", "+ Recursos de Hxh", 28,
-         "A tabela apresenta a demanda de H x h para realização das tarefas "}};
+    const struct { const char* button; const char* note; const char* on; const char* off; int lines; const char* first;
+    } notes[] = {{controls::office::kStandardsNoteSwitch, "NxMemo5", "-  Padrões de Escritórios",
+                  "+ Padrões de Escritórios", 11,
+                  "A+     Escritório renomado, com projetos de alta visibilidade no mercado"},
+                 {controls::office::kManHoursNoteSwitch, "NxMemo3", "-  Recursos de Hxh", "+ Recursos de Hxh",
+                  28, "A tabela apresenta a demanda de H x h para realização das tarefas "}};
     for (const auto& n : notes) {
         auto* button = find<QPushButton>(n.button);
         auto* note = find<QPlainTextEdit>(n.note);
@@ -179,11 +182,11 @@ TEST_F(OfficeGeneralPageTest, ManHoursTableTakesWholeNumbersOnly)
 TEST_F(OfficeGeneralPageTest, EditingCanBeLocked)
 {
     page()->EnableOfficeEditing(true);
-    for (const char* name : {"NxHeaderPanel6", "NxHeaderPanel7", "NxHeaderPanel9", "AbColBitBtn22", "AbColBitBtn23",
-                             "AbColBitBtn24"})
+    for (const char* name : {"NxHeaderPanel6", "NxHeaderPanel7", "NxHeaderPanel9", controls::office::kSave,
+                             controls::office::kOpen, controls::office::kReset})
         EXPECT_FALSE(find<QWidget>(name)->isEnabled()) << name;
     EXPECT_FALSE(find<QLineEdit>("E_Nome")->isEnabled());
     page()->EnableOfficeEditing(false);
-    for (const char* name : {"NxHeaderPanel6", "NxHeaderPanel7", "NxHeaderPanel9", "AbColBitBtn22"})
+    for (const char* name : {"NxHeaderPanel6", "NxHeaderPanel7", "NxHeaderPanel9", controls::office::kSave})
         EXPECT_TRUE(find<QWidget>(name)->isEnabled()) << name;
 }

@@ -2,6 +2,7 @@
 #include "support/OfficeFixture.h"
 
 #include "core/storage/StorageFaults.h"
+#include "ui/office/OfficeControls.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -21,10 +22,7 @@ protected:
         StorageFaults::clear();
         OfficeFixture::TearDown();
     }
-    void save()
-    {
-        click("AbColBitBtn22");
-    }
+    void save() { click(controls::office::kSave); }
     // Answers Yes to "Abrir" and shows the stored office again.
     void reopen()
     {
@@ -37,7 +35,8 @@ protected:
 
 TEST_F(OfficeSaveTest, SaveStoresExpensesLargestFirstAndDatesThePage)
 {
-    enterRows("NG1", "AbColBitBtn13", {{"Luz", "50"}, {"Aluguel", "300"}, {"Internet", "120"}});
+    enterRows("NG1", controls::office::kAddFixedExpense,
+              {{"Luz", "50"}, {"Aluguel", "300"}, {"Internet", "120"}});
     EXPECT_TRUE(modified());
     save();
     EXPECT_EQ(Prompts::messages(), QStringList{kSaved});
@@ -61,7 +60,7 @@ TEST_F(OfficeSaveTest, UnnamedStaffRowIsNotStoredAndLeavesNoGap)
 {
     EditableGrid* staff = grid("NG9");
     for (const char* name : {"Ângela Simões", "", "Bruno Gonçalves"}) {
-        click("AbColBitBtn32");
+        click(controls::office::kAddStaff);
         const int row = staff->rowCount() - 1;
         staff->userEdit({row, 0}, QString::fromUtf8(name));
         staff->userEdit({row, 1}, QStringLiteral("Arquiteto"));
@@ -86,7 +85,8 @@ TEST_F(OfficeSaveTest, UnnamedStaffRowIsNotStoredAndLeavesNoGap)
 
 TEST_F(OfficeSaveTest, ClearedDescriptionKeepsItsSlotButDoesNotComeBack)
 {
-    enterRows("Ng2", "AbColBitBtn28", {{"Software", "900"}, {"Correio", "30"}, {"Marketing", "10"}});
+    enterRows("Ng2", controls::office::kAddVariableExpense,
+              {{"Software", "900"}, {"Correio", "30"}, {"Marketing", "10"}});
     ASSERT_TRUE(typeIntoCell(*grid("Ng2"), 0, 1, QString()));
     save();
     const TOfficeData stored = storedOffice();
@@ -101,16 +101,16 @@ TEST_F(OfficeSaveTest, ClearedDescriptionKeepsItsSlotButDoesNotComeBack)
 TEST_F(OfficeSaveTest, LimparShowsPageDefaultsWhileTheRecordKeepsItsOwn)
 {
     find<QLineEdit>("E_Nome")->setText(QStringLiteral("Atelier Ribeirão"));
-    enterRows("NG1", "AbColBitBtn13", {{"Aluguel", "2500"}});
+    enterRows("NG1", controls::office::kAddFixedExpense, {{"Aluguel", "2500"}});
     Prompts::queueAnswer(QMessageBox::No);
-    click("AbColBitBtn24");
+    click(controls::office::kReset);
     EXPECT_EQ(Prompts::messages(),
               QStringList{QStringLiteral("A configuração atual do escritório será apagada. Continuar?")});
     EXPECT_EQ(grid("NG1")->rowCount(), 1);
 
     page()->CollectOfficePage();
     Prompts::queueAnswer(QMessageBox::Yes);
-    click("AbColBitBtn24");
+    click(controls::office::kReset);
     EXPECT_EQ(find<QLineEdit>("E_Nome")->text(), QStringLiteral("Meu escritório"));
     EXPECT_EQ(find<QComboBox>("E_padrao")->currentText(), QStringLiteral("C"));
     EXPECT_EQ(grid("NG1")->rowCount(), 11);

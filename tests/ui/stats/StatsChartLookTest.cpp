@@ -8,6 +8,7 @@
 #include "ui/stats/CostRingChart.h"
 #include "ui/stats/MonthlyWonChart.h"
 #include "ui/stats/OfficeCostPanel.h"
+#include "ui/stats/StatsControls.h"
 #include "ui/stats/StatsPage.h"
 #include "ui/stats/StatusBarsChart.h"
 #include "ui/widgets/ChartPalettes.h"
@@ -67,7 +68,7 @@ protected:
 
 TEST_F(StatsChartLookTest, TheThreeButtonsCarryTheirCaptionsAndHints)
 {
-    EXPECT_EQ(ch1()->paletteButton()->objectName(), QStringLiteral("SpeedButton27"));
+    EXPECT_EQ(ch1()->paletteButton()->objectName(), QLatin1String(controls::stats::kNextPalette));
     EXPECT_EQ(ch1()->paletteButton()->text(), QStringLiteral("◨"));
     EXPECT_EQ(ch1()->paletteButton()->toolTip(), QStringLiteral("Esquema de cores"));
     EXPECT_EQ(ch1()->gradientButton()->text(), QStringLiteral("⬗"));
@@ -81,7 +82,7 @@ TEST_F(StatsChartLookTest, TwentyPalettePressesComeBackAndNineteenWrapsToZero)
     page.setChartLook({3, true, false});
     page.ApplyChartStyle();
     for (int i = 1; i <= 20; ++i) {
-        press("SpeedButton27");
+        press(controls::stats::kNextPalette);
         const int expected = (3 + i) % 20;
         ASSERT_EQ(page.chartLook().palette, expected);
         for (QChart* chart : followers())
@@ -89,7 +90,7 @@ TEST_F(StatsChartLookTest, TwentyPalettePressesComeBackAndNineteenWrapsToZero)
         EXPECT_EQ(barColours(ch1()->series())[1], ChartPalettes::color(expected, 1));
     }
     page.setChartLook({19, false, false});
-    press("SpeedButton27");
+    press(controls::stats::kNextPalette);
     EXPECT_EQ(page.chartLook().palette, 0);
     EXPECT_EQ(sliceColours()[0], ChartPalettes::color(0, 0));
 }
@@ -98,7 +99,7 @@ TEST_F(StatsChartLookTest, MonochromeSwitchReachesEveryChartIncludingTheRing)
 {
     ASSERT_FALSE(page.chartLook().colorEachPoint);
     EXPECT_EQ(sliceColours(), QList<QColor>(4, ChartPalettes::color(0, 0)));
-    press("SpeedButton26");
+    press(controls::stats::kMonochrome);
     EXPECT_TRUE(page.chartLook().colorEachPoint);
     EXPECT_EQ(sliceColours()[3], ChartPalettes::color(0, 3));
     EXPECT_EQ(barColours(page.yearPanel()->monthChart()->series())[5], ChartPalettes::color(0, 5));
@@ -107,14 +108,14 @@ TEST_F(StatsChartLookTest, MonochromeSwitchReachesEveryChartIncludingTheRing)
     // The status bars keep the swatch colours either way.
     EXPECT_EQ(barColours(page.yearPanel()->statusChart()->series())[4], QColor(Qt::white));
 
-    press("SpeedButton26");
+    press(controls::stats::kMonochrome);
     EXPECT_EQ(barColours(page.yearPanel()->monthChart()->series()), QList<QColor>(10, ChartPalettes::color(0, 0)));
     EXPECT_FALSE(ChartLook::colorEachPointOf(page.costPanel()->ring()->series()));
 }
 
 TEST_F(StatsChartLookTest, GradientSwitchReachesEveryBarChartButNotTheRing)
 {
-    press("SpeedButton4");
+    press(controls::stats::kGradient);
     EXPECT_TRUE(page.chartLook().barGradient);
     for (const QAbstractBarSeries* series :
          {static_cast<QAbstractBarSeries*>(ch1()->series()), static_cast<QAbstractBarSeries*>(page.yearPanel()->statusChart()->series()),
@@ -123,17 +124,17 @@ TEST_F(StatsChartLookTest, GradientSwitchReachesEveryBarChartButNotTheRing)
             EXPECT_EQ(set->brush().style(), Qt::LinearGradientPattern) << series->objectName().toStdString();
     }
     EXPECT_EQ(page.costPanel()->ring()->series()->slices()[0]->brush().style(), Qt::SolidPattern);
-    press("SpeedButton4");
+    press(controls::stats::kGradient);
     EXPECT_FALSE(page.chartLook().barGradient);
     EXPECT_EQ(page.yearPanel()->monthChart()->series()->barSets()[0]->brush().style(), Qt::SolidPattern);
 }
 
 TEST_F(StatsChartLookTest, TheLookSurvivesARefillAndAStoredLookComesBackOnANewPage)
 {
-    press("SpeedButton27");
-    press("SpeedButton27");
-    press("SpeedButton26");
-    press("SpeedButton4");
+    press(controls::stats::kNextPalette);
+    press(controls::stats::kNextPalette);
+    press(controls::stats::kMonochrome);
+    press(controls::stats::kGradient);
     const ChartLook changed = page.chartLook();
     EXPECT_EQ(changed, (ChartLook{2, true, true}));
     page.TabEstatisticaShow();
@@ -155,9 +156,9 @@ TEST_F(StatsChartLookTest, TheBudgetSummaryChartFollowsTheSharedLook)
 {
     SummaryTab summaryTab(state, nullptr);
     CompositionChart* summary = summaryTab.chart();
-    press("SpeedButton27");
-    press("SpeedButton26");
-    press("SpeedButton4");
+    press(controls::stats::kNextPalette);
+    press(controls::stats::kMonochrome);
+    press(controls::stats::kGradient);
     EXPECT_EQ(ChartLook::of(summary->chart(), summary->bars()), (ChartLook{1, true, true}));
     summary->showComposition(state.budget.record());
     ASSERT_GE(summary->bars()->barSets().size(), 3);

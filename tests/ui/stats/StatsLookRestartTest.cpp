@@ -2,6 +2,7 @@
 #include "support/Files.h"
 
 #include "ui/budget/CompositionChart.h"
+#include "ui/stats/StatsControls.h"
 #include "ui/stats/StatsPage.h"
 #include "ui/widgets/ChartLook.h"
 
@@ -26,10 +27,10 @@ TEST_F(StatsLookRestartTest, TheChartLookIsKeptInTheColoursFileAndComesBackAtSta
 {
     start();
     EXPECT_EQ(stats()->chartLook(), ChartLook{});
-    find<QPushButton>("SpeedButton27")->click();   // next palette
-    find<QPushButton>("SpeedButton27")->click();
-    find<QPushButton>("SpeedButton26")->click();   // one colour per point
-    find<QPushButton>("SpeedButton4")->click();    // gradient
+    find<QPushButton>(controls::stats::kNextPalette)->click(); // next palette
+    find<QPushButton>(controls::stats::kNextPalette)->click();
+    find<QPushButton>(controls::stats::kMonochrome)->click(); // one colour per point
+    find<QPushButton>(controls::stats::kGradient)->click();   // gradient
     ASSERT_TRUE(closeWindow());
     const QByteArray saved = colorsFile();
     ASSERT_EQ(saved.size(), 28);

@@ -1,6 +1,7 @@
 #include "support/StatsData.h"
 #include "support/AppFixture.h"
 
+#include "ui/stats/StatsControls.h"
 #include "ui/stats/StatsPage.h"
 
 #include <QCoreApplication>
@@ -35,16 +36,16 @@ TEST_F(StatsScreenshotTest, StatisticsPageInSeveralLooks)
     };
     const auto press = [&](const char* name) { w.findChild<QPushButton*>(QString::fromLatin1(name))->click(); };
     shot("1-default");
-    press("SpeedButton26");
+    press(controls::stats::kMonochrome);
     shot("2-each-point");
-    press("SpeedButton4");
+    press(controls::stats::kGradient);
     shot("3-each-point-gradient");
-    press("SpeedButton26");
+    press(controls::stats::kMonochrome);
     shot("4-mono-gradient");
-    press("SpeedButton4");
-    press("SpeedButton26");
+    press(controls::stats::kGradient);
+    press(controls::stats::kMonochrome);
     for (int palette = 1; palette < 20; ++palette) {
-        press("SpeedButton27");
+        press(controls::stats::kNextPalette);
         shot(QStringLiteral("p%1").arg(palette, 2, 10, QLatin1Char('0')).toLatin1().constData());
     }
 }
