@@ -14,6 +14,7 @@
 
 #include <QObject>
 
+#include <functional>
 #include <memory>
 
 namespace belvane {
@@ -50,6 +51,12 @@ public:
     const ChartLook& chartLook() const { return m_chartLook; }
     void setChartLook(const ChartLook& look);
 
+    // Whether the budget holds work the user has not saved: generated or renegotiated and not
+    // saved, or typed on the project pages since they were last shown. The project page, which
+    // holds the typing, answers; until then only the draft's own flag counts.
+    bool hasUnsavedBudgetWork() const { return m_unsavedBudgetWork ? m_unsavedBudgetWork() : budget.modified(); }
+    void setUnsavedBudgetWorkCheck(std::function<bool()> check) { m_unsavedBudgetWork = std::move(check); }
+
     // The office in force was replaced (loaded, collected from its page, restored).
     void officeReplaced() { emit officeChanged(); }
     // The budget draft holds another budget (started, reopened): its pages must show it.
@@ -67,6 +74,7 @@ signals:
 private:
     TStatusColors m_shownColors = zeroStatusColors();
     ChartLook m_chartLook;
+    std::function<bool()> m_unsavedBudgetWork;
 };
 
 } // namespace belvane

@@ -17,6 +17,7 @@
 #include "ui/widgets/SideColumn.h"
 
 #include <QHBoxLayout>
+#include <QPointer>
 #include <QLabel>
 #include <QPushButton>
 #include <QStackedWidget>
@@ -52,6 +53,7 @@ ProjectPage::ProjectPage(AppState& state, QWidget* parent) : Page(parent), m_sta
     // a budget reopened elsewhere is shown here.
     connect(&m_state, &AppState::officeChanged, this, &ProjectPage::RefreshResources);
     connect(&m_state, &AppState::budgetChanged, this, &ProjectPage::ShowBudget);
+    m_state.setUnsavedBudgetWorkCheck([page = QPointer<ProjectPage>(this)] { return page && page->hasUnsavedWork(); });
 }
 
 void ProjectPage::buildColumn()

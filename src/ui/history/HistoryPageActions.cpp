@@ -30,7 +30,7 @@ void HistoryPage::AbColBitBtn19Click()
     const int row = selectedRow();
     if (row < 0)
         return;
-    if (m_state.budget.modified()
+    if (m_state.hasUnsavedBudgetWork()
         && Prompts::ask(this, QStringLiteral("Existe um orçamento em edição. Continuar?"),
                         QMessageBox::Yes | QMessageBox::No, Prompts::Box::Information) != QMessageBox::Yes)
         return;

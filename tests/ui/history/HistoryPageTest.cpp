@@ -172,6 +172,21 @@ TEST_F(HistoryPageTest, ReopeningShowsTheBudgetWithTheHistorysValues)
     EXPECT_EQ(find<QStackedWidget>("PageControl3")->currentIndex(), 0);
 }
 
+TEST_F(HistoryPageTest, ReopeningAsksBeforeReplacingWhatWasTypedOnTheProjectPages)
+{
+    saveBudget(8, QStringLiteral("Fábio"), 1000.0f);
+    TForm1& w = start();
+    // A client typed on the project page, never generated: typing that reopening would lose.
+    QTest::keyClicks(find<QLineEdit>("P_Prop"), QStringLiteral("Gil"));
+    openHistory();
+    selectCell(0, 0);
+    Prompts::queueAnswer(QMessageBox::No);
+    QTest::mouseClick(find<QPushButton>(controls::history::kReopen), Qt::LeftButton);
+    EXPECT_EQ(Prompts::messages().last(), QStringLiteral("Existe um orçamento em edição. Continuar?"));
+    EXPECT_FALSE(w.state().budget.reopened());
+    EXPECT_EQ(find<QLineEdit>("P_Prop")->text(), QStringLiteral("Gil"));
+}
+
 TEST_F(HistoryPageTest, ReportFollowsTheSelectionAndKeepsObservationsPerRow)
 {
     saveBudget(1, QStringLiteral("Ana"), 12750.0f);
