@@ -1,12 +1,12 @@
 #!/usr/bin/env bash
 # Installs what a fresh Debian 12 machine lacks to build, test and run Belvane:
-# the compiler tool chain, Qt 6 (widgets, charts, Portuguese translations), GoogleTest,
+# the compiler tool chain, Qt 6 (widgets, charts, SQLite, Portuguese translations), GoogleTest,
 # Google Benchmark, the fonts that carry the program's glyphs, and Xvfb for screenshots.
 set -euo pipefail
 
 packages=(
   build-essential cmake pkg-config
-  qt6-base-dev qt6-charts-dev libqt6opengl6-dev libgl-dev qt6-translations-l10n
+  qt6-base-dev qt6-charts-dev libqt6opengl6-dev libgl-dev qt6-translations-l10n libqt6sql6-sqlite
   libgtest-dev googletest libbenchmark-dev
   fonts-dejavu-core fonts-symbola fonts-noto-core
   clang-14 libclang-rt-14-dev

@@ -10,12 +10,15 @@
 #include "core/history/HistoryTable.h"
 #include "core/office/OfficeFile.h"
 #include "core/settings/StatusColorsFile.h"
+#include "core/store/ExtensionStore.h"
 #include "core/text/DayCount.h"
 #include "core/text/NumberFormat.h"
 
+#include <QCoreApplication>
 #include <QDate>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 #include <cstdio>
 #include <cstdlib>
@@ -205,6 +208,23 @@ void backupSeeds()
     }
 }
 
+// The database as the program makes it, and a file that is not one.
+void storeSeeds()
+{
+    const QString made = seedPath("extension_store", ExtensionStore::fileName());
+    {
+        ExtensionStore store(QFileInfo(made).absolutePath());
+        if (store.open().state != StoreOpen::State::Created) {
+            std::fprintf(stderr, "cannot make %s\n", qPrintable(made));
+            std::exit(1);
+        }
+    }
+    QFile::rename(made, seedPath("extension_store", QStringLiteral("made.db")));
+    QFile text(seedPath("extension_store", QStringLiteral("text.db")));
+    if (!text.open(QIODevice::WriteOnly) || text.write("isto não é um banco de dados") < 0)
+        std::exit(1);
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -213,10 +233,13 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "usage: %s <folder>\n", argv[0]);
         return 2;
     }
+    // Qt loads its database drivers as plugins, which needs an application object.
+    QCoreApplication app(argc, argv);
     g_root = QString::fromLocal8Bit(argv[1]);
     historySeeds();
     recordSeeds();
     textSeeds();
     backupSeeds();
+    storeSeeds();
     return 0;
 }

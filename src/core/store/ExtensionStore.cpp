@@ -1,0 +1,196 @@
+#include "core/store/ExtensionStore.h"
+
+#include "core/text/Clock.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QStringList>
+
+#include <atomic>
+#include <vector>
+
+namespace belvane {
+namespace {
+
+// The statements that bring the schema from one version to the next, in order: entry i makes
+// version i + 1.
+const std::vector<QStringList>& migrations()
+{
+    static const std::vector<QStringList> steps = {
+        {QStringLiteral("CREATE TABLE store_info (key TEXT PRIMARY KEY, value TEXT NOT NULL)")},
+    };
+    return steps;
+}
+
+QString nextConnectionName()
+{
+    static std::atomic<int> counter{0};
+    return QStringLiteral("belvane-store-%1").arg(++counter);
+}
+
+bool run(QSqlDatabase& db, const QString& statement)
+{
+    QSqlQuery query(db);
+    return query.exec(statement);
+}
+
+} // namespace
+
+ExtensionStore::ExtensionStore(const QString& projectsDir)
+    : m_path(QDir(projectsDir).filePath(fileName())), m_connection(nextConnectionName())
+{
+}
+
+ExtensionStore::~ExtensionStore()
+{
+    disconnect();
+}
+
+bool ExtensionStore::connect(bool readOnly)
+{
+    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connection);
+    db.setDatabaseName(m_path);
+    if (readOnly)
+        db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY"));
+    if (!db.open())
+        return false;
+    m_open = true;
+    m_readOnly = readOnly;
+    if (!readOnly) {
+        // Network folders have no shared memory for a write-ahead log; every commit reaches the
+        // disk before the program goes on.
+        run(db, QStringLiteral("PRAGMA journal_mode=DELETE"));
+        run(db, QStringLiteral("PRAGMA synchronous=FULL"));
+    }
+    return true;
+}
+
+void ExtensionStore::disconnect()
+{
+    if (!QSqlDatabase::contains(m_connection))
+        return;
+    QSqlDatabase::database(m_connection, false).close();
+    QSqlDatabase::removeDatabase(m_connection);
+    m_open = false;
+}
+
+bool ExtensionStore::exists() const
+{
+    return QFile::exists(m_path);
+}
+
+int ExtensionStore::schemaVersion() const
+{
+    if (!m_open)
+        return 0;
+    QSqlQuery query(QSqlDatabase::database(m_connection, false));
+    if (!query.exec(QStringLiteral("PRAGMA user_version")) || !query.next())
+        return -1;
+    return query.value(0).toInt();
+}
+
+bool ExtensionStore::isDamaged()
+{
+    QSqlQuery query(QSqlDatabase::database(m_connection, false));
+    return !query.exec(QStringLiteral("PRAGMA quick_check")) || !query.next()
+           || query.value(0).toString() != QLatin1String("ok");
+}
+
+bool ExtensionStore::migrate()
+{
+    QSqlDatabase db = QSqlDatabase::database(m_connection, false);
+    for (int version = schemaVersion(); version < kSchemaVersion; ++version) {
+        if (!db.transaction())
+            return false;
+        bool done = true;
+        for (const QString& statement : migrations()[std::size_t(version)])
+            done = done && run(db, statement);
+        done = done && run(db, QStringLiteral("PRAGMA user_version = %1").arg(version + 1));
+        if (version == 0)
+            done = done && run(db, QStringLiteral("INSERT INTO store_info VALUES ('created', '%1')")
+                                       .arg(Clock::now().toString(Qt::ISODate)));
+        if (!done || !db.commit()) {
+            db.rollback();
+            return false;
+        }
+    }
+    return true;
+}
+
+StoreOpen ExtensionStore::setAsideAndRecreate()
+{
+    disconnect();
+    const QString aside = m_path + QStringLiteral(".danificado-")
+                          + Clock::now().toString(QStringLiteral("yyyyMMdd-HHmmss"));
+    if (!QFile::rename(m_path, aside)) {
+        return {StoreOpen::State::Failed,
+                QStringLiteral("O banco de dados \"%1\" está danificado e não pôde ser posto de lado. "
+                               "Os arquivos de orçamentos, do histórico e do escritório não foram alterados.")
+                    .arg(QDir::toNativeSeparators(m_path))};
+    }
+    QFile::remove(m_path + QStringLiteral("-journal"));
+    const QString message =
+        QStringLiteral("O banco de dados \"%1\" estava danificado e foi guardado como \"%2\". Um banco novo "
+                       "foi criado; os arquivos de orçamentos, do histórico e do escritório não foram alterados.")
+            .arg(QDir::toNativeSeparators(m_path), QDir::toNativeSeparators(aside));
+    if (!connect(false) || !migrate())
+        return {StoreOpen::State::Failed, message};
+    return {StoreOpen::State::Recovered, message};
+}
+
+StoreOpen ExtensionStore::open()
+{
+    disconnect();
+    const bool existed = QFile::exists(m_path);
+    if (!connect(false)) {
+        return {StoreOpen::State::Failed, QStringLiteral("O banco de dados \"%1\" não pôde ser aberto.")
+                                              .arg(QDir::toNativeSeparators(m_path))};
+    }
+    if (existed && isDamaged())
+        return setAsideAndRecreate();
+    const int version = schemaVersion();
+    if (version > kSchemaVersion) {
+        // A newer program's data: read what this program knows, never write over the rest.
+        disconnect();
+        connect(true);
+        return {StoreOpen::State::ReadOnly,
+                QStringLiteral("O banco de dados \"%1\" foi gravado por uma versão mais nova do programa; "
+                               "os dados extras serão apenas lidos.")
+                    .arg(QDir::toNativeSeparators(m_path))};
+    }
+    if (version < 0 || !migrate())
+        return setAsideAndRecreate();
+    return {existed ? StoreOpen::State::Opened : StoreOpen::State::Created, {}};
+}
+
+IoResult ExtensionStore::removeBudget(int number)
+{
+    if (!m_open || m_readOnly)
+        return IoResult::success();
+    QSqlDatabase db = QSqlDatabase::database(m_connection, false);
+    // Every table keyed by a budget has a column "budget_number".
+    QStringList tables;
+    QSqlQuery list(db);
+    list.exec(QStringLiteral("SELECT m.name FROM sqlite_master m, pragma_table_info(m.name) c "
+                             "WHERE m.type = 'table' AND c.name = 'budget_number'"));
+    while (list.next())
+        tables << list.value(0).toString();
+    bool done = db.transaction();
+    for (const QString& table : tables) {
+        QSqlQuery remove(db);
+        remove.prepare(QStringLiteral("DELETE FROM \"%1\" WHERE budget_number = ?").arg(table));
+        remove.addBindValue(number);
+        done = done && remove.exec();
+    }
+    if (done && db.commit())
+        return IoResult::success();
+    db.rollback();
+    return IoResult::failure(QStringLiteral("Os dados extras do orçamento %1 não puderam ser apagados de \"%2\".")
+                                 .arg(number)
+                                 .arg(QDir::toNativeSeparators(m_path)));
+}
+
+} // namespace belvane

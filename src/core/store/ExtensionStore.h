@@ -1,0 +1,67 @@
+#pragma once
+// The database kept beside the fixed-format files, "Projetos/Belvane.db", for what those formats
+// have no room for (payment schedules, revisions, status dates, settings). The fixed files never
+// depend on it: a folder without the database works as before, and the database is made the first
+// time something must be stored. This module is the only code that speaks SQL.
+//
+// SQLite in rollback-journal mode with full synchronisation: a write-ahead log does not work on
+// network folders, where offices keep their data. The schema carries a version (SQLite's
+// user_version) and grows through ordered migrations, each run in its own transaction.
+//
+// A damaged file (not a database, cut short) is set aside under a dated name and a fresh database
+// takes its place; a database from a newer program is opened read-only and never replaced.
+#include "core/storage/IoResult.h"
+
+#include <QString>
+
+namespace belvane {
+
+struct StoreOpen {
+    enum class State {
+        Opened,       // an existing database, brought up to date
+        Created,      // there was none: a fresh one was made
+        Recovered,    // the file was damaged: set aside, a fresh one made
+        ReadOnly,     // written by a newer program: read, never written
+        Failed,       // no database at all (the fixed files are not affected)
+    } state = State::Failed;
+    QString message;  // Recovered, ReadOnly, Failed: what the user is told, naming the file
+};
+
+class ExtensionStore {
+public:
+    // The schema this program writes; a later feature adds its tables by a migration of its own.
+    static constexpr int kSchemaVersion = 1;
+    static QString fileName() { return QStringLiteral("Belvane.db"); }
+
+    explicit ExtensionStore(const QString& projectsDir);
+    ~ExtensionStore();
+    ExtensionStore(const ExtensionStore&) = delete;
+    ExtensionStore& operator=(const ExtensionStore&) = delete;
+
+    QString filePath() const { return m_path; }
+    // Whether the folder has a database yet; until something must be stored it needs none.
+    bool exists() const;
+    StoreOpen open();
+    // Lets go of the file (before the data folders are replaced by a restored copy).
+    void close() { disconnect(); }
+    bool isOpen() const { return m_open; }
+    bool readOnly() const { return m_readOnly; }
+    int schemaVersion() const;
+
+    // A budget was deleted: every row of it goes, in one transaction.
+    IoResult removeBudget(int number);
+
+private:
+    bool isDamaged();
+    StoreOpen setAsideAndRecreate();
+    bool connect(bool readOnly);
+    void disconnect();
+    bool migrate();
+
+    QString m_path;
+    QString m_connection;
+    bool m_open = false;
+    bool m_readOnly = false;
+};
+
+} // namespace belvane
