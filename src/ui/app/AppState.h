@@ -10,6 +10,7 @@
 #include "core/office/OfficeRecord.h"
 #include "core/settings/StatusColors.h"
 #include "core/storage/DataFolders.h"
+#include "core/store/ExtensionStore.h"
 #include "ui/widgets/ChartLook.h"
 
 #include <QObject>
@@ -36,6 +37,8 @@ public:
 
     // The history of saved budgets and its file; made once the data folders are known.
     std::unique_ptr<HistoryStore> history;
+    // The database beside the fixed files (Belvane.db); open when the folder has one.
+    std::unique_ptr<ExtensionStore> extensions;
     // The status colours and chart look as last loaded or saved (Colors.bin).
     TStatusColors statusColors = zeroStatusColors();
 

@@ -165,8 +165,13 @@ void MenuPage::RestoreClick()
              keptFolderName(QLatin1String(kBackupProjectsFolder), now), QDir::toNativeSeparators(m_state.folders.appDir));
     if (Prompts::ask(this, question, QMessageBox::Yes | QMessageBox::No, Prompts::Box::Warning) != QMessageBox::Yes)
         return;
+    // The database is let go first: its file moves aside with the rest of the current data.
+    m_state.extensions->close();
     const RestoreOutcome restored = restoreDataBackup(m_state.folders, backup.entries, now);
     if (!restored.ok()) {
+        // Nothing was replaced: the database in the folder is taken up again.
+        if (m_state.extensions->exists())
+            m_state.extensions->open();
         Prompts::error(this, restored.error);
         return;
     }

@@ -37,6 +37,7 @@ TForm1::TForm1(const QString& appDir, QWidget* parent) : QWidget(parent)
     setWindowTitle(QStringLiteral("B+V"));
     m_state.folders = DataFolders::beside(appDir);
     m_state.history = std::make_unique<HistoryStore>(m_state.folders.projectsDir);
+    m_state.extensions = std::make_unique<ExtensionStore>(m_state.folders.projectsDir);
     buildWindow();
     FormCreate();
 }
@@ -123,6 +124,7 @@ void TForm1::loadData()
     // The history is read before the first budget is numbered: the new number must lie above
     // every budget it lists.
     loadHistory();
+    loadExtensions();
     m_projectPage->StartNewBudget();
     m_projectPage->PrepareProjectPages();
     loadStatusColors();
@@ -161,6 +163,16 @@ void TForm1::loadHistory()
     // original file is copied aside before it is first rewritten.
     if (read.damaged())
         Prompts::error(this, read.summary());
+}
+
+void TForm1::loadExtensions()
+{
+    // A folder without the database works as before: it is made when something must be stored.
+    if (!m_state.extensions->exists())
+        return;
+    const StoreOpen opened = m_state.extensions->open();
+    if (!opened.message.isEmpty())
+        Prompts::error(this, opened.message);
 }
 
 void TForm1::loadStatusColors()

@@ -69,6 +69,7 @@ private:
     void loadOffice();
     void loadHistory();
     void loadStatusColors();
+    void loadExtensions();
     // The status colours of the colour panel together with the statistics' chart look.
     TStatusColors colorsToSave() const;
     void wireStatistics();

@@ -61,12 +61,16 @@ void HistoryPage::AbColBitBtn20Click()
         != QMessageBox::Yes)
         return;
     closeReport();
+    const int number = table.text(row, kColNumber).toInt();
     const HistoryStore::Removal removal = m_state.history->removeBudget(row);
     m_model->reload();
     if (!removal.budgetFileError.isEmpty())
         Prompts::error(this, removal.budgetFileError);
     if (!removal.historyWrite.ok())
         Prompts::error(this, removal.historyWrite.error);
+    // The budget's rows in the database go with its file.
+    if (const IoResult extras = m_state.extensions->removeBudget(number); !extras.ok())
+        Prompts::error(this, extras.error);
 }
 
 void HistoryPage::Label73Click()

@@ -2,6 +2,7 @@
 #include "support/Budgets.h"
 #include "support/Records.h"
 
+#include "core/store/ExtensionStore.h"
 #include "core/budget/BudgetFile.h"
 #include "core/history/HistoryStore.h"
 #include "core/settings/StatusColorsFile.h"
@@ -17,6 +18,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStackedWidget>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QTableView>
 #include <QTest>
 #include <QTextEdit>
@@ -140,6 +143,51 @@ TEST_F(HistoryPageTest, HeaderClicksSortAndASecondClickReverses)
     header->sectionClicked(kColClient);
     EXPECT_EQ(history().text(0, kColClient), QStringLiteral("C"));
     EXPECT_EQ(history().text(2, kColClient), QStringLiteral("A"));
+}
+
+TEST_F(HistoryPageTest, DeletingABudgetTakesItsRowsFromTheDatabaseBesideTheFiles)
+{
+    saveBudget(12, QStringLiteral("Davi"), 1000.0f);
+    saveBudget(13, QStringLiteral("Elis"), 1000.0f);
+    const QString path = projects() + ExtensionStore::fileName();
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("raw"));
+        db.setDatabaseName(path);
+        ASSERT_TRUE(db.open());
+        ASSERT_TRUE(QSqlQuery(db).exec(QStringLiteral("CREATE TABLE extras (budget_number INTEGER, v TEXT)")));
+        ASSERT_TRUE(QSqlQuery(db).exec(QStringLiteral("INSERT INTO extras VALUES (12, 'a'), (13, 'b')")));
+        db.close();
+    }
+    start();
+    openHistory();
+    selectCell(history().text(0, kColNumber) == u"12" ? 0 : 1, 0);
+    Prompts::queueAnswer(QMessageBox::Yes);
+    QTest::mouseClick(find<QPushButton>(controls::history::kDelete), Qt::LeftButton);
+    {
+        QSqlDatabase db = QSqlDatabase::database(QStringLiteral("raw"));
+        ASSERT_TRUE(db.open());
+        QSqlQuery left(db);
+        ASSERT_TRUE(left.exec(QStringLiteral("SELECT group_concat(budget_number) FROM extras")) && left.next());
+        EXPECT_EQ(left.value(0).toString(), QStringLiteral("13"));
+        left.finish();
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("raw"));
+}
+
+TEST_F(HistoryPageTest, ADamagedDatabaseIsSetAsideAtStartWithAMessage)
+{
+    saveBudget(12, QStringLiteral("Davi"), 1000.0f);
+    const QByteArray history = fileContents(projects() + QStringLiteral("Hist.bvh"));
+    writeFile(projects() + ExtensionStore::fileName(), QByteArray("não é um banco"));
+    start();
+    ASSERT_FALSE(Prompts::messages().isEmpty());
+    EXPECT_TRUE(Prompts::messages().first().contains(QStringLiteral("Belvane.db\" estava danificado")))
+        << Prompts::messages().first().toStdString();
+    const QStringList aside = QDir(projects()).entryList({QStringLiteral("Belvane.db.danificado-*")});
+    ASSERT_EQ(aside.size(), 1);
+    EXPECT_EQ(fileContents(projects() + aside.first()), QByteArray("não é um banco"));
+    EXPECT_EQ(fileContents(projects() + QStringLiteral("Hist.bvh")), history);
 }
 
 TEST_F(HistoryPageTest, ReopeningAMissingFileChangesNothing)
