@@ -53,6 +53,23 @@ TBudgetData workedExampleBudget()
     return b;
 }
 
+TBudgetData oneMemberBudget()
+{
+    TBudgetData b = newBudget();
+    b.TeamCount = 1;
+    b.TeamCost[0] = 5000.0f;
+    b.MonthlyHours = 160.0f;
+    b.HxhAutoValue = 100;
+    b.ComplexityFactor = 1.0f;
+    b.CostPerHour = 50.0f;
+    b.StandardFactor = 1.2f;
+    b.ProfitPercent = 20.0f;
+    b.RRT = 100.0f;
+    b.TaxRate = 10.0f;
+    b.Area = 100.0f;
+    return b;
+}
+
 TBudgetData numberedBudget(int number, const char16_t* client)
 {
     TBudgetData b = workedExampleBudget();

@@ -11,6 +11,11 @@ namespace belvane::test {
 
 TBudgetData workedExampleBudget();
 
+// The inputs of the worked example, nothing computed: one member at 100 % / 100 % costing 5000 a
+// month, 160 monthly hours, 100 man-hours, Fc 1.0, 50 R$/h of office overhead, standard factor
+// 1.2, no repetition, 20 % profit, RRT 100, 10 % tax, 100 m2.
+TBudgetData oneMemberBudget();
+
 // The worked example with another number and client.
 TBudgetData numberedBudget(int number, const char16_t* client);
 

@@ -1,5 +1,6 @@
 #include "core/budget/BudgetCalc.h"
 
+#include "support/Budgets.h"
 #include "support/Records.h"
 
 #include <gtest/gtest.h>
@@ -7,29 +8,7 @@
 using namespace belvane;
 using belvane::test::newBudget;
 
-namespace {
-
-// One member at 100 % / 100 % costing 5000 a month, 160 monthly hours, 100 man-hours, Fc 1.0,
-// 50 R$/h of office overhead, standard factor 1.2, no repetition, 20 % profit, RRT 100, 10 % tax,
-// 100 m2.
-TBudgetData oneMemberBudget()
-{
-    TBudgetData b = newBudget();
-    b.TeamCount = 1;
-    b.TeamCost[0] = 5000.0f;
-    b.MonthlyHours = 160.0f;
-    b.HxhAutoValue = 100;
-    b.ComplexityFactor = 1.0f;
-    b.CostPerHour = 50.0f;
-    b.StandardFactor = 1.2f;
-    b.ProfitPercent = 20.0f;
-    b.RRT = 100.0f;
-    b.TaxRate = 10.0f;
-    b.Area = 100.0f;
-    return b;
-}
-
-} // namespace
+using belvane::test::oneMemberBudget;
 
 TEST(BudgetCalcTest, OneMemberPricesTo12750)
 {

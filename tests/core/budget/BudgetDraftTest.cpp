@@ -4,25 +4,20 @@
 #include "core/history/HistoryTable.h"
 #include "core/office/OfficeRecord.h"
 
+#include "support/Budgets.h"
+
 #include <gtest/gtest.h>
 
 using namespace belvane;
 
 namespace {
 
-// One member at 5000 a month for 100 man-hours, every required field filled.
+// The one-member worked example with every required field filled, priced with the office.
 BudgetDraft pricedDraft(const TOfficeData& office)
 {
     BudgetDraft draft;
-    draft.startNew(7);
     TBudgetData& b = draft.record();
-    b.TeamCount = 1;
-    b.TeamCost[0] = 5000.0f;
-    b.HxhAutoValue = 100;
-    b.ComplexityFactor = 1.0f;
-    b.ProfitPercent = 20.0f;
-    b.RRT = 100.0f;
-    b.Area = 100.0f;
+    b = test::oneMemberBudget();
     b.ClientName.assign(u"Construtora Ípsilon");
     b.BuildingUse.assign(u"Residencial");
     b.BuildingType.assign(u"Casa");
