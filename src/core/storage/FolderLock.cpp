@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QSaveFile>
 #include <QStringList>
+#include <QSysInfo>
 
 namespace belvane {
 namespace {
@@ -17,6 +18,17 @@ QByteArray lockText(const QString& user, const QString& machine, const QDateTime
 }
 
 } // namespace
+
+Seat Seat::current()
+{
+    QString user = qEnvironmentVariable("USER");
+    if (user.isEmpty())
+        user = qEnvironmentVariable("USERNAME");
+    // A lock must name someone: one that names nobody counts as left behind.
+    if (user.isEmpty())
+        user = QStringLiteral("usuário");
+    return {user, QSysInfo::machineHostName()};
+}
 
 FolderLock::FolderLock(const QString& dataDir, const QString& user, const QString& machine)
     : m_path(QDir(dataDir).filePath(fileName())), m_user(user), m_machine(machine)

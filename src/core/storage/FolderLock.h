@@ -20,6 +20,14 @@ struct LockHolder {
     QDateTime renewed;
 };
 
+// A seat: the user logged in and the machine's name. Two users on one terminal server are two seats.
+struct Seat {
+    QString user;
+    QString machine;
+    // The seat this program runs on.
+    static Seat current();
+};
+
 enum class LockState {
     Acquired,     // this seat writes
     HeldByOther,  // another seat writes: this one only reads

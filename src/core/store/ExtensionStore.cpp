@@ -166,6 +166,23 @@ StoreOpen ExtensionStore::open()
     return {existed ? StoreOpen::State::Opened : StoreOpen::State::Created, {}};
 }
 
+StoreOpen ExtensionStore::openForReading()
+{
+    disconnect();
+    if (!QFile::exists(m_path))
+        return {StoreOpen::State::Failed, {}};
+    const int version = connect(true) ? schemaVersion() : -1;
+    if (version < 0 || isDamaged()) {
+        disconnect();
+        return {
+            StoreOpen::State::Failed,
+            QStringLiteral("O banco de dados \"%1\" não pôde ser lido; os dados extras não serão mostrados "
+                           "nesta sessão.")
+                .arg(QDir::toNativeSeparators(m_path))};
+    }
+    return {StoreOpen::State::ReadOnly, {}};
+}
+
 IoResult ExtensionStore::removeBudget(int number)
 {
     if (!m_open || m_readOnly)

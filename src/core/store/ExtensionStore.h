@@ -42,6 +42,9 @@ public:
     // Whether the folder has a database yet; until something must be stored it needs none.
     bool exists() const;
     StoreOpen open();
+    // For a seat that only reads the data folder: the existing database, read-only, never
+    // migrated, repaired or replaced (the seat that writes does that).
+    StoreOpen openForReading();
     // Lets go of the file (before the data folders are replaced by a restored copy).
     void close() { disconnect(); }
     bool isOpen() const { return m_open; }

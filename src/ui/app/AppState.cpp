@@ -19,4 +19,10 @@ void AppState::setChartLook(const ChartLook& look)
     emit chartLookChanged();
 }
 
+void AppState::becomeReadOnly(const QString& notice)
+{
+    m_readOnlyNotice = notice;
+    emit writeAccessChanged();
+}
+
 } // namespace belvane

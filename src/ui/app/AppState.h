@@ -46,6 +46,14 @@ public:
     // defaults and must not replace that file unless the user saves explicitly.
     QString unreadableOfficeFile;
 
+    // Whether this seat may write the data folder. Another seat holding the folder, or a folder
+    // that takes no files, makes this one read-only for the rest of the session: every save is
+    // disabled and nothing is written at close.
+    bool writes() const { return m_readOnlyNotice.isEmpty(); }
+    // Why this seat only reads, as the banner above the pages says it.
+    const QString& readOnlyNotice() const { return m_readOnlyNotice; }
+    void becomeReadOnly(const QString& notice);
+
     // The status colours the history shows now: the saved ones, or those just chosen and not
     // confirmed yet.
     const TStatusColors& shownColors() const { return m_shownColors; }
@@ -73,10 +81,12 @@ signals:
     void historyChanged();
     void shownColorsChanged();
     void chartLookChanged();
+    void writeAccessChanged();
 
 private:
     TStatusColors m_shownColors = zeroStatusColors();
     ChartLook m_chartLook;
+    QString m_readOnlyNotice;
     std::function<bool()> m_unsavedBudgetWork;
 };
 

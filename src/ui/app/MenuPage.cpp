@@ -123,6 +123,10 @@ QWidget* MenuPage::buildDataButtons()
             " border-radius: 6px; } QPushButton:hover { background: rgb(64, 64, 64); }"));
         connect(button, &QPushButton::clicked, this, spec.slot);
         row->addWidget(button);
+        // A restore replaces the data folder: a seat that only reads cannot do it.
+        if (spec.slot == &MenuPage::RestoreClick)
+            connect(&m_state, &AppState::writeAccessChanged, button,
+                    [this, button] { button->setEnabled(m_state.writes()); });
     }
     return box;
 }

@@ -15,6 +15,7 @@
 
 #include <QCloseEvent>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QScreen>
 #include <QStackedWidget>
 #include <QVBoxLayout>
@@ -50,6 +51,7 @@ TForm1::~TForm1()
     // taken down), so they go before the state they look at.
     delete m_pages;
     m_pages = nullptr;
+    releaseDataFolder();
 }
 
 void TForm1::buildWindow()
@@ -71,6 +73,14 @@ void TForm1::buildWindow()
     connect(m_header, &HeaderBar::logoClicked, this, &TForm1::Label1Click);
     connect(m_header, &HeaderBar::menuClicked, this, &TForm1::AbColBitBtn15Click);
     layout->addWidget(m_header);
+
+    m_readOnlyBanner = new QLabel(panel1);
+    m_readOnlyBanner->setObjectName(QStringLiteral("ReadOnlyBanner"));
+    m_readOnlyBanner->setWordWrap(true);
+    m_readOnlyBanner->setStyleSheet(QStringLiteral(
+        "#ReadOnlyBanner { background: #f2c14e; color: black; padding: 6px 10px; font-weight: bold; }"));
+    m_readOnlyBanner->hide();
+    layout->addWidget(m_readOnlyBanner);
 
     auto* pagePanel = new QFrame(panel1);
     pagePanel->setObjectName(QStringLiteral("NxPanel1"));
@@ -105,6 +115,8 @@ void TForm1::FormCreate()
     const QScreen* screen = QGuiApplication::primaryScreen();
     applyScreenHeightRule(screen ? screen->geometry().height() : 1080);
     centreOnScreen(*this);
+    // The lock comes first: a seat that only reads must not even make a missing folder.
+    claimDataFolder();
     loadData();
     m_pages->setCurrentIndex(kMenuPage);
     TabMenuShow();
@@ -119,7 +131,8 @@ void TForm1::reloadData()
 
 void TForm1::loadData()
 {
-    m_state.folders.create();
+    if (m_state.writes())
+        m_state.folders.create();
     loadOffice();
     // The history is read before the first budget is numbered: the new number must lie above
     // every budget it lists.
@@ -170,7 +183,8 @@ void TForm1::loadExtensions()
     // A folder without the database works as before: it is made when something must be stored.
     if (!m_state.extensions->exists())
         return;
-    const StoreOpen opened = m_state.extensions->open();
+    const StoreOpen opened =
+        m_state.writes() ? m_state.extensions->open() : m_state.extensions->openForReading();
     if (!opened.message.isEmpty())
         Prompts::error(this, opened.message);
 }
@@ -189,6 +203,9 @@ void TForm1::loadStatusColors()
 bool TForm1::saveStatusColors()
 {
     const TStatusColors colors = colorsToSave();
+    // A seat that only reads shows the colours chosen for this session and keeps nothing.
+    if (!m_state.writes())
+        return true;
     const IoResult saved = SaveStatusColors(colors, statusColorsPath(m_state.folders.officeDir));
     if (!saved.ok()) {
         Prompts::error(this, saved.error);
@@ -306,6 +323,8 @@ bool TForm1::FormCloseQuery()
 {
     if (m_closeStepsDone)
         return true;
+    if (!m_state.writes())
+        return m_closeStepsDone = closeReadOnly();
     if (m_state.officeDraft.modified()) {
         const auto answer = Prompts::ask(this, QStringLiteral("Os dados do escritório foram alterados. Deseja salvar?"),
                                          QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
@@ -338,7 +357,22 @@ bool TForm1::FormCloseQuery()
             return false;
     }
     m_closeStepsDone = true;
+    releaseDataFolder();
     return true;
+}
+
+bool TForm1::closeReadOnly()
+{
+    // Nothing is written from a seat that only reads; typing that would be lost is not lost
+    // without the user agreeing.
+    if (!m_state.officeDraft.modified() && !m_state.hasUnsavedBudgetWork())
+        return true;
+    const QString question =
+        QStringLiteral("Esta sessão é somente leitura: as alterações feitas no escritório ou "
+                       "no orçamento não podem ser salvas na pasta de dados.\n\n"
+                       "Deseja fechar o programa mesmo assim? As alterações serão perdidas.");
+    return Prompts::ask(this, question, QMessageBox::Yes | QMessageBox::No, Prompts::Box::Warning)
+        == QMessageBox::Yes;
 }
 
 } // namespace belvane

@@ -1,13 +1,20 @@
 #pragma once
 // The main window "B+V". It owns the shared state and the five pages, runs the start-up steps in
-// their order (folders, office, new budget, project pages, history, colours, chart look), fades in
-// behind the splash box, and runs the close steps (office question, history, colours).
+// their order (the data folder's lock, folders, office, history, new budget, project pages,
+// colours, chart look), fades in behind the splash box, and runs the close steps (office
+// question, history, colours, the lock let go).
 #include "ui/app/AppState.h"
 #include "ui/app/TForm2.h"
 
+#include "core/storage/FolderLock.h"
+
 #include <QPointer>
+#include <QTimer>
 #include <QWidget>
 
+#include <memory>
+
+class QLabel;
 class QStackedWidget;
 
 namespace belvane {
@@ -65,6 +72,10 @@ protected:
 private:
     void buildWindow();
     void FormCreate();
+    void claimDataFolder();
+    void renewDataFolderLock();
+    void releaseDataFolder();
+    bool closeReadOnly();
     void loadData();
     void loadOffice();
     void loadHistory();
@@ -81,6 +92,10 @@ private:
 
     AppState m_state;
     HeaderBar* m_header = nullptr;
+    QLabel* m_readOnlyBanner = nullptr;
+    // The data folder's lock: held while this seat writes, renewed by the timer.
+    std::unique_ptr<FolderLock> m_lock;
+    QTimer m_lockRenewal;
     QStackedWidget* m_pages = nullptr;   // PageControl1
     MenuPage* m_menuPage = nullptr;
     OfficePage* m_officePage = nullptr;

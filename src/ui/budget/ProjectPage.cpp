@@ -115,6 +115,12 @@ QWidget* ProjectPage::buildToolbar()
                                  QStringLiteral("Salvar orçamento e adicionar ao histórico"), toolbar);
     m_saveButton->setEnabled(false);
     connect(m_saveButton, &QPushButton::clicked, this, &ProjectPage::AbColBitBtn26Click);
+    connect(&m_state, &AppState::writeAccessChanged, m_saveButton, [this] {
+        if (m_state.writes())
+            return;
+        m_saveButton->setEnabled(false);
+        m_summary->saveAsPanel()->hide();
+    });
     bar->addWidget(m_saveButton);
     bar->addStretch(1);
     return toolbar;
@@ -301,7 +307,7 @@ bool ProjectPage::GenerateBudget()
         showSubPage(subPageToMend(generated.mend, shown));
         return false;
     }
-    m_saveButton->setEnabled(true);
+    m_saveButton->setEnabled(m_state.writes());
     markPagesShown();
     m_summary->ShowSummary();
     showSubPage(kSummarySubPage);
@@ -355,6 +361,9 @@ void ProjectPage::OverwriteBudget()
 
 bool ProjectPage::saveCurrentBudget(BudgetSaveKind kind)
 {
+    // A seat that only reads has no save button; nothing else may save either.
+    if (!m_state.writes())
+        return false;
     BudgetDraft& budget = m_state.budget;
     BudgetSaveRequest request{kind, m_summary->projectCodeText(), Clock::now(), 0};
     if (budget.saveGivesNumber(kind)) {

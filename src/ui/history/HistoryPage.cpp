@@ -52,6 +52,18 @@ HistoryPage::HistoryPage(AppState& state, QWidget* parent) : Page(parent), m_sta
             [this] { m_state.setShownColors(m_colors->swatches(m_state.statusColors)); });
     connect(&m_state, &AppState::shownColorsChanged, this, [this] { m_colors->setSwatches(m_state.shownColors()); });
     connect(&m_state, &AppState::historyChanged, this, &HistoryPage::historyChanged);
+    connect(&m_state, &AppState::writeAccessChanged, this, &HistoryPage::followWriteAccess);
+}
+
+void HistoryPage::followWriteAccess()
+{
+    // A seat that only reads deletes nothing and takes no edits: the grid's edits and the
+    // observations would only be written at close.
+    const bool writes = m_state.writes();
+    m_deleteButton->setEnabled(writes);
+    m_report->setNotesEditable(writes);
+    if (!writes)
+        m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
 }
 
 QWidget* HistoryPage::buildToolbar()
@@ -96,6 +108,8 @@ QWidget* HistoryPage::buildToolbar()
             m_toolbarKeys.append(PageKey::pressing(b.keys, button));
         if (b.slot == &HistoryPage::AbColBitBtn18Click)
             m_highlightButton = button;
+        if (b.slot == &HistoryPage::AbColBitBtn20Click)
+            m_deleteButton = button;
     }
     // "Grifar" shows whether the statuses are highlighted: pressed while they are.
     m_highlightButton->setCheckable(true);

@@ -76,6 +76,8 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    // A seat that only reads: the page takes no deletion or edit.
+    void followWriteAccess();
     QWidget* buildToolbar();
     void buildGrid();
     void placePanels();
@@ -93,6 +95,7 @@ private:
     QTableView* m_grid = nullptr;      // Ng8
     QLineEdit* m_search = nullptr;     // Edit1
     QLabel* m_searchResult = nullptr;  // what the last search found
+    QPushButton* m_deleteButton = nullptr;
     QPushButton* m_highlightButton = nullptr;  // AbColBitBtn18, "Grifar"
     QList<PageKey> m_toolbarKeys;              // the toolbar buttons' keys
     ReportPanel* m_report = nullptr;   // NxHeaderPanel14

@@ -134,4 +134,9 @@ QString ReportPanel::notes() const
     return m_notes->toPlainText();
 }
 
+void ReportPanel::setNotesEditable(bool editable)
+{
+    m_notes->setReadOnly(!editable);
+}
+
 } // namespace belvane

@@ -29,6 +29,7 @@ public:
     QString notes() const;        // Memo2
     // The version chosen for the document: 0 the proposal to the client, 1 the internal report.
     int documentKind() const;
+    void setNotesEditable(bool editable);
 
 signals:
     void copyClicked();

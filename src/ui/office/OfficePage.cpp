@@ -102,6 +102,10 @@ QWidget* OfficePage::buildToolbar()
     connect(m_resetButton, &QPushButton::clicked, this, &OfficePage::AbColBitBtn24Click);
     connect(m_saveButton, &QPushButton::clicked, this, &OfficePage::AbColBitBtn22Click);
     connect(m_openButton, &QPushButton::clicked, this, &OfficePage::AbColBitBtn23Click);
+    connect(&m_state, &AppState::writeAccessChanged, m_saveButton, [this] {
+        if (!m_state.writes())
+            m_saveButton->setEnabled(false);
+    });
     auto* layout = new QHBoxLayout(bar);
     layout->setContentsMargins(10, 6, 10, 6);
     layout->addStretch(1);
@@ -165,6 +169,7 @@ void OfficePage::EnableOfficeEditing(bool locked)
                                                             m_costs->panel(), m_saveButton, m_openButton,
                                                             m_resetButton})
         control->setEnabled(!locked);
+    m_saveButton->setEnabled(!locked && m_state.writes());
 }
 
 bool OfficePage::saveOfficeFile()
