@@ -15,16 +15,6 @@
 namespace belvane {
 namespace {
 
-// The statements that bring the schema from one version to the next, in order: entry i makes
-// version i + 1.
-const std::vector<QStringList>& migrations()
-{
-    static const std::vector<QStringList> steps = {
-        {QStringLiteral("CREATE TABLE store_info (key TEXT PRIMARY KEY, value TEXT NOT NULL)")},
-    };
-    return steps;
-}
-
 QString nextConnectionName()
 {
     static std::atomic<int> counter{0};
@@ -37,7 +27,29 @@ bool run(QSqlDatabase& db, const QString& statement)
     return query.exec(statement);
 }
 
+// A text as the database keeps it: an empty one is empty, never NULL.
+QString textOf(const QString& text)
+{
+    return text.isNull() ? QStringLiteral("") : text;
+}
+
 } // namespace
+
+const std::vector<QStringList>& ExtensionStore::schemaSteps()
+{
+    static const std::vector<QStringList> steps = {
+        // 1: what the database itself is (when it was made).
+        {QStringLiteral("CREATE TABLE store_info (key TEXT PRIMARY KEY, value TEXT NOT NULL)")},
+        // 2: the status history of budgets. Every table that belongs to a budget has a column
+        // "budget_number": deleting or forgetting a budget finds its rows by it.
+        {QStringLiteral(
+             "CREATE TABLE status_changes (id INTEGER PRIMARY KEY, budget_number INTEGER NOT NULL, "
+             "changed_at TEXT NOT NULL, field TEXT NOT NULL, old_value TEXT NOT NULL, "
+             "new_value TEXT NOT NULL, reason TEXT NOT NULL DEFAULT '')"),
+         QStringLiteral("CREATE INDEX status_changes_by_budget ON status_changes (budget_number)")},
+    };
+    return steps;
+}
 
 ExtensionStore::ExtensionStore(const QString& projectsDir)
     : m_path(QDir(projectsDir).filePath(fileName())), m_connection(nextConnectionName())
@@ -106,7 +118,7 @@ bool ExtensionStore::migrate()
         if (!db.transaction())
             return false;
         bool done = true;
-        for (const QString& statement : migrations()[std::size_t(version)])
+        for (const QString& statement : schemaSteps()[std::size_t(version)])
             done = done && run(db, statement);
         done = done && run(db, QStringLiteral("PRAGMA user_version = %1").arg(version + 1));
         if (version == 0)
@@ -169,6 +181,7 @@ StoreOpen ExtensionStore::open()
 StoreOpen ExtensionStore::openForReading()
 {
     disconnect();
+    m_readOnly = true;
     if (!QFile::exists(m_path))
         return {StoreOpen::State::Failed, {}};
     const int version = connect(true) ? schemaVersion() : -1;
@@ -183,20 +196,30 @@ StoreOpen ExtensionStore::openForReading()
     return {StoreOpen::State::ReadOnly, {}};
 }
 
+QStringList ExtensionStore::keyedTables() const
+{
+    QStringList tables;
+    QSqlQuery list(QSqlDatabase::database(m_connection, false));
+    list.exec(QStringLiteral("SELECT m.name FROM sqlite_master m, pragma_table_info(m.name) c "
+                             "WHERE m.type = 'table' AND c.name = 'budget_number'"));
+    while (list.next())
+        tables << list.value(0).toString();
+    return tables;
+}
+
+IoResult ExtensionStore::writeFailure(const QString& what) const
+{
+    return IoResult::failure(
+        QStringLiteral("%1 não puderam ser gravados em \"%2\".").arg(what, QDir::toNativeSeparators(m_path)));
+}
+
 IoResult ExtensionStore::removeBudget(int number)
 {
     if (!m_open || m_readOnly)
         return IoResult::success();
     QSqlDatabase db = QSqlDatabase::database(m_connection, false);
-    // Every table keyed by a budget has a column "budget_number".
-    QStringList tables;
-    QSqlQuery list(db);
-    list.exec(QStringLiteral("SELECT m.name FROM sqlite_master m, pragma_table_info(m.name) c "
-                             "WHERE m.type = 'table' AND c.name = 'budget_number'"));
-    while (list.next())
-        tables << list.value(0).toString();
     bool done = db.transaction();
-    for (const QString& table : tables) {
+    for (const QString& table : keyedTables()) {
         QSqlQuery remove(db);
         remove.prepare(QStringLiteral("DELETE FROM \"%1\" WHERE budget_number = ?").arg(table));
         remove.addBindValue(number);
@@ -208,6 +231,82 @@ IoResult ExtensionStore::removeBudget(int number)
     return IoResult::failure(QStringLiteral("Os dados extras do orçamento %1 não puderam ser apagados de \"%2\".")
                                  .arg(number)
                                  .arg(QDir::toNativeSeparators(m_path)));
+}
+
+int ExtensionStore::forgetMissingBudgets(const std::function<bool(int number)>& budgetExists)
+{
+    if (!m_open || m_readOnly)
+        return 0;
+    QSqlDatabase db = QSqlDatabase::database(m_connection, false);
+    const QStringList tables = keyedTables();
+    if (tables.isEmpty())
+        return 0;
+    QStringList selects;
+    for (const QString& table : tables)
+        selects << QStringLiteral("SELECT budget_number FROM \"%1\"").arg(table);
+    QSqlQuery numbers(db);
+    numbers.exec(selects.join(QStringLiteral(" UNION ")));
+    std::vector<int> gone;
+    while (numbers.next()) {
+        const int number = numbers.value(0).toInt();
+        if (!budgetExists(number))
+            gone.push_back(number);
+    }
+    numbers.finish();
+    int forgotten = 0;
+    for (const int number : gone)
+        forgotten += removeBudget(number).ok() ? 1 : 0;
+    return forgotten;
+}
+
+IoResult ExtensionStore::recordStatusChanges(const std::vector<StatusChange>& changes)
+{
+    if (changes.empty())
+        return IoResult::success();
+    // A seat that only reads never makes the database; the one that writes makes it on first need.
+    if (m_readOnly || (!m_open && open().state == StoreOpen::State::Failed) || m_readOnly)
+        return writeFailure(QStringLiteral("As mudanças de status"));
+    QSqlDatabase db = QSqlDatabase::database(m_connection, false);
+    bool done = db.transaction();
+    QSqlQuery insert(db);
+    done = done
+        && insert.prepare(QStringLiteral("INSERT INTO status_changes (budget_number, changed_at, field, "
+                                         "old_value, new_value, reason) VALUES (?, ?, ?, ?, ?, ?)"));
+    for (const StatusChange& change : changes) {
+        if (!done)
+            break;
+        insert.addBindValue(change.budgetNumber);
+        insert.addBindValue(change.at.toString(Qt::ISODate));
+        insert.addBindValue(textOf(change.field));
+        insert.addBindValue(textOf(change.oldValue));
+        insert.addBindValue(textOf(change.newValue));
+        insert.addBindValue(textOf(change.reason));
+        done = insert.exec();
+    }
+    if (done && db.commit())
+        return IoResult::success();
+    db.rollback();
+    return writeFailure(QStringLiteral("As mudanças de status"));
+}
+
+std::vector<StatusChange> ExtensionStore::statusChanges(int budgetNumber) const
+{
+    std::vector<StatusChange> changes;
+    if (!m_open || schemaVersion() < 2)
+        return changes;
+    QSqlQuery select(QSqlDatabase::database(m_connection, false));
+    select.prepare(
+        QStringLiteral("SELECT changed_at, field, old_value, new_value, reason FROM status_changes "
+                       "WHERE budget_number = ? ORDER BY id"));
+    select.addBindValue(budgetNumber);
+    if (!select.exec())
+        return changes;
+    while (select.next()) {
+        changes.push_back({budgetNumber, QDateTime::fromString(select.value(0).toString(), Qt::ISODate),
+                           select.value(1).toString(), select.value(2).toString(), select.value(3).toString(),
+                           select.value(4).toString()});
+    }
+    return changes;
 }
 
 } // namespace belvane

@@ -12,9 +12,28 @@
 // takes its place; a database from a newer program is opened read-only and never replaced.
 #include "core/storage/IoResult.h"
 
+#include <QDateTime>
 #include <QString>
+#include <QStringList>
+
+#include <functional>
+#include <vector>
 
 namespace belvane {
+
+// A change of a budget's status or negotiated value, with when it happened and, for a lost
+// budget, why.
+struct StatusChange {
+    int budgetNumber = 0;
+    QDateTime at;
+    QString field; // kStatusField or kNegotiatedField
+    QString oldValue;
+    QString newValue;
+    QString reason; // empty when none was given
+    bool operator==(const StatusChange&) const = default;
+};
+inline constexpr QStringView kStatusField = u"status";
+inline constexpr QStringView kNegotiatedField = u"negociado";
 
 struct StoreOpen {
     enum class State {
@@ -30,7 +49,11 @@ struct StoreOpen {
 class ExtensionStore {
 public:
     // The schema this program writes; a later feature adds its tables by a migration of its own.
-    static constexpr int kSchemaVersion = 1;
+    static constexpr int kSchemaVersion = 2;
+    // The statements that bring the schema from one version to the next: entry i makes version
+    // i + 1. Entries are only ever appended; a released one never changes, so a database of any
+    // earlier version is brought up by the entries after its own.
+    static const std::vector<QStringList>& schemaSteps();
     static QString fileName() { return QStringLiteral("Belvane.db"); }
 
     explicit ExtensionStore(const QString& projectsDir);
@@ -53,6 +76,14 @@ public:
 
     // A budget was deleted: every row of it goes, in one transaction.
     IoResult removeBudget(int number);
+    // Drops the rows of every budget whose file is gone (deleted by a program that knows nothing
+    // of the database); returns how many budgets were forgotten.
+    int forgetMissingBudgets(const std::function<bool(int number)>& budgetExists);
+
+    // The status history of budgets: changes are added in one transaction, all or none; the
+    // database is made if the folder has none yet.
+    IoResult recordStatusChanges(const std::vector<StatusChange>& changes);
+    std::vector<StatusChange> statusChanges(int budgetNumber) const;
 
 private:
     bool isDamaged();
@@ -60,6 +91,8 @@ private:
     bool connect(bool readOnly);
     void disconnect();
     bool migrate();
+    QStringList keyedTables() const;
+    IoResult writeFailure(const QString& what) const;
 
     QString m_path;
     QString m_connection;

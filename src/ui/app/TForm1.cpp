@@ -1,7 +1,9 @@
 #include "ui/app/TForm1.h"
 
+#include "core/budget/BudgetFile.h"
 #include "core/office/OfficeFile.h"
 #include "core/settings/StatusColorsFile.h"
+#include "core/storage/FileLookup.h"
 #include "ui/app/HeaderBar.h"
 #include "ui/app/KeyboardShortcuts.h"
 #include "ui/app/MenuPage.h"
@@ -187,6 +189,14 @@ void TForm1::loadExtensions()
         m_state.writes() ? m_state.extensions->open() : m_state.extensions->openForReading();
     if (!opened.message.isEmpty())
         Prompts::error(this, opened.message);
+    // Budgets deleted by a program that knows nothing of the database leave rows behind: they
+    // are dropped before a new budget could take one of those numbers.
+    if (opened.state == StoreOpen::State::Opened) {
+        const QString projects = m_state.folders.projectsDir;
+        m_state.extensions->forgetMissingBudgets([&projects](int number) {
+            return !findFileIgnoringCase(projects, BudgetFileName(number)).isEmpty();
+        });
+    }
 }
 
 void TForm1::loadStatusColors()

@@ -50,6 +50,22 @@ protected:
         }
         QSqlDatabase::removeDatabase(QStringLiteral("raw"));
     }
+    // The first value the query yields from the database file as it is on disk.
+    QString valueOnDisk(const QString& query)
+    {
+        QString value;
+        {
+            QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("check"));
+            db.setDatabaseName(pathOf(ExtensionStore::fileName()));
+            QSqlQuery select(db);
+            if (db.open() && select.exec(query) && select.next())
+                value = select.value(0).toString();
+            select.finish();
+            db.close();
+        }
+        QSqlDatabase::removeDatabase(QStringLiteral("check"));
+        return value;
+    }
 };
 
 } // namespace
@@ -105,27 +121,59 @@ TEST_F(ExtensionStoreTest, DamagedFilesAreSetAsideAndANewerSchemaIsOnlyRead)
     EXPECT_EQ(test::fileContents(pathOf(ExtensionStore::fileName())), newer);
 }
 
-TEST_F(ExtensionStoreTest, RemovingABudgetTakesItsRowsFromEveryKeyedTable)
+TEST_F(ExtensionStoreTest, ADatabaseOfEveryEarlierVersionIsBroughtUpWithItsRowsKept)
 {
-    writeDatabase({QStringLiteral("CREATE TABLE a (budget_number INTEGER, v TEXT)"),
-                   QStringLiteral("CREATE TABLE b (budget_number INTEGER, w TEXT)"),
-                   QStringLiteral("INSERT INTO a VALUES (1, 'x'), (2, 'y')"),
-                   QStringLiteral("INSERT INTO b VALUES (1, 'z')")});
-    {
+    for (int version = 1; version < ExtensionStore::kSchemaVersion; ++version) {
+        SCOPED_TRACE("from version " + std::to_string(version));
+        QFile::remove(pathOf(ExtensionStore::fileName()));
+        // What the program of that version left: its steps, its version, a row of its own.
+        QStringList statements;
+        for (int step = 0; step < version; ++step)
+            statements += ExtensionStore::schemaSteps()[std::size_t(step)];
+        statements << QStringLiteral("PRAGMA user_version = %1").arg(version)
+                   << QStringLiteral("INSERT INTO store_info VALUES ('created', 'antes')");
+        writeDatabase(statements);
         ExtensionStore store(folder());
         ASSERT_EQ(store.open().state, StoreOpen::State::Opened);
-        EXPECT_TRUE(store.removeBudget(1).ok());
+        EXPECT_EQ(store.schemaVersion(), ExtensionStore::kSchemaVersion);
+        const StatusChange change{7,
+                                  Clock::now(),
+                                  kStatusField.toString(),
+                                  QStringLiteral("Aguardando"),
+                                  QStringLiteral("Aprovado"),
+                                  {}};
+        EXPECT_TRUE(store.recordStatusChanges({change}).ok());
+        EXPECT_EQ(store.statusChanges(7), std::vector<StatusChange>{change});
+        store.close();
+        EXPECT_EQ(valueOnDisk(QStringLiteral("SELECT value FROM store_info WHERE key = 'created'")),
+                  QStringLiteral("antes"));
     }
-    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("check"));
-    db.setDatabaseName(pathOf(ExtensionStore::fileName()));
-    ASSERT_TRUE(db.open());
-    QSqlQuery count(db);
-    ASSERT_TRUE(count.exec(QStringLiteral("SELECT (SELECT count(*) FROM a), (SELECT count(*) FROM b)")));
-    ASSERT_TRUE(count.next());
-    EXPECT_EQ(count.value(0).toInt(), 1);
-    EXPECT_EQ(count.value(1).toInt(), 0);
-    count.finish();
-    db.close();
-    db = QSqlDatabase();
-    QSqlDatabase::removeDatabase(QStringLiteral("check"));
+}
+
+TEST_F(ExtensionStoreTest, ABudgetsRowsGoWithItFromEveryKeyedTableAndRowsOfGoneBudgetsAreForgotten)
+{
+    // A table a later version adds, with a budget's rows, beside the status history.
+    writeDatabase({QStringLiteral("CREATE TABLE later_feature (budget_number INTEGER, v TEXT)"),
+                   QStringLiteral("INSERT INTO later_feature VALUES (1, 'x'), (2, 'y'), (3, 'z')")});
+    ExtensionStore store(folder());
+    ASSERT_EQ(store.open().state, StoreOpen::State::Opened);
+    std::vector<StatusChange> changes;
+    for (int number : {1, 2, 3})
+        changes.push_back({number,
+                           Clock::now(),
+                           kNegotiatedField.toString(),
+                           QStringLiteral("0"),
+                           QStringLiteral("9500"),
+                           {}});
+    ASSERT_TRUE(store.recordStatusChanges(changes).ok());
+
+    EXPECT_TRUE(store.removeBudget(1).ok());
+    EXPECT_TRUE(store.statusChanges(1).empty());
+    // Budget 3's file was deleted by a program that knows nothing of the database.
+    EXPECT_EQ(store.forgetMissingBudgets([](int number) { return number != 3; }), 1);
+    EXPECT_TRUE(store.statusChanges(3).empty());
+    EXPECT_EQ(store.statusChanges(2).size(), 1u);
+    store.close();
+    EXPECT_EQ(valueOnDisk(QStringLiteral("SELECT group_concat(budget_number) FROM later_feature")),
+              QStringLiteral("2"));
 }
