@@ -4,7 +4,8 @@
 // it; the history never lists a budget whose file is older than its row (the budget file is
 // written first); the counter never runs ahead of the budget it counts (it is written last); and
 // whatever temporary file the kill left behind is never taken for a budget, the counter or the
-// history.
+// history. The database beside them opens as it is, never set aside as damaged, and holds each
+// save's changes all or none, never ahead of the budget file they belong to.
 //
 // 20 kills by default; BELVANE_LONG_TESTS=1 makes it 200.
 #include "core/budget/BudgetCounter.h"
@@ -12,7 +13,9 @@
 #include "core/budget/BudgetNumbering.h"
 #include "core/history/HistoryStore.h"
 #include "core/storage/BudgetFileNameCheck.h"
+#include "core/store/ExtensionStore.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QProcess>
 #include <QRandomGenerator>
@@ -37,6 +40,7 @@ struct Progress {
     std::map<int, int> budget;   // budget number -> save k last written
     int history = 0;             // save k whose history write last completed
     int counter = 0;
+    int database = 0;            // save k whose changes the database last took
     int highest = 0;             // the highest save k the writer reported at all
 };
 
@@ -50,6 +54,8 @@ void readProgress(const QByteArray& output, Progress& progress)
             progress.history = parts[1].toInt();
         else if (parts.size() == 2 && parts[0] == "C")
             progress.counter = parts[1].toInt();
+        else if (parts.size() == 2 && parts[0] == "D")
+            progress.database = parts[1].toInt();
         else
             continue;
         progress.highest = std::max(progress.highest, parts.last().toInt());
@@ -72,6 +78,15 @@ int saveOf(const TBudgetData& budget)
 
 class CrashTest : public ::testing::Test {
 protected:
+    // Qt loads its database drivers as plugins, which needs an application object.
+    static void SetUpTestSuite()
+    {
+        static int argc = 1;
+        static char name[] = "belvane_crash_tests";
+        static char* argv[] = {name, nullptr};
+        static QCoreApplication app(argc, argv);
+    }
+
     QString projects() const { return m_dir.path() + QStringLiteral("/Projetos/"); }
 
     // Runs the writer from save `first` on and kills it `delayMs` after its first report; returns
@@ -149,9 +164,12 @@ protected:
                 << "the counter is ahead of budget " << number;
         }
 
+        checkDatabase(known, fileSave);
+
         // Whatever else lies in the folder is a temporary file the kill left: nothing may take it
         // for data, and the program can still give a new number.
-        QStringList data{QStringLiteral("Hist.bvh"), QStringLiteral("Control.bin")};
+        QStringList data{QStringLiteral("Hist.bvh"), QStringLiteral("Control.bin"),
+                         ExtensionStore::fileName()};
         for (int number = 1; number <= kBudgets; ++number)
             data.append(BudgetFileName(number));
         for (const QString& name : QDir(projects()).entryList(QDir::Files | QDir::Hidden)) {
@@ -174,8 +192,39 @@ protected:
         return counter.value;
     }
 
+    // The database: whole (a journal left by the kill is rolled back on opening), each save's two
+    // changes there together or not at all, none for a save whose budget file is not on disk, and
+    // none reported as stored lost.
+    void checkDatabase(Progress& known, const std::map<int, int>& fileSave)
+    {
+        ExtensionStore store(projects());
+        const StoreOpen opened = store.open();
+        EXPECT_TRUE(opened.state == StoreOpen::State::Opened || opened.state == StoreOpen::State::Created)
+            << opened.message.toStdString();
+        int newest = 0;
+        for (int number = 1; number <= kBudgets; ++number) {
+            std::map<int, int> changesOfSave;
+            for (const StatusChange& change : store.statusChanges(number)) {
+                const int k =
+                    change.field == kStatusField ? change.newValue.toInt() : change.newValue.toInt() / 100;
+                ++changesOfSave[k];
+            }
+            for (const auto& [k, count] : changesOfSave) {
+                EXPECT_EQ(count, 2) << "save " << k << " of budget " << number
+                                    << " is in the database by halves";
+                EXPECT_TRUE(fileSave.count(number) && fileSave.at(number) >= k)
+                    << "the database is ahead of budget " << number;
+                newest = std::max(newest, k);
+            }
+        }
+        EXPECT_GE(newest, known.database) << "the database lost a save";
+        known.database = std::max(known.database, newest);
+        m_databaseSaves = newest;
+    }
+
     QTemporaryDir m_dir;
     int m_leftovers = 0;
+    int m_databaseSaves = 0;
 };
 
 } // namespace
@@ -196,7 +245,8 @@ TEST_F(CrashTest, KilledAtRandomMomentsLeavesEveryFileWholeAndInOrder)
         if (HasFatalFailure())
             return;
     }
-    std::printf("[ crash    ] %d kills, %d saves completed, %d temporary files left behind\n", trials,
-                saves, m_leftovers);
+    std::printf(
+        "[ crash    ] %d kills, %d saves completed, %d in the database, %d temporary files left behind\n",
+        trials, saves, m_databaseSaves, m_leftovers);
     EXPECT_GT(saves, 0) << "the writer never got as far as a save: the kills came too early";
 }

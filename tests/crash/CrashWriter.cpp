@@ -1,15 +1,18 @@
 // Saves budgets into a projects folder without end, the way the program does — the budget file,
-// then its history row with the history file, then the counter — and now and then rewrites the
+// then its history row with the history file, then the counter, then the change of status and
+// negotiated value in the database, both in one transaction — and now and then rewrites the
 // history alone, as a deletion or the close does. It is killed at a random moment by the crash
 // test, which then checks what it left on disk.
 //
 // Every version of every file can be recognised: save number k writes budget ((k - 1) % 5) + 1
 // with the client "Cliente k" and an area of k square metres, and the counter k. After each
-// completed step the program prints a line ("B <number> <k>", "H <k>", "C <k>"), so the test
-// knows which versions were surely on disk when the kill came.
+// completed step the program prints a line ("B <number> <k>", "H <k>", "C <k>", "D <k>"), so the
+// test knows which versions were surely on disk when the kill came. In the database, save k
+// records the status "k" and the negotiated value "100k" of its budget.
 #include "core/budget/BudgetCounter.h"
 #include "core/budget/BudgetFile.h"
 #include "core/history/HistoryStore.h"
+#include "core/store/ExtensionStore.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -53,6 +56,8 @@ int main(int argc, char** argv)
     const QString projects = QDir(QString::fromLocal8Bit(argv[1])).absolutePath() + QLatin1Char('/');
     HistoryStore history(projects);
     history.load();
+    ExtensionStore store(projects);
+    store.open();
     for (int k = std::atoi(argv[2]);; ++k) {
         const TBudgetData budget = budgetOfSave(k);
         if (!WriteBudgetFile(budget, projects + BudgetFileName(budget.Number)).ok())
@@ -64,6 +69,13 @@ int main(int argc, char** argv)
         if (!WriteBudgetCounter(projects, k).ok())
             return 1;
         report("C %d\n", k);
+        const QDateTime at = QDateTime(QDate(2026, 12, 9), QTime(0, 0)).addSecs(k);
+        const std::vector<StatusChange> changes{
+            {budget.Number, at, kStatusField.toString(), {}, QString::number(k), {}},
+            {budget.Number, at, kNegotiatedField.toString(), {}, QString::number(k * 100), {}}};
+        if (!store.recordStatusChanges(changes).ok())
+            return 1;
+        report("D %d\n", k);
         if (k % 3 == 0) {
             history.table().sortByColumn(kColClient, k % 2 ? Qt::AscendingOrder : Qt::DescendingOrder);
             if (!history.write().ok())
