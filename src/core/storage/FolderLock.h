@@ -37,8 +37,9 @@ enum class LockState {
 
 class FolderLock {
 public:
-    // Renewed every kRenewMinutes; three renewals missed and more mean the holder is gone (a
-    // program that runs renews on time even on a slow network).
+    // Renewed every kRenewMinutes; six renewals missed in a row mean the holder is gone: a program
+    // that runs renews on time even on a slow network or a busy machine, while a seat switched off
+    // or crashed is not left blocking the office for more than half an hour.
     static constexpr int kRenewMinutes = 5;
     static constexpr int kStaleAfterMinutes = 30;
     static QString fileName() { return QStringLiteral("Belvane.lock"); }
