@@ -120,7 +120,8 @@ QWidget* MenuPage::buildDataButtons()
         button->setCursor(Qt::PointingHandCursor);
         button->setStyleSheet(QStringLiteral(
             "QPushButton { background: rgb(40, 40, 40); color: white; font-size: 15px; border: 1px solid rgb(90, 90, 90);"
-            " border-radius: 6px; } QPushButton:hover { background: rgb(64, 64, 64); }"));
+            " border-radius: 6px; } QPushButton:hover { background: rgb(64, 64, 64); }"
+            " QPushButton:disabled { color: rgb(120, 120, 120); border-color: rgb(60, 60, 60); }"));
         connect(button, &QPushButton::clicked, this, spec.slot);
         row->addWidget(button);
         // A restore replaces the data folder: a seat that only reads cannot do it.
