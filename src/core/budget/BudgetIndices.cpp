@@ -35,13 +35,19 @@ float K2Of(const TBudgetData& budget, const TOfficeData& office)
     return static_cast<float>(double(hours) / double(staffHours));
 }
 
-std::optional<float> zeroProfitValue(const TBudgetData& b)
+std::optional<double> exactZeroProfitValue(const TBudgetData& b)
 {
     if (!(b.TaxRate < 100.0f))
         return std::nullopt;
     const double net = double(b.OwnExpenses) + double(b.QualificationAddition) - double(b.RepetitionDiscount)
                        + double(b.RRT);
-    return roundToSingle(net / (1.0 - double(b.TaxRate) / 100.0));
+    return net / (1.0 - double(b.TaxRate) / 100.0);
+}
+
+std::optional<float> zeroProfitValue(const TBudgetData& b)
+{
+    const std::optional<double> exact = exactZeroProfitValue(b);
+    return exact ? roundToSingle(*exact) : std::nullopt;
 }
 
 QString zeroProfitCaption(float value)

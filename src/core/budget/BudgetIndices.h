@@ -25,6 +25,9 @@ float K2Of(const TBudgetData& budget, const TOfficeData& office);
 // The quoted value at zero profit, rounded to single precision; nothing when the tax rate is
 // 100 % or more (no such value exists) or the value is out of range.
 std::optional<float> zeroProfitValue(const TBudgetData& budget);
+// The same in double precision, for a figure shown in centavos: the single-precision value may
+// lie a centavo off (10944,4449 is stored as 10944,4453).
+std::optional<double> exactZeroProfitValue(const TBudgetData& budget);
 
 // The caption of the zero-profit line: the value without decimals and " -> lucro=0".
 QString zeroProfitCaption(float value);

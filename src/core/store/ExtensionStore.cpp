@@ -47,6 +47,8 @@ const std::vector<QStringList>& ExtensionStore::schemaSteps()
              "changed_at TEXT NOT NULL, field TEXT NOT NULL, old_value TEXT NOT NULL, "
              "new_value TEXT NOT NULL, reason TEXT NOT NULL DEFAULT '')"),
          QStringLiteral("CREATE INDEX status_changes_by_budget ON status_changes (budget_number)")},
+        // 3: the office's settings its file has no room for.
+        {QStringLiteral("CREATE TABLE office_settings (key TEXT PRIMARY KEY, value TEXT NOT NULL)")},
     };
     return steps;
 }
@@ -210,7 +212,7 @@ QStringList ExtensionStore::keyedTables() const
 IoResult ExtensionStore::writeFailure(const QString& what) const
 {
     return IoResult::failure(
-        QStringLiteral("%1 não puderam ser gravados em \"%2\".").arg(what, QDir::toNativeSeparators(m_path)));
+        QStringLiteral("%1 não puderam ser gravadas em \"%2\".").arg(what, QDir::toNativeSeparators(m_path)));
 }
 
 IoResult ExtensionStore::removeBudget(int number)
@@ -263,8 +265,7 @@ IoResult ExtensionStore::recordStatusChanges(const std::vector<StatusChange>& ch
 {
     if (changes.empty())
         return IoResult::success();
-    // A seat that only reads never makes the database; the one that writes makes it on first need.
-    if (m_readOnly || (!m_open && open().state == StoreOpen::State::Failed) || m_readOnly)
+    if (!readyToWrite())
         return writeFailure(QStringLiteral("As mudanças de status"));
     QSqlDatabase db = QSqlDatabase::database(m_connection, false);
     bool done = db.transaction();
@@ -287,6 +288,50 @@ IoResult ExtensionStore::recordStatusChanges(const std::vector<StatusChange>& ch
         return IoResult::success();
     db.rollback();
     return writeFailure(QStringLiteral("As mudanças de status"));
+}
+
+bool ExtensionStore::readyToWrite()
+{
+    // A seat that only reads never makes the database; the one that writes makes it on first need.
+    if (m_readOnly)
+        return false;
+    if (!m_open && open().state == StoreOpen::State::Failed)
+        return false;
+    return m_open && !m_readOnly;
+}
+
+QMap<QString, QString> ExtensionStore::officeSettings() const
+{
+    QMap<QString, QString> settings;
+    if (!m_open || schemaVersion() < 3)
+        return settings;
+    QSqlQuery select(QSqlDatabase::database(m_connection, false));
+    if (!select.exec(QStringLiteral("SELECT key, value FROM office_settings")))
+        return settings;
+    while (select.next())
+        settings.insert(select.value(0).toString(), select.value(1).toString());
+    return settings;
+}
+
+IoResult ExtensionStore::saveOfficeSettings(const QMap<QString, QString>& settings)
+{
+    if (!readyToWrite())
+        return writeFailure(QStringLiteral("As configurações do escritório"));
+    QSqlDatabase db = QSqlDatabase::database(m_connection, false);
+    bool done = db.transaction();
+    QSqlQuery upsert(db);
+    done = done
+        && upsert.prepare(
+            QStringLiteral("INSERT OR REPLACE INTO office_settings (key, value) VALUES (?, ?)"));
+    for (auto it = settings.cbegin(); done && it != settings.cend(); ++it) {
+        upsert.addBindValue(it.key());
+        upsert.addBindValue(textOf(it.value()));
+        done = upsert.exec();
+    }
+    if (done && db.commit())
+        return IoResult::success();
+    db.rollback();
+    return writeFailure(QStringLiteral("As configurações do escritório"));
 }
 
 std::vector<StatusChange> ExtensionStore::statusChanges(int budgetNumber) const

@@ -13,6 +13,7 @@
 #include "core/storage/IoResult.h"
 
 #include <QDateTime>
+#include <QMap>
 #include <QString>
 #include <QStringList>
 
@@ -49,7 +50,7 @@ struct StoreOpen {
 class ExtensionStore {
 public:
     // The schema this program writes; a later feature adds its tables by a migration of its own.
-    static constexpr int kSchemaVersion = 2;
+    static constexpr int kSchemaVersion = 3;
     // The statements that bring the schema from one version to the next: entry i makes version
     // i + 1. Entries are only ever appended; a released one never changes, so a database of any
     // earlier version is brought up by the entries after its own.
@@ -85,6 +86,12 @@ public:
     IoResult recordStatusChanges(const std::vector<StatusChange>& changes);
     std::vector<StatusChange> statusChanges(int budgetNumber) const;
 
+    // The office's settings that its file has no room for (price references, contact), by key.
+    QMap<QString, QString> officeSettings() const;
+    // Stores the settings given, replacing those of the same keys, all or none; the database is
+    // made if the folder has none yet.
+    IoResult saveOfficeSettings(const QMap<QString, QString>& settings);
+
 private:
     bool isDamaged();
     StoreOpen setAsideAndRecreate();
@@ -93,6 +100,8 @@ private:
     bool migrate();
     QStringList keyedTables() const;
     IoResult writeFailure(const QString& what) const;
+    // Opens the database for a write, making it on first need; false for a seat that only reads.
+    bool readyToWrite();
 
     QString m_path;
     QString m_connection;

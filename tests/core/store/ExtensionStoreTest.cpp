@@ -144,6 +144,9 @@ TEST_F(ExtensionStoreTest, ADatabaseOfEveryEarlierVersionIsBroughtUpWithItsRowsK
                                   {}};
         EXPECT_TRUE(store.recordStatusChanges({change}).ok());
         EXPECT_EQ(store.statusChanges(7), std::vector<StatusChange>{change});
+        const QMap<QString, QString> settings{{QStringLiteral("preco.cub"), QStringLiteral("2731.45")}};
+        EXPECT_TRUE(store.saveOfficeSettings(settings).ok());
+        EXPECT_EQ(store.officeSettings(), settings);
         store.close();
         EXPECT_EQ(valueOnDisk(QStringLiteral("SELECT value FROM store_info WHERE key = 'created'")),
                   QStringLiteral("antes"));
