@@ -8,6 +8,8 @@
 #include "core/history/HistoryStore.h"
 #include "core/office/OfficeDraft.h"
 #include "core/office/OfficeRecord.h"
+#include "core/pricing/BuildingUses.h"
+#include "core/pricing/PriceReferences.h"
 #include "core/settings/StatusColors.h"
 #include "core/storage/DataFolders.h"
 #include "core/store/ExtensionStore.h"
@@ -28,6 +30,11 @@ public:
     DataFolders folders;
     // The office in force: what budgets are priced with.
     TOfficeData CurrentOffice = zeroOffice();
+    // What the office holds its quotes against (kept in the database, saved with the office).
+    PriceReferences priceReferences;
+    // The building use of saved budgets, read as the price check needs them; forgotten whenever
+    // the history changes.
+    std::unique_ptr<BuildingUses> buildingUses;
     // The office's cost lists as the user edits them, and whether the office was changed.
     OfficeDraft officeDraft;
     // The budget being worked on, with whether it is modified or reopened.

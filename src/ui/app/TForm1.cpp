@@ -41,6 +41,8 @@ TForm1::TForm1(const QString& appDir, QWidget* parent) : QWidget(parent)
     m_state.folders = DataFolders::beside(appDir);
     m_state.history = std::make_unique<HistoryStore>(m_state.folders.projectsDir);
     m_state.extensions = std::make_unique<ExtensionStore>(m_state.folders.projectsDir);
+    m_state.buildingUses = std::make_unique<BuildingUses>(m_state.folders.projectsDir);
+    connect(&m_state, &AppState::historyChanged, this, [this] { m_state.buildingUses->forget(); });
     buildWindow();
     FormCreate();
 }
@@ -140,6 +142,7 @@ void TForm1::loadData()
     // every budget it lists.
     loadHistory();
     loadExtensions();
+    m_officePage->ShowPriceReferences();
     m_projectPage->StartNewBudget();
     m_projectPage->PrepareProjectPages();
     loadStatusColors();
@@ -183,6 +186,7 @@ void TForm1::loadHistory()
 void TForm1::loadExtensions()
 {
     // A folder without the database works as before: it is made when something must be stored.
+    m_state.priceReferences = {};
     if (!m_state.extensions->exists())
         return;
     const StoreOpen opened =
@@ -191,6 +195,7 @@ void TForm1::loadExtensions()
         Prompts::error(this, opened.message);
     // Budgets deleted by a program that knows nothing of the database leave rows behind: they
     // are dropped before a new budget could take one of those numbers.
+    m_state.priceReferences = PriceReferences::fromSettings(m_state.extensions->officeSettings());
     if (opened.state == StoreOpen::State::Opened) {
         const QString projects = m_state.folders.projectsDir;
         m_state.extensions->forgetMissingBudgets([&projects](int number) {

@@ -6,6 +6,7 @@
 #include "ui/app/AppState.h"
 #include "ui/budget/CompositionChart.h"
 #include "ui/budget/FieldCaption.h"
+#include "ui/budget/PriceCheckPanel.h"
 #include "ui/budget/RenegotiationSpin.h"
 #include "ui/budget/SaveAsPanel.h"
 #include "ui/widgets/NumberEdit.h"
@@ -53,10 +54,15 @@ SummaryTab::SummaryTab(AppState& state, QWidget* parent) : QWidget(parent), m_st
     auto* chartLayout = new QVBoxLayout(chartPanel);
     chartLayout->setContentsMargins(4, 4, 4, 4);
     chartLayout->addWidget(m_chart);
+    // The price check sits under the chart: both speak of the value the budget arrived at.
+    auto* right = new QVBoxLayout;
+    right->addWidget(chartPanel, 1);
+    m_priceCheck = new PriceCheckPanel(this);
+    right->addWidget(m_priceCheck);
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(10, 6, 10, 6);
     layout->addLayout(left, 1);
-    layout->addWidget(chartPanel, 1);
+    layout->addLayout(right, 1);
     connect(m_profitSpin, &RenegotiationSpin::spun, this, &SummaryTab::R_lucroSpin);
     connect(m_taxSpin, &RenegotiationSpin::spun, this, &SummaryTab::R_lucroSpin);
 }
@@ -247,6 +253,13 @@ void SummaryTab::ShowSummary()
     showValueParts(b);
     m_k1->setValue(b.K1);
     m_k2->setValue(b.K2);
+    showPriceCheck();
+}
+
+void SummaryTab::showPriceCheck()
+{
+    m_priceCheck->showCheck(checkPrice(m_state.budget.record(), m_state.priceReferences,
+                                       m_state.history->table(), *m_state.buildingUses));
 }
 
 void SummaryTab::R_lucroSpin()
@@ -268,6 +281,7 @@ void SummaryTab::renegotiate(float taxRate, float profitPercent)
     emit profitRenegotiated(b.ProfitPercent);
     showRenegotiated(b);
     m_k1->setValue(b.K1);
+    showPriceCheck();
 }
 
 } // namespace belvane

@@ -12,6 +12,7 @@ namespace belvane {
 class AppState;
 struct TBudgetData;
 class CompositionChart;
+class PriceCheckPanel;
 class NumberEdit;
 class RenegotiationSpin;
 class SaveAsPanel;
@@ -45,6 +46,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // The price check of the budget as priced now.
+    void showPriceCheck();
     QWidget* buildValuePanel();
     QWidget* buildVariablePanel();
     void makeVariableDisplays();
@@ -94,6 +97,7 @@ private:
     NumberEdit* m_standardFactor; // R_Fpadrao
     NumberEdit* m_category;       // R_idCAT
     CompositionChart* m_chart;    // ch2
+    PriceCheckPanel* m_priceCheck;
 };
 
 } // namespace belvane

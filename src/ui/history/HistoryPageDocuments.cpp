@@ -38,8 +38,10 @@ bool HistoryPage::reportDocument(QString& officeName, QString& bodyHtml, QString
     const QString notes = m_report->notes();
     const QDate today = Clock::today();
     bodyHtml = m_report->documentKind() == int(ReportDocumentKind::ClientProposal)
-                   ? proposalHtml(clientProposal(report.budget, today, notes))
-                   : internalReportHtml(report, notes, today);
+        ? proposalHtml(clientProposal(report.budget, today, notes))
+        : internalReportHtml(report,
+                             checkPrice(report.budget, m_state.priceReferences, table, *m_state.buildingUses),
+                             notes, today);
     budgetFileName = BudgetFileName(report.budget.Number);
     return true;
 }

@@ -50,7 +50,8 @@ QString proposalHtml(const ClientProposal& proposal)
     return html + QStringLiteral("</table>") + notesSection(proposal.notes);
 }
 
-QString internalReportHtml(const HistoryRowReport& report, const QString& notes, const QDate& date)
+QString internalReportHtml(const HistoryRowReport& report, const PriceCheck& check, const QString& notes,
+                           const QDate& date)
 {
     QString html = QStringLiteral("<h2>Relatório interno · %1</h2><p style='color: #555555;'>Emitido em %2</p><table>")
                        .arg(escaped(report.caption), date.toString(QStringLiteral("dd/MM/yyyy")));
@@ -68,7 +69,13 @@ QString internalReportHtml(const HistoryRowReport& report, const QString& notes,
             break;
         }
     }
-    return html + QStringLiteral("</table>") + notesSection(notes);
+    html += QStringLiteral("</table><h3>Conferência do preço</h3><table>");
+    html += row(QStringLiteral("Preço mínimo (lucro zero) [R$]"), check.floorText());
+    html += row(QStringLiteral("Referência pela obra [R$]"), check.workReferenceText());
+    html += row(QStringLiteral("Seu histórico [R$/m2]"), check.ownText());
+    html += row(QStringLiteral("Conferência"), check.verdictText(), true);
+    html += QStringLiteral("</table><p style='color: #555555;'>%1</p>").arg(escaped(check.hint()));
+    return html + notesSection(notes);
 }
 
 ReportDocument::ReportDocument(QString officeName, QString bodyHtml)

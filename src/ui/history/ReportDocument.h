@@ -5,6 +5,7 @@
 // page number at the foot.
 #include "core/history/ClientProposal.h"
 #include "core/history/HistoryRowReport.h"
+#include "core/pricing/PriceCheck.h"
 
 #include <QString>
 
@@ -19,7 +20,9 @@ QString reportDocumentKindName(ReportDocumentKind kind);
 
 // The body of each version as rich text.
 QString proposalHtml(const ClientProposal& proposal);
-QString internalReportHtml(const HistoryRowReport& report, const QString& notes, const QDate& date);
+// The office's own report carries the price check of the budget too; the client's never does.
+QString internalReportHtml(const HistoryRowReport& report, const PriceCheck& check, const QString& notes,
+                           const QDate& date);
 
 class ReportDocument {
 public:

@@ -7,6 +7,7 @@
 #include "ui/office/NoteSwitch.h"
 #include "ui/office/OfficeControls.h"
 #include "ui/office/OfficeNotes.h"
+#include "ui/office/PriceReferencesPanel.h"
 #include "ui/widgets/ClickableLabel.h"
 #include "ui/widgets/EditableGrid.h"
 #include "ui/widgets/NumberEdit.h"
@@ -69,12 +70,18 @@ OfficeGeneralTab::OfficeGeneralTab(QWidget* parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("TabE_Dados"));
     m_officePanel = buildOfficePanel();
+    m_priceReferences = new PriceReferencesPanel(this);
     m_manHoursPanel = buildManHoursPanel();
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(8, 6, 8, 8);
     layout->setSpacing(12);
-    layout->addWidget(m_officePanel, 9);
+    auto* left = new QVBoxLayout;
+    left->setSpacing(8);
+    left->addWidget(m_officePanel, 1);
+    left->addWidget(m_priceReferences);
+    layout->addLayout(left, 9);
     layout->addWidget(m_manHoursPanel, 11);
+    connect(m_priceReferences, &PriceReferencesPanel::edited, this, &OfficeGeneralTab::edited);
 
     // A click into any of these counts as an edit of the office, even before a value changes.
     for (QObject* clickable : std::initializer_list<QObject*>{m_name, m_taxRate, editorOf(m_taxRate),
@@ -272,6 +279,7 @@ void OfficeGeneralTab::commitOpenEdits()
 {
     m_manHours->commitOpenEditor();
     m_taxRate->interpretText();
+    m_priceReferences->commitOpenEdits();
 }
 
 void OfficeGeneralTab::Label49Click()

@@ -1,7 +1,8 @@
 #pragma once
 // The sub-page "Dados gerais" of the office page: the office's name, tax regime and rate, monthly
 // hours, standard (with its factor Fe), the date of the last update, and the man-hours table by
-// project category and complexity, each with its explanatory note.
+// project category and complexity, each with its explanatory note, and the price references the
+// quotes are checked against.
 #include <QWidget>
 
 #include <cstdint>
@@ -18,6 +19,7 @@ class EditableGrid;
 class MonthlyHoursSpin;
 class NoteSwitch;
 class NumberEdit;
+class PriceReferencesPanel;
 struct TOfficeData;
 
 class OfficeGeneralTab : public QWidget {
@@ -30,6 +32,7 @@ public:
     QLineEdit* updatedOn() const { return m_updatedOn; }      // E_data
     QGroupBox* officePanel() const { return m_officePanel; }  // NxHeaderPanel6
     QGroupBox* manHoursPanel() const { return m_manHoursPanel; }  // NxHeaderPanel7
+    PriceReferencesPanel* priceReferences() const { return m_priceReferences; }
 
     // Name, regime, tax, standard and Fe, hours, utilisation, date and the man-hours table.
     void showOffice(const TOfficeData& office);
@@ -61,6 +64,7 @@ private:
 
     QGroupBox* m_officePanel;
     QGroupBox* m_manHoursPanel;
+    PriceReferencesPanel* m_priceReferences;
     QLineEdit* m_name;             // E_Nome
     QRadioButton* m_simples;       // E_regime
     QRadioButton* m_presumido;     // AbLED8

@@ -7,6 +7,7 @@
 #include "ui/office/OfficeControls.h"
 #include "ui/office/OfficeCostsTab.h"
 #include "ui/office/OfficeGeneralTab.h"
+#include "ui/office/PriceReferencesPanel.h"
 #include "ui/widgets/NamedButton.h"
 #include "ui/widgets/Prompts.h"
 #include "ui/widgets/SideColumn.h"
@@ -165,9 +166,9 @@ void OfficePage::ResetOfficePage()
 
 void OfficePage::EnableOfficeEditing(bool locked)
 {
-    for (QWidget* control : std::initializer_list<QWidget*>{m_general->officePanel(), m_general->manHoursPanel(),
-                                                            m_costs->panel(), m_saveButton, m_openButton,
-                                                            m_resetButton})
+    for (QWidget* control : std::initializer_list<QWidget*>{
+             m_general->officePanel(), m_general->manHoursPanel(), m_general->priceReferences(),
+             m_costs->panel(), m_saveButton, m_openButton, m_resetButton})
         control->setEnabled(!locked);
     m_saveButton->setEnabled(!locked && m_state.writes());
 }
@@ -182,8 +183,24 @@ bool OfficePage::saveOfficeFile()
         return false;
     }
     m_state.unreadableOfficeFile.clear();
+    // The price references go to the database only when they changed: an office saved in a folder
+    // whose database is read-only (written by a newer program) still saves its file.
+    const PriceReferences references = m_general->priceReferences()->references();
+    if (references != m_state.priceReferences) {
+        const IoResult stored = m_state.extensions->saveOfficeSettings(references.toSettings());
+        if (!stored.ok()) {
+            Prompts::error(this, stored.error);
+            return false;
+        }
+        m_state.priceReferences = references;
+    }
     m_state.officeDraft.setModified(false);
     return true;
+}
+
+void OfficePage::ShowPriceReferences()
+{
+    m_general->priceReferences()->showReferences(m_state.priceReferences);
 }
 
 void OfficePage::AbColBitBtn22Click()

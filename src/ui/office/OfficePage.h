@@ -26,6 +26,8 @@ public:
 
     // Fills the page from a record; the office then counts as unmodified.
     void ShowOffice(const TOfficeData& office);
+    // The price references kept in the database, as the shared state holds them.
+    void ShowPriceReferences();
     // Rebuilds CurrentOffice from the page: defaults first, then every field the page shows,
     // then the totals recomputed from the stored lists.
     void CollectOfficePage();
