@@ -86,7 +86,7 @@ TEST_F(ReportDocumentTest, TheClientProposalCarriesTheQuoteButNotTheOfficesCosts
                                      u"R$ 12.750,00", u"Saúde / Hospitais / Projeto / Projeto Arquitetônico",
                                      u"45 dias após a aprovação", u"Página 1 de 1"})
         EXPECT_TRUE(pdf.text.contains(QString::fromUtf16(expected))) << QString::fromUtf16(expected).toStdString();
-    for (const char* absent : {"Lucro", "Imposto", "Despesas"})
+    for (const char* absent : {"Lucro", "Imposto", "Despesas", "Confer"})
         EXPECT_FALSE(pdf.text.contains(QLatin1String(absent))) << absent;
 }
 
@@ -98,8 +98,10 @@ TEST_F(ReportDocumentTest, TheInternalReportCarriesEveryLineAndPrints)
     click("ExportarPdf");
     const PdfText pdf = readPdf(pdfPath("interno.pdf"));
     EXPECT_GE(pdf.pages, 1);
-    for (const char16_t* expected : {u"Relatório interno", u"Valor calculado:", u"R$ 12750,00", u"Lucro líquido",
-                                     u"Valor Negociado:", u"Observações"})
+    for (const char16_t* expected :
+         {u"Relatório interno", u"Valor calculado:", u"R$ 12750,00", u"Lucro líquido", u"Valor Negociado:",
+          u"Observações", u"Conferência do preço", u"Preço mínimo (lucro zero) [R$]", u"10944,44",
+          u"Seu histórico [R$/m2]"})
         EXPECT_TRUE(pdf.text.contains(QString::fromUtf16(expected))) << QString::fromUtf16(expected).toStdString();
 
     // The printer gets the same pages; a cancelled print dialog prints nothing.
