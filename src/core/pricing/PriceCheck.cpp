@@ -51,17 +51,19 @@ double quantile(const std::vector<double>& sorted, double p)
 OwnPrices ownPricesFor(const TBudgetData& budget, const HistoryTable& history,
                        const std::function<QString(int number)>& buildingUseOf)
 {
+    // One pass over the history, comparing texts and converting only the won rows' figures: the
+    // largest history has 65,535 rows and this runs at every generation.
     const QString service = budget.Service.toQString();
+    const QString itself = QString::number(budget.Number);
     std::vector<double> sameService;
-    std::vector<int> wonRows;
+    std::vector<std::pair<int, double>> wonRows; // row, R$/m²
     for (int row = 0; row < history.rowCount(); ++row) {
-        if (!won(history.textView(row, kColStatus))
-            || history.value(row, kColNumber) == double(budget.Number))
+        if (!won(history.textView(row, kColStatus)) || history.textView(row, kColNumber) == itself)
             continue;
         const double perM2 = history.value(row, kColValuePerM2);
         if (!(perM2 > 0))
             continue;
-        wonRows.push_back(row);
+        wonRows.emplace_back(row, perM2);
         if (history.textView(row, kColService) == service)
             sameService.push_back(perM2);
     }
@@ -69,9 +71,9 @@ OwnPrices ownPricesFor(const TBudgetData& budget, const HistoryTable& history,
         return pricesOf(std::move(sameService), OwnPrices::Basis::SameService);
     const QString use = budget.BuildingUse.toQString();
     std::vector<double> sameUse;
-    for (const int row : wonRows) {
+    for (const auto& [row, perM2] : wonRows) {
         if (buildingUseOf(int(history.value(row, kColNumber))) == use)
-            sameUse.push_back(history.value(row, kColValuePerM2));
+            sameUse.push_back(perM2);
     }
     return pricesOf(std::move(sameUse), OwnPrices::Basis::SameUse);
 }
