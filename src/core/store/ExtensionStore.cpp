@@ -49,6 +49,11 @@ const std::vector<QStringList>& ExtensionStore::schemaSteps()
          QStringLiteral("CREATE INDEX status_changes_by_budget ON status_changes (budget_number)")},
         // 3: the office's settings its file has no room for.
         {QStringLiteral("CREATE TABLE office_settings (key TEXT PRIMARY KEY, value TEXT NOT NULL)")},
+        // 4: the payment schedule of each budget, its instalments in order.
+        {QStringLiteral(
+            "CREATE TABLE payment_instalments (budget_number INTEGER NOT NULL, position INTEGER NOT NULL, "
+            "stage TEXT NOT NULL, percent REAL NOT NULL, due TEXT NOT NULL, "
+            "PRIMARY KEY (budget_number, position))")},
     };
     return steps;
 }
@@ -298,6 +303,54 @@ bool ExtensionStore::readyToWrite()
     if (!m_open && open().state == StoreOpen::State::Failed)
         return false;
     return m_open && !m_readOnly;
+}
+
+PaymentSchedule ExtensionStore::paymentSchedule(int budgetNumber) const
+{
+    std::vector<Instalment> instalments;
+    if (!m_open || schemaVersion() < 4)
+        return {};
+    QSqlQuery select(QSqlDatabase::database(m_connection, false));
+    select.prepare(
+        QStringLiteral("SELECT stage, percent, due FROM payment_instalments WHERE budget_number = ? "
+                       "ORDER BY position"));
+    select.addBindValue(budgetNumber);
+    if (!select.exec())
+        return {};
+    while (select.next())
+        instalments.push_back(
+            {select.value(0).toString(), select.value(1).toDouble(), select.value(2).toString()});
+    return PaymentSchedule(std::move(instalments));
+}
+
+IoResult ExtensionStore::savePaymentSchedule(int budgetNumber, const PaymentSchedule& schedule)
+{
+    const QString what = QStringLiteral("As parcelas do orçamento %1").arg(budgetNumber);
+    if (!readyToWrite())
+        return writeFailure(what);
+    QSqlDatabase db = QSqlDatabase::database(m_connection, false);
+    bool done = db.transaction();
+    QSqlQuery remove(db);
+    done = done && remove.prepare(QStringLiteral("DELETE FROM payment_instalments WHERE budget_number = ?"));
+    remove.addBindValue(budgetNumber);
+    done = done && remove.exec();
+    QSqlQuery insert(db);
+    done = done && insert.prepare(QStringLiteral("INSERT INTO payment_instalments VALUES (?, ?, ?, ?, ?)"));
+    int position = 0;
+    for (const Instalment& instalment : schedule.instalments()) {
+        if (!done)
+            break;
+        insert.addBindValue(budgetNumber);
+        insert.addBindValue(++position);
+        insert.addBindValue(textOf(instalment.stage));
+        insert.addBindValue(instalment.percent);
+        insert.addBindValue(textOf(instalment.due));
+        done = insert.exec();
+    }
+    if (done && db.commit())
+        return IoResult::success();
+    db.rollback();
+    return writeFailure(what);
 }
 
 QMap<QString, QString> ExtensionStore::officeSettings() const

@@ -10,6 +10,7 @@
 //
 // A damaged file (not a database, cut short) is set aside under a dated name and a fresh database
 // takes its place; a database from a newer program is opened read-only and never replaced.
+#include "core/payment/PaymentSchedule.h"
 #include "core/storage/IoResult.h"
 
 #include <QDateTime>
@@ -50,7 +51,7 @@ struct StoreOpen {
 class ExtensionStore {
 public:
     // The schema this program writes; a later feature adds its tables by a migration of its own.
-    static constexpr int kSchemaVersion = 3;
+    static constexpr int kSchemaVersion = 4;
     // The statements that bring the schema from one version to the next: entry i makes version
     // i + 1. Entries are only ever appended; a released one never changes, so a database of any
     // earlier version is brought up by the entries after its own.
@@ -85,6 +86,10 @@ public:
     // database is made if the folder has none yet.
     IoResult recordStatusChanges(const std::vector<StatusChange>& changes);
     std::vector<StatusChange> statusChanges(int budgetNumber) const;
+
+    // A budget's payment schedule; empty when it has none. Saving replaces the whole schedule.
+    PaymentSchedule paymentSchedule(int budgetNumber) const;
+    IoResult savePaymentSchedule(int budgetNumber, const PaymentSchedule& schedule);
 
     // The office's settings that its file has no room for (price references, contact), by key.
     QMap<QString, QString> officeSettings() const;

@@ -147,6 +147,12 @@ TEST_F(ExtensionStoreTest, ADatabaseOfEveryEarlierVersionIsBroughtUpWithItsRowsK
         const QMap<QString, QString> settings{{QStringLiteral("preco.cub"), QStringLiteral("2731.45")}};
         EXPECT_TRUE(store.saveOfficeSettings(settings).ok());
         EXPECT_EQ(store.officeSettings(), settings);
+        const PaymentSchedule schedule(
+            {{QStringLiteral("Assinatura do contrato"), 20, QStringLiteral("15/01/2027")},
+             {QStringLiteral("Estudo preliminar"), 80, QStringLiteral("na entrega")}});
+        EXPECT_TRUE(store.savePaymentSchedule(7, schedule).ok());
+        EXPECT_TRUE(store.savePaymentSchedule(7, schedule).ok()); // replaced, not added to
+        EXPECT_EQ(store.paymentSchedule(7), schedule);
         store.close();
         EXPECT_EQ(valueOnDisk(QStringLiteral("SELECT value FROM store_info WHERE key = 'created'")),
                   QStringLiteral("antes"));
