@@ -68,31 +68,49 @@ ExtensionStore::~ExtensionStore()
     disconnect();
 }
 
-bool ExtensionStore::connect(bool readOnly)
+// Lets go of the file when a public operation ends. Declared first in the operation, it is
+// destroyed last, after every query of the operation.
+struct ExtensionStore::Session {
+    const ExtensionStore& store;
+    ~Session() { store.release(); }
+};
+
+QSqlDatabase ExtensionStore::database() const
 {
+    if (QSqlDatabase::contains(m_connection))
+        return QSqlDatabase::database(m_connection, false);
     QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connection);
     db.setDatabaseName(m_path);
-    if (readOnly)
+    if (m_readOnly)
         db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY"));
-    if (!db.open())
-        return false;
-    m_open = true;
-    m_readOnly = readOnly;
-    if (!readOnly) {
+    if (db.open() && !m_readOnly) {
         // Network folders have no shared memory for a write-ahead log; every commit reaches the
         // disk before the program goes on.
         run(db, QStringLiteral("PRAGMA journal_mode=DELETE"));
         run(db, QStringLiteral("PRAGMA synchronous=FULL"));
     }
-    return true;
+    return db;
+}
+
+void ExtensionStore::release() const
+{
+    if (!QSqlDatabase::contains(m_connection))
+        return;
+    database().close();
+    QSqlDatabase::removeDatabase(m_connection);
+}
+
+bool ExtensionStore::connect(bool readOnly)
+{
+    release();
+    m_readOnly = readOnly;
+    m_open = database().isOpen();
+    return m_open;
 }
 
 void ExtensionStore::disconnect()
 {
-    if (!QSqlDatabase::contains(m_connection))
-        return;
-    QSqlDatabase::database(m_connection, false).close();
-    QSqlDatabase::removeDatabase(m_connection);
+    release();
     m_open = false;
 }
 
@@ -103,9 +121,15 @@ bool ExtensionStore::exists() const
 
 int ExtensionStore::schemaVersion() const
 {
+    const Session session{*this};
+    return version();
+}
+
+int ExtensionStore::version() const
+{
     if (!m_open)
         return 0;
-    QSqlQuery query(QSqlDatabase::database(m_connection, false));
+    QSqlQuery query(database());
     if (!query.exec(QStringLiteral("PRAGMA user_version")) || !query.next())
         return -1;
     return query.value(0).toInt();
@@ -113,15 +137,15 @@ int ExtensionStore::schemaVersion() const
 
 bool ExtensionStore::isDamaged()
 {
-    QSqlQuery query(QSqlDatabase::database(m_connection, false));
+    QSqlQuery query(database());
     return !query.exec(QStringLiteral("PRAGMA quick_check")) || !query.next()
            || query.value(0).toString() != QLatin1String("ok");
 }
 
 bool ExtensionStore::migrate()
 {
-    QSqlDatabase db = QSqlDatabase::database(m_connection, false);
-    for (int version = schemaVersion(); version < kSchemaVersion; ++version) {
+    QSqlDatabase db = database();
+    for (int version = this->version(); version < kSchemaVersion; ++version) {
         if (!db.transaction())
             return false;
         bool done = true;
@@ -162,6 +186,7 @@ StoreOpen ExtensionStore::setAsideAndRecreate()
 
 StoreOpen ExtensionStore::open()
 {
+    const Session session{*this};
     disconnect();
     const bool existed = QFile::exists(m_path);
     if (!connect(false)) {
@@ -170,7 +195,7 @@ StoreOpen ExtensionStore::open()
     }
     if (existed && isDamaged())
         return setAsideAndRecreate();
-    const int version = schemaVersion();
+    const int version = this->version();
     if (version > kSchemaVersion) {
         // A newer program's data: read what this program knows, never write over the rest.
         disconnect();
@@ -187,11 +212,12 @@ StoreOpen ExtensionStore::open()
 
 StoreOpen ExtensionStore::openForReading()
 {
+    const Session session{*this};
     disconnect();
     m_readOnly = true;
     if (!QFile::exists(m_path))
         return {StoreOpen::State::Failed, {}};
-    const int version = connect(true) ? schemaVersion() : -1;
+    const int version = connect(true) ? this->version() : -1;
     if (version < 0 || isDamaged()) {
         disconnect();
         return {
@@ -206,7 +232,7 @@ StoreOpen ExtensionStore::openForReading()
 QStringList ExtensionStore::keyedTables() const
 {
     QStringList tables;
-    QSqlQuery list(QSqlDatabase::database(m_connection, false));
+    QSqlQuery list(database());
     list.exec(QStringLiteral("SELECT m.name FROM sqlite_master m, pragma_table_info(m.name) c "
                              "WHERE m.type = 'table' AND c.name = 'budget_number'"));
     while (list.next())
@@ -222,57 +248,66 @@ IoResult ExtensionStore::writeFailure(const QString& what) const
 
 IoResult ExtensionStore::removeBudget(int number)
 {
-    if (!m_open || m_readOnly)
+    const Session session{*this};
+    if (!m_open || m_readOnly || removeRows({number}))
         return IoResult::success();
-    QSqlDatabase db = QSqlDatabase::database(m_connection, false);
+    return IoResult::failure(
+        QStringLiteral("Os dados extras do orçamento %1 não puderam ser apagados de \"%2\".")
+            .arg(number)
+            .arg(QDir::toNativeSeparators(m_path)));
+}
+
+bool ExtensionStore::removeRows(const std::vector<int>& numbers)
+{
+    QSqlDatabase db = database();
     bool done = db.transaction();
     for (const QString& table : keyedTables()) {
         QSqlQuery remove(db);
-        remove.prepare(QStringLiteral("DELETE FROM \"%1\" WHERE budget_number = ?").arg(table));
-        remove.addBindValue(number);
-        done = done && remove.exec();
+        done =
+            done && remove.prepare(QStringLiteral("DELETE FROM \"%1\" WHERE budget_number = ?").arg(table));
+        for (const int number : numbers) {
+            remove.addBindValue(number);
+            done = done && remove.exec();
+        }
     }
     if (done && db.commit())
-        return IoResult::success();
+        return true;
     db.rollback();
-    return IoResult::failure(QStringLiteral("Os dados extras do orçamento %1 não puderam ser apagados de \"%2\".")
-                                 .arg(number)
-                                 .arg(QDir::toNativeSeparators(m_path)));
+    return false;
 }
 
 int ExtensionStore::forgetMissingBudgets(const std::function<bool(int number)>& budgetExists)
 {
+    const Session session{*this};
     if (!m_open || m_readOnly)
         return 0;
-    QSqlDatabase db = QSqlDatabase::database(m_connection, false);
     const QStringList tables = keyedTables();
     if (tables.isEmpty())
         return 0;
     QStringList selects;
     for (const QString& table : tables)
         selects << QStringLiteral("SELECT budget_number FROM \"%1\"").arg(table);
-    QSqlQuery numbers(db);
-    numbers.exec(selects.join(QStringLiteral(" UNION ")));
     std::vector<int> gone;
-    while (numbers.next()) {
-        const int number = numbers.value(0).toInt();
-        if (!budgetExists(number))
-            gone.push_back(number);
+    {
+        QSqlQuery numbers(database());
+        numbers.exec(selects.join(QStringLiteral(" UNION ")));
+        while (numbers.next()) {
+            const int number = numbers.value(0).toInt();
+            if (!budgetExists(number))
+                gone.push_back(number);
+        }
     }
-    numbers.finish();
-    int forgotten = 0;
-    for (const int number : gone)
-        forgotten += removeBudget(number).ok() ? 1 : 0;
-    return forgotten;
+    return !gone.empty() && removeRows(gone) ? int(gone.size()) : 0;
 }
 
 IoResult ExtensionStore::recordStatusChanges(const std::vector<StatusChange>& changes)
 {
+    const Session session{*this};
     if (changes.empty())
         return IoResult::success();
     if (!readyToWrite())
         return writeFailure(QStringLiteral("As mudanças de status"));
-    QSqlDatabase db = QSqlDatabase::database(m_connection, false);
+    QSqlDatabase db = database();
     bool done = db.transaction();
     QSqlQuery insert(db);
     done = done
@@ -307,10 +342,11 @@ bool ExtensionStore::readyToWrite()
 
 PaymentSchedule ExtensionStore::paymentSchedule(int budgetNumber) const
 {
+    const Session session{*this};
     std::vector<Instalment> instalments;
-    if (!m_open || schemaVersion() < 4)
+    if (!m_open || version() < 4)
         return {};
-    QSqlQuery select(QSqlDatabase::database(m_connection, false));
+    QSqlQuery select(database());
     select.prepare(
         QStringLiteral("SELECT stage, percent, due FROM payment_instalments WHERE budget_number = ? "
                        "ORDER BY position"));
@@ -325,10 +361,11 @@ PaymentSchedule ExtensionStore::paymentSchedule(int budgetNumber) const
 
 IoResult ExtensionStore::savePaymentSchedule(int budgetNumber, const PaymentSchedule& schedule)
 {
+    const Session session{*this};
     const QString what = QStringLiteral("As parcelas do orçamento %1").arg(budgetNumber);
     if (!readyToWrite())
         return writeFailure(what);
-    QSqlDatabase db = QSqlDatabase::database(m_connection, false);
+    QSqlDatabase db = database();
     bool done = db.transaction();
     QSqlQuery remove(db);
     done = done && remove.prepare(QStringLiteral("DELETE FROM payment_instalments WHERE budget_number = ?"));
@@ -355,10 +392,11 @@ IoResult ExtensionStore::savePaymentSchedule(int budgetNumber, const PaymentSche
 
 QMap<QString, QString> ExtensionStore::officeSettings() const
 {
+    const Session session{*this};
     QMap<QString, QString> settings;
-    if (!m_open || schemaVersion() < 3)
+    if (!m_open || version() < 3)
         return settings;
-    QSqlQuery select(QSqlDatabase::database(m_connection, false));
+    QSqlQuery select(database());
     if (!select.exec(QStringLiteral("SELECT key, value FROM office_settings")))
         return settings;
     while (select.next())
@@ -368,9 +406,10 @@ QMap<QString, QString> ExtensionStore::officeSettings() const
 
 IoResult ExtensionStore::saveOfficeSettings(const QMap<QString, QString>& settings)
 {
+    const Session session{*this};
     if (!readyToWrite())
         return writeFailure(QStringLiteral("As configurações do escritório"));
-    QSqlDatabase db = QSqlDatabase::database(m_connection, false);
+    QSqlDatabase db = database();
     bool done = db.transaction();
     QSqlQuery upsert(db);
     done = done
@@ -389,10 +428,11 @@ IoResult ExtensionStore::saveOfficeSettings(const QMap<QString, QString>& settin
 
 std::vector<StatusChange> ExtensionStore::statusChanges(int budgetNumber) const
 {
+    const Session session{*this};
     std::vector<StatusChange> changes;
-    if (!m_open || schemaVersion() < 2)
+    if (!m_open || version() < 2)
         return changes;
-    QSqlQuery select(QSqlDatabase::database(m_connection, false));
+    QSqlQuery select(database());
     select.prepare(
         QStringLiteral("SELECT changed_at, field, old_value, new_value, reason FROM status_changes "
                        "WHERE budget_number = ? ORDER BY id"));

@@ -21,6 +21,8 @@
 #include <functional>
 #include <vector>
 
+class QSqlDatabase;
+
 namespace belvane {
 
 // A change of a budget's status or negotiated value, with when it happened and, for a lost
@@ -98,6 +100,14 @@ public:
     IoResult saveOfficeSettings(const QMap<QString, QString>& settings);
 
 private:
+    struct Session;
+    // The connection, opened again when an earlier operation let go of the file. The file is
+    // held open only while an operation reads or writes it: a backup, a restore, another seat or
+    // a removable disk finds it closed in between.
+    QSqlDatabase database() const;
+    void release() const;
+    int version() const;
+    bool removeRows(const std::vector<int>& numbers);
     bool isDamaged();
     StoreOpen setAsideAndRecreate();
     bool connect(bool readOnly);

@@ -68,7 +68,10 @@ void HistoryPage::AbColBitBtn20Click()
         Prompts::error(this, removal.budgetFileError);
     if (!removal.historyWrite.ok())
         Prompts::error(this, removal.historyWrite.error);
-    // The budget's rows in the database go with its file.
+    // The budget's rows in the database go once its file and row are gone; a deletion that
+    // failed leaves them for the retry.
+    if (!removal.done())
+        return;
     if (const IoResult extras = m_state.extensions->removeBudget(number); !extras.ok())
         Prompts::error(this, extras.error);
 }
