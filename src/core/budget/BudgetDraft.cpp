@@ -17,6 +17,7 @@ void BudgetDraft::startNew(int number)
     NewBudgetRecord(m_record);
     m_record.Number = static_cast<std::uint16_t>(number);
     m_record.Status.assign(kStatusNew);
+    m_payments = {};
 }
 
 void BudgetDraft::completeCollected(const TOfficeData& office)
@@ -48,6 +49,8 @@ BudgetGeneration BudgetDraft::generate(const TOfficeData& office)
     m_record.K1 = K1AfterGeneration(m_record, office);
     m_record.K2 = K2Of(m_record, office);
     m_modified = true;
+    if (m_payments.empty())
+        m_payments = PaymentSchedule::proposedFor(m_record);
     return {};
 }
 

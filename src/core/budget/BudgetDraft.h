@@ -12,6 +12,7 @@
 #include "core/budget/ComplexityIndicators.h"
 #include "core/budget/ProjectClassification.h"
 #include "core/budget/TaskEstimate.h"
+#include "core/payment/PaymentSchedule.h"
 
 #include <QDateTime>
 #include <QString>
@@ -58,6 +59,10 @@ public:
     ComplexityIndicators& indicators() { return m_indicators; }
     // The project's category as the building type chosen on the data page gives it.
     ProjectClassification& classification() { return m_classification; }
+    // How the client pays. Proposed at the first generation of a budget without one; kept in the
+    // database by budget number.
+    const PaymentSchedule& payments() const { return m_payments; }
+    void setPayments(PaymentSchedule payments) { m_payments = std::move(payments); }
 
     bool modified() const { return m_modified; }
     void setModified(bool modified) { m_modified = modified; }
@@ -105,6 +110,7 @@ public:
 private:
     TBudgetData m_record;
     TBudgetData m_shownPages = zeroBudget();
+    PaymentSchedule m_payments;
     BudgetTeam m_team;
     TaskEstimate m_tasks;
     ComplexityIndicators m_indicators;

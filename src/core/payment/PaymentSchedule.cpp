@@ -1,5 +1,6 @@
 #include "core/payment/PaymentSchedule.h"
 
+#include "core/history/HistoryColumns.h"
 #include "core/text/NumberFormat.h"
 
 #include <algorithm>
@@ -27,6 +28,13 @@ double roundToTenth(double value)
 double roundToCentavo(double value)
 {
     return roundTo(value, 100.0);
+}
+
+double feeToSchedule(const TBudgetData& budget, const HistoryTable& history)
+{
+    const int row = history.findRowByNumber(budget.Number);
+    const double negotiated = row >= 0 ? history.value(row, kColNegotiated) : 0.0;
+    return negotiated > 0 ? negotiated : double(budget.BudgetValue);
 }
 
 bool acceptableShare(double percent)

@@ -8,6 +8,7 @@
 // rounded to 0.1 % and values to the centavo, the last instalment taking what rounding left, so
 // that the shares make exactly 100 % and the values exactly the fee.
 #include "core/budget/BudgetRecord.h"
+#include "core/history/HistoryTable.h"
 
 #include <QString>
 
@@ -53,6 +54,10 @@ public:
 private:
     std::vector<Instalment> m_instalments;
 };
+
+// The fee the instalments share: the value negotiated with the client once the history has one,
+// else the quoted value.
+double feeToSchedule(const TBudgetData& budget, const HistoryTable& history);
 
 // A share the user may type: a number from 0 to 100.
 bool acceptableShare(double percent);

@@ -7,6 +7,7 @@ namespace belvane::controls::project {
 inline constexpr char kDataSelector[] = "AbColBitBtn4";
 inline constexpr char kResourcesSelector[] = "AbColBitBtn8";
 inline constexpr char kSummarySelector[] = "AbColBitBtn9";
+inline constexpr char kPaymentSelector[] = "PagamentoSelector";
 inline constexpr char kNewBudget[] = "AbColBitBtn25";
 inline constexpr char kSaveBudget[] = "AbColBitBtn26";
 inline constexpr char kTeamNoteSwitch[] = "AbColBitBtn14";

@@ -5,6 +5,7 @@
 #include "core/text/Clock.h"
 #include "ui/app/AppState.h"
 #include "ui/budget/ComplexityFactorPanel.h"
+#include "ui/budget/PaymentTab.h"
 #include "ui/budget/ProjectControls.h"
 #include "ui/budget/ProjectDataTab.h"
 #include "ui/budget/ResourcesTab.h"
@@ -68,7 +69,11 @@ void ProjectPage::buildColumn()
     m_summarySelector = m_column->addSelector(QLatin1String(controls::project::kSummarySelector),
                                               QStringLiteral("Calcular e Resumo"),
                                               QStringLiteral("Gerar orçamento"), kSummarySubPage);
+    m_paymentSelector =
+        m_column->addSelector(QLatin1String(controls::project::kPaymentSelector), QStringLiteral("Pagamento"),
+                              QStringLiteral("Cronograma de pagamento"), kPaymentSubPage);
     m_column->addStretch();
+    connect(m_paymentSelector, &QPushButton::clicked, this, &ProjectPage::showPayments);
     connect(m_dataSelector, &QPushButton::clicked, this, &ProjectPage::AbColBitBtn4Click);
     connect(m_resourcesSelector, &QPushButton::clicked, this, &ProjectPage::AbColBitBtn4Click);
     connect(m_summarySelector, &QPushButton::clicked, this, &ProjectPage::AbColBitBtn9Click);
@@ -88,6 +93,9 @@ void ProjectPage::buildSubPages()
     m_subPages->addWidget(m_data);
     m_subPages->addWidget(m_resources);
     m_subPages->addWidget(m_summary);
+    m_payment = new PaymentTab(m_state, m_subPages);
+    m_subPages->addWidget(m_payment);
+    connect(m_payment, &PaymentTab::edited, this, &ProjectPage::paymentsEdited);
     connect(m_subPages, &QStackedWidget::currentChanged, this, [this](int index) {
         if (m_currentSubPage == kResourcesSubPage && index != kResourcesSubPage)
             m_resources->TabP_RecursosHide();
@@ -131,6 +139,7 @@ QList<PageKey> ProjectPage::pageKeys() const
     return {PageKey::pressing(QKeySequence(Qt::ALT | Qt::Key_1), m_dataSelector),
             PageKey::pressing(QKeySequence(Qt::ALT | Qt::Key_2), m_resourcesSelector),
             PageKey::pressing(QKeySequence(Qt::ALT | Qt::Key_3), m_summarySelector),
+            PageKey::pressing(QKeySequence(Qt::ALT | Qt::Key_4), m_paymentSelector),
             PageKey::pressing(QKeySequence(Qt::Key_F9), m_summarySelector),
             PageKey::pressing(QKeySequence(Qt::CTRL | Qt::Key_N), m_newButton),
             PageKey::pressing(QKeySequence(Qt::CTRL | Qt::Key_S), m_saveButton),
@@ -154,8 +163,8 @@ void ProjectPage::TabProjShow()
 void ProjectPage::showSubPage(int index)
 {
     m_subPages->setCurrentIndex(index);
-    QPushButton* selectors[] = {m_dataSelector, m_resourcesSelector, m_summarySelector};
-    if (index >= 0 && index < 3)
+    QPushButton* selectors[] = {m_dataSelector, m_resourcesSelector, m_summarySelector, m_paymentSelector};
+    if (index >= 0 && index < 4)
         selectors[index]->setChecked(true);
 }
 
@@ -252,6 +261,7 @@ void ProjectPage::ShowBudget()
     const TBudgetData& b = m_state.budget.record();
     m_data->showBudget(b);
     m_summary->showNumberAndTax(b);
+    m_payment->showSchedule();
     const int notShown = m_resources->showBudget(b);
     if (notShown > 0) {
         Prompts::inform(this, QStringLiteral("Este orçamento tem %1 integrantes na equipe técnica, mas a tabela "
@@ -310,6 +320,7 @@ bool ProjectPage::GenerateBudget()
     m_saveButton->setEnabled(m_state.writes());
     markPagesShown();
     m_summary->ShowSummary();
+    m_payment->showSchedule();
     showSubPage(kSummarySubPage);
     return true;
 }
@@ -359,10 +370,37 @@ void ProjectPage::OverwriteBudget()
     saveCurrentBudget(BudgetSaveKind::Overwrite);
 }
 
+void ProjectPage::showPayments()
+{
+    m_payment->showSchedule();
+    showSubPage(kPaymentSubPage);
+}
+
+void ProjectPage::paymentsEdited()
+{
+    m_state.budget.setModified(true);
+    m_saveButton->setEnabled(m_state.writes() && !m_state.budget.mustGenerateBeforeSaving(pagesRecord()));
+}
+
+bool ProjectPage::paymentsReadyToSave()
+{
+    m_payment->commitOpenEdits();
+    PaymentSchedule schedule = m_state.budget.payments();
+    schedule.dropUnnamed();
+    m_state.budget.setPayments(schedule);
+    m_payment->showSchedule();
+    return schedule.empty() || schedule.complete()
+        || Prompts::ask(this, schedule.incompleteQuestion(), QMessageBox::Yes | QMessageBox::No,
+                        Prompts::Box::Confirmation)
+        == QMessageBox::Yes;
+}
+
 bool ProjectPage::saveCurrentBudget(BudgetSaveKind kind)
 {
     // A seat that only reads has no save button; nothing else may save either.
     if (!m_state.writes())
+        return false;
+    if (!paymentsReadyToSave())
         return false;
     BudgetDraft& budget = m_state.budget;
     BudgetSaveRequest request{kind, m_summary->projectCodeText(), Clock::now(), 0};
@@ -375,7 +413,8 @@ bool ProjectPage::saveCurrentBudget(BudgetSaveKind kind)
         request.freshNumber = next.number;
     }
     bool advancesCounter = false;
-    const BudgetSaveOutcome saved = budget.save(request, *m_state.history, m_state.folders.projectsDir, &advancesCounter);
+    BudgetSaveOutcome saved =
+        budget.save(request, *m_state.history, m_state.folders.projectsDir, &advancesCounter);
     if (!saved.saved()) {
         // Nothing changed in memory: the user can mend the cause and save again.
         Prompts::error(this, saved.error);
@@ -383,6 +422,13 @@ bool ProjectPage::saveCurrentBudget(BudgetSaveKind kind)
     }
     if (advancesCounter)
         m_state.BudgetCounter = budget.record().Number;
+    // The instalments are kept under the number the budget was saved with.
+    if (!budget.payments().empty() || m_state.extensions->exists()) {
+        const IoResult stored =
+            m_state.extensions->savePaymentSchedule(budget.record().Number, budget.payments());
+        if (!stored.ok())
+            saved.warnings.append(stored.error);
+    }
     m_summary->showNumberAndStatus(budget.record());
     if (kind != BudgetSaveKind::Plain)
         m_summary->saveAsPanel()->hide();

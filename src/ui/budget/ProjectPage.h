@@ -20,8 +20,9 @@ class ProjectDataTab;
 class ResourcesTab;
 class SideColumn;
 class SummaryTab;
+class PaymentTab;
 
-enum ProjectSubPage { kDataSubPage = 0, kResourcesSubPage = 1, kSummarySubPage = 2 };
+enum ProjectSubPage { kDataSubPage = 0, kResourcesSubPage = 1, kSummarySubPage = 2, kPaymentSubPage = 3 };
 
 class ProjectPage : public Page {
     Q_OBJECT
@@ -39,6 +40,7 @@ public:
     ProjectDataTab* dataTab() const { return m_data; }
     ResourcesTab* resourcesTab() const { return m_resources; }
     SummaryTab* summaryTab() const { return m_summary; }
+    PaymentTab* paymentTab() const { return m_payment; }
     QPushButton* saveButton() const { return m_saveButton; }
 
     // Makes the budget draft a new, unsaved budget numbered after the counter file, and shows it.
@@ -96,6 +98,12 @@ private:
     bool pagesEdited() const;
     // What the pages hold now counts as shown: nothing typed since.
     void markPagesShown();
+    void showPayments();
+    // The schedule was edited: the budget has unsaved work, and a generated one may be saved.
+    void paymentsEdited();
+    // Before a save: instalments without a stage go, and shares that do not make 100 % are
+    // saved only if the user agrees.
+    bool paymentsReadyToSave();
 
     AppState& m_state;
     SideColumn* m_column;            // Panel6
@@ -103,9 +111,11 @@ private:
     ProjectDataTab* m_data;          // TabP_dados
     ResourcesTab* m_resources;       // TabP_Recursos
     SummaryTab* m_summary;           // TabP_resumo
+    PaymentTab* m_payment;           // TabP_pagamento
     QPushButton* m_dataSelector;     // AbColBitBtn4
     QPushButton* m_resourcesSelector;// AbColBitBtn8
     QPushButton* m_summarySelector;  // AbColBitBtn9
+    QPushButton* m_paymentSelector;  // PagamentoSelector
     QPushButton* m_newButton;        // AbColBitBtn25
     QPushButton* m_saveButton;       // AbColBitBtn26
     int m_currentSubPage = kDataSubPage;

@@ -45,6 +45,7 @@ void HistoryPage::AbColBitBtn19Click()
         return;
     }
     m_state.budget.reopen(budget, m_book.table(), row);
+    m_state.budget.setPayments(m_state.extensions->paymentSchedule(budget.Number));
     m_state.budgetReplaced();
     emit budgetReopened();
 }

@@ -210,7 +210,7 @@ std::optional<QString> EditableGrid::committedText(int column, const QString& ty
         if (typed.trimmed().isEmpty())
             return defaultText(column);
         const std::optional<double> value = numberOf(typed);
-        if (!value || (!c.negativeAllowed && *value < 0.0))
+        if (!value || (!c.negativeAllowed && *value < 0.0) || (c.numberMaximum && *value > *c.numberMaximum))
             return std::nullopt;
         return c.pattern.isEmpty() ? formatGeneral(*value) : formatNumber(*value, c.pattern);
     }

@@ -58,6 +58,7 @@ public:
         int maximum = std::numeric_limits<int>::max();  // Integer: largest value the editor takes
         bool sortable = false;    // a click on the header sorts the rows by this column
         bool negativeAllowed = true;  // Number: whether a value below zero is taken (not for money)
+        std::optional<double> numberMaximum = {}; // Number: largest value taken (a percentage: 100)
         Qt::Alignment alignment = {};  // {}: numbers to the right, check boxes centred, text left
     };
 

@@ -161,7 +161,8 @@ const SavePath kPaths[] = {
      "Projetos",
      kWriteFaults,
      0,
-     {QStringLiteral("Projetos/ORC000006.bvp"), QStringLiteral("Projetos/Hist.bvh")},
+     {QStringLiteral("Projetos/ORC000006.bvp"), QStringLiteral("Projetos/Hist.bvh"),
+      QStringLiteral("Projetos/Belvane.db")},
      [](SaveFaultMatrix& t) {
          ASSERT_TRUE(QDir().mkpath(t.projects()));
          ASSERT_TRUE(WriteBudgetCounter(t.projects(), 5).ok());
@@ -186,7 +187,7 @@ const SavePath kPaths[] = {
      "ORC000001.bvp",
      kWriteFaults,
      0,
-     {QStringLiteral("Projetos/ORC000001.bvp")},
+     {QStringLiteral("Projetos/ORC000001.bvp"), QStringLiteral("Projetos/Belvane.db")},
      [](SaveFaultMatrix& t) { t.savedThenChanged(); },
      [](SaveFaultMatrix& t) { t.click(controls::project::kSaveBudget); },
      [](SaveFaultMatrix& t) { EXPECT_EQ(t.history().rowCount(), 1); },
