@@ -140,6 +140,24 @@ QString budgetReportCaption(const TBudgetData& budget)
     return QStringLiteral("Orçamento nº: ") + QString::number(budget.Number);
 }
 
+void appendPaymentLines(QList<ReportLine>& lines, const PaymentSchedule& payments, double fee)
+{
+    if (payments.empty())
+        return;
+    lines.append(ReportLine::separator(kReportWhite));
+    lines.append(ReportLine::alone(QStringLiteral("Cronograma de pagamento"), kReportWhite));
+    const std::vector<double> values = payments.values(fee);
+    for (std::size_t i = 0; i < values.size(); ++i) {
+        const Instalment& instalment = payments.instalments()[i];
+        QString value = QStringLiteral("R$ ") + formatNumber(values[i], u"#,##0.00");
+        if (!instalment.due.isEmpty())
+            value += QStringLiteral(" · ") + instalment.due;
+        lines.append(ReportLine::valued(
+            QStringLiteral("%1 (%2 %): ").arg(instalment.stage, formatNumber(instalment.percent, u"0.0")),
+            value, kReportWhite));
+    }
+}
+
 QString BudgetReportClipboardText(const QString& officeName, const QList<ReportLine>& report,
                                   const QString& observations)
 {

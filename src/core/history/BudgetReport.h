@@ -8,6 +8,7 @@
 // The report can be copied to the clipboard as plain text under a heading with the office name and
 // the date of the day, followed by the row's observations.
 #include "core/budget/BudgetRecord.h"
+#include "core/payment/PaymentSchedule.h"
 #include "core/settings/StatusColors.h"
 
 #include <QList>
@@ -73,6 +74,10 @@ QString budgetReportCaption(const TBudgetData& budget);
 // The clipboard text: heading with the office name, an empty line, "Data atual :" with today's
 // date, an empty line, the report lines, an empty line, "Observações" and the observations. Lines
 // are joined with CR LF, none after the last.
+// The budget's instalments after its report, one line each ("Assinatura do contrato (20,0 %)",
+// its value and due date), under the heading "Cronograma de pagamento"; nothing without any.
+void appendPaymentLines(QList<ReportLine>& lines, const PaymentSchedule& payments, double fee);
+
 QString BudgetReportClipboardText(const QString& officeName, const QList<ReportLine>& report,
                                   const QString& observations);
 

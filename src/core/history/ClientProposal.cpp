@@ -26,21 +26,47 @@ QString proposalMoney(double value)
     return QStringLiteral("R$ ") + formatNumber(value, u"#,##0.00");
 }
 
-ClientProposal clientProposal(const TBudgetData& b, const QDate& date, const QString& notes)
+ClientProposal clientProposal(const TBudgetData& b, const QDate& date, const QString& notes,
+                              const ProposalTerms& terms)
 {
     ClientProposal proposal;
     proposal.title = QStringLiteral("Proposta de honorários");
     proposal.reference = QStringLiteral("Orçamento nº %1 · %2")
                              .arg(b.Number)
                              .arg(date.toString(QStringLiteral("dd/MM/yyyy")));
+    const OfficeContact& contact = terms.contact;
+    for (const QString& line : {contact.address, contact.phone, contact.email})
+        if (!line.trimmed().isEmpty())
+            proposal.office << line.trimmed();
+    if (!contact.cauNumber.trimmed().isEmpty())
+        proposal.office << QStringLiteral("CAU nº %1").arg(contact.cauNumber.trimmed());
+
+    proposal.negotiated = terms.negotiatedValue > 0;
+    const double fee = proposal.negotiated ? terms.negotiatedValue : double(b.BudgetValue);
+    const double feePerM2 = proposal.negotiated && b.Area > 0 ? fee / double(b.Area) : double(b.ValuePerM2);
     proposal.items = {
         {QStringLiteral("Cliente"), b.ClientName.toQString()},
         {QStringLiteral("Projeto"), classification(b)},
         {QStringLiteral("Área projetada"), formatNumber(b.Area, u"#,##0.##") + QStringLiteral(" m²")},
-        {QStringLiteral("Valor dos honorários"), proposalMoney(b.BudgetValue), true},
-        {QStringLiteral("Valor por m²"), proposalMoney(b.ValuePerM2)},
-        {QStringLiteral("Tempo de execução"), formatNumber(b.ExecutionHours, u"#,##0.#") + QStringLiteral(" horas")},
+        {QStringLiteral("Valor dos honorários"), proposalMoney(fee), true},
+        {QStringLiteral("Valor por m²"), proposalMoney(feePerM2)},
+        {QStringLiteral("Tempo de execução"),
+         formatNumber(b.ExecutionHours, u"#,##0.#") + QStringLiteral(" horas")},
     };
+    for (const TBudgetTask& task : b.Tasks) {
+        if (task.Name.isEmpty())
+            break;
+        if (!task.Complexity.isEmpty())
+            proposal.scope << task.Name.toQString();
+    }
+    const std::vector<double> values = terms.payments.values(fee);
+    for (std::size_t i = 0; i < values.size(); ++i) {
+        const Instalment& instalment = terms.payments.instalments()[i];
+        proposal.instalments.append({instalment.stage,
+                                     formatNumber(instalment.percent, u"0.0") + QStringLiteral(" %"),
+                                     proposalMoney(values[i]), instalment.due});
+    }
+    proposal.validity = QStringLiteral("Validade da proposta: %1 dias").arg(contact.validityDays);
     proposal.notes = notes;
     return proposal;
 }
