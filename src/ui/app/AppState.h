@@ -6,6 +6,7 @@
 // another to refresh it.
 #include "core/budget/BudgetDraft.h"
 #include "core/history/HistoryStore.h"
+#include "core/office/OfficeContact.h"
 #include "core/office/OfficeDraft.h"
 #include "core/office/OfficeRecord.h"
 #include "core/pricing/BuildingUses.h"
@@ -32,6 +33,8 @@ public:
     TOfficeData CurrentOffice = zeroOffice();
     // What the office holds its quotes against (kept in the database, saved with the office).
     PriceReferences priceReferences;
+    // The office's contact and the validity of its proposals (in the database, saved with the office).
+    OfficeContact officeContact;
     // The building use of saved budgets, read as the price check needs them; forgotten whenever
     // the history changes.
     std::unique_ptr<BuildingUses> buildingUses;

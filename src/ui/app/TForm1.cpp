@@ -187,6 +187,7 @@ void TForm1::loadExtensions()
 {
     // A folder without the database works as before: it is made when something must be stored.
     m_state.priceReferences = {};
+    m_state.officeContact = {};
     if (!m_state.extensions->exists())
         return;
     const StoreOpen opened =
@@ -195,7 +196,9 @@ void TForm1::loadExtensions()
         Prompts::error(this, opened.message);
     // Budgets deleted by a program that knows nothing of the database leave rows behind: they
     // are dropped before a new budget could take one of those numbers.
-    m_state.priceReferences = PriceReferences::fromSettings(m_state.extensions->officeSettings());
+    const QMap<QString, QString> settings = m_state.extensions->officeSettings();
+    m_state.priceReferences = PriceReferences::fromSettings(settings);
+    m_state.officeContact = OfficeContact::fromSettings(settings);
     if (opened.state == StoreOpen::State::Opened) {
         const QString projects = m_state.folders.projectsDir;
         m_state.extensions->forgetMissingBudgets([&projects](int number) {

@@ -3,6 +3,7 @@
 // "Excluir", "Grifar", "Cores", "Exportar CSV", the search box), the report panel and the colour
 // panel. Grid edits change only the history in memory; they reach the budget files at the close
 // of the program.
+#include "core/history/ClientProposal.h"
 #include "core/history/HistoryBook.h"
 #include "core/settings/StatusColors.h"
 #include "ui/app/Page.h"
@@ -76,6 +77,8 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    // What the proposal to the client draws from beyond the budget file.
+    ProposalTerms proposalTerms(int number) const;
     // A seat that only reads: the page takes no deletion or edit.
     void followWriteAccess();
     QWidget* buildToolbar();

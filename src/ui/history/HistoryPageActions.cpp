@@ -155,7 +155,14 @@ bool HistoryPage::ShowBudgetReport(int row)
         Prompts::error(this, report.error);
         return false;
     }
-    m_report->showReport(report);
+    HistoryRowReport shown = report;
+    const ProposalTerms terms = proposalTerms(report.budget.Number);
+    if (report.state == HistoryRowReport::State::Shown)
+        appendPaymentLines(shown.lines, terms.payments,
+                           terms.negotiatedValue > 0 ? terms.negotiatedValue
+                                                     : double(report.budget.BudgetValue));
+    m_report->showReport(shown);
+    m_report->setProposalValueNegotiated(terms.negotiatedValue > 0);
     if (report.state == HistoryRowReport::State::FileMissing) {
         // Nothing to write observations about: the box shows none and takes none.
         m_book.openReport().close();

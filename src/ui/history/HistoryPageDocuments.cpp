@@ -3,6 +3,7 @@
 #include "ui/history/HistoryPage.h"
 
 #include "core/budget/BudgetFile.h"
+#include "core/history/HistoryColumns.h"
 #include "core/history/HistoryRowReport.h"
 #include "core/history/HistoryStore.h"
 #include "core/text/Clock.h"
@@ -19,6 +20,14 @@
 #include <QSaveFile>
 
 namespace belvane {
+
+ProposalTerms HistoryPage::proposalTerms(int number) const
+{
+    const HistoryTable& table = m_state.history->table();
+    const int row = table.findRowByNumber(number);
+    return {m_state.officeContact, row >= 0 ? table.value(row, kColNegotiated) : 0.0,
+            m_state.extensions->paymentSchedule(number)};
+}
 
 bool HistoryPage::reportDocument(QString& officeName, QString& bodyHtml, QString& budgetFileName)
 {
@@ -38,7 +47,7 @@ bool HistoryPage::reportDocument(QString& officeName, QString& bodyHtml, QString
     const QString notes = m_report->notes();
     const QDate today = Clock::today();
     bodyHtml = m_report->documentKind() == int(ReportDocumentKind::ClientProposal)
-        ? proposalHtml(clientProposal(report.budget, today, notes))
+        ? proposalHtml(clientProposal(report.budget, today, notes, proposalTerms(report.budget.Number)))
         : internalReportHtml(report,
                              checkPrice(report.budget, m_state.priceReferences, table, *m_state.buildingUses),
                              notes, today);

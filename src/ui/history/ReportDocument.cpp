@@ -43,11 +43,43 @@ QString reportDocumentKindName(ReportDocumentKind kind)
 
 QString proposalHtml(const ClientProposal& proposal)
 {
-    QString html = QStringLiteral("<h2>%1</h2><p style='color: #555555;'>%2</p><table>")
+    QString html = QStringLiteral("<h2>%1</h2><p style='color: #555555;'>%2</p>")
                        .arg(escaped(proposal.title), escaped(proposal.reference));
+    if (!proposal.office.isEmpty())
+        html += QStringLiteral("<p style='color: #555555;'>%1</p>").arg(escaped(proposal.office.join(u'\n')));
+    html += QStringLiteral("<table>");
     for (const ProposalItem& item : proposal.items)
         html += row(item.label, item.value, item.emphasis);
-    return html + QStringLiteral("</table>") + notesSection(proposal.notes);
+    html += QStringLiteral("</table>");
+    if (!proposal.scope.isEmpty()) {
+        html += QStringLiteral("<h3>Escopo</h3><ul>");
+        for (const QString& task : proposal.scope)
+            html += QStringLiteral("<li>%1</li>").arg(escaped(task));
+        html += QStringLiteral("</ul>");
+    }
+    if (!proposal.instalments.isEmpty()) {
+        const QString cell = QStringLiteral("<td style='padding: 2px 14px 2px 0;%2'>%1</td>");
+        const QString right = QStringLiteral(" text-align: right;");
+        html += QStringLiteral("<h3>Cronograma de pagamento</h3><table><tr>")
+            + cell.arg(QStringLiteral("<b>Etapa</b>"), {}) + cell.arg(QStringLiteral("<b>%</b>"), right)
+            + cell.arg(QStringLiteral("<b>Valor</b>"), right)
+            + cell.arg(QStringLiteral("<b>Vencimento</b>"), {}) + QStringLiteral("</tr>");
+        for (const ProposalInstalment& i : proposal.instalments) {
+            html += QStringLiteral("<tr>") + cell.arg(escaped(i.stage), {})
+                + cell.arg(escaped(i.share), right) + cell.arg(escaped(i.value), right)
+                + cell.arg(escaped(i.due), {}) + QStringLiteral("</tr>");
+        }
+        html += QStringLiteral("</table>");
+    }
+    html += notesSection(proposal.notes);
+    html += QStringLiteral("<p>%1</p>").arg(escaped(proposal.validity));
+    // Room for the place, the date and both signatures.
+    html += QStringLiteral("<p><br>Local e data: ______________________________, ____/____/________</p>"
+                           "<table width='100%'><tr><td width='50%' style='padding-top: "
+                           "36px;'>______________________________<br>Contratante</td>"
+                           "<td width='50%' style='padding-top: "
+                           "36px;'>______________________________<br>Contratada</td></tr></table>");
+    return html;
 }
 
 QString internalReportHtml(const HistoryRowReport& report, const PriceCheck& check, const QString& notes,

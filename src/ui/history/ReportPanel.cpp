@@ -95,7 +95,7 @@ void ReportPanel::showReport(const HistoryRowReport& report)
     for (const ReportLine& line : report.lines)
         appendLine(line.text, theme::fromBgr(line.color));
     // Without a budget there is nothing to write observations about.
-    m_notes->setReadOnly(report.state != HistoryRowReport::State::Shown);
+    m_notes->setReadOnly(!m_notesEditable || report.state != HistoryRowReport::State::Shown);
     if (report.state != HistoryRowReport::State::Shown)
         return;
     m_caption->setText(report.caption);
@@ -136,7 +136,15 @@ QString ReportPanel::notes() const
 
 void ReportPanel::setNotesEditable(bool editable)
 {
+    m_notesEditable = editable;
     m_notes->setReadOnly(!editable);
+}
+
+void ReportPanel::setProposalValueNegotiated(bool negotiated)
+{
+    m_documentKind->setItemText(0,
+                                negotiated ? QStringLiteral("Proposta ao cliente (valor negociado)")
+                                           : QStringLiteral("Proposta ao cliente (valor calculado)"));
 }
 
 } // namespace belvane

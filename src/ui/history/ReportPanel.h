@@ -30,6 +30,8 @@ public:
     // The version chosen for the document: 0 the proposal to the client, 1 the internal report.
     int documentKind() const;
     void setNotesEditable(bool editable);
+    // The chooser says which value the proposal to the client carries.
+    void setProposalValueNegotiated(bool negotiated);
 
 signals:
     void copyClicked();
@@ -46,6 +48,7 @@ private:
     QPlainTextEdit* m_notes;   // Memo2
     QComboBox* m_documentKind;
     QPushButton* m_close;      // SpeedButton7
+    bool m_notesEditable = true;
 };
 
 } // namespace belvane

@@ -5,6 +5,7 @@
 #include "core/text/Clock.h"
 #include "ui/office/MonthlyHoursSpin.h"
 #include "ui/office/NoteSwitch.h"
+#include "ui/office/OfficeContactPanel.h"
 #include "ui/office/OfficeControls.h"
 #include "ui/office/OfficeNotes.h"
 #include "ui/office/PriceReferencesPanel.h"
@@ -80,8 +81,14 @@ OfficeGeneralTab::OfficeGeneralTab(QWidget* parent) : QWidget(parent)
     left->addWidget(m_officePanel, 1);
     left->addWidget(m_priceReferences);
     layout->addLayout(left, 9);
-    layout->addWidget(m_manHoursPanel, 11);
+    m_contact = new OfficeContactPanel(this);
+    auto* right = new QVBoxLayout;
+    right->setSpacing(8);
+    right->addWidget(m_manHoursPanel, 1);
+    right->addWidget(m_contact);
+    layout->addLayout(right, 11);
     connect(m_priceReferences, &PriceReferencesPanel::edited, this, &OfficeGeneralTab::edited);
+    connect(m_contact, &OfficeContactPanel::edited, this, &OfficeGeneralTab::edited);
 
     // A click into any of these counts as an edit of the office, even before a value changes.
     for (QObject* clickable : std::initializer_list<QObject*>{m_name, m_taxRate, editorOf(m_taxRate),

@@ -19,6 +19,7 @@ class EditableGrid;
 class MonthlyHoursSpin;
 class NoteSwitch;
 class NumberEdit;
+class OfficeContactPanel;
 class PriceReferencesPanel;
 struct TOfficeData;
 
@@ -33,6 +34,7 @@ public:
     QGroupBox* officePanel() const { return m_officePanel; }  // NxHeaderPanel6
     QGroupBox* manHoursPanel() const { return m_manHoursPanel; }  // NxHeaderPanel7
     PriceReferencesPanel* priceReferences() const { return m_priceReferences; }
+    OfficeContactPanel* contact() const { return m_contact; }
 
     // Name, regime, tax, standard and Fe, hours, utilisation, date and the man-hours table.
     void showOffice(const TOfficeData& office);
@@ -65,6 +67,7 @@ private:
     QGroupBox* m_officePanel;
     QGroupBox* m_manHoursPanel;
     PriceReferencesPanel* m_priceReferences;
+    OfficeContactPanel* m_contact;
     QLineEdit* m_name;             // E_Nome
     QRadioButton* m_simples;       // E_regime
     QRadioButton* m_presumido;     // AbLED8

@@ -4,6 +4,7 @@
 #include "core/text/Clock.h"
 #include "ui/app/AppState.h"
 #include "ui/office/MonthlyHoursSpin.h"
+#include "ui/office/OfficeContactPanel.h"
 #include "ui/office/OfficeControls.h"
 #include "ui/office/OfficeCostsTab.h"
 #include "ui/office/OfficeGeneralTab.h"
@@ -168,7 +169,7 @@ void OfficePage::EnableOfficeEditing(bool locked)
 {
     for (QWidget* control : std::initializer_list<QWidget*>{
              m_general->officePanel(), m_general->manHoursPanel(), m_general->priceReferences(),
-             m_costs->panel(), m_saveButton, m_openButton, m_resetButton})
+             m_general->contact(), m_costs->panel(), m_saveButton, m_openButton, m_resetButton})
         control->setEnabled(!locked);
     m_saveButton->setEnabled(!locked && m_state.writes());
 }
@@ -183,16 +184,20 @@ bool OfficePage::saveOfficeFile()
         return false;
     }
     m_state.unreadableOfficeFile.clear();
-    // The price references go to the database only when they changed: an office saved in a folder
-    // whose database is read-only (written by a newer program) still saves its file.
+    // The price references and the contact go to the database only when they changed: an office
+    // saved in a folder whose database is read-only (written by a newer program) still saves its file.
     const PriceReferences references = m_general->priceReferences()->references();
-    if (references != m_state.priceReferences) {
-        const IoResult stored = m_state.extensions->saveOfficeSettings(references.toSettings());
+    const OfficeContact contact = m_general->contact()->contact();
+    if (references != m_state.priceReferences || contact != m_state.officeContact) {
+        QMap<QString, QString> settings = references.toSettings();
+        settings.insert(contact.toSettings());
+        const IoResult stored = m_state.extensions->saveOfficeSettings(settings);
         if (!stored.ok()) {
             Prompts::error(this, stored.error);
             return false;
         }
         m_state.priceReferences = references;
+        m_state.officeContact = contact;
     }
     m_state.officeDraft.setModified(false);
     return true;
@@ -201,6 +206,7 @@ bool OfficePage::saveOfficeFile()
 void OfficePage::ShowPriceReferences()
 {
     m_general->priceReferences()->showReferences(m_state.priceReferences);
+    m_general->contact()->showContact(m_state.officeContact);
 }
 
 void OfficePage::AbColBitBtn22Click()

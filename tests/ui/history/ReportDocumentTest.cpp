@@ -45,15 +45,21 @@ protected:
         if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
             GTEST_SKIP() << "pdftotext (poppler-utils) is needed to read the documents back";
     }
-    // The worked one-member budget saved, its report open on the history page with a note.
+    // The worked one-member budget with three rated tasks saved, its report open on the history
+    // page with a note; the office has its contact set.
     void openSavedReport()
     {
         TForm1& w = start();
         w.show();
         setUpOffice();
         w.state().CurrentOffice.Name.assign(u"Ateliê Conceição Arquitetura");
+        w.state().officeContact = {u"Rua XV de Novembro, 100 - Curitiba/PR"_qs, u"(41) 3222-0000"_qs,
+                                   u"contato@conceicao.arq.br"_qs, u"A12345-6"_qs, 45};
         w.AbColBitBtn1Click(kProjectPage);
         enterOneMemberBudget();
+        click(controls::project::kResourcesSelector);
+        for (int task : {0, 3, 4})
+            ASSERT_TRUE(grid("Ng5")->userEdit({task, 2}, QStringLiteral("Média")));
         click(controls::project::kSummarySelector);
         click(controls::project::kSaveBudget);
         w.AbColBitBtn1Click(kHistoryPage);
@@ -75,16 +81,21 @@ protected:
 TEST_F(ReportDocumentTest, TheClientProposalCarriesTheQuoteButNotTheOfficesCosts)
 {
     openSavedReport();
+    // The value agreed with the client is the one the proposal carries, and its instalments share.
+    ASSERT_TRUE(history().editByUser(0, kColNegotiated, u"12000"));
+    historyPage()->selectRow(0);
     find<QComboBox>("VersaoDocumento")->setCurrentIndex(0);
     Prompts::queueFileName(pdfPath("proposta.pdf"));
     click("ExportarPdf");
     ASSERT_EQ(Prompts::messages().size(), 1);
     EXPECT_TRUE(Prompts::messages().first().startsWith(QStringLiteral("O documento foi salvo em")));
     const PdfText pdf = readPdf(pdfPath("proposta.pdf"));
-    EXPECT_EQ(pdf.pages, 1);
-    for (const char16_t* expected : {u"Ateliê Conceição Arquitetura", u"Proposta de honorários", u"Clínica Boa Vista",
-                                     u"R$ 12.750,00", u"Saúde / Hospitais / Projeto / Projeto Arquitetônico",
-                                     u"45 dias após a aprovação", u"Página 1 de 1"})
+    for (const char16_t* expected :
+         {u"Ateliê Conceição Arquitetura", u"Proposta de honorários", u"Clínica Boa Vista", u"R$ 12.000,00",
+          u"Saúde / Hospitais / Projeto / Projeto Arquitetônico", u"45 dias após a aprovação",
+          u"CAU nº A12345-6", u"(41) 3222-0000", u"Escopo", u"Estudo preliminar", u"Cronograma de pagamento",
+          u"Assinatura do contrato", u"20,0 %", u"R$ 2.400,00", u"Validade da proposta: 45 dias",
+          u"Contratante", u"Local e data"})
         EXPECT_TRUE(pdf.text.contains(QString::fromUtf16(expected))) << QString::fromUtf16(expected).toStdString();
     for (const char* absent : {"Lucro", "Imposto", "Despesas", "Confer"})
         EXPECT_FALSE(pdf.text.contains(QLatin1String(absent))) << absent;
