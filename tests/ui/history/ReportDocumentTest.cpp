@@ -104,6 +104,11 @@ TEST_F(ReportDocumentTest, TheClientProposalCarriesTheQuoteButNotTheOfficesCosts
 TEST_F(ReportDocumentTest, TheInternalReportCarriesEveryLineAndPrints)
 {
     openSavedReport();
+    // The panel lists the instalments too, and so does every copy made from it.
+    EXPECT_TRUE(find<QTextEdit>("memo1")->toPlainText().contains(
+        QStringLiteral("Assinatura do contrato (20,0 %): \tR$ 2.550,00")));
+    EXPECT_EQ(find<QComboBox>("VersaoDocumento")->itemText(0),
+              QStringLiteral("Proposta ao cliente (valor calculado)"));
     find<QComboBox>("VersaoDocumento")->setCurrentIndex(1);
     Prompts::queueFileName(pdfPath("interno"));   // a name typed without its extension gets it
     click("ExportarPdf");
