@@ -54,6 +54,10 @@ const std::vector<QStringList>& ExtensionStore::schemaSteps()
             "CREATE TABLE payment_instalments (budget_number INTEGER NOT NULL, position INTEGER NOT NULL, "
             "stage TEXT NOT NULL, percent REAL NOT NULL, due TEXT NOT NULL, "
             "PRIMARY KEY (budget_number, position))")},
+        // 5: earlier versions of budget files, kept when a save replaced them.
+        {QStringLiteral(
+            "CREATE TABLE budget_revisions (budget_number INTEGER NOT NULL, revision INTEGER NOT NULL, "
+            "kept_at TEXT NOT NULL, file BLOB NOT NULL, PRIMARY KEY (budget_number, revision))")},
     };
     return steps;
 }
@@ -338,6 +342,53 @@ bool ExtensionStore::readyToWrite()
     if (!m_open && open().state == StoreOpen::State::Failed)
         return false;
     return m_open && !m_readOnly;
+}
+
+IoResult ExtensionStore::keepRevision(int budgetNumber, const QByteArray& previousFile, const QDateTime& at)
+{
+    const Session session{*this};
+    const QString what = QStringLiteral("As revisões do orçamento %1").arg(budgetNumber);
+    if (!readyToWrite())
+        return writeFailure(what);
+    QSqlDatabase db = database();
+    bool done = db.transaction();
+    // The next number is worked out inside the transaction that stores it: two revisions never
+    // share one.
+    QSqlQuery insert(db);
+    done = done
+        && insert.prepare(
+            QStringLiteral("INSERT INTO budget_revisions SELECT ?, coalesce(max(revision), 0) + 1, ?, ? "
+                           "FROM budget_revisions WHERE budget_number = ?"));
+    insert.addBindValue(budgetNumber);
+    insert.addBindValue(at.toString(Qt::ISODate));
+    insert.addBindValue(previousFile);
+    insert.addBindValue(budgetNumber);
+    done = done && insert.exec();
+    if (done && db.commit())
+        return IoResult::success();
+    db.rollback();
+    return writeFailure(what);
+}
+
+std::vector<BudgetRevision> ExtensionStore::revisions(int budgetNumber) const
+{
+    const Session session{*this};
+    std::vector<BudgetRevision> kept;
+    if (!m_open || version() < 5)
+        return kept;
+    QSqlQuery select(database());
+    select.prepare(
+        QStringLiteral("SELECT revision, kept_at, file FROM budget_revisions WHERE budget_number = ? "
+                       "ORDER BY revision"));
+    select.addBindValue(budgetNumber);
+    if (!select.exec())
+        return kept;
+    while (select.next()) {
+        kept.push_back({select.value(0).toInt(),
+                        QDateTime::fromString(select.value(1).toString(), Qt::ISODate),
+                        select.value(2).toByteArray()});
+    }
+    return kept;
 }
 
 PaymentSchedule ExtensionStore::paymentSchedule(int budgetNumber) const

@@ -36,6 +36,14 @@ struct StatusChange {
     QString reason; // empty when none was given
     bool operator==(const StatusChange&) const = default;
 };
+// An earlier version of a budget file, kept when the file was saved over: its 4,744 bytes as they
+// were, numbered 1, 2, ... by budget, with when it was replaced.
+struct BudgetRevision {
+    int number = 0;
+    QDateTime keptAt;
+    QByteArray file;
+};
+
 inline constexpr QStringView kStatusField = u"status";
 inline constexpr QStringView kNegotiatedField = u"negociado";
 
@@ -53,7 +61,7 @@ struct StoreOpen {
 class ExtensionStore {
 public:
     // The schema this program writes; a later feature adds its tables by a migration of its own.
-    static constexpr int kSchemaVersion = 4;
+    static constexpr int kSchemaVersion = 5;
     // The statements that bring the schema from one version to the next: entry i makes version
     // i + 1. Entries are only ever appended; a released one never changes, so a database of any
     // earlier version is brought up by the entries after its own.
@@ -88,6 +96,11 @@ public:
     // database is made if the folder has none yet.
     IoResult recordStatusChanges(const std::vector<StatusChange>& changes);
     std::vector<StatusChange> statusChanges(int budgetNumber) const;
+
+    // Keeps the budget file as it was before a save replaced it, as the budget's next revision.
+    IoResult keepRevision(int budgetNumber, const QByteArray& previousFile, const QDateTime& at);
+    // The budget's revisions, oldest first.
+    std::vector<BudgetRevision> revisions(int budgetNumber) const;
 
     // A budget's payment schedule; empty when it has none. Saving replaces the whole schedule.
     PaymentSchedule paymentSchedule(int budgetNumber) const;

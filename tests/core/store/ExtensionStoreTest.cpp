@@ -153,6 +153,13 @@ TEST_F(ExtensionStoreTest, ADatabaseOfEveryEarlierVersionIsBroughtUpWithItsRowsK
         EXPECT_TRUE(store.savePaymentSchedule(7, schedule).ok());
         EXPECT_TRUE(store.savePaymentSchedule(7, schedule).ok()); // replaced, not added to
         EXPECT_EQ(store.paymentSchedule(7), schedule);
+        EXPECT_TRUE(store.keepRevision(7, QByteArray(4744, 'a'), Clock::now()).ok());
+        EXPECT_TRUE(store.keepRevision(7, QByteArray(4744, 'b'), Clock::now().addSecs(60)).ok());
+        const std::vector<BudgetRevision> kept = store.revisions(7);
+        ASSERT_EQ(kept.size(), 2u);
+        EXPECT_EQ(kept[1].number, 2);
+        EXPECT_EQ(kept[1].file, QByteArray(4744, 'b'));
+        EXPECT_EQ(kept[1].keptAt, Clock::now().addSecs(60));
         store.close();
         EXPECT_EQ(valueOnDisk(QStringLiteral("SELECT value FROM store_info WHERE key = 'created'")),
                   QStringLiteral("antes"));
