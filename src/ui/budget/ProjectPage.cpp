@@ -1,7 +1,10 @@
 #include "ui/budget/ProjectPage.h"
 
 #include "core/budget/BudgetCounter.h"
+#include "core/budget/BudgetFile.h"
 #include "core/history/HistoryStore.h"
+#include "core/storage/FileLookup.h"
+#include "core/storage/SafeFile.h"
 #include "core/text/Clock.h"
 #include "ui/app/AppState.h"
 #include "ui/budget/ComplexityFactorPanel.h"
@@ -412,6 +415,16 @@ bool ProjectPage::saveCurrentBudget(BudgetSaveKind kind)
         }
         request.freshNumber = next.number;
     }
+    // The file a save replaces is kept as a revision: nothing the office ever sent is lost.
+    QByteArray replaced;
+    if (!budget.saveGivesNumber(kind)) {
+        const QString path =
+            findFileIgnoringCase(m_state.folders.projectsDir, BudgetFileName(budget.record().Number));
+        const ReadOutcome read =
+            path.isEmpty() ? ReadOutcome{} : readWholeFile(path, qint64(sizeof(TBudgetData)) + 1);
+        if (read.ok() && read.bytes.size() == qint64(sizeof(TBudgetData)))
+            replaced = read.bytes;
+    }
     bool advancesCounter = false;
     BudgetSaveOutcome saved =
         budget.save(request, *m_state.history, m_state.folders.projectsDir, &advancesCounter);
@@ -422,6 +435,12 @@ bool ProjectPage::saveCurrentBudget(BudgetSaveKind kind)
     }
     if (advancesCounter)
         m_state.BudgetCounter = budget.record().Number;
+    if (!replaced.isEmpty()) {
+        const IoResult kept =
+            m_state.extensions->keepRevision(budget.record().Number, replaced, Clock::now());
+        if (!kept.ok())
+            saved.warnings.append(kept.error);
+    }
     // The instalments are kept under the number the budget was saved with.
     if (!budget.payments().empty() || m_state.extensions->exists()) {
         const IoResult stored =
