@@ -1,5 +1,6 @@
 #include "core/history/HistoryStore.h"
 
+#include "core/budget/StatusWords.h"
 #include "core/history/HistoryBudgetRow.h"
 #include "core/history/HistoryFile.h"
 #include "core/history/HistoryOriginalCopy.h"
@@ -74,9 +75,42 @@ HistoryStore::Removal HistoryStore::removeBudget(int row)
     return removal;
 }
 
-QStringList HistoryStore::saveAtClose()
+void HistoryStore::noteStatusEdit(int budgetNumber, const QDateTime& at)
 {
-    QStringList problems = SaveHistory(m_table, m_projectsDir);
+    m_statusEdits[budgetNumber].at = at;
+}
+
+void HistoryStore::noteRejectionReason(int budgetNumber, const QString& reason)
+{
+    m_statusEdits[budgetNumber].reason = reason;
+}
+
+void HistoryStore::applyStatusEditNotes(std::vector<StatusChange>& changes)
+{
+    for (StatusChange& change : changes) {
+        const auto note = m_statusEdits.find(change.budgetNumber);
+        if (note == m_statusEdits.end())
+            continue;
+        if (note->second.at.isValid())
+            change.at = note->second.at;
+        if (change.field == kStatusField
+            && change.newValue.compare(kStatusRejected, Qt::CaseInsensitive) == 0)
+            change.reason = note->second.reason;
+    }
+    // A row that could not be written keeps its note for the next try.
+    std::erase_if(m_statusEdits, [this](const auto& note) {
+        const int row = m_table.findRowByNumber(note.first);
+        return row < 0 || !m_table.isChecked(row, kColModified);
+    });
+}
+
+QStringList HistoryStore::saveAtClose(std::vector<StatusChange>* changes)
+{
+    std::vector<StatusChange> logged;
+    QStringList problems = SaveHistory(m_table, m_projectsDir, &logged);
+    applyStatusEditNotes(logged);
+    if (changes)
+        *changes = std::move(logged);
     const IoResult written = write();
     if (!written.ok())
         problems.append(written.error);

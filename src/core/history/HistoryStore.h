@@ -7,10 +7,13 @@
 #include "core/budget/BudgetRecord.h"
 #include "core/history/HistoryReadResult.h"
 #include "core/history/HistoryTable.h"
+#include "core/history/StatusChange.h"
 #include "core/storage/IoResult.h"
 
 #include <QString>
 #include <QStringList>
+
+#include <map>
 
 namespace belvane {
 
@@ -44,10 +47,20 @@ public:
     // deletion can be repeated. A row that names no budget file loses only the row.
     Removal removeBudget(int row);
 
+    // The user changed a budget's status or negotiated value in the grid at `at`: the change is
+    // dated then, not when the close writes it. A lost budget may come with the reason the user
+    // gave for it.
+    void noteStatusEdit(int budgetNumber, const QDateTime& at);
+    void noteRejectionReason(int budgetNumber, const QString& reason);
+    // Gives changes that reached a budget file the moments and reasons noted for them; a note is
+    // forgotten once its row no longer waits to be written.
+    void applyStatusEditNotes(std::vector<StatusChange>& changes);
+
     // At close: writes the marked rows back into their budget files (SaveHistory), then the
     // history file. Returns every problem, each a sentence naming its file; empty when all went
-    // well.
-    QStringList saveAtClose();
+    // well. `changes`, when given, receives the changes of status and negotiated value that
+    // reached the files, with the moments and reasons noted for them.
+    QStringList saveAtClose(std::vector<StatusChange>* changes = nullptr);
 
     // The copy of the original file kept before the first rewrite; empty when none was needed.
     const QString& originalCopyPath() const { return m_originalCopyPath; }
@@ -58,6 +71,11 @@ private:
     QString m_projectsDir;
     HistoryTable m_table;
     bool m_keepOriginalBeforeWrite = false;
+    struct StatusEditNote {
+        QDateTime at;
+        QString reason;
+    };
+    std::map<int, StatusEditNote> m_statusEdits; // by budget number, until written at close
     QString m_originalCopyPath;
 };
 

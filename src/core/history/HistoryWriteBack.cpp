@@ -15,7 +15,8 @@ namespace belvane {
 namespace {
 
 // Copies the row's edited values into the budget file. Empty on success, else the problem.
-QString writeBackRow(const HistoryTable& table, int row, const QString& path, double today)
+QString writeBackRow(const HistoryTable& table, int row, const QString& path, double today,
+                     std::vector<StatusChange>* changes)
 {
     TBudgetData budget = zeroBudget();
     const RecordRead read = ReadBudgetFile(budget, path);
@@ -23,9 +24,15 @@ QString writeBackRow(const HistoryTable& table, int row, const QString& path, do
         return read.error;
     if (read.state == RecordReadState::Missing)
         return {};
+    const TBudgetData before = budget;
     applyHistoryRowEdits(table, row, budget);
     budget.EditedDate = today;
-    return WriteBudgetFile(budget, path).error;
+    const QString problem = WriteBudgetFile(budget, path).error;
+    if (problem.isEmpty() && changes) {
+        for (StatusChange& change : statusChangesBetween(&before, budget, Clock::now()))
+            changes->push_back(std::move(change));
+    }
+    return problem;
 }
 
 } // namespace
@@ -38,7 +45,7 @@ void applyHistoryRowEdits(const HistoryTable& table, int row, TBudgetData& budge
     budget.ProjectCode.assign(table.text(row, kColProjectCode));
 }
 
-QStringList SaveHistory(HistoryTable& table, const QString& projectsDir)
+QStringList SaveHistory(HistoryTable& table, const QString& projectsDir, std::vector<StatusChange>* changes)
 {
     const double today = dayCountFromDate(Clock::today());
     const bool folderPresent = QFileInfo(projectsDir).isDir();
@@ -56,7 +63,7 @@ QStringList SaveHistory(HistoryTable& table, const QString& projectsDir)
             // with it, so the row keeps its mark and is written back at a later close.
             problem = saveFailureMessage(projectsDir + file.name, QStringLiteral("a pasta não existe"));
         else if (file.found())
-            problem = writeBackRow(table, row, file.path, today);
+            problem = writeBackRow(table, row, file.path, today, changes);
         if (problem.isEmpty())
             table.setChecked(row, kColModified, false);
         else

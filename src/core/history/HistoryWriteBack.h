@@ -5,6 +5,7 @@
 // back whether or not its values changed: its file receives those four values, and both the file
 // and the row take today as their edit date.
 #include "core/budget/BudgetRecord.h"
+#include "core/history/StatusChange.h"
 
 #include <QString>
 #include <QStringList>
@@ -24,6 +25,9 @@ void applyHistoryRowEdits(const HistoryTable& table, int row, TBudgetData& budge
 // file, whose file cannot be read or written, or whose folder is missing, keeps
 // its mark so the next close tries again, and its problem is returned: one Portuguese sentence
 // per row, naming the file. Writing the history file itself is the caller's next step.
-QStringList SaveHistory(HistoryTable& table, const QString& projectsDir);
+// `changes`, when given, receives the changes of status and negotiated value that reached a file,
+// dated now.
+QStringList SaveHistory(HistoryTable& table, const QString& projectsDir,
+                        std::vector<StatusChange>* changes = nullptr);
 
 } // namespace belvane

@@ -344,7 +344,8 @@ bool ExtensionStore::readyToWrite()
     return m_open && !m_readOnly;
 }
 
-IoResult ExtensionStore::keepRevision(int budgetNumber, const QByteArray& previousFile, const QDateTime& at)
+IoResult ExtensionStore::keepRevision(int budgetNumber, const QByteArray& previousFile, const QDateTime& at,
+                                      const std::function<IoResult()>& replaceFile)
 {
     const Session session{*this};
     const QString what = QStringLiteral("As revisões do orçamento %1").arg(budgetNumber);
@@ -364,6 +365,12 @@ IoResult ExtensionStore::keepRevision(int budgetNumber, const QByteArray& previo
     insert.addBindValue(previousFile);
     insert.addBindValue(budgetNumber);
     done = done && insert.exec();
+    if (done && replaceFile) {
+        if (const IoResult replaced = replaceFile(); !replaced.ok()) {
+            db.rollback();
+            return replaced;
+        }
+    }
     if (done && db.commit())
         return IoResult::success();
     db.rollback();

@@ -10,6 +10,7 @@
 //
 // A damaged file (not a database, cut short) is set aside under a dated name and a fresh database
 // takes its place; a database from a newer program is opened read-only and never replaced.
+#include "core/history/StatusChange.h"
 #include "core/payment/PaymentSchedule.h"
 #include "core/storage/IoResult.h"
 
@@ -25,17 +26,6 @@ class QSqlDatabase;
 
 namespace belvane {
 
-// A change of a budget's status or negotiated value, with when it happened and, for a lost
-// budget, why.
-struct StatusChange {
-    int budgetNumber = 0;
-    QDateTime at;
-    QString field; // kStatusField or kNegotiatedField
-    QString oldValue;
-    QString newValue;
-    QString reason; // empty when none was given
-    bool operator==(const StatusChange&) const = default;
-};
 // An earlier version of a budget file, kept when the file was saved over: its 4,744 bytes as they
 // were, numbered 1, 2, ... by budget, with when it was replaced.
 struct BudgetRevision {
@@ -43,9 +33,6 @@ struct BudgetRevision {
     QDateTime keptAt;
     QByteArray file;
 };
-
-inline constexpr QStringView kStatusField = u"status";
-inline constexpr QStringView kNegotiatedField = u"negociado";
 
 struct StoreOpen {
     enum class State {
@@ -98,7 +85,12 @@ public:
     std::vector<StatusChange> statusChanges(int budgetNumber) const;
 
     // Keeps the budget file as it was before a save replaced it, as the budget's next revision.
-    IoResult keepRevision(int budgetNumber, const QByteArray& previousFile, const QDateTime& at);
+    // With `replaceFile`, the file is replaced inside the same transaction: the revision is kept
+    // only when the replacement succeeded, and a failed replacement leaves the database as it was.
+    // Should the database then fail to commit, the file is already replaced: the caller, told of
+    // the failure, puts the previous file back.
+    IoResult keepRevision(int budgetNumber, const QByteArray& previousFile, const QDateTime& at,
+                          const std::function<IoResult()>& replaceFile = {});
     // The budget's revisions, oldest first.
     std::vector<BudgetRevision> revisions(int budgetNumber) const;
 

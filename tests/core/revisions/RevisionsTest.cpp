@@ -1,0 +1,165 @@
+// A budget's versions and commercial history: revisions numbered per budget, restores that keep
+// every version and change file and database together, and status changes dated when the user
+// made them, with the reason a budget was lost.
+#include "core/budget/BudgetFile.h"
+#include "core/history/HistoryStore.h"
+#include "core/revisions/BudgetRevisions.h"
+#include "core/revisions/RevisionComparison.h"
+#include "core/revisions/RevisionRestore.h"
+#include "core/storage/StorageFaults.h"
+#include "core/store/ExtensionStore.h"
+#include "core/text/Clock.h"
+
+#include "support/Budgets.h"
+#include "support/Files.h"
+#include "support/TestFolder.h"
+
+#include <QCoreApplication>
+
+#include <gtest/gtest.h>
+
+using namespace belvane;
+using namespace belvane::test;
+
+namespace {
+
+const QDateTime kMonday(QDate(2026, 12, 7), QTime(9, 0));
+
+class RevisionsTest : public TestFolder {
+protected:
+    // Qt loads its database drivers as plugins, which needs an application object.
+    static void SetUpTestSuite()
+    {
+        if (!QCoreApplication::instance()) {
+            static int argc = 1;
+            static char name[] = "belvane_core_tests";
+            static char* argv[] = {name, nullptr};
+            static QCoreApplication app(argc, argv);
+        }
+    }
+    void SetUp() override
+    {
+        TestFolder::SetUp();
+        Clock::setFixed(QDateTime(QDate(2026, 12, 9), QTime(10, 30)));
+    }
+    void TearDown() override
+    {
+        Clock::setFixed({});
+        TestFolder::TearDown();
+    }
+    // Saves budget 1 three times over, as the project page does: each save keeps the file it replaces.
+    void saveThreeVersions(HistoryStore& history, ExtensionStore& store)
+    {
+        for (const float profit : {20.0f, 15.0f, 12.0f}) {
+            TBudgetData budget = numberedBudget(1, u"Ana");
+            budget.ProfitPercent = profit;
+            const QByteArray previous = fileContents(pathOf(BudgetFileName(1)), {});
+            if (!previous.isEmpty()) {
+                ASSERT_TRUE(store.keepRevision(1, previous, Clock::now()).ok());
+            }
+            ASSERT_TRUE(WriteBudgetFile(budget, pathOf(BudgetFileName(1))).ok());
+            ASSERT_TRUE(history.storeBudget(budget).ok());
+        }
+    }
+    float profitOf(const QByteArray& file) { return budgetFromFileBytes(file)->ProfitPercent; }
+};
+
+} // namespace
+
+TEST_F(RevisionsTest, ARestoreBringsBackARevisionAndKeepsTheVersionItReplaces)
+{
+    HistoryStore history(folder());
+    ExtensionStore store(folder());
+    saveThreeVersions(history, store);
+    // The grid's edit of the status, not yet written, stays with the budget through the restore.
+    history.table().editByUser(0, kColStatus, QStringLiteral("Aprovado"));
+
+    const RevisionRestore done = restoreRevision(history, store, 0, 1, Clock::now());
+    ASSERT_TRUE(done.restored()) << done.error.toStdString();
+    EXPECT_TRUE(done.warnings.isEmpty());
+
+    const std::vector<BudgetVersion> versions = budgetVersions(store, 1, pathOf(BudgetFileName(1)));
+    ASSERT_EQ(versions.size(), 4u);
+    EXPECT_EQ(versions[2].revision, 3);
+    EXPECT_FLOAT_EQ(versions[2].budget->ProfitPercent, 12.0f); // the version the restore replaced
+    EXPECT_TRUE(versions[3].current());
+    EXPECT_FLOAT_EQ(versions[3].budget->ProfitPercent, 20.0f);
+    EXPECT_EQ(versions[3].budget->Status.toQString(), u"Aprovado"_qs);
+    EXPECT_EQ(history.table().text(0, kColStatus), u"Aprovado"_qs);
+    EXPECT_EQ(
+        budgetVersionCells(versions[0]),
+        QStringList({u"1"_qs, u"09/12/2026 10:30"_qs, u"12.750,00"_qs, u"20,0"_qs, u"10,0"_qs, u"100"_qs}))
+        << budgetVersionCells(versions[0]).join(u'|').toStdString();
+    const std::vector<StatusChange> logged = store.statusChanges(1);
+    ASSERT_EQ(logged.size(), 1u);
+    EXPECT_EQ(logged[0].newValue, u"Aprovado"_qs);
+}
+
+TEST_F(RevisionsTest, AFailedWriteDuringARestoreLeavesFileAndDatabaseAsTheyWere)
+{
+    HistoryStore history(folder());
+    ExtensionStore store(folder());
+    saveThreeVersions(history, store);
+    const QByteArray before = fileContents(pathOf(BudgetFileName(1)));
+
+    StorageFaults::inject(StorageFaults::Kind::FailCommit, BudgetFileName(1));
+    const RevisionRestore failed = restoreRevision(history, store, 0, 1, Clock::now());
+    EXPECT_FALSE(failed.restored());
+    EXPECT_TRUE(failed.error.contains(u"ORC000001.bvp")) << failed.error.toStdString();
+    EXPECT_EQ(fileContents(pathOf(BudgetFileName(1))), before);
+    EXPECT_EQ(store.revisions(1).size(), 2u);
+    EXPECT_TRUE(store.statusChanges(1).empty());
+
+    // A revision that is not there changes nothing either.
+    EXPECT_FALSE(restoreRevision(history, store, 0, 9, Clock::now()).restored());
+    EXPECT_EQ(store.revisions(1).size(), 2u);
+}
+
+TEST_F(RevisionsTest, GridEditsAreLoggedAtCloseWithTheMomentAndReasonTheUserGave)
+{
+    HistoryStore history(folder());
+    ExtensionStore store(folder());
+    saveBudgetTo(folder(), numberedBudget(1, u"Ana"));
+    saveBudgetTo(folder(), numberedBudget(2, u"Bia"));
+    history.load();
+    ASSERT_EQ(history.table().rowCount(), 2);
+    // Budget 1 is lost on Monday for its price; budget 2 is approved with a negotiated value.
+    history.table().editByUser(0, kColStatus, QStringLiteral("Reprovado"));
+    history.noteStatusEdit(1, kMonday);
+    history.noteRejectionReason(1, QStringLiteral("Preço"));
+    history.table().editByUser(1, kColStatus, QStringLiteral("Aprovado"));
+    history.table().editByUser(1, kColNegotiated, QStringLiteral("11000"));
+
+    std::vector<StatusChange> changes;
+    EXPECT_TRUE(history.saveAtClose(&changes).isEmpty());
+    ASSERT_EQ(changes.size(), 3u);
+    EXPECT_EQ(changes[0],
+              (StatusChange{1, kMonday, u"status"_qs, u"Aguardando"_qs, u"Reprovado"_qs, u"Preço"_qs}));
+    EXPECT_EQ(changes[1].at, Clock::now());
+    EXPECT_EQ(changes[2], (StatusChange{2, Clock::now(), u"negociado"_qs, u"0.00"_qs, u"11000.00"_qs, {}}));
+
+    // Changes made at one moment form one line of the budget's history.
+    const std::vector<StatusChange> saved = {{2, kMonday, u"status"_qs, {}, u"Aguardando"_qs, {}}};
+    std::vector<StatusChange> all = saved;
+    all.insert(all.end(), changes.begin() + 1, changes.end());
+    const std::vector<StatusHistoryEntry> lines = statusTimeline(all);
+    ASSERT_EQ(lines.size(), 2u);
+    EXPECT_EQ(lines[0].status, u"Aguardando"_qs);
+    EXPECT_EQ(lines[0].negotiated, u"0.00"_qs);
+    EXPECT_EQ(lines[1].status, u"Aprovado"_qs);
+    EXPECT_EQ(lines[1].negotiated, u"11000.00"_qs);
+}
+
+TEST_F(RevisionsTest, TheComparisonMarksExactlyTheFiguresThatDiffer)
+{
+    TBudgetData left = workedExampleBudget();
+    TBudgetData right = left;
+    right.ProfitPercent = 15.0f;
+    right.BudgetValue = left.BudgetValue - 500.0f;
+    QStringList differing;
+    for (const ComparedFigure& figure : compareBudgetVersions(left, right)) {
+        if (figure.differs)
+            differing << figure.label;
+    }
+    EXPECT_EQ(differing, QStringList({u"Lucro (%)"_qs, u"Valor orçado"_qs}));
+}
