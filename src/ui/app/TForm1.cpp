@@ -361,7 +361,10 @@ bool TForm1::FormCloseQuery()
     // The history's edits go back into the budget files, then the history and the colours are
     // written. If something could not be saved the user decides whether to close anyway.
     m_historyPage->storeReportNotes();
-    QStringList problems = m_state.history->saveAtClose();
+    std::vector<StatusChange> statusChanges;
+    QStringList problems = m_state.history->saveAtClose(&statusChanges);
+    if (const IoResult logged = m_state.extensions->recordStatusChanges(statusChanges); !logged.ok())
+        problems << logged.error;
     m_state.historyReplaced();
     const TStatusColors colors = colorsToSave();
     const IoResult colorsSaved = SaveStatusColors(colors, statusColorsPath(m_state.folders.officeDir));

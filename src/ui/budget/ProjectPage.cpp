@@ -3,8 +3,7 @@
 #include "core/budget/BudgetCounter.h"
 #include "core/budget/BudgetFile.h"
 #include "core/history/HistoryStore.h"
-#include "core/storage/FileLookup.h"
-#include "core/storage/SafeFile.h"
+#include "core/revisions/VersionKeeping.h"
 #include "core/text/Clock.h"
 #include "ui/app/AppState.h"
 #include "ui/budget/ComplexityFactorPanel.h"
@@ -416,15 +415,9 @@ bool ProjectPage::saveCurrentBudget(BudgetSaveKind kind)
         request.freshNumber = next.number;
     }
     // The file a save replaces is kept as a revision: nothing the office ever sent is lost.
-    QByteArray replaced;
-    if (!budget.saveGivesNumber(kind)) {
-        const QString path =
-            findFileIgnoringCase(m_state.folders.projectsDir, BudgetFileName(budget.record().Number));
-        const ReadOutcome read =
-            path.isEmpty() ? ReadOutcome{} : readWholeFile(path, qint64(sizeof(TBudgetData)) + 1);
-        if (read.ok() && read.bytes.size() == qint64(sizeof(TBudgetData)))
-            replaced = read.bytes;
-    }
+    const QByteArray replaced = budget.saveGivesNumber(kind)
+        ? QByteArray()
+        : fileBeforeSave(m_state.folders.projectsDir, budget.record().Number);
     bool advancesCounter = false;
     BudgetSaveOutcome saved =
         budget.save(request, *m_state.history, m_state.folders.projectsDir, &advancesCounter);
@@ -435,12 +428,8 @@ bool ProjectPage::saveCurrentBudget(BudgetSaveKind kind)
     }
     if (advancesCounter)
         m_state.BudgetCounter = budget.record().Number;
-    if (!replaced.isEmpty()) {
-        const IoResult kept =
-            m_state.extensions->keepRevision(budget.record().Number, replaced, Clock::now());
-        if (!kept.ok())
-            saved.warnings.append(kept.error);
-    }
+    saved.warnings << keepReplacedVersion(*m_state.extensions, *m_state.history, replaced, budget.record(),
+                                          Clock::now());
     // The instalments are kept under the number the budget was saved with.
     if (!budget.payments().empty() || m_state.extensions->exists()) {
         const IoResult stored =

@@ -94,6 +94,9 @@ bool HistoryModel::setData(const QModelIndex& index, const QVariant& value, int 
     if (!m_table.editByUser(index.row(), index.column(), value.toString()))
         return false;
     emit dataChanged(index, index);
+    if (index.column() == kColStatus || index.column() == kColNegotiated)
+        emit commercialStateEdited(m_table.text(index.row(), kColNumber).toInt(), index.column(),
+                                   value.toString());
     return true;
 }
 

@@ -39,6 +39,10 @@ public:
 
     static bool isUserEditable(int column);
 
+signals:
+    // The user set a budget's status or negotiated value in the grid.
+    void commercialStateEdited(int budgetNumber, int column, const QString& text);
+
 private:
     // Reorders the table by `reorderTable`, which returns the order it applied (empty: none),
     // and moves the view's persistent cells along.

@@ -6,6 +6,7 @@
 #include "ui/history/HistoryDelegate.h"
 #include "ui/history/HistoryModel.h"
 #include "ui/history/ReportPanel.h"
+#include "ui/history/RevisionsPanel.h"
 #include "ui/widgets/ClickableLabel.h"
 #include "ui/widgets/NamedButton.h"
 #include "ui/widgets/Theme.h"
@@ -43,6 +44,7 @@ HistoryPage::HistoryPage(AppState& state, QWidget* parent) : Page(parent), m_sta
     connect(m_report, &ReportPanel::copyClicked, this, &HistoryPage::SpeedButton5Click);
     connect(m_report, &ReportPanel::exportPdfClicked, this, &HistoryPage::exportReportPdf);
     connect(m_report, &ReportPanel::printClicked, this, &HistoryPage::printReport);
+    connect(m_report->revisions(), &RevisionsPanel::restoreRequested, this, &HistoryPage::restoreRevision);
     m_colors = new ColorPanel(this);
     m_colors->hide();
     connect(m_colors, &ColorPanel::okClicked, this, &HistoryPage::SpeedButton31Click);
@@ -62,6 +64,7 @@ void HistoryPage::followWriteAccess()
     const bool writes = m_state.writes();
     m_deleteButton->setEnabled(writes);
     m_report->setNotesEditable(writes);
+    m_report->revisions()->setRestoreAllowed(writes);
     if (!writes)
         m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
 }
@@ -138,6 +141,9 @@ void HistoryPage::buildGrid()
     m_grid->setObjectName(QStringLiteral("Ng8"));
     m_model = new HistoryModel(m_state.history->table(), this);
     m_grid->setModel(m_model);
+    // Queued: a question about a lost budget waits until the grid's editor has closed.
+    connect(m_model, &HistoryModel::commercialStateEdited, this, &HistoryPage::commercialStateEdited,
+            Qt::QueuedConnection);
     m_grid->setItemDelegate(new HistoryDelegate(m_grid));
     m_grid->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_grid->setSelectionMode(QAbstractItemView::SingleSelection);

@@ -66,6 +66,7 @@ public slots:
     void Label73Click();
     void exportReportPdf();      // "Exportar PDF" of the report
     void printReport();          // "Imprimir" of the report
+    void restoreRevision(int revision); // "Restaurar revisão" of the report
 
 signals:
     // CurrentBudget now holds a reopened budget: show it on the project page.
@@ -77,6 +78,13 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    // The report's revisions and status history for the budget `number` of `row`.
+    void showVersions(int row, int number);
+    // The user set a budget's status or negotiated value: the moment is noted, and a lost budget
+    // asks for its reason.
+    void commercialStateEdited(int budgetNumber, int column, const QString& text);
+    // The sentence "Excluir" adds about the revisions going with the budget; empty when none.
+    QString revisionsToDelete(int number) const;
     // What the proposal to the client draws from beyond the budget file.
     ProposalTerms proposalTerms(int number) const;
     // A seat that only reads: the page takes no deletion or edit.

@@ -44,10 +44,19 @@ void HistoryPage::AbColBitBtn19Click()
         Prompts::error(this, read.error);
         return;
     }
+    const bool approved =
+        m_book.table().text(row, kColStatus).compare(kStatusApproved, Qt::CaseInsensitive) == 0;
     m_state.budget.reopen(budget, m_book.table(), row);
     m_state.budget.setPayments(m_state.extensions->paymentSchedule(budget.Number));
     m_state.budgetReplaced();
     emit budgetReopened();
+    if (approved)
+        Prompts::inform(
+            this,
+            QStringLiteral("O orçamento nº %1 foi aprovado pelo cliente. Se for salvo, as alterações "
+                           "formarão uma nova revisão da proposta aprovada; a versão aprovada "
+                           "continua guardada nas revisões.")
+                .arg(budget.Number));
 }
 
 void HistoryPage::AbColBitBtn20Click()
@@ -57,7 +66,8 @@ void HistoryPage::AbColBitBtn20Click()
         return;
     HistoryTable& table = m_state.history->table();
     const QString question = QStringLiteral("O orçamento selecionado(nº ") + table.text(row, kColNumber)
-                             + QStringLiteral(")o será definivamente excluído. Continuar?");
+        + QStringLiteral(")o será definivamente excluído. Continuar?")
+        + revisionsToDelete(table.text(row, kColNumber).toInt());
     if (Prompts::ask(this, question, QMessageBox::Yes | QMessageBox::No, Prompts::Box::Confirmation)
         != QMessageBox::Yes)
         return;
@@ -163,6 +173,7 @@ bool HistoryPage::ShowBudgetReport(int row)
                                                      : double(report.budget.BudgetValue));
     m_report->showReport(shown);
     m_report->setProposalValueNegotiated(terms.negotiatedValue > 0);
+    showVersions(row, report.state == HistoryRowReport::State::FileMissing ? 0 : report.budget.Number);
     if (report.state == HistoryRowReport::State::FileMissing) {
         // Nothing to write observations about: the box shows none and takes none.
         m_book.openReport().close();

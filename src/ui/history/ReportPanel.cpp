@@ -1,6 +1,7 @@
 #include "ui/history/ReportPanel.h"
 
 #include "ui/history/HistoryControls.h"
+#include "ui/history/RevisionsPanel.h"
 #include "ui/widgets/NamedButton.h"
 #include "ui/widgets/Theme.h"
 
@@ -9,6 +10,7 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTableWidget>
 #include <QTextBlock>
 #include <QTextEdit>
 #include <QVBoxLayout>
@@ -61,15 +63,27 @@ ReportPanel::ReportPanel(QWidget* parent) : QFrame(parent)
     connect(pdf, &QPushButton::clicked, this, &ReportPanel::exportPdfClicked);
     connect(print, &QPushButton::clicked, this, &ReportPanel::printClicked);
 
+    m_revisions = new RevisionsPanel(this);
+    // Two versions chosen in "Revisões" are compared where the report stands.
+    connect(m_revisions, &RevisionsPanel::comparingChanged, this, [this](bool comparing) {
+        m_report->setVisible(!comparing);
+        m_revisions->comparison()->setVisible(comparing);
+        m_reportLabel->setText(comparing ? QStringLiteral("Comparação das versões (diferenças em destaque) :")
+                                         : QStringLiteral("Resumo :"));
+    });
+
     auto* columns = new QHBoxLayout;
     auto* left = new QVBoxLayout;
-    left->addWidget(new QLabel(QStringLiteral("Resumo :"), this));
+    m_reportLabel = new QLabel(QStringLiteral("Resumo :"), this);
+    left->addWidget(m_reportLabel);
     left->addWidget(m_report, 1);
+    left->addWidget(m_revisions->comparison(), 1);
     auto* right = new QVBoxLayout;
     right->addWidget(new QLabel(QStringLiteral("Observações :"), this));
-    right->addWidget(m_notes, 1);
-    columns->addLayout(left, 3);
-    columns->addLayout(right, 2);
+    right->addWidget(m_notes, 2);
+    right->addWidget(m_revisions, 5);
+    columns->addLayout(left, 5);
+    columns->addLayout(right, 4);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(m_documentKind);
     buttons->addWidget(pdf);

@@ -13,11 +13,14 @@ class QTextEdit;
 
 namespace belvane {
 
+class RevisionsPanel;
+
 class ReportPanel : public QFrame {
     Q_OBJECT
 public:
     explicit ReportPanel(QWidget* parent);
     QPushButton* closeButton() const { return m_close; }
+    RevisionsPanel* revisions() const { return m_revisions; }
 
     // Fills the panel from a row's report. A missing file shows the single "not found" line and
     // empty observations, and leaves the caption as it was.
@@ -44,6 +47,8 @@ private:
 
     QList<ReportLine> m_lines;
     QLabel* m_caption;
+    QLabel* m_reportLabel; // "Resumo :", or what the comparison shows
+    RevisionsPanel* m_revisions;
     QTextEdit* m_report;       // memo1
     QPlainTextEdit* m_notes;   // Memo2
     QComboBox* m_documentKind;

@@ -5,6 +5,7 @@
 #include <QColorDialog>
 #include <QDesktopServices>
 #include <QFileDialog>
+#include <QInputDialog>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QUrl>
@@ -17,6 +18,7 @@ struct Script {
     std::deque<QMessageBox::StandardButton> answers;
     std::deque<QColor> colours;
     std::deque<QString> fileNames;
+    std::deque<QString> items;
     QStringList messages;
     QStringList unexpected;
     QStringList urls;
@@ -125,6 +127,24 @@ bool Prompts::choosePrinter(QWidget* parent, QPrinter& printer)
     return dialog.exec() == QDialog::Accepted;
 }
 
+QString Prompts::chooseItem(QWidget* parent, const QString& label, const QStringList& items)
+{
+    Script& s = script();
+    if (s.active) {
+        s.messages << label;
+        if (s.items.empty()) {
+            s.unexpected << label;
+            return {};
+        }
+        const QString item = s.items.front();
+        s.items.pop_front();
+        return items.contains(item) ? item : QString();
+    }
+    bool chosen = false;
+    const QString item = QInputDialog::getItem(owner(parent), windowTitle(), label, items, 0, false, &chosen);
+    return chosen ? item : QString();
+}
+
 QString Prompts::chooseOpenFile(QWidget* parent, const QString& caption, const QString& filter)
 {
     Script& s = script();
@@ -167,6 +187,10 @@ bool Prompts::scripted() { return script().active; }
 void Prompts::queueAnswer(QMessageBox::StandardButton answer) { script().answers.push_back(answer); }
 void Prompts::queueColor(const QColor& colour) { script().colours.push_back(colour); }
 void Prompts::queueFileName(const QString& path) { script().fileNames.push_back(path); }
+void Prompts::queueItem(const QString& item)
+{
+    script().items.push_back(item);
+}
 QStringList Prompts::messages() { return script().messages; }
 QString Prompts::clipboardText() { return script().clipboard; }
 QStringList Prompts::openedUrls() { return script().urls; }

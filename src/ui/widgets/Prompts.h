@@ -26,6 +26,8 @@ public:
     static void error(QWidget* parent, const QString& text);
 
     static QColor chooseColor(QWidget* parent, const QColor& initial);
+    // One of `items`, chosen from a list under `label`; empty when the user chose none.
+    static QString chooseItem(QWidget* parent, const QString& label, const QStringList& items);
     static QString chooseSaveFile(QWidget* parent, const QString& caption, const QString& suggested,
                                   const QString& filter);
     static QString chooseOpenFile(QWidget* parent, const QString& caption, const QString& filter);
@@ -42,6 +44,7 @@ public:
     static void queueAnswer(QMessageBox::StandardButton answer);
     static void queueColor(const QColor& colour);
     static void queueFileName(const QString& path);
+    static void queueItem(const QString& item);      // an empty one stands for choosing none
     static QStringList messages();                   // every text shown, in order
     static QString clipboardText();
     static QStringList openedUrls();

@@ -1,0 +1,88 @@
+// The history page's part in a budget's versions and commercial history: the report's lists of
+// revisions and status changes, restoring a revision, the reason asked when a budget is lost and
+// the revisions a deletion takes along.
+#include "ui/history/HistoryPage.h"
+
+#include "core/budget/StatusWords.h"
+#include "core/history/HistoryRowFile.h"
+#include "core/revisions/RevisionRestore.h"
+#include "core/store/ExtensionStore.h"
+#include "core/text/Clock.h"
+#include "ui/app/AppState.h"
+#include "ui/history/HistoryModel.h"
+#include "ui/history/ReportPanel.h"
+#include "ui/history/RevisionsPanel.h"
+#include "ui/widgets/Prompts.h"
+
+namespace belvane {
+
+void HistoryPage::showVersions(int row, int number)
+{
+    if (number <= 0) {
+        m_report->revisions()->showBudget({}, {});
+        return;
+    }
+    const HistoryRowFile file = locateHistoryRowFile(m_book.table(), row, m_state.history->projectsDir());
+    const ExtensionStore& store = *m_state.extensions;
+    m_report->revisions()->showBudget(budgetVersions(store, number, file.found() ? file.path : QString()),
+                                      statusTimeline(store.statusChanges(number)));
+}
+
+void HistoryPage::restoreRevision(int revision)
+{
+    const int row = m_book.openReport().row(m_book.table());
+    if (row < 0 || !m_state.writes())
+        return;
+    const int number = m_book.table().text(row, kColNumber).toInt();
+    const QString question =
+        QStringLiteral("A revisão %1 passará a ser o orçamento nº %2. A versão atual ficará guardada como "
+                       "uma nova revisão. Continuar?")
+            .arg(revision)
+            .arg(number);
+    if (Prompts::ask(this, question, QMessageBox::Yes | QMessageBox::No, Prompts::Box::Confirmation)
+        != QMessageBox::Yes)
+        return;
+    storeReportNotes();
+    const RevisionRestore restore =
+        belvane::restoreRevision(*m_state.history, *m_state.extensions, row, revision, Clock::now());
+    if (!restore.restored()) {
+        Prompts::error(this, restore.error);
+        return;
+    }
+    m_state.historyReplaced();
+    const int shownRow = m_book.table().findRowByNumber(number);
+    selectRow(shownRow);
+    ShowBudgetReport(shownRow);
+    if (restore.warnings.isEmpty())
+        Prompts::inform(this, QStringLiteral("A revisão %1 foi restaurada.").arg(revision));
+    else
+        Prompts::error(this,
+                       QStringLiteral("A revisão %1 foi restaurada.\n\n").arg(revision)
+                           + restore.warnings.join(QLatin1Char('\n')));
+}
+
+void HistoryPage::commercialStateEdited(int budgetNumber, int column, const QString& text)
+{
+    m_state.history->noteStatusEdit(budgetNumber, Clock::now());
+    if (column != kColStatus || text.compare(kStatusRejected, Qt::CaseInsensitive) != 0)
+        return;
+    QStringList choices = {QStringLiteral("Não informar")};
+    choices << rejectionReasons();
+    const QString reason = Prompts::chooseItem(
+        this, QStringLiteral("Por que o orçamento nº %1 foi reprovado? (opcional)").arg(budgetNumber),
+        choices);
+    m_state.history->noteRejectionReason(budgetNumber,
+                                         rejectionReasons().contains(reason) ? reason : QString());
+}
+
+QString HistoryPage::revisionsToDelete(int number) const
+{
+    const std::size_t kept = m_state.extensions->revisions(number).size();
+    if (kept == 0)
+        return {};
+    if (kept == 1)
+        return QStringLiteral("\n\nA revisão guardada deste orçamento também será excluída.");
+    return QStringLiteral("\n\nAs %1 revisões guardadas deste orçamento também serão excluídas.").arg(kept);
+}
+
+} // namespace belvane

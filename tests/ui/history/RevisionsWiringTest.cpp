@@ -1,0 +1,112 @@
+// Saving over a budget keeps the file it replaces as the budget's next revision: three saves of
+// one budget leave revisions 1 and 2 beside the current file. The history's report lists them with
+// the status history, compares two of them and restores one; a lost budget asks for its reason.
+#include "support/BudgetFixture.h"
+
+#include "core/budget/BudgetFile.h"
+#include "core/revisions/BudgetRevisions.h"
+#include "core/store/ExtensionStore.h"
+#include "support/Files.h"
+#include "ui/budget/ProjectControls.h"
+
+#include "ui/history/HistoryControls.h"
+#include "ui/history/HistoryModel.h"
+#include "ui/history/HistoryPage.h"
+
+#include <QAbstractSpinBox>
+#include <QCoreApplication>
+#include <QTableWidget>
+
+using namespace belvane;
+using namespace belvane::test;
+
+namespace {
+class RevisionsWiringTest : public BudgetFixture {
+protected:
+    // The one-member budget saved three times, each with one point more of profit.
+    QList<QByteArray> saveThreeTimes()
+    {
+        generate();
+        QList<QByteArray> files;
+        for (int save = 1; save <= 3; ++save) {
+            if (save > 1)
+                QTest::keyClick(find<QAbstractSpinBox>("R_lucro"), Qt::Key_Up); // a renegotiation to save
+            click(controls::project::kSaveBudget);
+            EXPECT_EQ(Prompts::messages().last().left(12), QStringLiteral("O orçamento "))
+                << Prompts::messages().last().toStdString();
+            files << fileContents(projects() + BudgetFileName(window().state().budget.record().Number));
+        }
+        return files;
+    }
+};
+} // namespace
+
+TEST_F(RevisionsWiringTest, EverySaveOverABudgetKeepsThePreviousFile)
+{
+    start();
+    setUpOffice();
+    const QList<QByteArray> files = saveThreeTimes();
+    const std::vector<BudgetRevision> kept =
+        window().state().extensions->revisions(window().state().budget.record().Number);
+    ASSERT_EQ(kept.size(), 2u);
+    EXPECT_EQ(kept[0].file, files[0]);
+    EXPECT_EQ(kept[1].file, files[1]);
+    EXPECT_NE(files[2], files[1]);
+}
+
+TEST_F(RevisionsWiringTest, TheReportListsComparesAndRestoresAndALossAsksItsReason)
+{
+    start();
+    setUpOffice();
+    const QList<QByteArray> files = saveThreeTimes();
+    const int number = window().state().budget.record().Number;
+    HistoryPage* page = historyPage();
+    page->selectRow(0);
+    click(controls::history::kReport);
+    auto* versions = find<QTableWidget>("RevisionList");
+    ASSERT_EQ(versions->rowCount(), 3);
+    EXPECT_EQ(versions->item(2, 0)->text(), u"Atual"_qs);
+
+    // Two versions side by side: the profit differs, the area does not.
+    versions->selectionModel()->select(versions->model()->index(0, 0),
+                                       QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    versions->selectionModel()->select(versions->model()->index(2, 0),
+                                       QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    auto* compare = find<QTableWidget>("RevisionCompare");
+    ASSERT_TRUE(compare->isVisibleTo(page));
+    QStringList differing;
+    for (int row = 0; row < compare->rowCount(); ++row) {
+        if (compare->item(row, 1)->font().bold())
+            differing << compare->item(row, 0)->text();
+    }
+    EXPECT_TRUE(differing.contains(u"Lucro (%)"_qs)) << differing.join(u',').toStdString();
+    EXPECT_FALSE(differing.contains(u"Área (m²)"_qs));
+
+    // Revision 1 comes back; the version it replaced is kept as revision 3.
+    versions->clearSelection();
+    versions->selectRow(0);
+    Prompts::queueAnswer(QMessageBox::Yes);
+    click("RestaurarRevisao");
+    EXPECT_EQ(stored(number).ProfitPercent, budgetFromFileBytes(files[0])->ProfitPercent);
+    const std::vector<BudgetRevision> kept = window().state().extensions->revisions(number);
+    ASSERT_EQ(kept.size(), 3u);
+    EXPECT_EQ(kept[2].file, files[2]);
+    EXPECT_EQ(find<QTableWidget>("RevisionList")->rowCount(), 4);
+
+    // The client refuses for the price: the reason is asked and logged with the change at close.
+    Prompts::queueItem(u"Preço"_qs);
+    page->model()->setData(page->model()->index(0, kColStatus), u"Reprovado"_qs, Qt::EditRole);
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(Prompts::messages().last().contains(u"reprovado"_qs));
+    // Deleting would take the three revisions along: the question says so.
+    Prompts::queueAnswer(QMessageBox::No);
+    click(controls::history::kDelete);
+    EXPECT_TRUE(Prompts::messages().last().contains(u"As 3 revisões"_qs))
+        << Prompts::messages().last().toStdString();
+    ASSERT_TRUE(closeWindow());
+    const std::vector<StatusChange> logged = window().state().extensions->statusChanges(number);
+    ASSERT_FALSE(logged.empty());
+    EXPECT_EQ(logged.front().newValue, u"Aguardando"_qs);
+    EXPECT_EQ(logged.back().newValue, u"Reprovado"_qs);
+    EXPECT_EQ(logged.back().reason, u"Preço"_qs);
+}
