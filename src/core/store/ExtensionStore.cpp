@@ -10,6 +10,7 @@
 #include <QStringList>
 
 #include <atomic>
+#include <limits>
 #include <vector>
 
 namespace belvane {
@@ -58,6 +59,9 @@ const std::vector<QStringList>& ExtensionStore::schemaSteps()
         {QStringLiteral(
             "CREATE TABLE budget_revisions (budget_number INTEGER NOT NULL, revision INTEGER NOT NULL, "
             "kept_at TEXT NOT NULL, file BLOB NOT NULL, PRIMARY KEY (budget_number, revision))")},
+        // 6: the building use of each saved budget, for the statistics.
+        {QStringLiteral(
+            "CREATE TABLE budget_uses (budget_number INTEGER PRIMARY KEY, building_use TEXT NOT NULL)")},
     };
     return steps;
 }
@@ -503,6 +507,74 @@ std::vector<StatusChange> ExtensionStore::statusChanges(int budgetNumber) const
                            select.value(4).toString()});
     }
     return changes;
+}
+
+QHash<int, QString> ExtensionStore::lostReasons(int first, int last) const
+{
+    const Session session{*this};
+    QHash<int, QString> reasons;
+    if (!m_open || version() < 2)
+        return reasons;
+    QSqlQuery select(database());
+    select.setForwardOnly(true);
+    select.prepare(QStringLiteral("SELECT budget_number, reason FROM status_changes WHERE budget_number "
+                                  "BETWEEN ? AND ? AND field = ? AND new_value = 'Reprovado' ORDER BY id"));
+    select.addBindValue(first);
+    select.addBindValue(last);
+    select.addBindValue(kStatusField.toString());
+    if (!select.exec())
+        return reasons;
+    // Later losses come later and replace the earlier reason.
+    while (select.next())
+        reasons.insert(select.value(0).toInt(), select.value(1).toString());
+    return reasons;
+}
+
+QHash<int, QString> ExtensionStore::buildingUses() const
+{
+    return buildingUses(0, std::numeric_limits<int>::max());
+}
+
+QHash<int, QString> ExtensionStore::buildingUses(int first, int last) const
+{
+    const Session session{*this};
+    QHash<int, QString> uses;
+    if (!m_open || version() < 6)
+        return uses;
+    QSqlQuery select(database());
+    select.setForwardOnly(true);
+    select.prepare(QStringLiteral(
+        "SELECT budget_number, building_use FROM budget_uses WHERE budget_number BETWEEN ? AND ?"));
+    select.addBindValue(first);
+    select.addBindValue(last);
+    if (!select.exec())
+        return uses;
+    while (select.next())
+        uses.insert(select.value(0).toInt(), select.value(1).toString());
+    return uses;
+}
+
+IoResult ExtensionStore::saveBuildingUses(const QHash<int, QString>& uses)
+{
+    const Session session{*this};
+    const QString what = QStringLiteral("Os usos dos orçamentos");
+    if (uses.isEmpty())
+        return IoResult::success();
+    if (!readyToWrite())
+        return writeFailure(what);
+    QSqlDatabase db = database();
+    bool done = db.transaction();
+    QSqlQuery upsert(db);
+    done = done && upsert.prepare(QStringLiteral("INSERT OR REPLACE INTO budget_uses VALUES (?, ?)"));
+    for (auto it = uses.cbegin(); done && it != uses.cend(); ++it) {
+        upsert.addBindValue(it.key());
+        upsert.addBindValue(textOf(it.value()));
+        done = upsert.exec();
+    }
+    if (done && db.commit())
+        return IoResult::success();
+    db.rollback();
+    return writeFailure(what);
 }
 
 } // namespace belvane

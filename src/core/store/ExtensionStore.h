@@ -15,6 +15,7 @@
 #include "core/storage/IoResult.h"
 
 #include <QDateTime>
+#include <QHash>
 #include <QMap>
 #include <QString>
 #include <QStringList>
@@ -48,7 +49,7 @@ struct StoreOpen {
 class ExtensionStore {
 public:
     // The schema this program writes; a later feature adds its tables by a migration of its own.
-    static constexpr int kSchemaVersion = 5;
+    static constexpr int kSchemaVersion = 6;
     // The statements that bring the schema from one version to the next: entry i makes version
     // i + 1. Entries are only ever appended; a released one never changes, so a database of any
     // earlier version is brought up by the entries after its own.
@@ -83,6 +84,15 @@ public:
     // database is made if the folder has none yet.
     IoResult recordStatusChanges(const std::vector<StatusChange>& changes);
     std::vector<StatusChange> statusChanges(int budgetNumber) const;
+    // For every budget from `first` to `last` that was ever lost: the reason given the last time
+    // it was, by number (empty when none was given).
+    QHash<int, QString> lostReasons(int first, int last) const;
+
+    // The building use of saved budgets, by number, which the history does not list: kept so the
+    // statistics need not read every budget file.
+    QHash<int, QString> buildingUses() const;
+    QHash<int, QString> buildingUses(int first, int last) const; // budgets first to last
+    IoResult saveBuildingUses(const QHash<int, QString>& uses);
 
     // Keeps the budget file as it was before a save replaced it, as the budget's next revision.
     // With `replaceFile`, the file is replaced inside the same transaction: the revision is kept

@@ -41,8 +41,8 @@ TForm1::TForm1(const QString& appDir, QWidget* parent) : QWidget(parent)
     m_state.folders = DataFolders::beside(appDir);
     m_state.history = std::make_unique<HistoryStore>(m_state.folders.projectsDir);
     m_state.extensions = std::make_unique<ExtensionStore>(m_state.folders.projectsDir);
-    m_state.buildingUses = std::make_unique<BuildingUses>(m_state.folders.projectsDir);
-    connect(&m_state, &AppState::historyChanged, this, [this] { m_state.buildingUses->forget(); });
+    m_state.buildingUses =
+        std::make_unique<BuildingUses>(m_state.folders.projectsDir, m_state.extensions.get());
     buildWindow();
     FormCreate();
 }
@@ -130,6 +130,7 @@ void TForm1::reloadData()
 {
     m_state.unreadableOfficeFile.clear();
     m_historyPage->discardReport();
+    m_state.buildingUses->forget();
     loadData();
 }
 

@@ -430,6 +430,8 @@ bool ProjectPage::saveCurrentBudget(BudgetSaveKind kind)
         m_state.BudgetCounter = budget.record().Number;
     saved.warnings << keepReplacedVersion(*m_state.extensions, *m_state.history, replaced, budget.record(),
                                           Clock::now());
+    if (m_state.buildingUses)
+        m_state.buildingUses->remember(budget.record().Number, budget.record().BuildingUse.toQString());
     // The instalments are kept under the number the budget was saved with.
     if (!budget.payments().empty() || m_state.extensions->exists()) {
         const IoResult stored =

@@ -1,4 +1,6 @@
 #include "core/store/ExtensionStore.h"
+#include "core/budget/BudgetFile.h"
+#include "core/pricing/BuildingUses.h"
 #include "core/text/Clock.h"
 #include "support/Files.h"
 #include "support/TestFolder.h"
@@ -192,4 +194,26 @@ TEST_F(ExtensionStoreTest, ABudgetsRowsGoWithItFromEveryKeyedTableAndRowsOfGoneB
     store.close();
     EXPECT_EQ(valueOnDisk(QStringLiteral("SELECT group_concat(budget_number) FROM later_feature")),
               QStringLiteral("2"));
+}
+
+TEST_F(ExtensionStoreTest, ABuildingUseReadFromAFileIsReadFromTheDatabaseAfterwards)
+{
+    ExtensionStore store(folder());
+    ASSERT_EQ(store.open().state, StoreOpen::State::Created);
+    TBudgetData budget = zeroBudget();
+    budget.Number = 7;
+    budget.BuildingUse.assign(u"Saúde");
+    ASSERT_TRUE(WriteBudgetFile(budget, pathOf(BudgetFileName(7))).ok());
+    {
+        BuildingUses uses(folder(), &store);
+        uses.prefetch(1, 10);
+        EXPECT_EQ(uses.of(7), u"Saúde"_qs);
+        uses.storeNewlyRead();
+    }
+    // The file is gone; the database still knows, by the range of numbers a year covers.
+    ASSERT_TRUE(QFile::remove(pathOf(BudgetFileName(7))));
+    BuildingUses again(folder(), &store);
+    again.prefetch(5, 9);
+    EXPECT_EQ(again.of(7), u"Saúde"_qs);
+    EXPECT_TRUE(store.buildingUses(8, 9).isEmpty());
 }
