@@ -19,6 +19,8 @@ void TForm1::wireStatistics()
                          table.text(row, kColStatus)});
         return rows;
     });
+    m_statsPage->setPipelineProvider(
+        [this](QStringView year) { return pipelineRows(m_state.history->table(), year); });
     // The status bars take the colours the history grid shows right now, confirmed or not.
     m_statsPage->setStatusColoursProvider([this] {
         const TStatusColors& c = m_state.shownColors();

@@ -2,40 +2,79 @@
 
 #include "core/settings/StatusColors.h"
 #include "core/stats/OfficeCostStatistics.h"
+#include "core/storage/SafeFile.h"
+#include "core/store/ExtensionStore.h"
+#include "core/text/Clock.h"
 #include "ui/app/AppState.h"
 #include "ui/stats/BudgetYearPanel.h"
+#include "ui/stats/ConversionChart.h"
 #include "ui/stats/CostBreakdownChart.h"
 #include "ui/stats/CostRingChart.h"
 #include "ui/stats/MonthlyWonChart.h"
 #include "ui/stats/OfficeCostPanel.h"
+#include "ui/stats/PipelinePanel.h"
 #include "ui/stats/StatusBarsChart.h"
 #include "ui/widgets/ChartPalettes.h"
+#include "ui/widgets/ExportPath.h"
+#include "ui/widgets/Prompts.h"
 #include "ui/widgets/Theme.h"
 
 #include <QChart>
+#include <QDir>
+#include <QEvent>
 #include <QLabel>
 #include <QPieSeries>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QStackedBarSeries>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace belvane {
+namespace {
+
+constexpr int kPipelineHeight = 360;
+
+} // namespace
 
 StatsPage::StatsPage(AppState& state, QWidget* parent)
-    : Page(parent)
-    , m_state(state)
-    , m_costs(new OfficeCostPanel(this))
-    , m_year(new BudgetYearPanel(this))
-    , m_history([] { return QList<HistoryStatRow>(); })
-    , m_statusColours(&StatsPage::firstStartStatusColours)
+    : Page(parent),
+      m_state(state),
+      m_costs(new OfficeCostPanel(this)),
+      m_year(new BudgetYearPanel(this)),
+      m_pipeline(new PipelinePanel(this)),
+      m_history([] { return QList<HistoryStatRow>(); }),
+      m_pipelineRows([](QStringView) { return std::vector<PipelineRow>(); }),
+      m_statusColours(&StatsPage::firstStartStatusColours)
 {
     setObjectName(QStringLiteral("TabEstatistica"));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(8, 4, 8, 6);
     layout->setSpacing(2);
     layout->addWidget(buildHeading());
-    layout->addWidget(m_costs, 13);
-    layout->addWidget(m_year, 11);
+    // The cost and year panels fill the window as they always did; the funnel lies below them.
+    auto* scroll = new QScrollArea(this);
+    scroll->setObjectName(QStringLiteral("StatsScroll"));
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->viewport()->setObjectName(QStringLiteral("StatsViewport"));
+    auto* panels = new QWidget(scroll);
+    panels->setObjectName(QStringLiteral("StatsPanels"));
+    // The page's own dark background around the panels, as before they scrolled.
+    scroll->setStyleSheet(QStringLiteral("#StatsScroll, #StatsViewport, #StatsPanels { background: %1; }")
+                              .arg(QString::fromLatin1(theme::kPageBackground)));
+    auto* column = new QVBoxLayout(panels);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(2);
+    column->addWidget(m_costs, 13);
+    column->addWidget(m_year, 11);
+    column->addWidget(m_pipeline, 0);
+    m_pipeline->setFixedHeight(kPipelineHeight);
+    scroll->setWidget(panels);
+    scroll->viewport()->installEventFilter(this);
+    m_scroll = scroll;
+    layout->addWidget(scroll, 1);
+    connect(m_pipeline, &PipelinePanel::exportClicked, this, &StatsPage::ExportPipelineClick);
 
     CostBreakdownChart* breakdown = m_costs->breakdown();
     connect(breakdown->paletteButton(), &QPushButton::clicked, this, &StatsPage::SpeedButton27Click);
@@ -56,9 +95,22 @@ QWidget* StatsPage::buildHeading()
     return heading;
 }
 
+bool StatsPage::eventFilter(QObject* watched, QEvent* event)
+{
+    // The upper panels take the whole visible height, as before the funnel came below them.
+    if (watched == m_scroll->viewport() && event->type() == QEvent::Resize)
+        m_scroll->widget()->setMinimumHeight(m_scroll->viewport()->height() + kPipelineHeight + 2);
+    return Page::eventFilter(watched, event);
+}
+
 void StatsPage::setHistoryProvider(HistoryProvider provider)
 {
     m_history = std::move(provider);
+}
+
+void StatsPage::setPipelineProvider(PipelineProvider provider)
+{
+    m_pipelineRows = std::move(provider);
 }
 
 void StatsPage::setStatusColoursProvider(StatusColoursProvider provider)
@@ -97,6 +149,53 @@ void StatsPage::ShowBudgetStatistics()
                                                       QColor(Qt::white)};
     // An empty history draws the empty year: the panel never keeps figures of rows that are gone.
     m_year->showYear(budgetYearStatistics(m_history(), m_year->yearText(), m_state.CurrentOffice), colours);
+    ShowPipelineStatistics();
+}
+
+void StatsPage::ShowPipelineStatistics()
+{
+    const QString year = m_year->yearText();
+    const std::vector<PipelineRow> rows = m_pipelineRows(year);
+    // The lost reasons and the building uses of the year's budgets are read in one go each, by
+    // the range of their numbers: a year's budgets lie close together in numbering.
+    PipelineLookups lookups;
+    QHash<int, QString> reasons;
+    if (!rows.empty()) {
+        const auto [lowest, highest] =
+            std::minmax_element(rows.begin(), rows.end(), [](const PipelineRow& a, const PipelineRow& b) {
+                return a.number < b.number;
+            });
+        if (m_state.extensions)
+            reasons = m_state.extensions->lostReasons(lowest->number, highest->number);
+        if (m_state.buildingUses) {
+            m_state.buildingUses->prefetch(lowest->number, highest->number);
+            lookups.buildingUse = [this](int number) { return m_state.buildingUses->of(number); };
+        }
+    }
+    lookups.lostReason = [&reasons](int number) { return reasons.value(number); };
+    m_pipelineFigures = pipelineStatistics(rows, year, Clock::today(), lookups);
+    if (m_state.buildingUses)
+        m_state.buildingUses->storeNewlyRead();
+    m_pipeline->showFigures(m_pipelineFigures);
+}
+
+void StatsPage::ExportPipelineClick()
+{
+    const QString year = m_year->yearText();
+    const QString path = chooseExportPath(
+        this, QStringLiteral("Exportar funil de orçamentos"),
+        QStringLiteral("Funil_%1.csv").arg(year.isEmpty() ? QStringLiteral("orcamentos") : year),
+        QStringLiteral("Planilha CSV (*.csv)"), QStringLiteral(".csv"));
+    if (path.isEmpty())
+        return;
+    const IoResult written = writeFileAtomically(path, pipelineCsv(m_pipelineFigures, year));
+    if (!written.ok()) {
+        Prompts::error(this, written.error);
+        return;
+    }
+    Prompts::inform(
+        this,
+        QStringLiteral("Funil de orçamentos exportado para \"%1\".").arg(QDir::toNativeSeparators(path)));
 }
 
 void StatsPage::NxComboBox1Change()
@@ -132,14 +231,16 @@ void StatsPage::ApplyChartStyle()
         {m_year->statusChart()->chart(), m_year->statusChart()->series()},
         {m_year->monthChart()->chart(), m_year->monthChart()->series()},
         {m_costs->ring()->chart(), m_costs->ring()->series()},
+        {m_pipeline->chart()->chart(), m_pipeline->chart()->series()},
     };
     for (const auto& [chart, series] : charts) {
         ChartLook::setPalette(chart, look.palette);
         ChartLook::setColorEachPoint(series, look.colorEachPoint);
     }
     // Gradients are for bars only: the ring keeps flat slices.
-    for (QAbstractSeries* bars : std::initializer_list<QAbstractSeries*>{masterGradientSeries(), m_year->monthChart()->series(),
-                                                                      m_costs->breakdown()->series()})
+    for (QAbstractSeries* bars : std::initializer_list<QAbstractSeries*>{
+             masterGradientSeries(), m_year->monthChart()->series(), m_costs->breakdown()->series(),
+             m_pipeline->chart()->series()})
         ChartLook::setBarGradient(bars, look.barGradient);
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 // The statistics page "ESTATÍSTICA": above, the office's monthly cost structure; below, the
-// budgets of a reference year by status and by month. The page is rebuilt from the office in
+// budgets of a reference year by status and by month, and that year's sales funnel (scrolled to). The page is rebuilt from the office in
 // memory and from the history each time it is shown.
 //
 // The page's three look buttons change the common look of the program's charts, which the shared
@@ -9,6 +9,7 @@
 // The history and the status swatch colours reach the page through two providers, so the page
 // does not depend on how either is kept. Until they are set the history is empty and the
 // swatches have their first-start colours.
+#include "core/stats/PipelineStatistics.h"
 #include "core/stats/YearStatistics.h"
 #include "ui/app/Page.h"
 #include "ui/widgets/ChartLook.h"
@@ -20,18 +21,22 @@
 
 class QAbstractSeries;
 class QChart;
+class QScrollArea;
 
 namespace belvane {
 
 class AppState;
 class BudgetYearPanel;
 class OfficeCostPanel;
+class PipelinePanel;
 
 class StatsPage : public Page {
     Q_OBJECT
 public:
     // The history rows, in grid order.
     using HistoryProvider = std::function<QList<HistoryStatRow>()>;
+    // The history rows of a year as the funnel reads them, in grid order.
+    using PipelineProvider = std::function<std::vector<PipelineRow>(QStringView year)>;
     // The swatches of "Aprovado", "Aguardando", "Reprovado" and "Concluído", in that order.
     using StatusColoursProvider = std::function<std::array<QColor, 4>()>;
 
@@ -39,6 +44,7 @@ public:
     AppState& state() { return m_state; }
 
     void setHistoryProvider(HistoryProvider provider);
+    void setPipelineProvider(PipelineProvider provider);
     void setStatusColoursProvider(StatusColoursProvider provider);
     static std::array<QColor, 4> firstStartStatusColours();
 
@@ -49,6 +55,7 @@ public:
 
     OfficeCostPanel* costPanel() const { return m_costs; }
     BudgetYearPanel* yearPanel() const { return m_year; }
+    PipelinePanel* pipelinePanel() const { return m_pipeline; }
 
     void pageShown() override { TabEstatisticaShow(); }
 
@@ -58,10 +65,15 @@ public slots:
     void ShowOfficeCostStatistics();
     void ShowBudgetStatistics();
     void NxComboBox1Change();
+    void ShowPipelineStatistics();
+    void ExportPipelineClick(); // "Exportar CSV" of the funnel
     void ApplyChartStyle();
     void SpeedButton27Click();
     void SpeedButton4Click();
     void SpeedButton26Click();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     QWidget* buildHeading();
@@ -71,7 +83,11 @@ private:
     AppState& m_state;
     OfficeCostPanel* m_costs;
     BudgetYearPanel* m_year;
+    PipelinePanel* m_pipeline;
+    QScrollArea* m_scroll = nullptr;
+    PipelineStatistics m_pipelineFigures; // as shown, for the export
     HistoryProvider m_history;
+    PipelineProvider m_pipelineRows;
     StatusColoursProvider m_statusColours;
 };
 
