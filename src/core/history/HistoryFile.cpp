@@ -87,18 +87,53 @@ void appendCell(std::u16string& out, QStringView text)
         out += u'"';
 }
 
-// Streams the rows into the device as the file's text, in chunks.
+// Streams the rows into the device as the file's bytes, in chunks. A row whose line is kept from
+// the last write goes in as it is; any other is encoded and its line kept.
 class HistoryTextWriter {
 public:
     HistoryTextWriter(QIODevice& device, int rows) : m_device(device)
     {
-        m_text.reserve(std::size_t(std::min<qsizetype>(kChunkUnits, qsizetype(rows) * 256) + 4096));
+        m_chunk.reserve(std::min<qsizetype>(kChunkBytes, qsizetype(rows) * 512) + 8192);
     }
 
     bool writeMark() { return write(QByteArray("\xFF\xFE", 2)); }
 
+    const QByteArray& keepLine(const HistoryTable& table, int row)
+    {
+        const HistoryRow& cells = table.row(row);
+        if (cells.fileLine().isEmpty())
+            cells.keepFileLine(encoded(table, row));
+        return cells.fileLine();
+    }
+
     bool writeRow(const HistoryTable& table, int row)
     {
+        m_chunk.append(keepLine(table, row));
+        return m_chunk.size() < kChunkBytes || flush();
+    }
+
+    bool flush()
+    {
+        if (m_chunk.isEmpty())
+            return true;
+        const bool written = write(m_chunk);
+        m_chunk.resize(0);
+        return written;
+    }
+
+private:
+    // Rows are gathered into chunks of about a megabyte before they go to the device.
+    static constexpr qsizetype kChunkBytes = 1 << 20;
+    // Distinct values kept per column; a history has few distinct dates, areas and negotiated
+    // values, and formatting them costs more than looking them up.
+    static constexpr qsizetype kCachedValues = 8192;
+
+    bool write(const QByteArray& bytes) { return m_device.write(bytes) == bytes.size(); }
+
+    // The row's line, CR LF included, in UTF-16 little-endian.
+    QByteArray encoded(const HistoryTable& table, int row)
+    {
+        m_text.clear();
         for (int column = 0; column < kHistoryColumnCount; ++column) {
             if (column > 0)
                 m_text += u',';
@@ -108,28 +143,11 @@ public:
                 appendCell(m_text, formatted(table, row, column));
         }
         m_text += u"\r\n";
-        return qsizetype(m_text.size()) < kChunkUnits || flush();
-    }
-
-    bool flush()
-    {
-        if (m_text.empty())
-            return true;
         const auto units = static_cast<qsizetype>(m_text.size());
-        m_bytes.resize(units * 2);
-        qToLittleEndian<quint16>(m_text.data(), units, m_bytes.data());
-        m_text.clear();
-        return write(m_bytes);
+        QByteArray line(units * 2, Qt::Uninitialized);
+        qToLittleEndian<quint16>(m_text.data(), units, line.data());
+        return line;
     }
-
-private:
-    // Rows are gathered into chunks of about a megabyte before they go to the device.
-    static constexpr qsizetype kChunkUnits = 1 << 19;
-    // Distinct values kept per column; a history has few distinct dates, areas and negotiated
-    // values, and formatting them costs more than looking them up.
-    static constexpr qsizetype kCachedValues = 8192;
-
-    bool write(const QByteArray& bytes) { return m_device.write(bytes) == bytes.size(); }
 
     const QString& formatted(const HistoryTable& table, int row, int column)
     {
@@ -146,7 +164,7 @@ private:
 
     QIODevice& m_device;
     std::u16string m_text;
-    QByteArray m_bytes;
+    QByteArray m_chunk;
     std::array<QHash<quint64, QString>, kHistoryColumnCount> m_cache;
 };
 
@@ -162,6 +180,16 @@ bool WriteHistoryFile(const HistoryTable& table, QIODevice& device)
             return false;
     }
     return writer.flush();
+}
+
+int keepHistoryLines(const HistoryTable& table, int from, int count)
+{
+    QBuffer unused;
+    HistoryTextWriter writer(unused, 0);
+    const int end = std::min(table.rowCount(), from + count);
+    for (int row = std::max(0, from); row < end; ++row)
+        writer.keepLine(table, row);
+    return std::max(end, from);
 }
 
 QByteArray historyFileBytes(const HistoryTable& table)

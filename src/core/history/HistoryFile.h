@@ -33,6 +33,11 @@ bool WriteHistoryFile(const HistoryTable& table, QIODevice& device);
 // Replaces the file at `path` crash-safely: a failed write leaves the previous file whole.
 IoResult WriteHistoryFile(const HistoryTable& table, const QString& path);
 
+// Works out and keeps the file lines of up to `count` rows from `from` on that have none yet, so
+// that the next save only copies them; returns the row to go on from (rowCount() when done).
+// Done in small steps while the user is idle, it spares the first save the encoding of every row.
+int keepHistoryLines(const HistoryTable& table, int from, int count);
+
 // Replaces the table's rows with those of the file's bytes. `path` only names the file in
 // messages.
 HistoryReadResult ReadHistoryFile(HistoryTable& table, const QByteArray& bytes, const QString& path);

@@ -205,3 +205,26 @@ TEST_F(HistoryFileTest, MissingFileIsAnEmptyHistory)
     EXPECT_FALSE(read.damaged());
     EXPECT_EQ(table.rowCount(), 0);
 }
+
+TEST_F(HistoryFileTest, ARowChangedSinceTheLastWriteIsWrittenAnewEveryOtherAsKept)
+{
+    HistoryTable table;
+    for (int number = 1; number <= 3; ++number)
+        StoreHistoryRow(table, numberedBudget(number, u"Ana"));
+    historyFileBytes(table); // keeps each row's line
+    // Every kind of cell changes on some row after the lines were kept.
+    table.setText(0, kColClient, u"Bia, \"a filha\""_qs);
+    table.setValue(1, kColNegotiated, 9876.5);
+    table.setChecked(2, kColModified, true);
+    HistoryTable sorted = table;
+    sorted.sortByColumn(kColClient, Qt::DescendingOrder);
+
+    // The same rows made afresh, without any kept line.
+    HistoryTable fresh;
+    for (int row = 0; row < sorted.rowCount(); ++row) {
+        const int copy = fresh.appendRow();
+        for (int column = 0; column < kHistoryColumnCount; ++column)
+            fresh.setText(copy, column, sorted.text(row, column));
+    }
+    EXPECT_EQ(historyFileBytes(sorted), historyFileBytes(fresh));
+}
