@@ -96,6 +96,10 @@ private:
     // The data folder's lock: held while this seat writes, renewed by the timer.
     std::unique_ptr<FolderLock> m_lock;
     QTimer m_lockRenewal;
+    // While the user is idle the history's file lines are worked out a few thousand rows at a
+    // time, so that even the first save only copies the unchanged rows.
+    QTimer m_historyLines;
+    int m_nextHistoryLine = 0;
     QStackedWidget* m_pages = nullptr;   // PageControl1
     MenuPage* m_menuPage = nullptr;
     OfficePage* m_officePage = nullptr;
