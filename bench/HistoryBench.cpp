@@ -12,6 +12,7 @@
 #include <QFile>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
+#include <unistd.h>
 
 #include <benchmark/benchmark.h>
 
@@ -113,6 +114,52 @@ void BM_WriteHistoryFileToDisk(benchmark::State& state)
         benchmark::DoNotOptimize(WriteHistoryFile(table, path).ok());
 }
 BENCHMARK(BM_WriteHistoryFileToDisk)->Unit(benchmark::kMillisecond);
+
+// A save as the program makes it: one row changed since the last write, the file replaced.
+void BM_SaveWithOneRowChanged(benchmark::State& state)
+{
+    HistoryTable table = fullHistory();
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("Hist.bvh"));
+    WriteHistoryFile(table, path);
+    double negotiated = 1000.0;
+    for (auto _ : state) {
+        table.setValue(kRows / 2, kColNegotiated, negotiated += 1.0);
+        benchmark::DoNotOptimize(WriteHistoryFile(table, path).ok());
+    }
+}
+BENCHMARK(BM_SaveWithOneRowChanged)->Unit(benchmark::kMillisecond);
+
+// The first save after start: no row's line is known yet.
+void BM_SaveWithEveryRowEncoded(benchmark::State& state)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("Hist.bvh"));
+    for (auto _ : state) {
+        state.PauseTiming();
+        HistoryTable table;
+        ReadHistoryFile(table, fullHistoryBytes(), QStringLiteral("Hist.bvh"));
+        state.ResumeTiming();
+        benchmark::DoNotOptimize(WriteHistoryFile(table, path).ok());
+    }
+}
+BENCHMARK(BM_SaveWithEveryRowEncoded)->Unit(benchmark::kMillisecond);
+
+// The floor: the same bytes written to a file and flushed to the disk, nothing else (dd with
+// conv=fsync does the same).
+void BM_WriteSameBytesWithFsync(benchmark::State& state)
+{
+    QTemporaryDir dir;
+    const QByteArray& bytes = fullHistoryBytes();
+    for (auto _ : state) {
+        QFile file(dir.filePath(QStringLiteral("raw.bin")));
+        file.open(QIODevice::WriteOnly | QIODevice::Truncate);
+        file.write(bytes);
+        file.flush();
+        benchmark::DoNotOptimize(::fsync(file.handle()));
+    }
+}
+BENCHMARK(BM_WriteSameBytesWithFsync)->Unit(benchmark::kMillisecond);
 
 void BM_ReadHistory(benchmark::State& state)
 {
