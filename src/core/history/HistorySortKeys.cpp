@@ -52,6 +52,24 @@ QString foldedByUnicode(QStringView text)
     return bare.toCaseFolded();
 }
 
+// Appends the text with letter case and accents removed.
+void appendFolded(QString& out, QStringView text)
+{
+    const qsizetype start = out.size();
+    out.resize(start + text.size());
+    char16_t* folded = reinterpret_cast<char16_t*>(out.data()) + start;
+    for (const QChar c : text) {
+        const char16_t bare = latinBare(c.unicode());
+        // A character beyond the common Latin letters: the full Unicode rules for the whole text.
+        if (bare == 0) {
+            out.resize(start);
+            out += foldedByUnicode(text);
+            return;
+        }
+        *folded++ = bare;
+    }
+}
+
 // Orders texts by their UTF-16 code units. Sorting makes over a million comparisons of texts
 // that often share a long beginning, which is passed over four units at a time.
 int compareUnits(QStringView a, QStringView b)
@@ -92,24 +110,44 @@ struct DistinctTexts {
     }
 };
 
-// The place of each text in alphabetic order.
+// The place of each text in alphabetic order. The folded texts lie back to back in one buffer
+// and are sorted as entries that point into it: the comparisons of a large sort then read memory
+// in order instead of chasing one allocation per text.
 std::vector<double> alphabeticRanks(const std::vector<QStringView>& texts)
 {
-    std::vector<QString> folded;
-    folded.reserve(texts.size());
+    struct Entry {
+        std::uint64_t head; // the first four folded units, the first one highest: most
+                            // comparisons are decided by this one number
+        qsizetype start;
+        qsizetype size;
+        int id;
+    };
+    QString buffer;
+    qsizetype total = 0;
     for (const QStringView text : texts)
-        folded.push_back(foldedForSorting(text));
-    std::vector<int> order(texts.size());
-    std::iota(order.begin(), order.end(), 0);
-    std::sort(order.begin(), order.end(), [&](int a, int b) {
-        const auto i = static_cast<std::size_t>(a);
-        const auto j = static_cast<std::size_t>(b);
-        const int byFolded = compareUnits(folded[i], folded[j]);
-        return byFolded != 0 ? byFolded < 0 : compareUnits(texts[i], texts[j]) < 0;
+        total += text.size();
+    buffer.reserve(total + 16);
+    std::vector<Entry> entries;
+    entries.reserve(texts.size());
+    for (std::size_t id = 0; id < texts.size(); ++id) {
+        const qsizetype start = buffer.size();
+        appendFolded(buffer, texts[id]);
+        std::uint64_t head = 0;
+        for (qsizetype unit = 0; unit < 4; ++unit)
+            head = (head << 16) | (start + unit < buffer.size() ? buffer.at(start + unit).unicode() : 0u);
+        entries.push_back({head, start, buffer.size() - start, static_cast<int>(id)});
+    }
+    const QStringView folded(buffer);
+    std::sort(entries.begin(), entries.end(), [&](const Entry& a, const Entry& b) {
+        if (a.head != b.head)
+            return a.head < b.head;
+        const int byFolded = compareUnits(folded.sliced(a.start, a.size), folded.sliced(b.start, b.size));
+        return byFolded != 0 ? byFolded < 0
+                             : compareUnits(texts[std::size_t(a.id)], texts[std::size_t(b.id)]) < 0;
     });
     std::vector<double> rank(texts.size());
-    for (std::size_t position = 0; position < order.size(); ++position)
-        rank[static_cast<std::size_t>(order[position])] = double(position);
+    for (std::size_t position = 0; position < entries.size(); ++position)
+        rank[static_cast<std::size_t>(entries[position].id)] = double(position);
     return rank;
 }
 
@@ -117,15 +155,8 @@ std::vector<double> alphabeticRanks(const std::vector<QStringView>& texts)
 
 QString foldedForSorting(QStringView text)
 {
-    QString folded(text.size(), Qt::Uninitialized);
-    char16_t* out = reinterpret_cast<char16_t*>(folded.data());
-    for (const QChar c : text) {
-        const char16_t bare = latinBare(c.unicode());
-        // A character beyond the common Latin letters: the full Unicode rules for the whole text.
-        if (bare == 0)
-            return foldedByUnicode(text);
-        *out++ = bare;
-    }
+    QString folded;
+    appendFolded(folded, text);
     return folded;
 }
 
@@ -168,6 +199,7 @@ void HistorySortKeys::rankTexts(const HistoryTable& table, int column)
         texts.add(holdsText ? table.textView(row, column) : QStringView(formatted.back()));
     }
     const std::vector<double> rank = alphabeticRanks(texts.distinct);
+    m_rankCount = static_cast<int>(rank.size());
     for (const int id : texts.idOfRow)
         m_keys.push_back({true, rank[static_cast<std::size_t>(id)]});
 }

@@ -21,6 +21,12 @@ class HistorySortKeys {
 public:
     HistorySortKeys(const HistoryTable& table, int column);
 
+    // Alphabetic columns: every row's key is its text's rank, 0 to rankCount() - 1, so the rows
+    // can be placed by counting instead of compared.
+    bool ranked() const { return m_rankCount >= 0; }
+    int rankCount() const { return m_rankCount; }
+    int rankOf(int row) const { return static_cast<int>(m_keys[static_cast<std::size_t>(row)].number); }
+
     // Whether row a's cell comes before row b's in ascending order.
     bool less(int a, int b) const
     {
@@ -41,6 +47,7 @@ private:
     void rankTexts(const HistoryTable& table, int column);
 
     std::vector<Key> m_keys;
+    int m_rankCount = -1;
 };
 
 // The text with letter case and accents removed, as alphabetic sorting compares it.

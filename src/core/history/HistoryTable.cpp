@@ -225,6 +225,36 @@ int HistoryTable::findRowByNumber(int number) const
     return -1;
 }
 
+namespace {
+
+// A stable sort by counting: each row goes to the next free place of its rank, ranks in the
+// order asked, rows of one rank in the order they stood.
+std::vector<int> placedByRank(const HistorySortKeys& keys, int rows, Qt::SortOrder order)
+{
+    std::vector<int> next(static_cast<std::size_t>(keys.rankCount()) + 1, 0);
+    for (int row = 0; row < rows; ++row)
+        ++next[static_cast<std::size_t>(keys.rankOf(row))];
+    int place = 0;
+    const auto placeRank = [&](std::size_t rank) {
+        const int count = next[rank];
+        next[rank] = place;
+        place += count;
+    };
+    if (order == Qt::AscendingOrder) {
+        for (std::size_t rank = 0; rank < next.size(); ++rank)
+            placeRank(rank);
+    } else {
+        for (std::size_t rank = next.size(); rank-- > 0;)
+            placeRank(rank);
+    }
+    std::vector<int> sorted(static_cast<std::size_t>(rows));
+    for (int row = 0; row < rows; ++row)
+        sorted[static_cast<std::size_t>(next[static_cast<std::size_t>(keys.rankOf(row))]++)] = row;
+    return sorted;
+}
+
+} // namespace
+
 std::vector<int> HistoryTable::sortByColumn(int column, Qt::SortOrder order)
 {
     Q_ASSERT(isValidHistoryColumn(column));
@@ -232,6 +262,11 @@ std::vector<int> HistoryTable::sortByColumn(int column, Qt::SortOrder order)
     std::iota(sorted.begin(), sorted.end(), 0);
     {
         const HistorySortKeys keys(*this, column);
+        if (keys.ranked()) {
+            sorted = placedByRank(keys, rowCount(), order);
+            reorder(sorted);
+            return sorted;
+        }
         if (order == Qt::AscendingOrder)
             std::stable_sort(sorted.begin(), sorted.end(),
                              [&keys](int a, int b) { return keys.less(a, b); });
