@@ -65,6 +65,10 @@ void TForm1::buildWindow()
     theme::installFonts();
     setFont(theme::displayFont(13));
     setStyleSheet(theme::styleSheet());
+    // The window takes its size before the pages are built: sized afterwards, every page, shown
+    // or not, would be laid out a second time (a quarter of the start-up).
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    applyScreenHeightRule(screen ? screen->geometry().height() : 1080);
     auto* outer = new QVBoxLayout(this);
     outer->setContentsMargins(0, 0, 0, 0);
     auto* panel1 = new QFrame(this);
@@ -126,8 +130,6 @@ void TForm1::buildWindow()
 
 void TForm1::FormCreate()
 {
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    applyScreenHeightRule(screen ? screen->geometry().height() : 1080);
     centreOnScreen(*this);
     // The lock comes first: a seat that only reads must not even make a missing folder.
     claimDataFolder();
