@@ -1,0 +1,93 @@
+#!/usr/bin/env bash
+# Builds Belvane in Release with its benchmarks and prints, in one table, the measures of start-up,
+# saving, reading and sorting at the largest history (65,535 rows), each beside its yardstick:
+# a bare Qt window, the same bytes written by dd with fsync, Python's csv module reading the same
+# history, and the time budget a sort must keep. Medians of five runs. Start-ups are measured on
+# an X server (Xvfb) when there is one, else on Qt's offscreen platform, and end as soon as the
+# window is shown. Benchmarks, not tests: nothing fails on a slow machine.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+build=${BENCH_BUILD_DIR:-build-bench}
+runs=5
+
+cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DBELVANE_BENCH=ON -DBELVANE_TESTS=OFF >/dev/null
+cmake --build "$build" -j"$(nproc)" --target belvane belvane_bench belvane_bare_window belvane_largest_history >/dev/null
+
+work=$(mktemp -d)
+xvfb=
+trap 'rm -rf "$work"; [ -z "$xvfb" ] || kill "$xvfb" 2>/dev/null || true' EXIT
+export TMPDIR="$work/tmp"
+mkdir -p "$TMPDIR"
+if command -v Xvfb >/dev/null; then
+  display=:$((90 + RANDOM % 9))
+  Xvfb "$display" -screen 0 1400x900x24 >/dev/null 2>&1 &
+  xvfb=$!
+  sleep 1
+  on_screen=(env DISPLAY="$display" QT_QPA_PLATFORM=xcb)
+  platform="Xvfb"
+else
+  on_screen=(env QT_QPA_PLATFORM=offscreen)
+  platform="offscreen"
+fi
+
+# Milliseconds a command takes, the median of $runs runs.
+median_ms() {
+  local times=()
+  for _ in $(seq "$runs"); do
+    local start end
+    start=$(date +%s%N)
+    "$@" >/dev/null 2>&1
+    end=$(date +%s%N)
+    times+=($(((end - start) / 1000000)))
+  done
+  printf '%s\n' "${times[@]}" | sort -n | sed -n "$(((runs + 1) / 2))p"
+}
+
+# A fresh program folder per start: the data live beside the program.
+program_in() {
+  mkdir -p "$1"
+  cp "$build/belvane" "$1/belvane"
+}
+start_in() {
+  rm -f "$1/Belvane.lock"
+  "${on_screen[@]}" BELVANE_QUIT_WHEN_SHOWN=1 "$1/belvane"
+}
+
+program_in "$work/empty"
+program_in "$work/full"
+"$build/belvane_largest_history" "$work/full/Projetos"
+history="$work/full/Projetos/Hist.bvh"
+
+bare=$(median_ms "${on_screen[@]}" "$build/belvane_bare_window")
+empty=$(median_ms start_in "$work/empty")
+full=$(median_ms start_in "$work/full")
+dd_fsync=$(median_ms dd if="$history" of="$work/copy.bvh" bs=1M conv=fsync)
+python_csv=$(median_ms python3 -c "import csv,sys; rows=list(csv.reader(open(sys.argv[1], encoding='utf-16', newline='')))" "$history")
+
+# The core measures, medians of the benchmark's own repetitions.
+bench_ms() {
+  "$build/belvane_bench" --benchmark_filter="^$1\$" --benchmark_repetitions=$runs \
+    --benchmark_report_aggregates_only=true --benchmark_format=csv 2>/dev/null |
+    awk -F, -v name="\"$1_median\"" '$1 == name { printf "%.0f", $3 }'
+}
+save=$(bench_ms BM_SaveWithOneRowChanged)
+first_save=$(bench_ms BM_SaveWithEveryRowEncoded)
+read_history=$(bench_ms BM_ReadHistory)
+
+row() { # measure, value, yardstick name, yardstick value, goal (largest ratio)
+  awk -v m="$1" -v v="$2" -v yn="$3" -v y="$4" -v g="$5" 'BEGIN {
+    r = y > 0 ? v / y : 0
+    printf "%-34s %8d ms   %-26s %8d ms   %6.2f   %-6s %s\n", m, v, yn, y, r, (g == "" ? "" : "<= " g),
+           (g == "" ? "" : (r <= g ? "ok" : "OVER"))
+  }'
+}
+echo "Start-ups on $platform; medians of $runs runs."
+printf "%-34s %11s   %-26s %11s   %6s   %s\n" "Measure" "Belvane" "Yardstick" "" "Ratio" "Goal"
+row "Start-up, empty folder" "$empty" "bare Qt window" "$bare" 2.0
+row "Start-up, 65,535 rows" "$full" "start-up, empty folder" "$empty" 1.1
+row "Save, 65,535 rows (one changed)" "$save" "dd conv=fsync, same bytes" "$dd_fsync" 1.5
+row "First save after start (cold)" "$first_save" "dd conv=fsync, same bytes" "$dd_fsync" ""
+row "Read the history" "$read_history" "Python csv, same file" "$python_csv" ""
+for column in number client date status; do
+  row "Sort by $column" "$(bench_ms "BM_SortHistory/by_$column")" "time budget" 50 1.0
+done
