@@ -248,6 +248,14 @@ QStringList ExtensionStore::keyedTables() const
     return tables;
 }
 
+IoResult ExtensionStore::commitOrUndo(QSqlDatabase& db, bool done, const QString& what) const
+{
+    if (done && db.commit())
+        return IoResult::success();
+    db.rollback();
+    return writeFailure(what);
+}
+
 IoResult ExtensionStore::writeFailure(const QString& what) const
 {
     return IoResult::failure(
@@ -332,10 +340,7 @@ IoResult ExtensionStore::recordStatusChanges(const std::vector<StatusChange>& ch
         insert.addBindValue(textOf(change.reason));
         done = insert.exec();
     }
-    if (done && db.commit())
-        return IoResult::success();
-    db.rollback();
-    return writeFailure(QStringLiteral("As mudanças de status"));
+    return commitOrUndo(db, done, QStringLiteral("As mudanças de status"));
 }
 
 bool ExtensionStore::readyToWrite()
@@ -375,10 +380,7 @@ IoResult ExtensionStore::keepRevision(int budgetNumber, const QByteArray& previo
             return replaced;
         }
     }
-    if (done && db.commit())
-        return IoResult::success();
-    db.rollback();
-    return writeFailure(what);
+    return commitOrUndo(db, done, what);
 }
 
 std::vector<BudgetRevision> ExtensionStore::revisions(int budgetNumber) const
@@ -446,10 +448,7 @@ IoResult ExtensionStore::savePaymentSchedule(int budgetNumber, const PaymentSche
         insert.addBindValue(textOf(instalment.due));
         done = insert.exec();
     }
-    if (done && db.commit())
-        return IoResult::success();
-    db.rollback();
-    return writeFailure(what);
+    return commitOrUndo(db, done, what);
 }
 
 QMap<QString, QString> ExtensionStore::officeSettings() const
@@ -482,10 +481,7 @@ IoResult ExtensionStore::saveOfficeSettings(const QMap<QString, QString>& settin
         upsert.addBindValue(textOf(it.value()));
         done = upsert.exec();
     }
-    if (done && db.commit())
-        return IoResult::success();
-    db.rollback();
-    return writeFailure(QStringLiteral("As configurações do escritório"));
+    return commitOrUndo(db, done, QStringLiteral("As configurações do escritório"));
 }
 
 std::vector<StatusChange> ExtensionStore::statusChanges(int budgetNumber) const
@@ -571,10 +567,7 @@ IoResult ExtensionStore::saveBuildingUses(const QHash<int, QString>& uses)
         upsert.addBindValue(textOf(it.value()));
         done = upsert.exec();
     }
-    if (done && db.commit())
-        return IoResult::success();
-    db.rollback();
-    return writeFailure(what);
+    return commitOrUndo(db, done, what);
 }
 
 } // namespace belvane

@@ -130,6 +130,8 @@ private:
     bool migrate();
     QStringList keyedTables() const;
     IoResult writeFailure(const QString& what) const;
+    // Commits the transaction when every step of it went well, else undoes it.
+    IoResult commitOrUndo(QSqlDatabase& db, bool done, const QString& what) const;
     // Opens the database for a write, making it on first need; false for a seat that only reads.
     bool readyToWrite();
 
