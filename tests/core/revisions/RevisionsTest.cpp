@@ -11,10 +11,9 @@
 #include "core/text/Clock.h"
 
 #include "support/Budgets.h"
+#include "support/CoreApplication.h"
 #include "support/Files.h"
 #include "support/TestFolder.h"
-
-#include <QCoreApplication>
 
 #include <gtest/gtest.h>
 
@@ -27,16 +26,7 @@ const QDateTime kMonday(QDate(2026, 12, 7), QTime(9, 0));
 
 class RevisionsTest : public TestFolder {
 protected:
-    // Qt loads its database drivers as plugins, which needs an application object.
-    static void SetUpTestSuite()
-    {
-        if (!QCoreApplication::instance()) {
-            static int argc = 1;
-            static char name[] = "belvane_core_tests";
-            static char* argv[] = {name, nullptr};
-            static QCoreApplication app(argc, argv);
-        }
-    }
+    static void SetUpTestSuite() { test::ensureCoreApplication(); }
     void SetUp() override
     {
         TestFolder::SetUp();

@@ -2,10 +2,10 @@
 #include "core/budget/BudgetFile.h"
 #include "core/pricing/BuildingUses.h"
 #include "core/text/Clock.h"
+#include "support/CoreApplication.h"
 #include "support/Files.h"
 #include "support/TestFolder.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QSqlDatabase>
@@ -17,18 +17,9 @@ using namespace belvane;
 
 namespace {
 
-// Qt loads its database drivers as plugins, which needs an application object.
 class ExtensionStoreTest : public test::TestFolder {
 protected:
-    static void SetUpTestSuite()
-    {
-        if (!QCoreApplication::instance()) {
-            static int argc = 1;
-            static char name[] = "belvane_core_tests";
-            static char* argv[] = {name, nullptr};
-            static QCoreApplication app(argc, argv);
-        }
-    }
+    static void SetUpTestSuite() { test::ensureCoreApplication(); }
     void SetUp() override
     {
         test::TestFolder::SetUp();
