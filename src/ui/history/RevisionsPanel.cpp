@@ -2,6 +2,7 @@
 
 #include "core/revisions/RevisionComparison.h"
 #include "core/text/NumberFormat.h"
+#include "ui/widgets/FigureTable.h"
 #include "ui/widgets/NamedButton.h"
 
 #include <QHeaderView>
@@ -17,14 +18,9 @@ constexpr auto kListStyle = "QTableWidget { background: #373737; color: white; b
 
 QTableWidget* listTable(const char* name, const QStringList& headers, QWidget* parent)
 {
-    auto* table = new QTableWidget(0, int(headers.size()), parent);
-    table->setObjectName(QString::fromLatin1(name));
-    table->setHorizontalHeaderLabels(headers);
-    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    QTableWidget* table = figureTable(name, headers, parent);
     table->setSelectionBehavior(QAbstractItemView::SelectRows);
-    table->verticalHeader()->hide();
     table->verticalHeader()->setDefaultSectionSize(22);
-    table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     table->horizontalHeader()->setStretchLastSection(true);
     table->setStyleSheet(QString::fromLatin1(kListStyle));
     return table;

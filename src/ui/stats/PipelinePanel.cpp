@@ -1,6 +1,7 @@
 #include "ui/stats/PipelinePanel.h"
 
 #include "ui/stats/ConversionChart.h"
+#include "ui/widgets/FigureTable.h"
 #include "ui/widgets/NamedButton.h"
 
 #include <QHeaderView>
@@ -14,17 +15,12 @@ namespace {
 
 constexpr int kSummaryWidth = 300;
 
-QTableWidget* figureTable(const char* name, const QStringList& headers, QWidget* parent)
+// A table that only shows figures: nothing in it is chosen; its widest text column stretches.
+QTableWidget* shownFigures(const char* name, const QStringList& headers, QWidget* parent)
 {
-    auto* table = new QTableWidget(0, int(headers.size()), parent);
-    table->setObjectName(QString::fromLatin1(name));
-    table->setHorizontalHeaderLabels(headers);
-    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    QTableWidget* table = figureTable(name, headers, parent);
     table->setSelectionMode(QAbstractItemView::NoSelection);
     table->setFocusPolicy(Qt::NoFocus);
-    table->verticalHeader()->hide();
-    table->verticalHeader()->setDefaultSectionSize(20);
-    table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     table->horizontalHeader()->setSectionResizeMode(headers.size() > 2 ? 1 : 0, QHeaderView::Stretch);
     return table;
 }
@@ -57,9 +53,9 @@ PipelinePanel::PipelinePanel(QWidget* parent)
     : QGroupBox(QStringLiteral("Funil de orçamentos"), parent), m_chart(new ConversionChart(this))
 {
     setObjectName(QStringLiteral("PipelinePanel"));
-    m_uses = figureTable("PF_uses", {QStringLiteral("Uso"), QStringLiteral("Conversão")}, this);
+    m_uses = shownFigures("PF_uses", {QStringLiteral("Uso"), QStringLiteral("Conversão")}, this);
     m_reasons =
-        figureTable("PF_reasons", {QStringLiteral("Motivo da perda"), QStringLiteral("Orçamentos")}, this);
+        shownFigures("PF_reasons", {QStringLiteral("Motivo da perda"), QStringLiteral("Orçamentos")}, this);
     auto* tables = new QVBoxLayout;
     tables->addWidget(new QLabel(QStringLiteral("Conversão por uso"), this));
     tables->addWidget(m_uses, 3);
@@ -84,8 +80,8 @@ QWidget* PipelinePanel::buildSummary()
     m_rate = figure("PF_rate", column);
     m_concession = figure("PF_concession", column);
     m_open = figure("PF_open", column);
-    m_oldest = figureTable("PF_oldest",
-                           {QStringLiteral("Nº"), QStringLiteral("Cliente"), QStringLiteral("Dias")}, column);
+    m_oldest = shownFigures(
+        "PF_oldest", {QStringLiteral("Nº"), QStringLiteral("Cliente"), QStringLiteral("Dias")}, column);
     auto* exportButton = namedButton("PF_export", QStringLiteral("Exportar CSV"), column);
     exportButton->setToolTip(QStringLiteral("Salvar os números do funil numa planilha"));
     connect(exportButton, &QPushButton::clicked, this, &PipelinePanel::exportClicked);
