@@ -13,6 +13,8 @@ void AppFixture::TearDown()
 TForm1& AppFixture::start()
 {
     m_window = std::make_unique<TForm1>(appDir());
+    // Tests find every page at once; the program builds them behind its splash box.
+    m_window->finishStartup();
     return *m_window;
 }
 

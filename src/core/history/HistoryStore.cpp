@@ -24,9 +24,28 @@ QString HistoryStore::filePath() const
 
 HistoryReadResult HistoryStore::load()
 {
-    HistoryReadResult result = ReadHistoryFile(m_table, filePath());
+    HistoryReadResult result;
+    if (m_pendingRead.valid()) {
+        FileRead read = m_pendingRead.get();
+        m_table = std::move(read.table);
+        result = std::move(read.result);
+    } else {
+        result = ReadHistoryFile(m_table, filePath());
+    }
     m_keepOriginalBeforeWrite = result.damaged();
     return result;
+}
+
+void HistoryStore::startLoading()
+{
+    if (m_pendingRead.valid())
+        return;
+    // The thread works on its own table and the path alone: nothing it touches is shared.
+    m_pendingRead = std::async(std::launch::async, [path = filePath()] {
+        FileRead read;
+        read.result = ReadHistoryFile(read.table, path);
+        return read;
+    });
 }
 
 IoResult HistoryStore::write()

@@ -13,6 +13,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <future>
 #include <map>
 
 namespace belvane {
@@ -28,8 +29,12 @@ public:
     // folder in whatever letter case it has, else the folder + "Hist.bvh".
     QString filePath() const;
 
-    // Replaces the table with the file's rows. See HistoryReadResult for what it reports.
+    // Replaces the table with the file's rows. See HistoryReadResult for what it reports. When a
+    // read was begun by startLoading, load waits for it and takes its rows instead.
     HistoryReadResult load();
+    // Begins reading the file on a thread of its own, so that a long history is read while the
+    // window is built. Until load takes the rows in, the table must not be used.
+    void startLoading();
     // Writes the whole table to the file (after keeping the original, see above).
     IoResult write();
 
@@ -68,8 +73,14 @@ public:
 private:
     IoResult write(const HistoryTable& table);
 
+    struct FileRead {
+        HistoryTable table;
+        HistoryReadResult result;
+    };
+
     QString m_projectsDir;
     HistoryTable m_table;
+    std::future<FileRead> m_pendingRead;
     bool m_keepOriginalBeforeWrite = false;
     struct StatusEditNote {
         QDateTime at;

@@ -78,6 +78,12 @@ public:
     bool hasUnsavedBudgetWork() const { return m_unsavedBudgetWork ? m_unsavedBudgetWork() : budget.modified(); }
     void setUnsavedBudgetWorkCheck(std::function<bool()> check) { m_unsavedBudgetWork = std::move(check); }
 
+    // Whether the pages are built and the data read, finishing the start-up there and then when
+    // it is still running behind the splash box. False only while a start-up step waits for the
+    // user's answer: what asked must then wait too.
+    bool finishStartup() { return m_finishStartup ? m_finishStartup() : true; }
+    void setStartupFinisher(std::function<bool()> finish) { m_finishStartup = std::move(finish); }
+
     // The office in force was replaced (loaded, collected from its page, restored).
     void officeReplaced() { emit officeChanged(); }
     // The budget draft holds another budget (started, reopened): its pages must show it.
@@ -98,6 +104,7 @@ private:
     ChartLook m_chartLook;
     QString m_readOnlyNotice;
     std::function<bool()> m_unsavedBudgetWork;
+    std::function<bool()> m_finishStartup;
 };
 
 } // namespace belvane

@@ -134,6 +134,8 @@ QWidget* MenuPage::buildDataButtons()
 
 void MenuPage::BackupClick()
 {
+    if (!m_state.finishStartup())
+        return;
     const QString path = chooseExportPath(this, QStringLiteral("Cópia de segurança"), backupFileName(Clock::today()),
                                           backupFilter(), QStringLiteral(".zip"));
     if (path.isEmpty())
@@ -153,6 +155,8 @@ void MenuPage::BackupClick()
 
 void MenuPage::RestoreClick()
 {
+    if (!m_state.finishStartup())
+        return;
     const QString path = Prompts::chooseOpenFile(this, QStringLiteral("Restaurar cópia de segurança"), backupFilter());
     if (path.isEmpty())
         return;

@@ -17,7 +17,9 @@
 #include "ui/widgets/Prompts.h"
 #include "ui/widgets/Theme.h"
 
+#include <QApplication>
 #include <QCloseEvent>
+#include <QDialog>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QScreen>
@@ -45,7 +47,9 @@ TForm1::TForm1(const QString& appDir, QWidget* parent) : QWidget(parent)
     m_state.extensions = std::make_unique<ExtensionStore>(m_state.folders.projectsDir);
     m_state.buildingUses =
         std::make_unique<BuildingUses>(m_state.folders.projectsDir, m_state.extensions.get());
+    m_state.setStartupFinisher([this] { return finishStartup(); });
     buildWindow();
+    planStartup();
     FormCreate();
 }
 
@@ -65,8 +69,8 @@ void TForm1::buildWindow()
     theme::installFonts();
     setFont(theme::displayFont(13));
     setStyleSheet(theme::styleSheet());
-    // The window takes its size before the pages are built: sized afterwards, every page, shown
-    // or not, would be laid out a second time (a quarter of the start-up).
+    // The window takes its size before the pages are built: sized afterwards, every page would
+    // be laid out a second time.
     const QScreen* screen = QGuiApplication::primaryScreen();
     applyScreenHeightRule(screen ? screen->geometry().height() : 1080);
     auto* outer = new QVBoxLayout(this);
@@ -101,13 +105,9 @@ void TForm1::buildWindow()
     pageLayout->addWidget(m_pages);
     layout->addWidget(pagePanel, 1);
 
+    // The menu page is what the window opens on; the others follow behind the splash box.
     m_menuPage = new MenuPage(m_state, m_pages);
-    m_officePage = new OfficePage(m_state, m_pages);
-    m_projectPage = new ProjectPage(m_state, m_pages);
-    m_historyPage = new HistoryPage(m_state, m_pages);
-    m_statsPage = new StatsPage(m_state, m_pages);
-    for (Page* page : std::initializer_list<Page*>{m_menuPage, m_officePage, m_projectPage, m_historyPage, m_statsPage})
-        m_pages->addWidget(page);
+    m_pages->addWidget(m_menuPage);
     connect(m_pages, &QStackedWidget::currentChanged, this, &TForm1::onPageChanged);
     connect(m_menuPage, &MenuPage::pageRequested, this, &TForm1::AbColBitBtn1Click);
     connect(m_menuPage, &MenuPage::exitRequested, this, &TForm1::AbColBitBtn5Click);
@@ -121,11 +121,57 @@ void TForm1::buildWindow()
         if (m_nextHistoryLine >= table.rowCount())
             m_historyLines.stop();
     });
+}
+
+void TForm1::planStartup()
+{
+    // Each page takes a few tens of milliseconds to build; one page per step keeps the splash
+    // box moving. The history, the longest read, is read on a thread of its own meanwhile; the
+    // data are taken in last, when every page is there to show them.
+    m_startup.add([this] { m_state.history->startLoading(); });
+    m_startup.add([this] { buildOfficePage(); });
+    m_startup.add([this] { buildProjectPage(); });
+    m_startup.add([this] { buildHistoryPage(); });
+    m_startup.add([this] { buildStatsPage(); });
+    m_startup.add([this] {
+        loadData();
+        installKeyboardShortcuts(*this);
+    });
+    connect(&m_startup, &StartupSteps::finished, this, [this] { qApp->removeEventFilter(this); });
+}
+
+void TForm1::buildOfficePage()
+{
+    m_officePage = new OfficePage(m_state, m_pages);
+    m_pages->insertWidget(kOfficePage, m_officePage);
+}
+
+void TForm1::buildProjectPage()
+{
+    m_projectPage = new ProjectPage(m_state, m_pages);
+    m_pages->insertWidget(kProjectPage, m_projectPage);
+    connect(m_projectPage, &ProjectPage::attentionNeeded, this,
+            [this] { m_pages->setCurrentIndex(kProjectPage); });
+}
+
+void TForm1::buildHistoryPage()
+{
+    m_historyPage = new HistoryPage(m_state, m_pages);
+    m_pages->insertWidget(kHistoryPage, m_historyPage);
     connect(m_historyPage, &HistoryPage::colorsConfirmed, this, &TForm1::saveStatusColors);
     connect(m_historyPage, &HistoryPage::budgetReopened, this, &TForm1::showReopenedBudget);
-    connect(m_projectPage, &ProjectPage::attentionNeeded, this, [this] { m_pages->setCurrentIndex(kProjectPage); });
+}
+
+void TForm1::buildStatsPage()
+{
+    m_statsPage = new StatsPage(m_state, m_pages);
+    m_pages->insertWidget(kStatsPage, m_statsPage);
     wireStatistics();
-    installKeyboardShortcuts(*this);
+}
+
+bool TForm1::finishStartup()
+{
+    return m_startup.finish();
 }
 
 void TForm1::FormCreate()
@@ -133,13 +179,14 @@ void TForm1::FormCreate()
     centreOnScreen(*this);
     // The lock comes first: a seat that only reads must not even make a missing folder.
     claimDataFolder();
-    loadData();
     m_pages->setCurrentIndex(kMenuPage);
     TabMenuShow();
 }
 
 void TForm1::reloadData()
 {
+    if (!finishStartup())
+        return;
     m_state.unreadableOfficeFile.clear();
     m_historyPage->discardReport();
     m_state.buildingUses->forget();
@@ -292,11 +339,32 @@ void TForm1::showEvent(QShowEvent* event)
     // FormShow: the splash box stands in front while the main window fades in behind it.
     m_splash = new TForm2(this);
     centreOnScreen(*m_splash);
+    if (!m_startup.done()) {
+        // The rest of the start-up begins once the splash box is on the screen (see eventFilter),
+        // or shortly anyway where nothing is painted.
+        qApp->installEventFilter(this);
+        QTimer::singleShot(250, &m_startup, &StartupSteps::runWhenIdle);
+    }
     m_splash->show();
+}
+
+bool TForm1::eventFilter(QObject* watched, QEvent* event)
+{
+    // Watched only while the start-up runs behind the splash box.
+    if (event->type() == QEvent::Paint && watched == m_splash) {
+        m_startup.runWhenIdle();
+    } else if (event->type() == QEvent::Show && qobject_cast<QDialog*>(watched) && m_splash
+               && m_splash->isVisible()) {
+        // A question or a warning at start-up must not wait behind the box, which stays on top.
+        m_splash->endFade();
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void TForm1::AbColBitBtn1Click(int pageIndex)
 {
+    if (!finishStartup())
+        return;
     if (m_pages->currentIndex() != pageIndex)
         m_pages->setCurrentIndex(pageIndex);
 }
@@ -356,6 +424,9 @@ bool TForm1::FormCloseQuery()
 {
     if (m_closeStepsDone)
         return true;
+    // What is closed must first be all there: the office, the budget and the history.
+    if (!finishStartup())
+        return false;
     if (!m_state.writes())
         return m_closeStepsDone = closeReadOnly();
     if (m_state.officeDraft.modified()) {

@@ -2,8 +2,11 @@
 // The main window "B+V". It owns the shared state and the five pages, runs the start-up steps in
 // their order (the data folder's lock, folders, office, history, new budget, project pages,
 // colours, chart look), fades in behind the splash box, and runs the close steps (office
-// question, history, colours, the lock let go).
+// question, history, colours, the lock let go). The window appears with the menu page alone;
+// the other pages are built and the data read behind the splash box (StartupSteps), while the
+// history is read on a thread of its own.
 #include "ui/app/AppState.h"
+#include "ui/app/StartupSteps.h"
 #include "ui/app/TForm2.h"
 
 #include "core/storage/FolderLock.h"
@@ -55,6 +58,11 @@ public:
     // budget are read again as at start, and what was only in memory is dropped.
     void reloadData();
 
+    // Builds the pages not built yet and reads the data now instead of behind the splash box.
+    // False while a start-up step waits for the user's answer to a question.
+    bool finishStartup();
+    bool startupFinished() const { return m_startup.done(); }
+
 public slots:
     void AbColBitBtn1Click(int pageIndex);
     void AbColBitBtn5Click();
@@ -66,11 +74,17 @@ signals:
     void alphaBlendValueChanged(int value);
 
 protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
     void buildWindow();
+    void planStartup();
+    void buildOfficePage();
+    void buildProjectPage();
+    void buildHistoryPage();
+    void buildStatsPage();
     void FormCreate();
     void claimDataFolder();
     void renewDataFolderLock();
@@ -96,6 +110,7 @@ private:
     // The data folder's lock: held while this seat writes, renewed by the timer.
     std::unique_ptr<FolderLock> m_lock;
     QTimer m_lockRenewal;
+    StartupSteps m_startup;
     // While the user is idle the history's file lines are worked out a few thousand rows at a
     // time, so that even the first save only copies the unchanged rows.
     QTimer m_historyLines;

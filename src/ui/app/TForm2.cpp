@@ -101,12 +101,16 @@ void TForm2::Timer1Timer()
     setWindowOpacity(m_fadeCounter / 255.0);
     if (m_mainWindow && m_mainWindow->alphaBlend())
         m_mainWindow->setAlphaBlendValue(250 - m_fadeCounter);
-    if (m_fadeCounter < kFadeEnd) {
-        m_timer.stop();
-        if (m_mainWindow)
-            m_mainWindow->setAlphaBlend(false);
-        hide();
-    }
+    if (m_fadeCounter < kFadeEnd)
+        endFade();
+}
+
+void TForm2::endFade()
+{
+    m_timer.stop();
+    if (m_mainWindow)
+        m_mainWindow->setAlphaBlend(false);
+    hide();
 }
 
 } // namespace belvane

@@ -21,6 +21,8 @@ public:
 public slots:
     // One tick of the 50 ms fade timer.
     void Timer1Timer();
+    // Ends the fade at once: the box hides and the main window is opaque.
+    void endFade();
 
 protected:
     void paintEvent(QPaintEvent* event) override;

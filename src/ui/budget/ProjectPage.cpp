@@ -125,12 +125,15 @@ QWidget* ProjectPage::buildToolbar()
                                  QStringLiteral("Salvar orçamento e adicionar ao histórico"), toolbar);
     m_saveButton->setEnabled(false);
     connect(m_saveButton, &QPushButton::clicked, this, &ProjectPage::AbColBitBtn26Click);
-    connect(&m_state, &AppState::writeAccessChanged, m_saveButton, [this] {
+    // The page may be built after the seat learnt it only reads, or learn it later.
+    const auto followWriteAccess = [this] {
         if (m_state.writes())
             return;
         m_saveButton->setEnabled(false);
         m_summary->saveAsPanel()->hide();
-    });
+    };
+    connect(&m_state, &AppState::writeAccessChanged, m_saveButton, followWriteAccess);
+    followWriteAccess();
     bar->addWidget(m_saveButton);
     bar->addStretch(1);
     return toolbar;

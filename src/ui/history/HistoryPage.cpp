@@ -55,6 +55,8 @@ HistoryPage::HistoryPage(AppState& state, QWidget* parent) : Page(parent), m_sta
     connect(&m_state, &AppState::shownColorsChanged, this, [this] { m_colors->setSwatches(m_state.shownColors()); });
     connect(&m_state, &AppState::historyChanged, this, &HistoryPage::historyChanged);
     connect(&m_state, &AppState::writeAccessChanged, this, &HistoryPage::followWriteAccess);
+    // The page may be built after the seat learnt it only reads.
+    followWriteAccess();
 }
 
 void HistoryPage::followWriteAccess()

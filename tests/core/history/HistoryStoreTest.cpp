@@ -64,6 +64,20 @@ TEST_F(HistoryStoreTest, DamagedHistoryIsCopiedOnceBeforeItsFirstRewrite)
     EXPECT_EQ(back.rowCount(), 2);
 }
 
+TEST_F(HistoryStoreTest, HistoryReadAheadOnItsOwnThreadIsTakenInByLoad)
+{
+    writeFile(pathOf(u"Hist.bvh"_qs), damagedHistory());
+    HistoryStore store(folder());
+    store.startLoading();
+    const HistoryReadResult read = store.load();
+    EXPECT_TRUE(read.damaged()); // still copied aside before the first rewrite
+    EXPECT_EQ(store.table().rowCount(), 1);
+    ASSERT_TRUE(store.write().ok());
+    EXPECT_EQ(store.originalCopyPath(), pathOf(kCopyName));
+    // Once taken in, a later load reads the file again.
+    EXPECT_FALSE(store.load().damaged());
+}
+
 TEST_F(HistoryStoreTest, EarlierCopiesAreNeverOverwritten)
 {
     writeFile(pathOf(kCopyName), "earlier copy");

@@ -1,10 +1,12 @@
 #include "support/AppFixture.h"
+#include "support/Budgets.h"
 
 #include "ui/app/AppControls.h"
 #include "ui/app/TForm2.h"
 #include "ui/budget/ProjectControls.h"
 #include "ui/office/OfficeControls.h"
 
+#include <QDialog>
 #include <QDir>
 #include <QFontDatabase>
 #include <QFontMetrics>
@@ -15,7 +17,7 @@
 #include <QTest>
 
 using namespace belvane;
-using belvane::test::AppFixture;
+using namespace belvane::test;
 
 using ShellTest = AppFixture;
 
@@ -32,6 +34,27 @@ TEST_F(ShellTest, FirstStartCreatesTheDataFoldersAndShowsTheMenu)
     EXPECT_FALSE(w.state().officeDraft.modified());
     EXPECT_TRUE(closeWindow());   // nothing was edited: nothing is asked
     EXPECT_TRUE(Prompts::messages().isEmpty());
+}
+
+TEST_F(ShellTest, TheWindowOpensOnTheMenuAndTheRestFollowsBehindTheSplash)
+{
+    saveBudgetTo(projects(), listedBudget(1, QStringLiteral("Ana"), 100.0f, 1000.0f));
+    m_window = std::make_unique<TForm1>(appDir());
+    TForm1& w = *m_window;
+    w.show();
+    EXPECT_EQ(w.pages()->count(), 1); // the menu alone
+    ASSERT_TRUE(w.splash()->isVisible());
+    // A message at start-up would wait behind the box, which stays on top: the box gives way.
+    QDialog message(&w);
+    message.show();
+    EXPECT_FALSE(w.splash()->isVisible());
+    message.hide();
+    // A page asked for before the steps are through is there at once, with its data.
+    w.AbColBitBtn1Click(kHistoryPage);
+    EXPECT_TRUE(w.startupFinished());
+    EXPECT_EQ(w.pages()->currentIndex(), kHistoryPage);
+    EXPECT_EQ(history().rowCount(), 1);
+    EXPECT_EQ(w.state().budget.record().Number, 2);
 }
 
 TEST_F(ShellTest, MenuButtonsCaptionsAndPages)

@@ -1,0 +1,39 @@
+#pragma once
+// The start-up work that can wait until the window has appeared: the pages not seen yet are built
+// and the data read, one step per turn of the event loop behind the splash box, so the window
+// comes up at once and stays lively. Whatever needs the pages or the data before the steps are
+// through finishes them there and then.
+#include <QObject>
+#include <QTimer>
+
+#include <deque>
+#include <functional>
+
+namespace belvane {
+
+class StartupSteps : public QObject {
+    Q_OBJECT
+public:
+    StartupSteps();
+
+    // Steps run in the order they were added.
+    void add(std::function<void()> step);
+    // From now on one step runs at each turn of the event loop.
+    void runWhenIdle();
+    // Runs every step not run yet. False when a step is running already: it waits for the user
+    // (a question at start-up), and what asked must wait too.
+    bool finish();
+    bool done() const { return m_steps.empty() && !m_running; }
+
+signals:
+    void finished();
+
+private:
+    void runNext();
+
+    std::deque<std::function<void()>> m_steps;
+    QTimer m_idle;
+    bool m_running = false;
+};
+
+} // namespace belvane
