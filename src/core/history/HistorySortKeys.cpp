@@ -3,13 +3,12 @@
 #include "core/history/HistoryCellText.h"
 #include "core/history/HistoryTable.h"
 
-#include <QHash>
-
 #include <algorithm>
 #include <cmath>
-#include <numeric>
 #include <cstdint>
 #include <cstring>
+#include <deque>
+#include <numeric>
 
 namespace belvane {
 
@@ -52,22 +51,25 @@ QString foldedByUnicode(QStringView text)
     return bare.toCaseFolded();
 }
 
-// Appends the text with letter case and accents removed.
-void appendFolded(QString& out, QStringView text)
+// Writes the text with letter case and accents removed to `out`, one unit per character, and
+// gives the end of what it wrote; null, with nothing that counts written, for a text with a
+// character beyond the common Latin letters, which the full Unicode rules must fold.
+char16_t* foldLatin(QStringView text, char16_t* out)
 {
-    const qsizetype start = out.size();
-    out.resize(start + text.size());
-    char16_t* folded = reinterpret_cast<char16_t*>(out.data()) + start;
     for (const QChar c : text) {
         const char16_t bare = latinBare(c.unicode());
-        // A character beyond the common Latin letters: the full Unicode rules for the whole text.
-        if (bare == 0) {
-            out.resize(start);
-            out += foldedByUnicode(text);
-            return;
-        }
-        *folded++ = bare;
+        if (bare == 0)
+            return nullptr;
+        *out++ = bare;
     }
+    return out;
+}
+
+QString folded(QStringView text)
+{
+    QString out(text.size(), Qt::Uninitialized);
+    char16_t* end = foldLatin(text, reinterpret_cast<char16_t*>(out.data()));
+    return end ? out : foldedByUnicode(text);
 }
 
 // Orders texts by their UTF-16 code units. Sorting makes over a million comparisons of texts
@@ -93,71 +95,75 @@ int compareUnits(QStringView a, QStringView b)
     return a.size() == b.size() ? 0 : (a.size() < b.size() ? -1 : 1);
 }
 
-// The texts of a column, each distinct text once, and which of them each row holds.
-struct DistinctTexts {
-    QHash<QStringView, int> idOfText;
-    std::vector<QStringView> distinct;
-    std::vector<int> idOfRow;
+// A row's text as the sort compares it: the folded text, a 0 unit, then the text itself. Texts
+// equal but for case and accents thus stand together, ordered among themselves by their exact
+// characters, and only texts equal to the last character have equal keys.
+struct SortText {
+    // The three units from the depth being sorted on, each plus one in 21 bits, the first
+    // highest; 0 for units past the end, so a shorter text comes first. Comparing these numbers
+    // saves reaching into the buffer at every step.
+    std::uint64_t cache;
+    const char16_t* units;
+    qsizetype size;
+    int row;
 
-    void add(QStringView text)
+    void cacheFrom(qsizetype depth)
     {
-        auto found = idOfText.constFind(text);
-        if (found == idOfText.constEnd()) {
-            found = idOfText.insert(text, static_cast<int>(distinct.size()));
-            distinct.push_back(text);
-        }
-        idOfRow.push_back(*found);
+        cache = 0;
+        for (qsizetype unit = depth; unit < depth + kCached; ++unit)
+            cache = (cache << 21) | (unit < size ? std::uint64_t(units[unit]) + 1 : 0);
     }
+    QStringView from(qsizetype depth) const { return QStringView(units + depth, size - depth); }
+
+    static constexpr qsizetype kCached = 3;
 };
 
-// The place of each text in alphabetic order. The folded texts lie back to back in one buffer
-// and are sorted as entries that point into it: the comparisons of a large sort then read memory
-// in order instead of chasing one allocation per text.
-std::vector<double> alphabeticRanks(const std::vector<QStringView>& texts)
+// Sorts texts that agree on their first `depth` units, three units at a time (Bentley and
+// Sedgewick's multikey quicksort, with the units at hand in each entry): a long beginning shared
+// by many texts ("Construtora ...") is read once per text instead of once per comparison, and
+// equal texts gather at once. `callsLeft` bounds the recursion on inputs that would unbalance it.
+void sortFromDepth(SortText* first, SortText* last, qsizetype depth, int callsLeft)
 {
-    struct Entry {
-        std::uint64_t head; // the first four folded units, the first one highest: most
-                            // comparisons are decided by this one number
-        qsizetype start;
-        qsizetype size;
-        int id;
-    };
-    QString buffer;
-    qsizetype total = 0;
-    for (const QStringView text : texts)
-        total += text.size();
-    buffer.reserve(total + 16);
-    std::vector<Entry> entries;
-    entries.reserve(texts.size());
-    for (std::size_t id = 0; id < texts.size(); ++id) {
-        const qsizetype start = buffer.size();
-        appendFolded(buffer, texts[id]);
-        std::uint64_t head = 0;
-        for (qsizetype unit = 0; unit < 4; ++unit)
-            head = (head << 16) | (start + unit < buffer.size() ? buffer.at(start + unit).unicode() : 0u);
-        entries.push_back({head, start, buffer.size() - start, static_cast<int>(id)});
+    while (last - first > 1) {
+        if (last - first < 12 || callsLeft == 0) {
+            std::sort(first, last, [depth](const SortText& a, const SortText& b) {
+                return a.cache != b.cache ? a.cache < b.cache
+                                          : compareUnits(a.from(depth), b.from(depth)) < 0;
+            });
+            return;
+        }
+        const std::uint64_t a = first->cache;
+        const std::uint64_t b = first[(last - first) / 2].cache;
+        const std::uint64_t c = last[-1].cache;
+        const std::uint64_t pivot = std::max(std::min(a, b), std::min(std::max(a, b), c));
+        // [first, less) below the pivot, [less, greater) equal to it, [greater, last) above.
+        SortText* less = first;
+        SortText* greater = last;
+        for (SortText* at = first; at < greater;) {
+            if (at->cache < pivot)
+                std::swap(*less++, *at++);
+            else if (at->cache > pivot)
+                std::swap(*at, *--greater);
+            else
+                ++at;
+        }
+        sortFromDepth(first, less, depth, callsLeft - 1);
+        sortFromDepth(greater, last, depth, callsLeft - 1);
+        if ((pivot & 0x1FFFFF) == 0)
+            return; // the equal part ran out of units together: its texts are all the same
+        first = less;
+        last = greater;
+        depth += SortText::kCached;
+        for (SortText* text = first; text < last; ++text)
+            text->cacheFrom(depth);
     }
-    const QStringView folded(buffer);
-    std::sort(entries.begin(), entries.end(), [&](const Entry& a, const Entry& b) {
-        if (a.head != b.head)
-            return a.head < b.head;
-        const int byFolded = compareUnits(folded.sliced(a.start, a.size), folded.sliced(b.start, b.size));
-        return byFolded != 0 ? byFolded < 0
-                             : compareUnits(texts[std::size_t(a.id)], texts[std::size_t(b.id)]) < 0;
-    });
-    std::vector<double> rank(texts.size());
-    for (std::size_t position = 0; position < entries.size(); ++position)
-        rank[static_cast<std::size_t>(entries[position].id)] = double(position);
-    return rank;
 }
 
 } // namespace
 
 QString foldedForSorting(QStringView text)
 {
-    QString folded;
-    appendFolded(folded, text);
-    return folded;
+    return folded(text);
 }
 
 HistorySortKeys::HistorySortKeys(const HistoryTable& table, int column)
@@ -185,23 +191,58 @@ void HistorySortKeys::addNumeric(const HistoryTable& table, int row, int column)
 
 void HistorySortKeys::rankTexts(const HistoryTable& table, int column)
 {
-    // Texts made for cells that hold none, kept alive while their views are in use.
-    std::vector<QString> formatted;
+    const int rows = table.rowCount();
     const bool holdsText = HistoryRow::holdsText(column);
-    if (!holdsText)
-        formatted.reserve(static_cast<std::size_t>(table.rowCount()));
-
-    DistinctTexts texts;
-    texts.idOfRow.reserve(static_cast<std::size_t>(table.rowCount()));
-    for (int row = 0; row < table.rowCount(); ++row) {
+    // Texts made for cells that hold none, and the sort texts of texts only the full Unicode
+    // rules fold, kept while the sort reads them.
+    std::vector<QString> made(holdsText ? 0 : static_cast<std::size_t>(rows));
+    std::deque<QString> unusual;
+    const auto textOf = [&](int row) {
+        return holdsText ? table.textView(row, column) : QStringView(made[static_cast<std::size_t>(row)]);
+    };
+    qsizetype total = 0;
+    for (int row = 0; row < rows; ++row) {
         if (!holdsText)
-            formatted.push_back(table.text(row, column));
-        texts.add(holdsText ? table.textView(row, column) : QStringView(formatted.back()));
+            made[static_cast<std::size_t>(row)] = table.text(row, column);
+        total += 2 * textOf(row).size() + 1;
     }
-    const std::vector<double> rank = alphabeticRanks(texts.distinct);
-    m_rankCount = static_cast<int>(rank.size());
-    for (const int id : texts.idOfRow)
-        m_keys.push_back({true, rank[static_cast<std::size_t>(id)]});
+    // The other sort texts back to back in one buffer: the sort then reads memory in order
+    // instead of chasing one allocation per text.
+    std::vector<char16_t> buffer(static_cast<std::size_t>(total));
+    std::vector<SortText> texts(static_cast<std::size_t>(rows));
+    char16_t* free = buffer.data();
+    for (int row = 0; row < rows; ++row) {
+        const QStringView text = textOf(row);
+        SortText& sortText = texts[static_cast<std::size_t>(row)];
+        sortText.row = row;
+        if (char16_t* end = foldLatin(text, free)) {
+            *end++ = 0;
+            std::copy(text.utf16(), text.utf16() + text.size(), end);
+            sortText.units = free;
+            sortText.size = 2 * text.size() + 1;
+            free += sortText.size;
+        } else {
+            const QString& composed =
+                unusual.emplace_back(foldedByUnicode(text) + QChar(0) + text.toString());
+            sortText.units = reinterpret_cast<const char16_t*>(composed.constData());
+            sortText.size = composed.size();
+        }
+        sortText.cacheFrom(0);
+    }
+    int calls = 64;
+    for (int n = rows; n > 1; n /= 2)
+        calls += 2;
+    sortFromDepth(texts.data(), texts.data() + texts.size(), 0, calls);
+
+    // Equal texts share a rank; the ranks then place the rows by counting.
+    m_keys.assign(static_cast<std::size_t>(rows), Key{true, 0.0});
+    int rank = -1;
+    for (std::size_t at = 0; at < texts.size(); ++at) {
+        if (at == 0 || compareUnits(texts[at - 1].from(0), texts[at].from(0)) != 0)
+            ++rank;
+        m_keys[static_cast<std::size_t>(texts[at].row)].number = rank;
+    }
+    m_rankCount = rank + 1;
 }
 
 } // namespace belvane

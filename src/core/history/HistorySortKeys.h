@@ -5,9 +5,9 @@
 // Numeric columns compare the numbers their cells spell; a cell that spells no number (an empty
 // cell of a text column, a damaged value) comes before every number. Alphabetic columns compare
 // the texts the way a Portuguese reader looks them up: letter case and accents aside ("Ágata",
-// "agata" and "AGATA" stand together, "Ç" with "C"), and only then by the exact characters; each
-// distinct text is ranked once, so a column of few distinct texts (the status) sorts as fast as
-// numbers. Check boxes put false before true.
+// "agata" and "AGATA" stand together, "Ç" with "C"), and only then by the exact characters. The
+// texts are sorted a few characters at a time rather than compared whole, and equal texts take
+// one rank, so the rows are then placed by counting. Check boxes put false before true.
 #include <QString>
 #include <QStringView>
 

@@ -10,7 +10,9 @@
 
 #include <QRandomGenerator>
 
+#include <algorithm>
 #include <bit>
+#include <numeric>
 
 #include <gtest/gtest.h>
 
@@ -229,6 +231,49 @@ TEST(HistoryTableTest, AlphabeticSortIgnoresCaseAndAccentsFirst)
     EXPECT_EQ(columnTexts(table, kColService),
               (QStringList{u"Abel"_qs, u"Ágata"_qs, u"ágata"_qs, u"agora"_qs, u"Carla"_qs,
                            u"Çarol"_qs, u"Zeca"_qs}));
+}
+
+TEST(HistoryTableTest, LargeAlphabeticSortAgreesWithComparingWholeTexts)
+{
+    // Many texts sharing long beginnings, repeated, in every case and accent, some needing the
+    // full Unicode rules, and empty ones: the sort must give what comparing whole texts gives,
+    // equal texts keeping their order.
+    QRandomGenerator random(19);
+    const QStringList pieces{u"Construtora "_qs,
+                             u"CONSTRUTORA "_qs,
+                             u"Ágata"_qs,
+                             u"agata"_qs,
+                             u"Ā"_qs,
+                             u"b"_qs,
+                             u"Ç"_qs,
+                             u"c"_qs,
+                             u" "_qs,
+                             u"1"_qs,
+                             u"10"_qs,
+                             QString()};
+    QStringList texts;
+    for (int row = 0; row < 3000; ++row) {
+        QString text;
+        for (int count = random.bounded(5); count > 0; --count)
+            text += pieces[random.bounded(int(pieces.size()))];
+        texts << text;
+    }
+    HistoryTable table = tableWithColumn(kColService, texts);
+    table.sortByColumn(kColService, Qt::AscendingOrder);
+
+    std::vector<int> expected(texts.size());
+    std::iota(expected.begin(), expected.end(), 0);
+    std::stable_sort(expected.begin(), expected.end(), [&](int a, int b) {
+        const QString x = foldedForSorting(texts[a]);
+        const QString y = foldedForSorting(texts[b]);
+        if (x != y)
+            return QStringView(x).compare(QStringView(y)) < 0;
+        return QStringView(texts[a]).compare(QStringView(texts[b])) < 0;
+    });
+    QStringList expectedRows;
+    for (const int row : expected)
+        expectedRows << QString::number(row);
+    EXPECT_EQ(columnTexts(table, kColClient), expectedRows);
 }
 
 TEST(HistoryTableTest, FoldingOfLatinLettersAgreesWithTheFullUnicodeRules)
