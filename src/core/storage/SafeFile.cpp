@@ -12,7 +12,12 @@
 #ifdef Q_OS_UNIX
 #include <cerrno>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
+#endif
+
+#ifdef Q_OS_LINUX
+#include <thread>
 #endif
 
 namespace belvane {
@@ -100,6 +105,37 @@ bool syncContents(QSaveFile& file, QString* reason)
 #endif
 
 #ifdef Q_OS_LINUX
+// Replacing a file frees the blocks of the one it replaces, and for a large file (the history of
+// 65,535 budgets is 25 MB) that takes the file system a fifth of the whole save. Holding the old
+// file open across the replace leaves it without a name but whole; closing it afterwards on a
+// thread of its own lets the blocks go while the user goes on. A crash in between leaves nothing
+// behind: the file system frees a nameless file by itself.
+class ReplacedFile {
+public:
+    explicit ReplacedFile(const QString& path)
+    {
+        const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
+        struct stat status {};
+        if (fd >= 0 && ::fstat(fd, &status) == 0 && status.st_size >= kLargeBytes) {
+            m_fd = fd;
+            return;
+        }
+        if (fd >= 0)
+            ::close(fd);
+    }
+    ReplacedFile(const ReplacedFile&) = delete;
+    ReplacedFile& operator=(const ReplacedFile&) = delete;
+    ~ReplacedFile()
+    {
+        if (m_fd >= 0)
+            std::thread([fd = m_fd] { ::close(fd); }).detach();
+    }
+
+private:
+    static constexpr qint64 kLargeBytes = 1 << 20;
+    int m_fd = -1;
+};
+
 // The replace is a change of the folder; it survives a power cut only once the folder itself is
 // on disk. By then the new file is already in place, so a folder that cannot be synced is no
 // reason to report the save as failed.
@@ -166,6 +202,9 @@ IoResult writeFileAtomically(const QString& path, const std::function<bool(QIODe
 
     if (StorageFaults::consume(StorageFaults::Kind::FailCommit, path))
         return failSave(file, path, QStringLiteral("falha simulada ao substituir o arquivo anterior"));
+#ifdef Q_OS_LINUX
+    const ReplacedFile replaced(path);
+#endif
     if (!file.commit())
         return IoResult::failure(saveFailureMessage(path, saveReason(file, path)));
 

@@ -37,7 +37,8 @@ TEST_F(StorageSafeWrite, WritesBinaryBytesThatReadBackUnchanged)
 TEST_F(StorageSafeWrite, ShorterContentsReplaceLongerFileWhole)
 {
     const QString path = pathOf(QStringLiteral("Hist.bvh"));
-    writeFile(path, QByteArray(5000, 'x'));
+    // Large enough that the replaced file is let go on a thread of its own.
+    writeFile(path, QByteArray(2 << 20, 'x'));
 
     ASSERT_TRUE(writeFileAtomically(path, QByteArrayLiteral("abc")).ok());
 
