@@ -12,7 +12,9 @@
 #include <bit>
 #include <cstdint>
 #include <cstring>
+#include <memory>
 #include <string>
+#include <vector>
 
 namespace belvane {
 
@@ -87,17 +89,10 @@ void appendCell(std::u16string& out, QStringView text)
         out += u'"';
 }
 
-// Streams the rows into the device as the file's bytes, in chunks. A row whose line is kept from
-// the last write goes in as it is; any other is encoded and its line kept.
-class HistoryTextWriter {
+// Works out the file lines of rows: a row whose line is kept from the last write keeps it; any
+// other is encoded and its line kept.
+class HistoryLineEncoder {
 public:
-    HistoryTextWriter(QIODevice& device, int rows) : m_device(device)
-    {
-        m_chunk.reserve(std::min<qsizetype>(kChunkBytes, qsizetype(rows) * 512) + 8192);
-    }
-
-    bool writeMark() { return write(QByteArray("\xFF\xFE", 2)); }
-
     const QByteArray& keepLine(const HistoryTable& table, int row)
     {
         const HistoryRow& cells = table.row(row);
@@ -106,29 +101,10 @@ public:
         return cells.fileLine();
     }
 
-    bool writeRow(const HistoryTable& table, int row)
-    {
-        m_chunk.append(keepLine(table, row));
-        return m_chunk.size() < kChunkBytes || flush();
-    }
-
-    bool flush()
-    {
-        if (m_chunk.isEmpty())
-            return true;
-        const bool written = write(m_chunk);
-        m_chunk.resize(0);
-        return written;
-    }
-
 private:
-    // Rows are gathered into chunks of about a megabyte before they go to the device.
-    static constexpr qsizetype kChunkBytes = 1 << 20;
     // Distinct values kept per column; a history has few distinct dates, areas and negotiated
     // values, and formatting them costs more than looking them up.
     static constexpr qsizetype kCachedValues = 8192;
-
-    bool write(const QByteArray& bytes) { return m_device.write(bytes) == bytes.size(); }
 
     // The row's line, CR LF included, in UTF-16 little-endian.
     QByteArray encoded(const HistoryTable& table, int row)
@@ -162,33 +138,81 @@ private:
         return *cache.insert(key, table.text(row, column));
     }
 
-    QIODevice& m_device;
     std::u16string m_text;
-    QByteArray m_chunk;
     std::array<QHash<quint64, QString>, kHistoryColumnCount> m_cache;
 };
+
+// Lines that lie back to back in memory, as those of rows unchanged since the last write do, go
+// to the file as one piece straight from there.
+struct LineRun {
+    const char* start = nullptr;
+    qsizetype size = 0;
+};
+
+std::vector<LineRun> lineRuns(const HistoryTable& table)
+{
+    HistoryLineEncoder encoder;
+    std::vector<LineRun> runs;
+    for (int row = 0; row < table.rowCount(); ++row) {
+        const QByteArray& line = encoder.keepLine(table, row);
+        if (!runs.empty() && runs.back().start + runs.back().size == line.constData())
+            runs.back().size += line.size();
+        else
+            runs.push_back({line.constData(), line.size()});
+    }
+    return runs;
+}
+
+// Puts every line together in one new image, which the rows then point into: the next save
+// writes a few long runs instead of one piece per row.
+std::shared_ptr<const QByteArray> newLineImage(const HistoryTable& table, const std::vector<LineRun>& runs)
+{
+    qsizetype total = 0;
+    for (const LineRun& run : runs)
+        total += run.size;
+    auto image = std::make_shared<QByteArray>();
+    image->reserve(total);
+    for (const LineRun& run : runs)
+        image->append(run.start, run.size);
+    const char* at = image->constData();
+    for (int row = 0; row < table.rowCount(); ++row) {
+        const HistoryRow& cells = table.row(row);
+        const qsizetype size = cells.fileLine().size();
+        cells.keepFileLine(QByteArray::fromRawData(at, size));
+        at += size;
+    }
+    table.keepLineImage(image);
+    return image;
+}
 
 } // namespace
 
 bool WriteHistoryFile(const HistoryTable& table, QIODevice& device)
 {
-    HistoryTextWriter writer(device, table.rowCount());
-    if (!writer.writeMark())
+    // A save after a few changes finds the lines in a few runs; the first save, or one after a
+    // sort, finds them scattered and first gathers them into a new image.
+    constexpr std::size_t kScattered = 256;
+    std::vector<LineRun> runs = lineRuns(table);
+    std::shared_ptr<const QByteArray> image;
+    if (runs.size() > kScattered) {
+        image = newLineImage(table, runs);
+        runs = {{image->constData(), image->size()}};
+    }
+    if (device.write("\xFF\xFE", 2) != 2)
         return false;
-    for (int row = 0; row < table.rowCount(); ++row) {
-        if (!writer.writeRow(table, row))
+    for (const LineRun& run : runs) {
+        if (device.write(run.start, run.size) != run.size)
             return false;
     }
-    return writer.flush();
+    return true;
 }
 
 int keepHistoryLines(const HistoryTable& table, int from, int count)
 {
-    QBuffer unused;
-    HistoryTextWriter writer(unused, 0);
+    HistoryLineEncoder encoder;
     const int end = std::min(table.rowCount(), from + count);
     for (int row = std::max(0, from); row < end; ++row)
-        writer.keepLine(table, row);
+        encoder.keepLine(table, row);
     return std::max(end, from);
 }
 

@@ -14,6 +14,7 @@
 #include <QStringView>
 
 #include <array>
+#include <memory>
 #include <vector>
 
 namespace belvane {
@@ -75,11 +76,17 @@ public:
 
     const HistoryRow& row(int row) const { return m_rows[index(row)]; }
 
+    // The lines of the last write that put the whole file together, back to back. Rows whose
+    // line is unchanged since point into it (HistoryRow::fileLine), so that the next save writes
+    // long runs of them straight from it; it lives as long as the table or a copy of it does.
+    void keepLineImage(std::shared_ptr<const QByteArray> image) const { m_lineImage = std::move(image); }
+
 private:
     std::size_t index(int row) const;
     HistoryRow& rowRef(int row) { return m_rows[index(row)]; }
 
     std::vector<HistoryRow> m_rows;
+    mutable std::shared_ptr<const QByteArray> m_lineImage;
 };
 
 } // namespace belvane

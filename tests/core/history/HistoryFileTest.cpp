@@ -10,6 +10,7 @@
 #include <QDir>
 
 #include <limits>
+#include <memory>
 
 using namespace belvane;
 using namespace belvane::test;
@@ -208,23 +209,30 @@ TEST_F(HistoryFileTest, MissingFileIsAnEmptyHistory)
 
 TEST_F(HistoryFileTest, ARowChangedSinceTheLastWriteIsWrittenAnewEveryOtherAsKept)
 {
-    HistoryTable table;
-    for (int number = 1; number <= 3; ++number)
-        StoreHistoryRow(table, numberedBudget(number, u"Ana"));
-    historyFileBytes(table); // keeps each row's line
-    // Every kind of cell changes on some row after the lines were kept.
-    table.setText(0, kColClient, u"Bia, \"a filha\""_qs);
-    table.setValue(1, kColNegotiated, 9876.5);
-    table.setChecked(2, kColModified, true);
-    HistoryTable sorted = table;
-    sorted.sortByColumn(kColClient, Qt::DescendingOrder);
-
     // The same rows made afresh, without any kept line.
-    HistoryTable fresh;
-    for (int row = 0; row < sorted.rowCount(); ++row) {
-        const int copy = fresh.appendRow();
-        for (int column = 0; column < kHistoryColumnCount; ++column)
-            fresh.setText(copy, column, sorted.text(row, column));
-    }
-    EXPECT_EQ(historyFileBytes(sorted), historyFileBytes(fresh));
+    const auto fresh = [](const HistoryTable& rows) {
+        HistoryTable made;
+        for (int row = 0; row < rows.rowCount(); ++row) {
+            const int copy = made.appendRow();
+            for (int column = 0; column < kHistoryColumnCount; ++column)
+                made.setText(copy, column, rows.text(row, column));
+        }
+        return historyFileBytes(made);
+    };
+    // Enough rows that the first write gathers their lines into one image the rows point into.
+    auto table = std::make_unique<HistoryTable>();
+    for (int number = 1; number <= 300; ++number)
+        StoreHistoryRow(*table, numberedBudget(number, u"Ana"));
+    historyFileBytes(*table);
+    // Every kind of cell changes on some row after the lines were kept.
+    table->setText(0, kColClient, u"Bia, \"a filha\""_qs);
+    table->setValue(150, kColNegotiated, 9876.5);
+    table->setChecked(299, kColModified, true);
+    EXPECT_EQ(historyFileBytes(*table), fresh(*table));
+
+    // A sorted copy outlives the table whose image its rows point into.
+    HistoryTable sorted = *table;
+    table.reset();
+    sorted.sortByColumn(kColClient, Qt::DescendingOrder);
+    EXPECT_EQ(historyFileBytes(sorted), fresh(sorted));
 }
