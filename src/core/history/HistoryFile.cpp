@@ -185,19 +185,24 @@ std::shared_ptr<const QByteArray> newLineImage(const HistoryTable& table, const 
     return image;
 }
 
+// A save after a few changes finds the lines in a few runs; the first save, or one after a sort,
+// finds them scattered and first gathers them into a new image.
+std::vector<LineRun> gatheredLineRuns(const HistoryTable& table, std::shared_ptr<const QByteArray>& image)
+{
+    constexpr std::size_t kScattered = 256;
+    std::vector<LineRun> runs = lineRuns(table);
+    if (runs.size() <= kScattered)
+        return runs;
+    image = newLineImage(table, runs);
+    return {{image->constData(), image->size()}};
+}
+
 } // namespace
 
 bool WriteHistoryFile(const HistoryTable& table, QIODevice& device)
 {
-    // A save after a few changes finds the lines in a few runs; the first save, or one after a
-    // sort, finds them scattered and first gathers them into a new image.
-    constexpr std::size_t kScattered = 256;
-    std::vector<LineRun> runs = lineRuns(table);
     std::shared_ptr<const QByteArray> image;
-    if (runs.size() > kScattered) {
-        image = newLineImage(table, runs);
-        runs = {{image->constData(), image->size()}};
-    }
+    const std::vector<LineRun> runs = gatheredLineRuns(table, image);
     if (device.write("\xFF\xFE", 2) != 2)
         return false;
     for (const LineRun& run : runs) {
@@ -213,6 +218,12 @@ int keepHistoryLines(const HistoryTable& table, int from, int count)
     const int end = std::min(table.rowCount(), from + count);
     for (int row = std::max(0, from); row < end; ++row)
         encoder.keepLine(table, row);
+    // With every line known, they are gathered at once: the first save is then as quick as the
+    // next.
+    if (end == table.rowCount() && end > from) {
+        std::shared_ptr<const QByteArray> image;
+        gatheredLineRuns(table, image);
+    }
     return std::max(end, from);
 }
 

@@ -219,11 +219,13 @@ TEST_F(HistoryFileTest, ARowChangedSinceTheLastWriteIsWrittenAnewEveryOtherAsKep
         }
         return historyFileBytes(made);
     };
-    // Enough rows that the first write gathers their lines into one image the rows point into.
+    // Enough rows that their lines, once all known, are gathered into one image the rows point
+    // into: here by the steps taken while the user is idle.
     auto table = std::make_unique<HistoryTable>();
     for (int number = 1; number <= 300; ++number)
         StoreHistoryRow(*table, numberedBudget(number, u"Ana"));
-    historyFileBytes(*table);
+    EXPECT_EQ(keepHistoryLines(*table, 0, 200), 200);
+    EXPECT_EQ(keepHistoryLines(*table, 200, 200), 300);
     // Every kind of cell changes on some row after the lines were kept.
     table->setText(0, kColClient, u"Bia, \"a filha\""_qs);
     table->setValue(150, kColNegotiated, 9876.5);
