@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QLinearGradient>
 #include <QPainter>
+#include <QPalette>
 
 namespace belvane {
 namespace {
@@ -21,7 +22,11 @@ QLabel* placeLabel(QWidget* parent, const char* name, const QString& text, QPoin
     auto* label = new QLabel(text, parent);
     label->setObjectName(QString::fromLatin1(name));
     label->setFont(font);
-    label->setStyleSheet(QStringLiteral("color: white; background: transparent;"));
+    // A palette, not a style sheet: the box is the first thing on the screen at start, and a
+    // style sheet would have to be read for each label first.
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, Qt::white);
+    label->setPalette(palette);
     label->move(at);
     label->adjustSize();
     return label;
@@ -49,7 +54,10 @@ void TForm2::buildContent()
     auto* shape = new QWidget(this);
     shape->setObjectName(QStringLiteral("Shape1"));
     shape->setGeometry(100, 100, 273, 145);
-    shape->setStyleSheet(QStringLiteral("background: rgb(85, 170, 255);"));
+    QPalette palette = shape->palette();
+    palette.setColor(QPalette::Window, QColor(85, 170, 255));
+    shape->setPalette(palette);
+    shape->setAutoFillBackground(true);
 
     QFont logo(QStringLiteral("Arial Black"));
     logo.setPixelSize(47);
