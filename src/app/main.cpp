@@ -2,6 +2,7 @@
 #include "core/storage/DataFolders.h"
 #include "ui/app/SingleInstance.h"
 #include "ui/app/TForm1.h"
+#include "ui/widgets/Theme.h"
 
 #include <QApplication>
 #include <QDir>
@@ -47,6 +48,7 @@ int main(int argc, char* argv[])
     belvane::SingleInstance instance;
     if (!instance.acquire())
         return 0;
+    belvane::theme::readFontConfigurationAhead();
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("B+V "));

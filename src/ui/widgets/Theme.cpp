@@ -4,6 +4,11 @@
 #include <QPalette>
 #include <QWidget>
 
+#ifdef Q_OS_LINUX
+#include <dlfcn.h>
+#include <thread>
+#endif
+
 // Resources compiled into a static library must be registered by hand.
 static void initBelvaneResources()
 {
@@ -17,6 +22,22 @@ void installFonts()
     initBelvaneResources();
     static const bool installed = QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/BelvaneMarker.ttf")) >= 0;
     Q_UNUSED(installed);
+}
+
+void readFontConfigurationAhead()
+{
+#ifdef Q_OS_LINUX
+    // Every font on the machine and the rules for choosing among them take several milliseconds
+    // to read, a good part of the start-up. The font library reads them once for the whole
+    // program, whoever asks first; asked here, it reads them while the application object
+    // connects to the display. Where the library is missing nothing happens.
+    std::thread([] {
+        if (void* fontconfig = dlopen("libfontconfig.so.1", RTLD_NOW | RTLD_LOCAL)) {
+            if (auto init = reinterpret_cast<int (*)()>(dlsym(fontconfig, "FcInit")))
+                init();
+        }
+    }).detach();
+#endif
 }
 
 QString accented(QString sheet)

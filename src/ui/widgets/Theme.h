@@ -14,6 +14,9 @@ inline constexpr auto kPanelBackground = "#3a3a3e";
 
 // Registers the program's own marker font (the required-field check mark at U+E10B); once.
 void installFonts();
+// Starts reading the system's font configuration on a thread of its own, before the application
+// object exists: the first text of the window would otherwise wait for it.
+void readFontConfigurationAhead();
 QString styleSheet();
 // The program's one accent: orange for what is chosen or framed, a lighter orange for headings.
 // A style sheet writes them as @accent and @accent-light; accented() puts the colours in.
