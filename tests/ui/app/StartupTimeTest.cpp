@@ -54,9 +54,14 @@ TEST_F(StartupTimeTest, WithTheLargestHistory)
     QCoreApplication::processEvents();
     const qint64 open = clock.restart();
     auto* grid = find<QTableView>("Ng8");
-    grid->horizontalHeader()->sectionClicked(kColClient);
-    QCoreApplication::processEvents();
-    const qint64 sort = clock.restart();
+    QString sorts;
+    for (const int column : {kColNumber, kColClient, kColEditedDate, kColStatus}) {
+        clock.restart();
+        grid->horizontalHeader()->sectionClicked(column);
+        QCoreApplication::processEvents();
+        sorts += QStringLiteral(" %1").arg(clock.elapsed());
+    }
+    clock.restart();
     find<QLineEdit>("Edit1")->setText(QStringLiteral("conceição 6553"));
     QTest::keyClick(find<QLineEdit>("Edit1"), Qt::Key_Return);
     QCoreApplication::processEvents();
@@ -69,8 +74,8 @@ TEST_F(StartupTimeTest, WithTheLargestHistory)
     const qint64 generate = clock.restart();
     click(controls::project::kSaveBudget);
     const qint64 save = clock.restart();
-    std::printf("65,534 budgets: start-up %lld ms, history page %lld ms, sort by client %lld ms, "
-                "search %lld ms, generate %lld ms, save %lld ms\n",
-                startup, open, sort, search, generate, save);
+    std::printf("65,534 budgets: start-up %lld ms, history page %lld ms, sort by number, client, date and "
+                "status%s ms, search %lld ms, generate %lld ms, save %lld ms\n",
+                startup, open, qPrintable(sorts), search, generate, save);
     EXPECT_EQ(Prompts::messages().last(), QStringLiteral("O orçamento foi salvo."));
 }
