@@ -26,6 +26,8 @@ QString notABackup(const QString& archivePath, const QString& reason)
         .arg(native(archivePath), reason);
 }
 
+constexpr QLatin1String kDatabaseFileName("Belvane.db");
+
 struct DataFolder {
     QString archiveName;  // "Escrt", "Projetos"
     QString path;         // ends with '/'
@@ -44,7 +46,7 @@ bool isInside(const QString& path, const QString& folder)
 }
 
 // Every file and sub-folder of the data folder, in a fixed order, symbolic links left out.
-IoResult collectFolder(const DataFolder& folder, std::vector<ZipEntry>& entries)
+IoResult collectFolder(const DataFolder& folder, std::vector<ZipEntry>& entries, const DatabaseCopy& databaseCopy)
 {
     const QDir root(QFileInfo(folder.path).absoluteFilePath());
     entries.push_back({folder.archiveName + u'/', {}, QFileInfo(folder.path).lastModified()});
@@ -61,7 +63,13 @@ IoResult collectFolder(const DataFolder& folder, std::vector<ZipEntry>& entries)
             entries.push_back({name + u'/', {}, info.lastModified()});
             continue;
         }
-        const ReadOutcome read = readWholeFile(path);
+        // The database may be in the middle of another seat's transaction: copying its file and
+        // journal one after the other could catch half of it. It is copied through the database,
+        // which gives one consistent moment, and its journal is not needed.
+        const bool database = databaseCopy && info.fileName().startsWith(kDatabaseFileName, Qt::CaseInsensitive);
+        if (database && info.fileName().compare(kDatabaseFileName, Qt::CaseInsensitive) != 0)
+            continue;
+        const ReadOutcome read = database ? databaseCopy(path) : readWholeFile(path);
         if (!read.ok())
             return IoResult::failure(read.error);
         entries.push_back({name, read.bytes, info.lastModified()});
@@ -76,7 +84,7 @@ QString backupFileName(const QDate& day)
     return QStringLiteral("Belvane-%1.zip").arg(day.toString(QStringLiteral("yyyy-MM-dd")));
 }
 
-IoResult writeDataBackup(const DataFolders& folders, const QString& archivePath)
+IoResult writeDataBackup(const DataFolders& folders, const QString& archivePath, const DatabaseCopy& databaseCopy)
 {
     const QString archiveFolder = QFileInfo(QFileInfo(archivePath).absolutePath()).canonicalFilePath();
     std::vector<ZipEntry> entries;
@@ -86,7 +94,7 @@ IoResult writeDataBackup(const DataFolders& folders, const QString& archivePath)
                 "A cópia de segurança \"%1\" não pode ficar dentro da pasta de dados \"%2\". Escolha outra pasta.")
                                          .arg(native(archivePath), native(folder.path)));
         if (QFileInfo(folder.path).isDir()) {
-            const IoResult collected = collectFolder(folder, entries);
+            const IoResult collected = collectFolder(folder, entries, databaseCopy);
             if (!collected.ok())
                 return collected;
         }

@@ -9,10 +9,12 @@
 #include "core/backup/ZipArchive.h"
 #include "core/storage/DataFolders.h"
 #include "core/storage/IoResult.h"
+#include "core/storage/SafeFile.h"
 
 #include <QDate>
 #include <QString>
 
+#include <functional>
 #include <vector>
 
 namespace belvane {
@@ -23,9 +25,14 @@ inline constexpr auto kBackupProjectsFolder = "Projetos";
 // The name offered for a backup made on `day`: "Belvane-2026-12-09.zip".
 QString backupFileName(const QDate& day);
 
+// A consistent copy of the database file at `path`, taken through the database itself.
+using DatabaseCopy = std::function<ReadOutcome(const QString& path)>;
+
 // Writes the archive crash-safely. Refuses an archive placed inside one of the data folders (the
-// next backup would hold the previous one).
-IoResult writeDataBackup(const DataFolders& folders, const QString& archivePath);
+// next backup would hold the previous one). With `databaseCopy`, the database is copied through
+// it and its journal left out; without, every file is copied as it lies.
+IoResult writeDataBackup(const DataFolders& folders, const QString& archivePath,
+                         const DatabaseCopy& databaseCopy = {});
 
 // True for a name the program may unpack: a path inside "Escrt/" or "Projetos/" made of plain
 // names, with no "..", ".", empty part, backslash, colon or control character.

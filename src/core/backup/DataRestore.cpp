@@ -2,6 +2,7 @@
 
 #include "core/backup/DataBackup.h"
 #include "core/storage/SafeFile.h"
+#include "core/storage/WriteGate.h"
 
 #include <QDir>
 #include <QFile>
@@ -97,6 +98,10 @@ RestoreOutcome restoreDataBackup(const DataFolders& folders, const std::vector<Z
 {
     RestoreOutcome outcome;
     const QString root = folders.appDir;
+    if (const IoResult allowed = WriteGate::check(root + QLatin1String(kUnpackFolder)); !allowed.ok()) {
+        outcome.error = allowed.error;
+        return outcome;
+    }
     const QString unpacked = root + QLatin1String(kUnpackFolder) + u'/';
     const QString unpackProblem = unpack(unpacked, entries);
     if (!unpackProblem.isEmpty()) {

@@ -47,6 +47,14 @@ QString historyCsvField(QStringView cell)
 
 QByteArray historyCsv(const HistoryTable& table, const std::vector<int>& columns)
 {
+    std::vector<int> rows(std::size_t(table.rowCount()));
+    for (int row = 0; row < table.rowCount(); ++row)
+        rows[std::size_t(row)] = row;
+    return historyCsv(table, columns, rows);
+}
+
+QByteArray historyCsv(const HistoryTable& table, const std::vector<int>& columns, const std::vector<int>& rows)
+{
     QString text;
     const auto appendLine = [&text, &columns](const auto& fieldOf) {
         for (std::size_t i = 0; i < columns.size(); ++i) {
@@ -58,7 +66,7 @@ QByteArray historyCsv(const HistoryTable& table, const std::vector<int>& columns
     };
     // The grid's "Negociado[R$] " keeps a trailing blank of old; a spreadsheet title does not need it.
     appendLine([](int column) { return historyHeader(column).trimmed(); });
-    for (int row = 0; row < table.rowCount(); ++row)
+    for (const int row : rows)
         appendLine([&table, row](int column) { return cellText(table, row, column); });
     return QByteArrayLiteral("\xEF\xBB\xBF") + text.toUtf8();
 }

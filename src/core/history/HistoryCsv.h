@@ -25,5 +25,7 @@ QString historyCsvField(QStringView cell);
 // The whole file: a header line with the columns' titles, then one line per row. Columns are
 // history column indexes (HistoryColumns.h), in the order they are to appear.
 QByteArray historyCsv(const HistoryTable& table, const std::vector<int>& columns);
+// The same, for the rows given only, in that order.
+QByteArray historyCsv(const HistoryTable& table, const std::vector<int>& columns, const std::vector<int>& rows);
 
 } // namespace belvane

@@ -24,4 +24,17 @@ QString findFileIgnoringCase(const QString& folder, const QString& fileName)
     return {};
 }
 
+FolderListing::FolderListing(const QString& folder)
+{
+    const QStringList names = QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::System);
+    m_folded.reserve(names.size());
+    for (const QString& name : names)
+        m_folded.insert(name.toCaseFolded());
+}
+
+bool FolderListing::contains(const QString& fileName) const
+{
+    return m_folded.contains(fileName.toCaseFolded());
+}
+
 } // namespace belvane

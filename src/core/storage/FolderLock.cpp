@@ -5,16 +5,27 @@
 #include <QSaveFile>
 #include <QStringList>
 #include <QSysInfo>
+#include <QThread>
+#include <QUuid>
+
+#ifdef Q_OS_UNIX
+#include <unistd.h>
+#endif
 
 namespace belvane {
 namespace {
 
-QByteArray lockText(const QString& user, const QString& machine, const QDateTime& since, const QDateTime& renewed)
+// A lock being written by a seat that starts at this very moment may read empty for an instant
+// where the folder cannot create a file with its content in one step; a network folder may fail
+// a read once. A few looks a little apart settle both.
+constexpr int kReadAttempts = 3;
+constexpr int kReadPauseMs = 40;
+
+// A time as people read it, in the writer's own zone with its offset from UTC, so a reader in
+// another zone knows the instant exactly.
+QString stamp(const QDateTime& moment)
 {
-    const QStringList lines{QStringLiteral("usuario=") + user, QStringLiteral("maquina=") + machine,
-                            QStringLiteral("desde=") + since.toString(Qt::ISODate),
-                            QStringLiteral("renovado=") + renewed.toString(Qt::ISODate)};
-    return lines.join(u'\n').toUtf8() + '\n';
+    return moment.toOffsetFromUtc(moment.offsetFromUtc()).toString(Qt::ISODate);
 }
 
 } // namespace
@@ -24,105 +35,208 @@ Seat Seat::current()
     QString user = qEnvironmentVariable("USER");
     if (user.isEmpty())
         user = qEnvironmentVariable("USERNAME");
-    // A lock must name someone: one that names nobody counts as left behind.
+    // A lock must name someone.
     if (user.isEmpty())
         user = QStringLiteral("usuário");
-    return {user, QSysInfo::machineHostName()};
+    static const QString session = QUuid::createUuid().toString(QUuid::WithoutBraces);
+    return {user, QSysInfo::machineHostName(), session};
 }
 
-FolderLock::FolderLock(const QString& dataDir, const QString& user, const QString& machine)
-    : m_path(QDir(dataDir).filePath(fileName())), m_user(user), m_machine(machine)
+FolderLock::FolderLock(const QString& dataDir, Seat seat, const QString& memoryFile)
+    : m_dataDir(dataDir), m_path(QDir(dataDir).filePath(fileName())), m_seat(std::move(seat)),
+      m_memory(memoryFile)
 {
 }
 
-bool FolderLock::readHolder()
+QByteArray FolderLock::text(const QDateTime& now) const
 {
-    QFile file(m_path);
-    if (!file.open(QIODevice::ReadOnly))
-        return false;
-    m_holder = {};
-    const QStringList lines = QString::fromUtf8(file.read(4096)).split(u'\n');
-    for (const QString& line : lines) {
-        const QString key = line.section(u'=', 0, 0);
-        const QString value = line.section(u'=', 1);
-        if (key == u"usuario")
-            m_holder.user = value;
-        else if (key == u"maquina")
-            m_holder.machine = value;
-        else if (key == u"desde")
-            m_holder.since = QDateTime::fromString(value, Qt::ISODate);
-        else if (key == u"renovado")
-            m_holder.renewed = QDateTime::fromString(value, Qt::ISODate);
-    }
-    return true;
+    const QStringList lines{QStringLiteral("usuario=") + m_seat.user,
+                            QStringLiteral("maquina=") + m_seat.machine,
+                            QStringLiteral("sessao=") + m_seat.session,
+                            QStringLiteral("desde=") + stamp(m_since.isValid() ? m_since : now),
+                            QStringLiteral("renovado=") + stamp(now),
+                            QStringLiteral("renovacoes=") + QString::number(m_renewals)};
+    return lines.join(u'\n').toUtf8() + '\n';
 }
 
-bool FolderLock::namesThisSeat() const
+FolderLock::Read FolderLock::readHolder()
 {
-    return m_holder.user == m_user && m_holder.machine == m_machine;
-}
-
-bool FolderLock::write(const QDateTime& since, const QDateTime& now, bool mustBeNew)
-{
-    const QByteArray text = lockText(m_user, m_machine, since, now);
-    if (mustBeNew) {
-        // Created only if absent: of two seats starting at once, one wins.
+    for (int attempt = 1;; ++attempt) {
         QFile file(m_path);
-        if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly))
-            return false;
-        return file.write(text) == text.size() && file.flush();
+        const bool opened = file.open(QIODevice::ReadOnly);
+        if (!opened && !file.exists())
+            return Read::Missing;
+        const QByteArray content = opened ? file.read(4096) : QByteArray();
+        const bool complete = opened && file.error() == QFileDevice::NoError && content.endsWith('\n');
+        if (complete || attempt == kReadAttempts) {
+            if (!opened)
+                return Read::Failed;
+            m_content = content;
+            m_holder = {};
+            for (const QString& line : QString::fromUtf8(content).split(u'\n')) {
+                const QString key = line.section(u'=', 0, 0);
+                const QString value = line.section(u'=', 1);
+                if (key == u"usuario")
+                    m_holder.user = value;
+                else if (key == u"maquina")
+                    m_holder.machine = value;
+                else if (key == u"sessao")
+                    m_holder.session = value;
+                else if (key == u"desde")
+                    m_holder.since = QDateTime::fromString(value, Qt::ISODate);
+                else if (key == u"renovado")
+                    m_holder.renewed = QDateTime::fromString(value, Qt::ISODate);
+                else if (key == u"renovacoes")
+                    m_holder.renewals = value.toLongLong();
+            }
+            return Read::Ok;
+        }
+        QThread::msleep(kReadPauseMs);
     }
+}
+
+bool FolderLock::createWithContent(const QDateTime& now)
+{
+    if (!m_since.isValid())
+        m_since = now;
+    const QByteArray content = text(now);
+#ifdef Q_OS_UNIX
+    // Written whole under a name of its own, then linked in under the lock's name, which fails if
+    // a lock is there: a seat starting at the same instant sees no lock or a whole one.
+    const QString draft = m_path + QStringLiteral(".") + m_seat.session;
+    QFile file(draft);
+    if (file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(content) == content.size()
+        && file.flush()) {
+        ::fsync(file.handle());
+        file.close();
+        const int linked = ::link(QFile::encodeName(draft).constData(), QFile::encodeName(m_path).constData());
+        const int cause = errno;
+        QFile::remove(draft);
+        if (linked == 0)
+            return true;
+        // A folder without links (some network shares) falls back to creating the file.
+        if (cause != EPERM && cause != ENOTSUP && cause != EOPNOTSUPP && cause != ENOSYS)
+            return false;
+    } else {
+        file.remove();
+    }
+#endif
+    QFile lock(m_path);
+    if (!lock.open(QIODevice::WriteOnly | QIODevice::NewOnly))
+        return false;
+    return lock.write(content) == content.size() && lock.flush();
+}
+
+bool FolderLock::replace(const QDateTime& now)
+{
+    const QByteArray content = text(now);
     QSaveFile file(m_path);
-    return file.open(QIODevice::WriteOnly) && file.write(text) == text.size() && file.commit();
+    return file.open(QIODevice::WriteOnly) && file.write(content) == content.size() && file.commit();
+}
+
+bool FolderLock::leftByThisSeat() const
+{
+    return !m_holder.session.isEmpty() && m_holder.session == m_memory.lastSession()
+           && m_holder.user == m_seat.user && m_holder.machine == m_seat.machine;
+}
+
+bool FolderLock::staleByWatch(const QDateTime& now)
+{
+    const QDateTime since = m_memory.seenUnchangedSince(m_content, now);
+    return since.secsTo(now) >= qint64(kStaleAfterMinutes) * 60;
 }
 
 LockState FolderLock::acquire(const QDateTime& now)
 {
     m_held = false;
-    if (write(now, now, true)) {
-        m_since = now;
-        m_holder = {m_user, m_machine, now, now};
+    m_since = now;
+    m_renewals = 0;
+    // An installed program's first start: the data folder is made here, or no lock could be.
+    QDir().mkpath(m_dataDir);
+    if (createWithContent(now)) {
+        m_holder = {m_seat.user, m_seat.machine, m_seat.session, now, now, 0};
         m_held = true;
+        m_memory.setLastSession(m_seat.session);
         return LockState::Acquired;
     }
-    if (!QFile::exists(m_path))
+    const Read read = readHolder();
+    if (read == Read::Missing)
         return LockState::Failed;
-    // A lock file that cannot be read or names nobody is as good as stale.
-    if (!readHolder() || m_holder.user.isEmpty())
+    if (read == Read::Failed)
+        m_content.clear();
+    if (read == Read::Ok && leftByThisSeat()) {
+        m_judged = m_content;
+        return takeOver(now) ? LockState::Acquired : LockState::HeldByOther;
+    }
+    if (staleByWatch(now)) {
+        m_judged = m_content;
         return LockState::Stale;
-    if (namesThisSeat())
-        return takeOver(now) ? LockState::Acquired : LockState::Failed;
-    if (!m_holder.renewed.isValid() || m_holder.renewed.secsTo(now) > kStaleAfterMinutes * 60)
-        return LockState::Stale;
+    }
     return LockState::HeldByOther;
 }
 
 bool FolderLock::takeOver(const QDateTime& now)
 {
-    if (!write(now, now, false))
+    // The question may have stayed open for minutes: only the lock judged stale is replaced.
+    const Read read = readHolder();
+    if (read == Read::Failed || (read == Read::Ok && m_content != m_judged))
         return false;
     m_since = now;
-    m_holder = {m_user, m_machine, now, now};
+    m_renewals = 0;
+    const bool written = read == Read::Missing ? createWithContent(now) : replace(now);
+    if (!written || readHolder() != Read::Ok || !namesThisSession())
+        return false;
     m_held = true;
+    m_memory.setLastSession(m_seat.session);
     return true;
 }
 
-bool FolderLock::renew(const QDateTime& now)
+LockCheck FolderLock::check(const QDateTime& now)
 {
     if (!m_held)
-        return false;
-    // Another seat took the lock over while this one was away: it writes now.
-    if (!readHolder() || !namesThisSeat()) {
-        m_held = false;
-        return false;
+        return LockCheck::Lost;
+    Read read = readHolder();
+    // Someone removed the lock: this seat still writes, and says so again.
+    if (read == Read::Missing) {
+        if (createWithContent(now))
+            return LockCheck::Held;
+        read = readHolder();
     }
-    return write(m_since, now, false);
+    if (read != Read::Ok)
+        return LockCheck::Unsure;
+    if (!namesThisSession()) {
+        m_held = false;
+        return LockCheck::Lost;
+    }
+    return LockCheck::Held;
+}
+
+LockCheck FolderLock::renew(const QDateTime& now)
+{
+    const LockCheck checked = check(now);
+    if (checked != LockCheck::Held)
+        return checked;
+    ++m_renewals;
+    // A renewal that could not be written is tried again at the next one.
+    return replace(now) ? LockCheck::Held : LockCheck::Unsure;
+}
+
+bool FolderLock::watchIsStale(const QDateTime& now)
+{
+    const Read read = readHolder();
+    if (read == Read::Missing)
+        return false;
+    if (read == Read::Failed)
+        m_content.clear();
+    return staleByWatch(now);
 }
 
 void FolderLock::release()
 {
-    if (m_held && readHolder() && namesThisSeat())
+    if (m_held && readHolder() == Read::Ok && namesThisSession()) {
         QFile::remove(m_path);
+        m_memory.setLastSession({});
+    }
     m_held = false;
 }
 

@@ -2,6 +2,7 @@
 
 #include "core/storage/StorageFaults.h"
 #include "core/storage/StorageMessages.h"
+#include "core/storage/WriteGate.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -190,6 +191,8 @@ IoResult writeFileAtomically(const QString& path, const QByteArray& bytes)
 
 IoResult writeFileAtomically(const QString& path, const std::function<bool(QIODevice&)>& writer)
 {
+    if (IoResult allowed = WriteGate::check(path); !allowed.ok())
+        return allowed;
     QSaveFile file(path);
     // Unbuffered: each write reaches the file system at once, so a full disk is reported to the
     // write that met it, with its cause, instead of surfacing later without one.
@@ -246,6 +249,8 @@ IoResult removeFile(const QString& path)
     // A dangling link does not "exist", yet it is something to delete.
     if (!info.exists() && !info.isSymLink())
         return IoResult::success();
+    if (IoResult allowed = WriteGate::check(path); !allowed.ok())
+        return allowed;
     if (StorageFaults::consume(StorageFaults::Kind::FailRemove, path))
         return IoResult::failure(removeFailureMessage(path, QStringLiteral("falha simulada de exclusão")));
     QFile file(path);

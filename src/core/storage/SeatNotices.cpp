@@ -5,9 +5,10 @@
 namespace belvane {
 namespace {
 
+// In this seat's own time: the lock says the instant with the writer's offset from UTC.
 QString when(const QDateTime& moment)
 {
-    return moment.isValid() ? moment.toString(QStringLiteral("dd/MM/yyyy 'às' HH:mm"))
+    return moment.isValid() ? moment.toLocalTime().toString(QStringLiteral("dd/MM/yyyy 'às' HH:mm"))
                             : QStringLiteral("hora desconhecida");
 }
 
@@ -42,14 +43,31 @@ QString lockLostNotice(const LockHolder& holder)
         .arg(who(holder));
 }
 
+QString staleHolderNotice(const LockHolder& holder)
+{
+    return QStringLiteral("Somente leitura: a pasta de dados está em uso por %1, mas esse posto não dá sinal há "
+                          "mais de %2 minutos. Feche e abra o programa para assumir a pasta.")
+        .arg(who(holder))
+        .arg(FolderLock::kStaleAfterMinutes);
+}
+
+QString lockUnreadableNotice(const QString& lockPath)
+{
+    return QStringLiteral("Não foi possível ler \"%1\" para confirmar que este posto ainda grava a pasta de "
+                          "dados. Nada foi gravado; tente de novo em instantes.")
+        .arg(QDir::toNativeSeparators(lockPath));
+}
+
 QString staleLockQuestion(const LockHolder& holder)
 {
     return QStringLiteral(
                "A pasta de dados está marcada como em uso por %1 desde %2, mas esse posto não dá "
-               "sinal desde %3. Isso acontece quando o computador desligou ou o programa travou.\n\n"
+               "sinal há mais de %3 minutos. Isso acontece quando o computador desligou ou o programa "
+               "travou.\n\n"
                "Deseja que este posto assuma a pasta? Se o programa ainda estiver aberto lá, "
                "responda Não: este posto abrirá a pasta apenas para leitura.")
-        .arg(who(holder), when(holder.since), when(holder.renewed));
+        .arg(who(holder), when(holder.since))
+        .arg(FolderLock::kStaleAfterMinutes);
 }
 
 } // namespace belvane

@@ -1,5 +1,7 @@
 #include "core/store/ExtensionStore.h"
 
+#include "core/storage/SafeFile.h"
+#include "core/storage/WriteGate.h"
 #include "core/text/Clock.h"
 
 #include <QDir>
@@ -8,6 +10,7 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QStringList>
+#include <QTemporaryDir>
 
 #include <atomic>
 #include <limits>
@@ -22,10 +25,58 @@ QString nextConnectionName()
     return QStringLiteral("belvane-store-%1").arg(++counter);
 }
 
-bool run(QSqlDatabase& db, const QString& statement)
+bool run(QSqlDatabase& db, const QString& statement, QSqlError* failure = nullptr)
 {
     QSqlQuery query(db);
-    return query.exec(statement);
+    if (query.exec(statement))
+        return true;
+    if (failure)
+        *failure = query.lastError();
+    return false;
+}
+
+// Only SQLite itself can say a file is damaged: "not a database" or "malformed". Anything else
+// (busy, locked, read-only, a full disk, an I/O error on the share) says nothing about the data.
+bool meansDamaged(const QSqlError& error)
+{
+    bool isNumber = false;
+    const int code = error.nativeErrorCode().toInt(&isNumber) & 0xff;
+    constexpr int kCorrupt = 11;
+    constexpr int kNotADatabase = 26;
+    return isNumber && (code == kCorrupt || code == kNotADatabase);
+}
+
+// Why SQLite refused, in words the user can act on.
+QString databaseFailureReason(const QSqlError& error)
+{
+    switch (error.nativeErrorCode().toInt() & 0xff) {
+    case 5: // busy
+    case 6: // locked
+        return QStringLiteral("está em uso por outro posto ou programa");
+    case 8: // read-only
+        return QStringLiteral("o arquivo ou a pasta é somente leitura");
+    case 3:  // no permission
+    case 23: // not authorised
+        return QStringLiteral("acesso negado");
+    case 13: // full
+        return QStringLiteral("o disco está cheio");
+    case 10: // I/O error
+        return QStringLiteral("erro de leitura ou gravação no disco");
+    case 14: // cannot open
+        return QStringLiteral("o arquivo não pôde ser aberto");
+    default:
+        return error.text().isEmpty() ? QStringLiteral("motivo desconhecido") : error.text();
+    }
+}
+
+// The first bytes of every SQLite database; a file that lacks them is no database at all.
+bool hasDatabaseHeader(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return true; // unreadable is not damaged: the connection will say why
+    const QByteArray head = file.read(16);
+    return head.isEmpty() || head == QByteArray("SQLite format 3\0", 16);
 }
 
 // A text as the database keeps it: an empty one is empty, never NULL.
@@ -66,8 +117,9 @@ const std::vector<QStringList>& ExtensionStore::schemaSteps()
     return steps;
 }
 
-ExtensionStore::ExtensionStore(const QString& projectsDir)
-    : m_path(QDir(projectsDir).filePath(fileName())), m_connection(nextConnectionName())
+ExtensionStore::ExtensionStore(const QString& projectsDir, int busyTimeoutMs)
+    : m_path(QDir(projectsDir).filePath(fileName())), m_connection(nextConnectionName()),
+      m_busyTimeoutMs(busyTimeoutMs)
 {
 }
 
@@ -89,8 +141,11 @@ QSqlDatabase ExtensionStore::database() const
         return QSqlDatabase::database(m_connection, false);
     QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connection);
     db.setDatabaseName(m_path);
+    // Another seat's transaction holds the file for a moment: wait for it rather than fail.
+    QString options = QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(m_busyTimeoutMs);
     if (m_readOnly)
-        db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY"));
+        options += QStringLiteral(";QSQLITE_OPEN_READONLY");
+    db.setConnectOptions(options);
     if (db.open() && !m_readOnly) {
         // Network folders have no shared memory for a write-ahead log; every commit reaches the
         // disk before the program goes on.
@@ -133,37 +188,41 @@ int ExtensionStore::schemaVersion() const
     return version();
 }
 
-int ExtensionStore::version() const
+int ExtensionStore::version(QSqlError* failure) const
 {
     if (!m_open)
         return 0;
     QSqlQuery query(database());
-    if (!query.exec(QStringLiteral("PRAGMA user_version")) || !query.next())
+    if (!query.exec(QStringLiteral("PRAGMA user_version")) || !query.next()) {
+        if (failure)
+            *failure = query.lastError();
         return -1;
+    }
     return query.value(0).toInt();
 }
 
-bool ExtensionStore::isDamaged()
-{
-    QSqlQuery query(database());
-    return !query.exec(QStringLiteral("PRAGMA quick_check")) || !query.next()
-           || query.value(0).toString() != QLatin1String("ok");
-}
-
-bool ExtensionStore::migrate()
+bool ExtensionStore::migrate(QSqlError* failure)
 {
     QSqlDatabase db = database();
-    for (int version = this->version(); version < kSchemaVersion; ++version) {
-        if (!db.transaction())
+    for (int version = this->version(failure); version < kSchemaVersion; ++version) {
+        if (version < 0 || !db.transaction()) {
+            if (failure && version >= 0)
+                *failure = db.lastError();
             return false;
+        }
         bool done = true;
         for (const QString& statement : schemaSteps()[std::size_t(version)])
-            done = done && run(db, statement);
-        done = done && run(db, QStringLiteral("PRAGMA user_version = %1").arg(version + 1));
+            done = done && run(db, statement, failure);
+        done = done && run(db, QStringLiteral("PRAGMA user_version = %1").arg(version + 1), failure);
         if (version == 0)
             done = done && run(db, QStringLiteral("INSERT INTO store_info VALUES ('created', '%1')")
-                                       .arg(Clock::now().toString(Qt::ISODate)));
-        if (!done || !db.commit()) {
+                                       .arg(Clock::now().toString(Qt::ISODate)), failure);
+        if (done && !db.commit()) {
+            done = false;
+            if (failure)
+                *failure = db.lastError();
+        }
+        if (!done) {
             db.rollback();
             return false;
         }
@@ -174,6 +233,8 @@ bool ExtensionStore::migrate()
 StoreOpen ExtensionStore::setAsideAndRecreate()
 {
     disconnect();
+    if (const IoResult allowed = WriteGate::check(m_path); !allowed.ok())
+        return {StoreOpen::State::Failed, allowed.error};
     const QString aside = m_path + QStringLiteral(".danificado-")
                           + Clock::now().toString(QStringLiteral("yyyyMMdd-HHmmss"));
     if (!QFile::rename(m_path, aside)) {
@@ -192,18 +253,36 @@ StoreOpen ExtensionStore::setAsideAndRecreate()
     return {StoreOpen::State::Recovered, message};
 }
 
+StoreOpen ExtensionStore::readOnlyBecause(const QSqlError& failure)
+{
+    disconnect();
+    connect(true);
+    return {StoreOpen::State::ReadOnly,
+            QStringLiteral("O banco de dados \"%1\" não pôde ser gravado (%2). Nesta sessão os dados extras "
+                           "(revisões, histórico de status, parcelas, referências de preço) serão apenas lidos; "
+                           "nada foi apagado.")
+                .arg(QDir::toNativeSeparators(m_path), databaseFailureReason(failure))};
+}
+
 StoreOpen ExtensionStore::open()
 {
     const Session session{*this};
     disconnect();
     const bool existed = QFile::exists(m_path);
+    // What the start looks at is cheap whatever the size of the file: its header and its schema
+    // version. The whole file is checked by checkFile, away from the start.
+    if (existed && !hasDatabaseHeader(m_path))
+        return setAsideAndRecreate();
+    if (const IoResult allowed = WriteGate::check(m_path); !allowed.ok() && !existed)
+        return {StoreOpen::State::Failed, allowed.error};
     if (!connect(false)) {
         return {StoreOpen::State::Failed, QStringLiteral("O banco de dados \"%1\" não pôde ser aberto.")
                                               .arg(QDir::toNativeSeparators(m_path))};
     }
-    if (existed && isDamaged())
-        return setAsideAndRecreate();
-    const int version = this->version();
+    QSqlError failure;
+    const int version = this->version(&failure);
+    if (version < 0)
+        return meansDamaged(failure) ? setAsideAndRecreate() : readOnlyBecause(failure);
     if (version > kSchemaVersion) {
         // A newer program's data: read what this program knows, never write over the rest.
         disconnect();
@@ -213,8 +292,25 @@ StoreOpen ExtensionStore::open()
                                "os dados extras serão apenas lidos.")
                     .arg(QDir::toNativeSeparators(m_path))};
     }
-    if (version < 0 || !migrate())
-        return setAsideAndRecreate();
+    if (version < kSchemaVersion) {
+        if (const IoResult allowed = WriteGate::check(m_path); !allowed.ok()) {
+            disconnect();
+            connect(true);
+            return {StoreOpen::State::ReadOnly, allowed.error};
+        }
+        if (!migrate(&failure)) {
+            if (meansDamaged(failure))
+                return setAsideAndRecreate();
+            if (!existed) {
+                disconnect();
+                QFile::remove(m_path);
+                return {StoreOpen::State::Failed,
+                        QStringLiteral("O banco de dados \"%1\" não pôde ser criado (%2).")
+                            .arg(QDir::toNativeSeparators(m_path), databaseFailureReason(failure))};
+            }
+            return readOnlyBecause(failure);
+        }
+    }
     return {existed ? StoreOpen::State::Opened : StoreOpen::State::Created, {}};
 }
 
@@ -225,8 +321,8 @@ StoreOpen ExtensionStore::openForReading()
     m_readOnly = true;
     if (!QFile::exists(m_path))
         return {StoreOpen::State::Failed, {}};
-    const int version = connect(true) ? this->version() : -1;
-    if (version < 0 || isDamaged()) {
+    const int version = hasDatabaseHeader(m_path) && connect(true) ? this->version() : -1;
+    if (version < 0) {
         disconnect();
         return {
             StoreOpen::State::Failed,
@@ -235,6 +331,92 @@ StoreOpen ExtensionStore::openForReading()
                 .arg(QDir::toNativeSeparators(m_path))};
     }
     return {StoreOpen::State::ReadOnly, {}};
+}
+
+StoreHealth ExtensionStore::checkFile(const QString& path)
+{
+    // A connection of its own, so the check may run on a thread of its own while the program
+    // goes on with the store.
+    const QString name = nextConnectionName();
+    StoreHealth health = StoreHealth::Unknown;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+        db.setDatabaseName(path);
+        db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY"));
+        if (!hasDatabaseHeader(path)) {
+            health = StoreHealth::Damaged;
+        } else if (db.open()) {
+            QSqlQuery query(db);
+            if (query.exec(QStringLiteral("PRAGMA quick_check")) && query.next())
+                health = query.value(0).toString() == QLatin1String("ok") ? StoreHealth::Healthy
+                                                                          : StoreHealth::Damaged;
+            else if (meansDamaged(query.lastError()))
+                health = StoreHealth::Damaged;
+        }
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(name);
+    return health;
+}
+
+ReadOutcome ExtensionStore::consistentCopy(const QString& path)
+{
+    ReadOutcome outcome;
+    QTemporaryDir scratch;
+    const QString copy = scratch.filePath(fileName());
+    const QString name = nextConnectionName();
+    bool copied = false;
+    QString reason;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+        db.setDatabaseName(path);
+        db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY;QSQLITE_BUSY_TIMEOUT=%1").arg(kBusyTimeoutMs));
+        if (scratch.isValid() && db.open()) {
+            // One read transaction: the copy is the database at one moment, whatever another seat
+            // is writing meanwhile.
+            QSqlQuery vacuum(db);
+            vacuum.prepare(QStringLiteral("VACUUM INTO ?"));
+            vacuum.addBindValue(copy);
+            copied = vacuum.exec();
+            if (!copied)
+                reason = databaseFailureReason(vacuum.lastError());
+        }
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(name);
+    if (copied)
+        return readWholeFile(copy);
+    outcome.state = ReadOutcome::State::Failed;
+    outcome.error = QStringLiteral("O banco de dados \"%1\" não pôde ser copiado (%2). Tente de novo em instantes.")
+                        .arg(QDir::toNativeSeparators(path), reason.isEmpty() ? QStringLiteral("não pôde ser aberto") : reason);
+    return outcome;
+}
+
+StoreOpen ExtensionStore::setAsideDamaged()
+{
+    const Session session{*this};
+    return setAsideAndRecreate();
+}
+
+QDate ExtensionStore::lastHealthCheck() const
+{
+    const Session session{*this};
+    if (!m_open)
+        return {};
+    QSqlQuery select(database());
+    if (!select.exec(QStringLiteral("SELECT value FROM store_info WHERE key = 'health_check'")) || !select.next())
+        return {};
+    return QDate::fromString(select.value(0).toString(), Qt::ISODate);
+}
+
+void ExtensionStore::noteHealthCheck(const QDate& day)
+{
+    const Session session{*this};
+    if (!readyToWrite(QStringLiteral("A data da verificação")).ok())
+        return;
+    QSqlDatabase db = database();
+    run(db, QStringLiteral("INSERT OR REPLACE INTO store_info VALUES ('health_check', '%1')")
+                .arg(day.toString(Qt::ISODate)));
 }
 
 QStringList ExtensionStore::keyedTables() const
@@ -265,7 +447,11 @@ IoResult ExtensionStore::writeFailure(const QString& what) const
 IoResult ExtensionStore::removeBudget(int number)
 {
     const Session session{*this};
-    if (!m_open || m_readOnly || removeRows({number}))
+    if (!m_open || m_readOnly)
+        return IoResult::success();
+    if (const IoResult allowed = WriteGate::check(m_path); !allowed.ok())
+        return allowed;
+    if (removeRows(keyedTables(), {number}))
         return IoResult::success();
     return IoResult::failure(
         QStringLiteral("Os dados extras do orçamento %1 não puderam ser apagados de \"%2\".")
@@ -273,11 +459,11 @@ IoResult ExtensionStore::removeBudget(int number)
             .arg(QDir::toNativeSeparators(m_path)));
 }
 
-bool ExtensionStore::removeRows(const std::vector<int>& numbers)
+bool ExtensionStore::removeRows(const QStringList& tables, const std::vector<int>& numbers)
 {
     QSqlDatabase db = database();
     bool done = db.transaction();
-    for (const QString& table : keyedTables()) {
+    for (const QString& table : tables) {
         QSqlQuery remove(db);
         done =
             done && remove.prepare(QStringLiteral("DELETE FROM \"%1\" WHERE budget_number = ?").arg(table));
@@ -295,9 +481,16 @@ bool ExtensionStore::removeRows(const std::vector<int>& numbers)
 int ExtensionStore::forgetMissingBudgets(const std::function<bool(int number)>& budgetExists)
 {
     const Session session{*this};
-    if (!m_open || m_readOnly)
+    if (!m_open || m_readOnly || !WriteGate::check(m_path).ok())
         return 0;
-    const QStringList tables = keyedTables();
+    // The revisions and the status history of a budget whose file is gone are what the user
+    // rebuilds it from, and a table this program does not know may hold more such: they stay.
+    // Only what has no use without the file goes.
+    QStringList tables;
+    for (const QString& table : keyedTables()) {
+        if (table == QLatin1String("payment_instalments") || table == QLatin1String("budget_uses"))
+            tables << table;
+    }
     if (tables.isEmpty())
         return 0;
     QStringList selects;
@@ -306,6 +499,7 @@ int ExtensionStore::forgetMissingBudgets(const std::function<bool(int number)>& 
     std::vector<int> gone;
     {
         QSqlQuery numbers(database());
+        numbers.setForwardOnly(true);
         numbers.exec(selects.join(QStringLiteral(" UNION ")));
         while (numbers.next()) {
             const int number = numbers.value(0).toInt();
@@ -313,7 +507,7 @@ int ExtensionStore::forgetMissingBudgets(const std::function<bool(int number)>& 
                 gone.push_back(number);
         }
     }
-    return !gone.empty() && removeRows(gone) ? int(gone.size()) : 0;
+    return !gone.empty() && removeRows(tables, gone) ? int(gone.size()) : 0;
 }
 
 IoResult ExtensionStore::recordStatusChanges(const std::vector<StatusChange>& changes)
@@ -321,8 +515,8 @@ IoResult ExtensionStore::recordStatusChanges(const std::vector<StatusChange>& ch
     const Session session{*this};
     if (changes.empty())
         return IoResult::success();
-    if (!readyToWrite())
-        return writeFailure(QStringLiteral("As mudanças de status"));
+    if (const IoResult ready = readyToWrite(QStringLiteral("As mudanças de status")); !ready.ok())
+        return ready;
     QSqlDatabase db = database();
     bool done = db.transaction();
     QSqlQuery insert(db);
@@ -343,14 +537,17 @@ IoResult ExtensionStore::recordStatusChanges(const std::vector<StatusChange>& ch
     return commitOrUndo(db, done, QStringLiteral("As mudanças de status"));
 }
 
-bool ExtensionStore::readyToWrite()
+IoResult ExtensionStore::readyToWrite(const QString& what)
 {
+    // A seat that lost the data folder to another writes nothing, the database included.
+    if (const IoResult allowed = WriteGate::check(m_path); !allowed.ok())
+        return allowed;
     // A seat that only reads never makes the database; the one that writes makes it on first need.
     if (m_readOnly)
-        return false;
+        return writeFailure(what);
     if (!m_open && open().state == StoreOpen::State::Failed)
-        return false;
-    return m_open && !m_readOnly;
+        return writeFailure(what);
+    return m_open && !m_readOnly ? IoResult::success() : writeFailure(what);
 }
 
 IoResult ExtensionStore::keepRevision(int budgetNumber, const QByteArray& previousFile, const QDateTime& at,
@@ -358,8 +555,8 @@ IoResult ExtensionStore::keepRevision(int budgetNumber, const QByteArray& previo
 {
     const Session session{*this};
     const QString what = QStringLiteral("As revisões do orçamento %1").arg(budgetNumber);
-    if (!readyToWrite())
-        return writeFailure(what);
+    if (const IoResult ready = readyToWrite(what); !ready.ok())
+        return ready;
     QSqlDatabase db = database();
     bool done = db.transaction();
     // The next number is worked out inside the transaction that stores it: two revisions never
@@ -427,8 +624,8 @@ IoResult ExtensionStore::savePaymentSchedule(int budgetNumber, const PaymentSche
 {
     const Session session{*this};
     const QString what = QStringLiteral("As parcelas do orçamento %1").arg(budgetNumber);
-    if (!readyToWrite())
-        return writeFailure(what);
+    if (const IoResult ready = readyToWrite(what); !ready.ok())
+        return ready;
     QSqlDatabase db = database();
     bool done = db.transaction();
     QSqlQuery remove(db);
@@ -468,8 +665,8 @@ QMap<QString, QString> ExtensionStore::officeSettings() const
 IoResult ExtensionStore::saveOfficeSettings(const QMap<QString, QString>& settings)
 {
     const Session session{*this};
-    if (!readyToWrite())
-        return writeFailure(QStringLiteral("As configurações do escritório"));
+    if (const IoResult ready = readyToWrite(QStringLiteral("As configurações do escritório")); !ready.ok())
+        return ready;
     QSqlDatabase db = database();
     bool done = db.transaction();
     QSqlQuery upsert(db);
@@ -556,8 +753,8 @@ IoResult ExtensionStore::saveBuildingUses(const QHash<int, QString>& uses)
     const QString what = QStringLiteral("Os usos dos orçamentos");
     if (uses.isEmpty())
         return IoResult::success();
-    if (!readyToWrite())
-        return writeFailure(what);
+    if (const IoResult ready = readyToWrite(what); !ready.ok())
+        return ready;
     QSqlDatabase db = database();
     bool done = db.transaction();
     QSqlQuery upsert(db);

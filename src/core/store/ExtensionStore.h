@@ -8,12 +8,18 @@
 // network folders, where offices keep their data. The schema carries a version (SQLite's
 // user_version) and grows through ordered migrations, each run in its own transaction.
 //
-// A damaged file (not a database, cut short) is set aside under a dated name and a fresh database
-// takes its place; a database from a newer program is opened read-only and never replaced.
+// Only a file SQLite itself calls damaged ("not a database", "malformed") is set aside under a
+// dated name, and a fresh database takes its place. One that cannot be written for any other
+// reason (busy, read-only, a full disk, another user's file on the share) is opened read-only and
+// the user is told why; a database from a newer program is opened read-only and never replaced.
+// The start looks at the header and the schema version only; the whole file is checked away from
+// the start (checkFile), after an unclean close and every few days.
 #include "core/history/StatusChange.h"
 #include "core/payment/PaymentSchedule.h"
 #include "core/storage/IoResult.h"
+#include "core/storage/SafeFile.h"
 
+#include <QDate>
 #include <QDateTime>
 #include <QHash>
 #include <QMap>
@@ -24,6 +30,7 @@
 #include <vector>
 
 class QSqlDatabase;
+class QSqlError;
 
 namespace belvane {
 
@@ -46,6 +53,8 @@ struct StoreOpen {
     QString message;  // Recovered, ReadOnly, Failed: what the user is told, naming the file
 };
 
+enum class StoreHealth { Healthy, Damaged, Unknown };
+
 class ExtensionStore {
 public:
     // The schema this program writes; a later feature adds its tables by a migration of its own.
@@ -56,7 +65,10 @@ public:
     static const std::vector<QStringList>& schemaSteps();
     static QString fileName() { return QStringLiteral("Belvane.db"); }
 
-    explicit ExtensionStore(const QString& projectsDir);
+    // How long an operation waits for another seat's transaction before it gives up.
+    static constexpr int kBusyTimeoutMs = 5000;
+
+    explicit ExtensionStore(const QString& projectsDir, int busyTimeoutMs = kBusyTimeoutMs);
     ~ExtensionStore();
     ExtensionStore(const ExtensionStore&) = delete;
     ExtensionStore& operator=(const ExtensionStore&) = delete;
@@ -74,10 +86,22 @@ public:
     bool readOnly() const { return m_readOnly; }
     int schemaVersion() const;
 
+    // Checks the whole file, on a connection of its own (safe on any thread); a file that cannot
+    // be read at all is Unknown, not Damaged.
+    static StoreHealth checkFile(const QString& path);
+    // The database at `path` as it is at one moment, for a backup, even while another seat writes.
+    static ReadOutcome consistentCopy(const QString& path);
+    // Sets the database aside as damaged and makes a fresh one (after checkFile found it so).
+    StoreOpen setAsideDamaged();
+    // The day the whole file was last found healthy; invalid when never.
+    QDate lastHealthCheck() const;
+    void noteHealthCheck(const QDate& day);
+
     // A budget was deleted: every row of it goes, in one transaction.
     IoResult removeBudget(int number);
-    // Drops the rows of every budget whose file is gone (deleted by a program that knows nothing
-    // of the database); returns how many budgets were forgotten.
+    // Drops what has no use without the file (schedule, building use) of every budget whose file
+    // is gone (deleted by a program that knows nothing of the database); its revisions and status
+    // history stay, to restore it from. Returns how many budgets lost rows.
     int forgetMissingBudgets(const std::function<bool(int number)>& budgetExists);
 
     // The status history of budgets: changes are added in one transaction, all or none; the
@@ -121,22 +145,23 @@ private:
     // a removable disk finds it closed in between.
     QSqlDatabase database() const;
     void release() const;
-    int version() const;
-    bool removeRows(const std::vector<int>& numbers);
-    bool isDamaged();
+    int version(QSqlError* failure = nullptr) const;
+    bool removeRows(const QStringList& tables, const std::vector<int>& numbers);
     StoreOpen setAsideAndRecreate();
+    StoreOpen readOnlyBecause(const QSqlError& failure);
     bool connect(bool readOnly);
     void disconnect();
-    bool migrate();
+    bool migrate(QSqlError* failure = nullptr);
     QStringList keyedTables() const;
     IoResult writeFailure(const QString& what) const;
     // Commits the transaction when every step of it went well, else undoes it.
     IoResult commitOrUndo(QSqlDatabase& db, bool done, const QString& what) const;
     // Opens the database for a write, making it on first need; false for a seat that only reads.
-    bool readyToWrite();
+    IoResult readyToWrite(const QString& what);
 
     QString m_path;
     QString m_connection;
+    int m_busyTimeoutMs = kBusyTimeoutMs;
     bool m_open = false;
     bool m_readOnly = false;
 };

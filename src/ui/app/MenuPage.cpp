@@ -140,7 +140,7 @@ void MenuPage::BackupClick()
                                           backupFilter(), QStringLiteral(".zip"));
     if (path.isEmpty())
         return;
-    const IoResult written = writeDataBackup(m_state.folders, path);
+    const IoResult written = writeDataBackup(m_state.folders, path, &ExtensionStore::consistentCopy);
     if (!written.ok()) {
         Prompts::error(this, written.error);
         return;

@@ -262,10 +262,9 @@ void TForm1::loadExtensions()
     m_state.priceReferences = PriceReferences::fromSettings(settings);
     m_state.officeContact = OfficeContact::fromSettings(settings);
     if (opened.state == StoreOpen::State::Opened) {
-        const QString projects = m_state.folders.projectsDir;
-        m_state.extensions->forgetMissingBudgets([&projects](int number) {
-            return !findFileIgnoringCase(projects, BudgetFileName(number)).isEmpty();
-        });
+        const FolderListing budgetFiles(m_state.folders.projectsDir);
+        m_state.extensions->forgetMissingBudgets(
+            [&budgetFiles](int number) { return budgetFiles.contains(BudgetFileName(number)); });
     }
 }
 
@@ -427,6 +426,7 @@ bool TForm1::FormCloseQuery()
     // What is closed must first be all there: the office, the budget and the history.
     if (!finishStartup())
         return false;
+    confirmDataFolder();
     if (!m_state.writes())
         return m_closeStepsDone = closeReadOnly();
     if (m_state.officeDraft.modified()) {
@@ -466,20 +466,6 @@ bool TForm1::FormCloseQuery()
     m_closeStepsDone = true;
     releaseDataFolder();
     return true;
-}
-
-bool TForm1::closeReadOnly()
-{
-    // Nothing is written from a seat that only reads; typing that would be lost is not lost
-    // without the user agreeing.
-    if (!m_state.officeDraft.modified() && !m_state.hasUnsavedBudgetWork())
-        return true;
-    const QString question =
-        QStringLiteral("Esta sessão é somente leitura: as alterações feitas no escritório ou "
-                       "no orçamento não podem ser salvas na pasta de dados.\n\n"
-                       "Deseja fechar o programa mesmo assim? As alterações serão perdidas.");
-    return Prompts::ask(this, question, QMessageBox::Yes | QMessageBox::No, Prompts::Box::Warning)
-        == QMessageBox::Yes;
 }
 
 } // namespace belvane

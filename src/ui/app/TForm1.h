@@ -88,8 +88,14 @@ private:
     void FormCreate();
     void claimDataFolder();
     void renewDataFolderLock();
+    // Whether this seat still holds the data folder, asked before every write into it.
+    IoResult mayWriteDataFolder();
+    void loseDataFolder(const QString& notice);
+    // Looks at the lock now: a seat taken over while away learns it before it writes at close.
+    void confirmDataFolder();
     void releaseDataFolder();
     bool closeReadOnly();
+    bool exportUnsavedWork(bool office, bool budget, const std::vector<int>& historyRows);
     void loadData();
     void loadOffice();
     void loadHistory();
@@ -107,7 +113,8 @@ private:
     AppState m_state;
     HeaderBar* m_header = nullptr;
     QLabel* m_readOnlyBanner = nullptr;
-    // The data folder's lock: held while this seat writes, renewed by the timer.
+    // The data folder's lock: held while this seat writes, renewed by the timer, which also
+    // watches another seat's lock while this one only reads.
     std::unique_ptr<FolderLock> m_lock;
     QTimer m_lockRenewal;
     StartupSteps m_startup;

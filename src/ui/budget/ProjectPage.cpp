@@ -202,6 +202,15 @@ TBudgetData ProjectPage::pagesRecord() const
     return pages;
 }
 
+TBudgetData ProjectPage::workingRecord() const
+{
+    TBudgetData working = m_state.budget.record();
+    m_data->collectInto(working);
+    m_resources->collectInto(working);
+    working.ProjectCode.assign(m_summary->projectCodeText());
+    return working;
+}
+
 bool ProjectPage::pagesEdited() const
 {
     return m_state.budget.pagesEdited(pagesRecord());

@@ -66,6 +66,9 @@ public:
     // Whether the user has work here that is not saved: a budget generated or renegotiated and
     // not saved, or pages edited since they were last shown, generated or saved.
     bool hasUnsavedWork();
+    // The budget with whatever was typed on the pages since it was generated: what a seat that
+    // cannot save exports instead of dropping.
+    TBudgetData workingRecord() const;
     // The question at the close of the program when there is such work: Yes saves through the
     // normal save (generating first when the pages changed since), No discards it, Cancel keeps
     // the program open. True when the program may close.

@@ -114,6 +114,76 @@ TEST_F(ExtensionStoreTest, DamagedFilesAreSetAsideAndANewerSchemaIsOnlyRead)
     EXPECT_EQ(test::fileContents(pathOf(ExtensionStore::fileName())), newer);
 }
 
+TEST_F(ExtensionStoreTest, AHealthyDatabaseThatCannotBeWrittenIsOnlyReadNeverSetAside)
+{
+    // A schema-5 database another seat holds busy while this one would bring it up to date.
+    QStringList steps;
+    for (int step = 0; step < 5; ++step)
+        steps << ExtensionStore::schemaSteps()[std::size_t(step)];
+    steps << QStringLiteral("PRAGMA user_version = 5")
+          << QStringLiteral("INSERT INTO budget_revisions VALUES (8, 1, '2026-01-01', x'00')");
+    writeDatabase(steps);
+    const QByteArray before = test::fileContents(pathOf(ExtensionStore::fileName()));
+    QSqlDatabase other = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("other"));
+    other.setDatabaseName(pathOf(ExtensionStore::fileName()));
+    ASSERT_TRUE(other.open());
+    ASSERT_TRUE(QSqlQuery(other).exec(QStringLiteral("BEGIN EXCLUSIVE")));
+    {
+        ExtensionStore store(folder(), 50);
+        const StoreOpen opened = store.open();
+        EXPECT_EQ(opened.state, StoreOpen::State::ReadOnly);
+        EXPECT_TRUE(opened.message.contains(QStringLiteral("em uso"))) << opened.message.toStdString();
+    }
+    QSqlQuery(other).exec(QStringLiteral("ROLLBACK"));
+    other.close();
+    other = {};
+    QSqlDatabase::removeDatabase(QStringLiteral("other"));
+    EXPECT_TRUE(QDir(folder()).entryList({QStringLiteral("*danificado*")}).isEmpty());
+    EXPECT_EQ(test::fileContents(pathOf(ExtensionStore::fileName())), before);
+
+    // Once free, it is brought up with its revisions, and the whole file is found healthy.
+    ExtensionStore store(folder());
+    EXPECT_EQ(store.open().state, StoreOpen::State::Opened);
+    EXPECT_EQ(store.revisions(8).size(), 1u);
+    EXPECT_EQ(ExtensionStore::checkFile(store.filePath()), StoreHealth::Healthy);
+}
+
+TEST_F(ExtensionStoreTest, TheWholeFileCheckFindsADamagedPageAndABackupCopiesOneMoment)
+{
+    {
+        ExtensionStore store(folder());
+        ASSERT_EQ(store.open().state, StoreOpen::State::Created);
+        for (int number = 1; number <= 40; ++number)
+            ASSERT_TRUE(store.keepRevision(number, QByteArray(4744, char('a' + number % 20)), Clock::now()).ok());
+    }
+    const QString path = pathOf(ExtensionStore::fileName());
+    // Another seat is in the middle of a transaction: the copy holds what was committed.
+    {
+        QSqlDatabase other = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("other"));
+        other.setDatabaseName(path);
+        ASSERT_TRUE(other.open());
+        ASSERT_TRUE(QSqlQuery(other).exec(QStringLiteral("BEGIN IMMEDIATE")));
+        ASSERT_TRUE(QSqlQuery(other).exec(QStringLiteral("DELETE FROM budget_revisions")));
+        const ReadOutcome copy = ExtensionStore::consistentCopy(path);
+        ASSERT_TRUE(copy.ok()) << copy.error.toStdString();
+        QSqlQuery(other).exec(QStringLiteral("ROLLBACK"));
+        other.close();
+        QDir().mkpath(pathOf(QStringLiteral("copia")));
+        test::writeFile(pathOf(QStringLiteral("copia/Belvane.db")), copy.bytes);
+        ExtensionStore copied(pathOf(QStringLiteral("copia")));
+        ASSERT_EQ(copied.open().state, StoreOpen::State::Opened);
+        EXPECT_EQ(copied.revisions(40).size(), 1u);
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("other"));
+
+    QByteArray bytes = test::fileContents(path);
+    ASSERT_GT(bytes.size(), 8 * 4096);
+    bytes.replace(5 * 4096, 4096, QByteArray(4096, '\x5a'));
+    test::writeFile(path, bytes);
+    EXPECT_EQ(ExtensionStore::checkFile(path), StoreHealth::Damaged);
+    EXPECT_EQ(ExtensionStore::checkFile(pathOf(QStringLiteral("nenhum.db"))), StoreHealth::Unknown);
+}
+
 TEST_F(ExtensionStoreTest, ADatabaseOfEveryEarlierVersionIsBroughtUpWithItsRowsKept)
 {
     for (int version = 1; version < ExtensionStore::kSchemaVersion; ++version) {
@@ -159,7 +229,7 @@ TEST_F(ExtensionStoreTest, ADatabaseOfEveryEarlierVersionIsBroughtUpWithItsRowsK
     }
 }
 
-TEST_F(ExtensionStoreTest, ABudgetsRowsGoWithItFromEveryKeyedTableAndRowsOfGoneBudgetsAreForgotten)
+TEST_F(ExtensionStoreTest, ABudgetsRowsGoWithItFromEveryKeyedTableAndAGoneFileKeepsWhatRebuildsIt)
 {
     // A table a later version adds, with a budget's rows, beside the status history.
     writeDatabase({QStringLiteral("CREATE TABLE later_feature (budget_number INTEGER, v TEXT)"),
@@ -178,13 +248,18 @@ TEST_F(ExtensionStoreTest, ABudgetsRowsGoWithItFromEveryKeyedTableAndRowsOfGoneB
 
     EXPECT_TRUE(store.removeBudget(1).ok());
     EXPECT_TRUE(store.statusChanges(1).empty());
-    // Budget 3's file was deleted by a program that knows nothing of the database.
+    // Budget 3's file was deleted by a program that knows nothing of the database: its schedule
+    // goes, its revisions and status history stay to restore it from, and so does what a later
+    // version keeps.
+    ASSERT_TRUE(store.keepRevision(3, QByteArray(4744, 'r'), Clock::now()).ok());
+    ASSERT_TRUE(store.savePaymentSchedule(3, PaymentSchedule({{QStringLiteral("Entrega"), 100.0, {}}})).ok());
     EXPECT_EQ(store.forgetMissingBudgets([](int number) { return number != 3; }), 1);
-    EXPECT_TRUE(store.statusChanges(3).empty());
-    EXPECT_EQ(store.statusChanges(2).size(), 1u);
+    EXPECT_TRUE(store.paymentSchedule(3).empty());
+    EXPECT_EQ(store.statusChanges(3).size(), 1u);
+    EXPECT_EQ(store.revisions(3).size(), 1u);
     store.close();
     EXPECT_EQ(valueOnDisk(QStringLiteral("SELECT group_concat(budget_number) FROM later_feature")),
-              QStringLiteral("2"));
+              QStringLiteral("2,3"));
 }
 
 TEST_F(ExtensionStoreTest, ABuildingUseReadFromAFileIsReadFromTheDatabaseAfterwards)

@@ -147,18 +147,25 @@ TEST_F(HistoryPageTest, ABudgetsDatabaseRowsGoWithItsFileAndThoseOfBudgetsGoneAr
 {
     saveBudget(12, QStringLiteral("Davi"), 1000.0f);
     saveBudget(13, QStringLiteral("Elis"), 1000.0f);
+    // A folder copied from another system spells its names in lower case.
+    QFile::rename(projects() + BudgetFileName(13), projects() + BudgetFileName(13).toLower());
     {
         // Budget 14 was deleted since by a program that knows nothing of the database.
         ExtensionStore store(projects());
         std::vector<StatusChange> changes;
-        for (int number : {12, 13, 14})
+        for (int number : {12, 13, 14}) {
             changes.push_back(
                 {number, Clock::now(), kStatusField.toString(), {}, QStringLiteral("Aguardando"), {}});
+            ASSERT_TRUE(store.savePaymentSchedule(number, PaymentSchedule({{QStringLiteral("Entrega"), 100.0, {}}})).ok());
+        }
         ASSERT_TRUE(store.recordStatusChanges(changes).ok());
     }
     start();
     ExtensionStore& store = *window().state().extensions;
-    EXPECT_TRUE(store.statusChanges(14).empty());
+    // Its schedule goes; its status history stays, with its revisions, to restore it from.
+    EXPECT_TRUE(store.paymentSchedule(14).empty());
+    EXPECT_EQ(store.statusChanges(14).size(), 1u);
+    EXPECT_FALSE(store.paymentSchedule(13).empty());
     openHistory();
     selectCell(history().text(0, kColNumber) == u"12" ? 0 : 1, 0);
     Prompts::queueAnswer(QMessageBox::Yes);
