@@ -72,13 +72,14 @@ BudgetComputation BudgetDraft::renegotiate(float taxRate, float profitPercent, c
 }
 
 BudgetSaveOutcome BudgetDraft::save(const BudgetSaveRequest& request, HistoryStore& history,
-                                    const QString& projectsDir, bool* advancesCounter)
+                                    const QString& projectsDir, bool* advancesCounter,
+                                    const BudgetFileReplacement& replacement)
 {
     if (!budgetSaveGivesNumber(m_record, request.kind) && m_record.Number == 0)
         return {QStringLiteral("Este orçamento não tem número e não pode ser gravado sobre outro. Nada foi salvo."),
                 {}, {}};
     const PreparedBudgetSave prepared = prepareBudgetSave(m_record, request);
-    const BudgetSaveResult result = writeBudgetSave(prepared, history, projectsDir);
+    const BudgetSaveResult result = writeBudgetSave(prepared, history, projectsDir, replacement);
     if (!result.saved())
         return {result.error, {}, {}};
     m_record = prepared.budget;

@@ -90,7 +90,7 @@ public:
     // Saves the budget (file, history row, counter). On failure nothing in memory changes;
     // on success the record is the saved one and the budget is neither modified nor reopened.
     BudgetSaveOutcome save(const BudgetSaveRequest& request, HistoryStore& history, const QString& projectsDir,
-                           bool* advancesCounter = nullptr);
+                           bool* advancesCounter = nullptr, const BudgetFileReplacement& replacement = {});
 
     // What the pages held when they were last shown, generated or saved: typing since then is
     // work the user has not kept yet.

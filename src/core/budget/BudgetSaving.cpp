@@ -59,10 +59,13 @@ PreparedBudgetSave prepareBudgetSave(const TBudgetData& current, const BudgetSav
 }
 
 BudgetSaveResult writeBudgetSave(const PreparedBudgetSave& save, HistoryStore& history,
-                                 const QString& projectsDir)
+                                 const QString& projectsDir, const BudgetFileReplacement& replacement)
 {
     BudgetSaveResult result;
-    const IoResult file = WriteBudgetFile(save.budget, projectsDir + BudgetFileName(save.budget.Number));
+    const auto write = [&save, &projectsDir] {
+        return WriteBudgetFile(save.budget, projectsDir + BudgetFileName(save.budget.Number));
+    };
+    const IoResult file = replacement ? replacement(save.budget, write) : write();
     if (!file.ok()) {
         result.error = file.error;
         return result;

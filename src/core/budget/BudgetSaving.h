@@ -8,10 +8,13 @@
 // purpose: numbers are given from the highest of the counter, the history and the files, so a
 // budget file without its counter update can never be replaced by a later budget.
 #include "core/budget/BudgetRecord.h"
+#include "core/storage/IoResult.h"
 
 #include <QDateTime>
 #include <QString>
 #include <QStringList>
+
+#include <functional>
 
 namespace belvane {
 
@@ -51,10 +54,14 @@ struct BudgetSaveResult {
     bool saved() const { return error.isEmpty(); }
 };
 
-// Writes the prepared budget's file into `projectsDir`, stores its history row and writes the
-// history, then advances Control.bin when a new number was given or the file still holds a
-// smaller number than the budget's (its own save had failed to advance it).
+// How the budget's file is put in place: given the budget to be written and the write itself.
+// A caller that keeps the replaced file as a revision wraps the write (ReplacedVersion).
+using BudgetFileReplacement = std::function<IoResult(const TBudgetData& next, const std::function<IoResult()>& write)>;
+
+// Writes the prepared budget's file into `projectsDir` (through `replacement` when given), stores
+// its history row and writes the history, then advances Control.bin when a new number was given or
+// the file still holds a smaller number than the budget's (its own save had failed to advance it).
 BudgetSaveResult writeBudgetSave(const PreparedBudgetSave& save, HistoryStore& history,
-                                 const QString& projectsDir);
+                                 const QString& projectsDir, const BudgetFileReplacement& replacement = {});
 
 } // namespace belvane

@@ -7,6 +7,8 @@
 #include "core/storage/SafeFile.h"
 #include "core/store/ExtensionStore.h"
 
+#include <optional>
+
 namespace belvane {
 
 QByteArray fileBeforeSave(const QString& projectsDir, int number)
@@ -18,14 +20,40 @@ QByteArray fileBeforeSave(const QString& projectsDir, int number)
     return read.ok() && budgetFromFileBytes(read.bytes) ? read.bytes : QByteArray();
 }
 
-QStringList keepReplacedVersion(ExtensionStore& store, HistoryStore& history, const QByteArray& replaced,
-                                const TBudgetData& saved, const QDateTime& at)
+ReplacedVersion::ReplacedVersion(ExtensionStore& store, const QString& projectsDir, int number, QDateTime at)
+    : m_store(store), m_path(projectsDir + BudgetFileName(number)),
+      m_bytes(fileBeforeSave(projectsDir, number)), m_at(std::move(at))
+{
+}
+
+IoResult ReplacedVersion::replace(const TBudgetData& next, const std::function<IoResult()>& writeFile)
+{
+    m_databaseFailed = false;
+    const QByteArray nextBytes(reinterpret_cast<const char*>(&next), sizeof next);
+    if (m_bytes.isEmpty() || m_bytes == nextBytes)
+        return writeFile();
+    std::optional<IoResult> written;
+    const IoResult kept = m_store.keepRevision(next.Number, m_bytes, m_at, [&] {
+        written = writeFile();
+        return *written;
+    });
+    if (kept.ok())
+        return kept;
+    // The new file could not be written: the database was left as it was.
+    if (written && !written->ok())
+        return *written;
+    // The database could not commit after the file was replaced: the previous file goes back,
+    // so the file and its revisions still tell the whole story.
+    if (written)
+        writeFileAtomically(m_path, m_bytes);
+    m_databaseFailed = true;
+    return kept;
+}
+
+QStringList logReplacedVersion(ExtensionStore& store, HistoryStore& history, const QByteArray& replaced,
+                               const TBudgetData& saved, const QDateTime& at)
 {
     QStringList problems;
-    if (!replaced.isEmpty()) {
-        if (const IoResult kept = store.keepRevision(saved.Number, replaced, at); !kept.ok())
-            problems << kept.error;
-    }
     const std::optional<TBudgetData> before = budgetFromFileBytes(replaced);
     std::vector<StatusChange> changes = statusChangesBetween(before ? &*before : nullptr, saved, at);
     history.applyStatusEditNotes(changes);

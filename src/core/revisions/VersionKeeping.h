@@ -2,11 +2,18 @@
 // What a save of a budget leaves behind besides the new file: the file it replaced, kept as the
 // budget's next revision, and the changes of status and negotiated value between the two, in the
 // budget's status history. Nothing the office ever sent a client is lost by saving over it.
+//
+// The replaced file and its revision go together: the revision is stored in the same database
+// transaction that the new file is written in, so it is kept if and only if the file was replaced.
+// A save that changes no byte of the file keeps no revision.
 #include "core/budget/BudgetRecord.h"
+#include "core/storage/IoResult.h"
 
 #include <QByteArray>
 #include <QDateTime>
 #include <QStringList>
+
+#include <functional>
 
 namespace belvane {
 
@@ -17,10 +24,30 @@ class HistoryStore;
 // is not a whole budget file (nothing worth keeping as a revision).
 QByteArray fileBeforeSave(const QString& projectsDir, int number);
 
-// After `saved` was written over `replaced` (empty for a budget saved for the first time): keeps
-// the replaced file as a revision and logs the changes. Returns what could not be stored, each a
-// sentence naming the database; the save itself stands either way.
-QStringList keepReplacedVersion(ExtensionStore& store, HistoryStore& history, const QByteArray& replaced,
-                                const TBudgetData& saved, const QDateTime& at);
+class ReplacedVersion {
+public:
+    // The file of budget `number` as it stands before the save.
+    ReplacedVersion(ExtensionStore& store, const QString& projectsDir, int number, QDateTime at);
+
+    const QByteArray& bytes() const { return m_bytes; }
+    // Writes the new file by `writeFile` and keeps the replaced one as a revision, both or
+    // neither. When the database cannot take the revision the file is left as it was and
+    // databaseFailed() tells so: the caller may ask the user whether to save without it.
+    IoResult replace(const TBudgetData& next, const std::function<IoResult()>& writeFile);
+    bool databaseFailed() const { return m_databaseFailed; }
+
+private:
+    ExtensionStore& m_store;
+    QString m_path;
+    QByteArray m_bytes;
+    QDateTime m_at;
+    bool m_databaseFailed = false;
+};
+
+// After `saved` was written over `replaced` (empty for a budget saved for the first time): logs
+// the changes of status and negotiated value. Returns what could not be stored, each a sentence
+// naming the database; the save itself stands either way.
+QStringList logReplacedVersion(ExtensionStore& store, HistoryStore& history, const QByteArray& replaced,
+                               const TBudgetData& saved, const QDateTime& at);
 
 } // namespace belvane

@@ -426,13 +426,30 @@ bool ProjectPage::saveCurrentBudget(BudgetSaveKind kind)
         }
         request.freshNumber = next.number;
     }
-    // The file a save replaces is kept as a revision: nothing the office ever sent is lost.
-    const QByteArray replaced = budget.saveGivesNumber(kind)
-        ? QByteArray()
-        : fileBeforeSave(m_state.folders.projectsDir, budget.record().Number);
+    // The file a save replaces is kept as a revision, in the same step as it is replaced: nothing
+    // the office ever sent is lost.
+    const bool overExisting = !budget.saveGivesNumber(kind);
+    ReplacedVersion replaced(*m_state.extensions, m_state.folders.projectsDir,
+                             overExisting ? budget.record().Number : 0, Clock::now());
+    const auto keepingVersion = [&replaced](const TBudgetData& next, const std::function<IoResult()>& write) {
+        return replaced.replace(next, write);
+    };
     bool advancesCounter = false;
-    BudgetSaveOutcome saved =
-        budget.save(request, *m_state.history, m_state.folders.projectsDir, &advancesCounter);
+    BudgetSaveOutcome saved = budget.save(request, *m_state.history, m_state.folders.projectsDir,
+                                          &advancesCounter, overExisting ? BudgetFileReplacement(keepingVersion) : BudgetFileReplacement());
+    if (!saved.saved() && replaced.databaseFailed()) {
+        // The database cannot take the revision (busy, read-only, full): the user decides whether
+        // the earlier version may go.
+        const QString question =
+            saved.error
+            + QStringLiteral("\n\nA versão anterior do orçamento nº %1 não pôde ser guardada como revisão. "
+                             "Salvar mesmo assim? A versão anterior será perdida.")
+                  .arg(budget.record().Number);
+        if (Prompts::ask(this, question, QMessageBox::Yes | QMessageBox::No, Prompts::Box::Warning)
+            != QMessageBox::Yes)
+            return false;
+        saved = budget.save(request, *m_state.history, m_state.folders.projectsDir, &advancesCounter);
+    }
     if (!saved.saved()) {
         // Nothing changed in memory: the user can mend the cause and save again.
         Prompts::error(this, saved.error);
@@ -440,8 +457,8 @@ bool ProjectPage::saveCurrentBudget(BudgetSaveKind kind)
     }
     if (advancesCounter)
         m_state.BudgetCounter = budget.record().Number;
-    saved.warnings << keepReplacedVersion(*m_state.extensions, *m_state.history, replaced, budget.record(),
-                                          Clock::now());
+    saved.warnings << logReplacedVersion(*m_state.extensions, *m_state.history, replaced.bytes(), budget.record(),
+                                         Clock::now());
     if (m_state.buildingUses)
         m_state.buildingUses->remember(budget.record().Number, budget.record().BuildingUse.toQString());
     // The instalments are kept under the number the budget was saved with.

@@ -94,13 +94,21 @@ const DiskCase kCases[] = {
     {"OfficeOnAReadOnlyDisk", Disk::ReadOnly, "Office.bvo", 0, [](RealDiskTest& t) { t.officeEdited(); },
      [](RealDiskTest& t) { t.click(controls::office::kSave); },
      [](RealDiskTest& t) { t.click(controls::office::kSave); }, [](RealDiskTest& t) { t.officeSaved(); }},
-    {"BudgetOnAFullDisk", Disk::Full, "ORC000001.bvp", 0, [](RealDiskTest& t) { t.savedThenChanged(); },
-     [](RealDiskTest& t) { t.click(controls::project::kSaveBudget); },
+    {"BudgetOnAFullDisk", Disk::Full, "ORC000001.bvp", 1, [](RealDiskTest& t) { t.savedThenChanged(); },
+     [](RealDiskTest& t) {
+         // The database cannot keep the earlier version either: asked first, the user saves anyway.
+         Prompts::queueAnswer(QMessageBox::Yes);
+         t.click(controls::project::kSaveBudget);
+     },
      [](RealDiskTest& t) { t.click(controls::project::kSaveBudget); },
      [](RealDiskTest& t) { EXPECT_EQ(t.stored(1).Area, 120.0f); }},
-    {"BudgetOnAReadOnlyDisk", Disk::ReadOnly, "ORC000001.bvp", 0,
+    {"BudgetOnAReadOnlyDisk", Disk::ReadOnly, "ORC000001.bvp", 1,
      [](RealDiskTest& t) { t.savedThenChanged(); },
-     [](RealDiskTest& t) { t.click(controls::project::kSaveBudget); },
+     [](RealDiskTest& t) {
+         // The database cannot keep the earlier version either: asked first, the user saves anyway.
+         Prompts::queueAnswer(QMessageBox::Yes);
+         t.click(controls::project::kSaveBudget);
+     },
      [](RealDiskTest& t) { t.click(controls::project::kSaveBudget); },
      [](RealDiskTest& t) { EXPECT_EQ(t.stored(1).Area, 120.0f); }},
     {"ColoursOnAFullDisk", Disk::Full, "Colors.bin", 0, [](RealDiskTest& t) { t.colourChosen(); },
