@@ -67,9 +67,12 @@ int main(int argc, char* argv[])
         window.showMaximized();
     else
         window.show();
-    // For the start-up measure (scripts/bench.sh): leave at once when the first events are
+    // For the start-up measures (scripts/bench.sh): leave at once when the first events are
     // handled, without the questions of a close or the taking down of the window.
     if (qEnvironmentVariableIsSet("BELVANE_QUIT_WHEN_SHOWN"))
         QTimer::singleShot(0, &app, [] { std::_Exit(0); });
+    // And for the measure of a start-up until the data are read and the splash box goes.
+    if (qEnvironmentVariableIsSet("BELVANE_QUIT_WHEN_READY"))
+        QObject::connect(&window, &belvane::TForm1::ready, &app, [] { std::_Exit(0); });
     return QApplication::exec();
 }

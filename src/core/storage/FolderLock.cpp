@@ -187,6 +187,7 @@ bool FolderLock::takeOver(const QDateTime& now)
     if (!written || readHolder() != Read::Ok || !namesThisSession())
         return false;
     m_held = true;
+    m_afterUncleanClose = true;
     m_memory.setLastSession(m_seat.session);
     return true;
 }

@@ -84,6 +84,9 @@ public:
     void release();
 
     bool held() const { return m_held; }
+    // Whether this seat took over a lock its holder never let go (its own crash, or a seat that
+    // went quiet): what that holder was writing may have been cut short.
+    bool afterUncleanClose() const { return m_afterUncleanClose; }
     // Who holds it, as last read.
     const LockHolder& holder() const { return m_holder; }
     QString filePath() const { return m_path; }
@@ -109,6 +112,7 @@ private:
     QDateTime m_since;
     qint64 m_renewals = 0;
     bool m_held = false;
+    bool m_afterUncleanClose = false;
 };
 
 } // namespace belvane

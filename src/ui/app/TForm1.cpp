@@ -6,6 +6,7 @@
 #include "core/office/OfficeFile.h"
 #include "core/settings/StatusColorsFile.h"
 #include "core/storage/FileLookup.h"
+#include "core/text/Clock.h"
 #include "ui/app/HeaderBar.h"
 #include "ui/app/KeyboardShortcuts.h"
 #include "ui/app/MenuPage.h"
@@ -113,6 +114,7 @@ void TForm1::buildWindow()
     connect(m_menuPage, &MenuPage::exitRequested, this, &TForm1::AbColBitBtn5Click);
     connect(m_menuPage, &MenuPage::siteRequested, this, &TForm1::Panel12Click);
     connect(m_menuPage, &MenuPage::dataRestored, this, &TForm1::reloadData);
+    connect(&m_storeCheck, &StoreHealthCheck::finished, this, &TForm1::checkStoreHealth);
     m_historyLines.setInterval(0);
     connect(&m_historyLines, &QTimer::timeout, this, [this] {
         // About 4,000 rows take a few milliseconds: the window stays responsive.
@@ -137,7 +139,10 @@ void TForm1::planStartup()
         loadData();
         installKeyboardShortcuts(*this);
     });
-    connect(&m_startup, &StartupSteps::finished, this, [this] { qApp->removeEventFilter(this); });
+    connect(&m_startup, &StartupSteps::finished, this, [this] {
+        qApp->removeEventFilter(this);
+        emit ready();
+    });
 }
 
 void TForm1::buildOfficePage()
@@ -265,6 +270,18 @@ void TForm1::loadExtensions()
         const FolderListing budgetFiles(m_state.folders.projectsDir);
         m_state.extensions->forgetMissingBudgets(
             [&budgetFiles](int number) { return budgetFiles.contains(BudgetFileName(number)); });
+        if (StoreHealthCheck::due(m_state.extensions->lastHealthCheck(), Clock::today(), m_lock->afterUncleanClose()))
+            m_storeCheck.start(m_state.extensions->filePath());
+    }
+}
+
+void TForm1::checkStoreHealth(StoreHealth health)
+{
+    if (health == StoreHealth::Healthy && m_state.writes()) {
+        m_state.extensions->noteHealthCheck(Clock::today());
+    } else if (health == StoreHealth::Damaged && m_state.writes()) {
+        const StoreOpen replaced = m_state.extensions->setAsideDamaged();
+        Prompts::error(this, replaced.message);
     }
 }
 

@@ -10,6 +10,7 @@
 #include "ui/app/TForm2.h"
 
 #include "core/storage/FolderLock.h"
+#include "core/store/StoreHealthCheck.h"
 
 #include <QPointer>
 #include <QTimer>
@@ -72,6 +73,8 @@ public slots:
 
 signals:
     void alphaBlendValueChanged(int value);
+    // The pages are built and the data read: the start-up behind the splash box is through.
+    void ready();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -101,6 +104,7 @@ private:
     void loadHistory();
     void loadStatusColors();
     void loadExtensions();
+    void checkStoreHealth(StoreHealth health);
     // The status colours of the colour panel together with the statistics' chart look.
     TStatusColors colorsToSave() const;
     void wireStatistics();
@@ -117,6 +121,8 @@ private:
     // watches another seat's lock while this one only reads.
     std::unique_ptr<FolderLock> m_lock;
     QTimer m_lockRenewal;
+    // The whole database, checked on a thread after an unclean close and every few days.
+    StoreHealthCheck m_storeCheck;
     StartupSteps m_startup;
     // While the user is idle the history's file lines are worked out a few thousand rows at a
     // time, so that even the first save only copies the unchanged rows.

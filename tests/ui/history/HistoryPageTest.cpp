@@ -189,6 +189,26 @@ TEST_F(HistoryPageTest, ADamagedDatabaseIsSetAsideAtStartWithAMessage)
     EXPECT_EQ(fileContents(projects() + QStringLiteral("Hist.bvh")), history);
 }
 
+TEST_F(HistoryPageTest, APageDamagedInsideTheDatabaseIsFoundAfterTheStartAndSetAside)
+{
+    saveBudget(12, QStringLiteral("Davi"), 1000.0f);
+    {
+        ExtensionStore store(projects());
+        for (int revision = 0; revision < 30; ++revision)
+            ASSERT_TRUE(store.keepRevision(12, QByteArray(4744, char('a' + revision)), Clock::now()).ok());
+    }
+    // The header and the schema read well: only the whole-file check, after the start, sees it.
+    const QString path = projects() + ExtensionStore::fileName();
+    QByteArray bytes = fileContents(path);
+    bytes.replace(6 * 4096, 4096, QByteArray(4096, '\x5a'));
+    writeFile(path, bytes);
+    start();
+    EXPECT_TRUE(Prompts::messages().isEmpty());
+    EXPECT_TRUE(QTest::qWaitFor([] { return !Prompts::messages().isEmpty(); }, 5000));
+    EXPECT_TRUE(Prompts::messages().value(0).contains(QStringLiteral("estava danificado")));
+    EXPECT_EQ(QDir(projects()).entryList({QStringLiteral("Belvane.db.danificado-*")}).size(), 1);
+}
+
 TEST_F(HistoryPageTest, ReopeningAMissingFileChangesNothing)
 {
     saveBudget(4, QStringLiteral("Eva"), 1000.0f);
