@@ -113,6 +113,8 @@ private:
     ColorPanel* m_colors = nullptr;    // NxHeaderPanel15
     HistoryBook m_book;                // the history's rules: marks, search, the open report
     int m_sortColumn = -1;
+    // The budget whose versions the report lists.
+    int m_versionsNumber = 0;
     Qt::SortOrder m_sortOrder = Qt::AscendingOrder;
 };
 

@@ -173,12 +173,14 @@ bool HistoryPage::ShowBudgetReport(int row)
                                                      : double(report.budget.BudgetValue));
     m_report->showReport(shown);
     m_report->setProposalValueNegotiated(terms.negotiatedValue > 0);
-    showVersions(row, report.state == HistoryRowReport::State::FileMissing ? 0 : report.budget.Number);
     if (report.state == HistoryRowReport::State::FileMissing) {
-        // Nothing to write observations about: the box shows none and takes none.
+        // Nothing to write observations about: the box shows none and takes none. The file's
+        // revisions are still listed: they are what the budget is restored from.
         m_book.openReport().close();
+        showVersions(row, table.text(row, kColNumber).toInt());
         return true;
     }
+    showVersions(row, report.budget.Number);
     m_book.openReport().open(table, row, report.notes);
     placePanels();
     m_report->show();

@@ -18,6 +18,7 @@ namespace belvane {
 
 void HistoryPage::showVersions(int row, int number)
 {
+    m_versionsNumber = number;
     if (number <= 0) {
         m_report->revisions()->showBudget({}, {});
         return;
@@ -30,7 +31,10 @@ void HistoryPage::showVersions(int row, int number)
 
 void HistoryPage::restoreRevision(int revision)
 {
-    const int row = m_book.openReport().row(m_book.table());
+    // The report's row, or the row of a budget whose file is missing (its report takes no notes).
+    int row = m_book.openReport().row(m_book.table());
+    if (row < 0 && m_versionsNumber > 0)
+        row = m_book.table().findRowByNumber(m_versionsNumber);
     if (row < 0 || !m_state.writes())
         return;
     const int number = m_book.table().text(row, kColNumber).toInt();

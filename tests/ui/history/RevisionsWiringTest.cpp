@@ -110,3 +110,26 @@ TEST_F(RevisionsWiringTest, TheReportListsComparesAndRestoresAndALossAsksItsReas
     EXPECT_EQ(logged.back().newValue, u"Reprovado"_qs);
     EXPECT_EQ(logged.back().reason, u"Preço"_qs);
 }
+
+TEST_F(RevisionsWiringTest, ABudgetWhoseFileWentMissingIsRestoredFromItsRevisions)
+{
+    start();
+    setUpOffice();
+    const QList<QByteArray> files = saveThreeTimes();
+    const int number = window().state().budget.record().Number;
+    // Deleted outside the program; the next start keeps what rebuilds it.
+    ASSERT_TRUE(QFile::remove(projects() + BudgetFileName(number)));
+    ASSERT_TRUE(closeWindow());
+    m_window.reset();
+    start();
+    HistoryPage* page = historyPage();
+    window().AbColBitBtn1Click(kHistoryPage);
+    page->selectRow(0);
+    click(controls::history::kReport);
+    auto* versions = find<QTableWidget>("RevisionList");
+    ASSERT_EQ(versions->rowCount(), 2);
+    versions->selectRow(1);
+    Prompts::queueAnswer(QMessageBox::Yes);
+    click("RestaurarRevisao");
+    EXPECT_EQ(fileContents(projects() + BudgetFileName(number)).mid(440), files[1].mid(440));
+}
