@@ -108,6 +108,24 @@ TEST_F(DataBackupTest, RestoredDataAreByteIdenticalAndThePreviousOnesAreKept)
     EXPECT_EQ(QDir(folder()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot).size(), 5);
 }
 
+TEST_F(DataBackupTest, TheDatabaseIsTakenThroughItsCopyAndItsJournalLeftOut)
+{
+    putSampleData();
+    put(QStringLiteral("Projetos/Belvane.db"), QByteArray("meio de uma transação"));
+    put(QStringLiteral("Projetos/Belvane.db-journal"), QByteArray("diário"));
+    const auto copy = [](const QString& path) {
+        EXPECT_TRUE(path.endsWith(QStringLiteral("Projetos/Belvane.db")));
+        return ReadOutcome{ReadOutcome::State::Ok, QByteArray("um momento só"), {}};
+    };
+    ASSERT_TRUE(writeDataBackup(folders(), archive(), copy).ok());
+    std::map<QString, QByteArray> archived;
+    for (const ZipEntry& entry : readDataBackup(archive()).entries)
+        archived[entry.name] = entry.data;
+    EXPECT_EQ(archived[QStringLiteral("Projetos/Belvane.db")], QByteArray("um momento só"));
+    EXPECT_FALSE(archived.count(QStringLiteral("Projetos/Belvane.db-journal")));
+    EXPECT_EQ(archived[QStringLiteral("Projetos/ORC000001.bvp")], QByteArray(700, '\x7f'));
+}
+
 TEST_F(DataBackupTest, SecondRestoreInTheSameMinuteKeepsBothEarlierStates)
 {
     putSampleData();
