@@ -44,28 +44,45 @@ bool acceptableShare(double percent)
 
 PaymentSchedule PaymentSchedule::proposedFor(const TBudgetData& budget)
 {
-    std::vector<Instalment> instalments{{signatureStage(), kSignaturePercent, {}}};
-    double hours = 0;
     std::vector<const TBudgetTask*> rated;
+    double hours = 0;
     for (const TBudgetTask& task : budget.Tasks) {
         if (task.Name.isEmpty())
             break;
         if (task.Complexity.isEmpty())
             continue;
         rated.push_back(&task);
-        hours += task.Hxh;
+        hours += std::max(0.0, double(task.Hxh));
     }
-    const double shared = 100.0 - kSignaturePercent;
-    double given = kSignaturePercent;
-    for (const TBudgetTask* task : rated) {
-        // When no rated task has man-hours, they share equally.
-        const double weight = hours > 0 ? task->Hxh / hours : 1.0 / double(rated.size());
-        const double percent = roundToTenth(shared * weight);
-        instalments.push_back({task->Name.toQString(), percent, {}});
-        given += percent;
+    // A rated task without man-hours takes no share, unless none has any: then they share equally.
+    if (hours > 0)
+        std::erase_if(rated, [](const TBudgetTask* task) { return task->Hxh <= 0; });
+    // The tasks share the rest in tenths of a percent by largest remainders: each takes the whole
+    // tenths its man-hours earn, and the tenths left go one each to the largest fractions (the
+    // earlier task first on a tie). Every share is then as near its due as tenths allow, and none
+    // is negative.
+    constexpr int kTenths = int((100.0 - kSignaturePercent) * 10);
+    std::vector<int> tenths(rated.size());
+    std::vector<std::pair<double, std::size_t>> fractions;
+    int given = 0;
+    for (std::size_t i = 0; i < rated.size(); ++i) {
+        const double weight = hours > 0 ? rated[i]->Hxh / hours : 1.0 / double(rated.size());
+        const double due = kTenths * weight;
+        tenths[i] = int(std::floor(due + 1e-9));
+        given += tenths[i];
+        fractions.push_back({due - tenths[i], i});
     }
-    // What rounding left goes to the last instalment (the signature when no task is rated).
-    instalments.back().percent = roundToTenth(instalments.back().percent + 100.0 - given);
+    std::stable_sort(fractions.begin(), fractions.end(),
+                     [](const auto& a, const auto& b) { return a.first > b.first + 1e-12; });
+    for (std::size_t k = 0; given < kTenths && k < fractions.size(); ++k, ++given)
+        ++tenths[fractions[k].second];
+
+    // With no task to share it, the signature takes the whole fee.
+    std::vector<Instalment> instalments{{signatureStage(), rated.empty() ? 100.0 : kSignaturePercent, {}}};
+    for (std::size_t i = 0; i < rated.size(); ++i) {
+        if (tenths[i] > 0)
+            instalments.push_back({rated[i]->Name.toQString(), tenths[i] / 10.0, {}});
+    }
     return PaymentSchedule(std::move(instalments));
 }
 
@@ -86,9 +103,17 @@ std::vector<double> PaymentSchedule::values(double total) const
     values.reserve(m_instalments.size());
     for (const Instalment& instalment : m_instalments)
         values.push_back(roundToCentavo(total * instalment.percent / 100.0));
-    if (complete() && !values.empty()) {
-        const double others = std::accumulate(values.cbegin(), values.cend() - 1, 0.0);
-        values.back() = roundToCentavo(roundToCentavo(total) - others);
+    // What rounding left goes to the last instalment that has a share: a row of 0 % stays R$ 0.
+    const auto last = std::find_if(m_instalments.crbegin(), m_instalments.crend(),
+                                   [](const Instalment& i) { return i.percent > 0; });
+    if (complete() && last != m_instalments.crend()) {
+        const std::size_t taker = std::size_t(m_instalments.crend() - last) - 1;
+        double others = 0;
+        for (std::size_t i = 0; i < values.size(); ++i) {
+            if (i != taker)
+                others += values[i];
+        }
+        values[taker] = roundToCentavo(roundToCentavo(total) - others);
     }
     return values;
 }

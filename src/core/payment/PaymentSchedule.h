@@ -4,9 +4,10 @@
 // fee in percent, one decimal, and a due date or phrase; its value is worked out from the fee.
 //
 // The schedule proposed after a generation gives 20 % at the contract's signature and shares the
-// other 80 % among the tasks rated for the budget, in task order, by their man-hours. Shares are
-// rounded to 0.1 % and values to the centavo, the last instalment taking what rounding left, so
-// that the shares make exactly 100 % and the values exactly the fee.
+// other 80 % among the tasks rated for the budget, in task order, by their man-hours, in tenths of
+// a percent by largest remainders (no share is negative; a task without man-hours gets none).
+// Values are rounded to the centavo, the last instalment with a share taking what rounding left,
+// so that the shares make exactly 100 % and the values exactly the fee.
 #include "core/budget/BudgetRecord.h"
 #include "core/history/HistoryTable.h"
 

@@ -73,3 +73,21 @@ TEST(PaymentScheduleTest, ValuesAreRoundedToTheCentavoAndSumExactlyToTheFee)
     EXPECT_FALSE(acceptableShare(-0.1));
     EXPECT_FALSE(acceptableShare(100.1));
 }
+
+TEST(PaymentScheduleTest, LargestRemaindersLeaveNoShareNegativeAndNoValueOnAnEmptyRow)
+{
+    TBudgetData noHours = budgetWithTasks({10, 10, 10, 1});
+    noHours.Tasks[3].Hxh = 0; // rated, but without man-hours: no instalment
+    EXPECT_EQ(sharesOf(PaymentSchedule::proposedFor(noHours)), (std::vector<double>{20, 26.7, 26.7, 26.6}));
+    const PaymentSchedule uneven = PaymentSchedule::proposedFor(budgetWithTasks({8, 8, 240, 240, 240, 1}));
+    EXPECT_EQ(sharesOf(uneven), (std::vector<double>{20, 0.9, 0.9, 26.1, 26, 26, 0.1}));
+    const std::vector<double> values = uneven.values(48000);
+    EXPECT_EQ(values, (std::vector<double>{9600, 432, 432, 12528, 12480, 12480, 48}));
+
+    // The centavo that rounding leaves goes to the last row that has a share.
+    const PaymentSchedule zeroLast({{QStringLiteral("A"), 20, {}},
+                                    {QStringLiteral("B"), 40, {}},
+                                    {QStringLiteral("C"), 40, {}},
+                                    {QStringLiteral("D"), 0, {}}});
+    EXPECT_EQ(zeroLast.values(10000.01), (std::vector<double>{2000, 4000, 4000.01, 0}));
+}
