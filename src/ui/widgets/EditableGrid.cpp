@@ -1,6 +1,7 @@
 #include "ui/widgets/EditableGrid.h"
 
 #include "core/text/NumberFormat.h"
+#include "core/text/TypedNumber.h"
 #include "ui/widgets/GridDelegate.h"
 
 #include <QCollator>
@@ -23,8 +24,7 @@ bool isNumeric(Kind kind)
 
 std::optional<double> numberOf(const QString& text)
 {
-    // Thousands dots are how a Brazilian writes large figures; the value ignores them.
-    return parseNumber(QString(text).remove(QLatin1Char('.')).trimmed());
+    return parseTypedNumber(text);
 }
 
 } // namespace

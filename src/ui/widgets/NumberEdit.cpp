@@ -1,6 +1,7 @@
 #include "ui/widgets/NumberEdit.h"
 
 #include "core/text/NumberFormat.h"
+#include "core/text/TypedNumber.h"
 #include "ui/widgets/InputHint.h"
 
 #include <QLineEdit>
@@ -62,18 +63,18 @@ QString NumberEdit::textFromValue(double value) const
 
 double NumberEdit::valueFromText(const QString& text) const
 {
-    return parseNumber(QString(text).remove(QLatin1Char('.')).trimmed()).value_or(0.0);
+    return parseTypedNumber(text).value_or(0.0);
 }
 
 QValidator::State NumberEdit::validate(QString& input, int&) const
 {
-    const QString plain = QString(input).remove(QLatin1Char('.')).trimmed();
-    if (plain.isEmpty() || plain.endsWith(QLatin1Char(',')))
-        return QValidator::Intermediate;
+    const QString plain = input.trimmed();
     if (plain == QLatin1String("-"))
         return minimum() < 0.0 ? QValidator::Intermediate : QValidator::Invalid;
+    if (isUnfinishedTypedNumber(plain))
+        return QValidator::Intermediate;
     // A value beyond the field's range is refused as it is typed, not cut silently afterwards.
-    const std::optional<double> value = parseNumber(plain);
+    const std::optional<double> value = parseTypedNumber(plain);
     if (!value || *value > maximum() || (*value < 0.0 && minimum() >= 0.0))
         return QValidator::Invalid;
     // Below a positive minimum the value may still grow into the range as digits follow.
