@@ -3,6 +3,7 @@
 #include "core/budget/BudgetIndices.h"
 #include "core/budget/StatusWords.h"
 #include "core/history/HistoryColumns.h"
+#include "core/payment/PaymentSchedule.h"
 #include "core/text/NumberFormat.h"
 
 #include <algorithm>
@@ -54,11 +55,11 @@ OwnPrices ownPricesFor(const TBudgetData& budget, const HistoryTable& history,
     // One pass over the history, comparing texts and converting only the won rows' figures: the
     // largest history has 65,535 rows and this runs at every generation.
     const QString service = budget.Service.toQString();
-    const QString itself = QString::number(budget.Number);
     std::vector<double> sameService;
     std::vector<std::pair<int, double>> wonRows; // row, R$/m²
     for (int row = 0; row < history.rowCount(); ++row) {
-        if (!won(history.textView(row, kColStatus)) || history.textView(row, kColNumber) == itself)
+        // The budget is left out of its own history by its number, however the cell spells it.
+        if (!won(history.textView(row, kColStatus)) || int(history.value(row, kColNumber)) == int(budget.Number))
             continue;
         const double perM2 = history.value(row, kColValuePerM2);
         if (!(perM2 > 0))
@@ -90,13 +91,16 @@ PriceCheck checkPrice(const TBudgetData& budget, const PriceReferences& referenc
         check.workReference = double(budget.Area) * references.cubPerM2 * percent / 100.0;
 
     // The order is the order of gravity: a quote that does not pay its costs is the first thing
-    // to know; then one out of line with the office's own prices or with the work.
+    // to know; then one out of line with the office's own prices or with the work. Figures are
+    // compared at the centavo, as the user reads them: a quote that reads as the floor is not
+    // below it.
+    const double quotePerM2 = roundToCentavo(check.quotePerM2);
     const bool outsideOwn = own.basis != OwnPrices::Basis::None
-        && (check.quotePerM2 < own.lowerQuartile || check.quotePerM2 > own.upperQuartile);
+        && (quotePerM2 < roundToCentavo(own.lowerQuartile) || quotePerM2 > roundToCentavo(own.upperQuartile));
     const bool farFromWork = check.workReference && *check.workReference > 0
         && std::fabs(check.quote - *check.workReference) / *check.workReference
             > PriceCheck::kWorkReferenceTolerance;
-    if (check.floor && check.quote < *check.floor)
+    if (check.floor && roundToCentavo(check.quote) < roundToCentavo(*check.floor))
         check.verdict = PriceCheck::Verdict::BelowFloor;
     else if (outsideOwn)
         check.verdict = PriceCheck::Verdict::OutsideOwnRange;

@@ -151,3 +151,30 @@ TEST(PriceCheckTest, ReferencesAreRefusedWhenNegativeOrAPercentageAbove100AndSur
     EXPECT_EQ(read.percentFor(2), 0);
     EXPECT_FALSE(read.hasCub());
 }
+
+TEST(PriceCheckTest, FiguresAreComparedAtTheCentavoAndABudgetIsLeftOutOfItsOwnHistoryByNumber)
+{
+    // A quote that reads as the floor (profit 0 %) is not below it.
+    const double floor = *checkPrice(quote(12750), PriceReferences(), OwnPrices()).floor;
+    EXPECT_EQ(checkPrice(quote(float(floor - 0.003)), PriceReferences(), OwnPrices()).verdict,
+              PriceCheck::Verdict::WithinReferences);
+    EXPECT_EQ(checkPrice(quote(float(floor) - 0.02f), PriceReferences(), OwnPrices()).verdict,
+              PriceCheck::Verdict::BelowFloor);
+
+    // 123,45 R$/m² against quartiles of 123,45 lies inside; the budget's own row, spelt " 012",
+    // is not one of its own prices.
+    const HistoryTable even = historyOf({{1, u"Aprovado", kService, u"123,45"},
+                                         {2, u"Aprovado", kService, u"123,45"},
+                                         {3, u"Aprovado", kService, u"123,45"}});
+    TBudgetData budget = quote(12345);
+    budget.ValuePerM2 = 123.45f;
+    EXPECT_EQ(checkPrice(budget, PriceReferences(), ownPricesFor(budget, even, nullptr)).verdict,
+              PriceCheck::Verdict::WithinReferences);
+    HistoryTable withItself = officeHistory();
+    withItself.setText(withItself.appendRow(), kColNumber, QStringLiteral(" 012"));
+    budget.Number = 12;
+    withItself.setText(withItself.rowCount() - 1, kColStatus, u"Aprovado");
+    withItself.setText(withItself.rowCount() - 1, kColService, kService);
+    withItself.setText(withItself.rowCount() - 1, kColValuePerM2, u"900,00");
+    EXPECT_EQ(ownPricesFor(budget, withItself, nullptr).count, 7);
+}
