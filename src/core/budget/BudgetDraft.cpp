@@ -12,6 +12,8 @@ namespace belvane {
 
 void BudgetDraft::startNew(int number)
 {
+    m_knownFile.clear();
+    m_priced = false;
     m_modified = false;
     m_reopened = false;
     NewBudgetRecord(m_record);
@@ -48,6 +50,7 @@ BudgetGeneration BudgetDraft::generate(const TOfficeData& office)
         return {validationMessage(missing), missing <= kLastDataField ? BudgetMend::Data : BudgetMend::Resources};
     m_record.K1 = K1AfterGeneration(m_record, office);
     m_record.K2 = K2Of(m_record, office);
+    m_priced = true;
     m_modified = true;
     if (m_payments.empty())
         m_payments = PaymentSchedule::proposedFor(m_record);
@@ -83,6 +86,7 @@ BudgetSaveOutcome BudgetDraft::save(const BudgetSaveRequest& request, HistorySto
     if (!result.saved())
         return {result.error, {}, {}};
     m_record = prepared.budget;
+    m_knownFile = QByteArray(reinterpret_cast<const char*>(&m_record), sizeof m_record);
     m_modified = false;
     m_reopened = false;
     if (advancesCounter)
@@ -98,6 +102,8 @@ bool BudgetDraft::pagesEdited(const TBudgetData& pages) const
 void BudgetDraft::reopen(const TBudgetData& fromFile, const HistoryTable& history, int row)
 {
     m_record = fromFile;
+    m_knownFile = QByteArray(reinterpret_cast<const char*>(&fromFile), sizeof fromFile);
+    m_priced = true;
     // The history's values replace those stored in the file: the user edits them in the grid.
     applyHistoryRowEdits(history, row, m_record);
     m_record.Status.assign(kStatusEdited);

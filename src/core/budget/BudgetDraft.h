@@ -67,6 +67,8 @@ public:
     bool modified() const { return m_modified; }
     void setModified(bool modified) { m_modified = modified; }
     bool reopened() const { return m_reopened; }
+    // Whether the record holds a whole priced budget: generated, or read from its file.
+    bool priced() const { return m_priced; }
     // A budget whose project code was touched is treated as a stored one: the next generation
     // warns that it recalculates, and the next save asks how.
     void setReopened(bool reopened) { m_reopened = reopened; }
@@ -101,11 +103,23 @@ public:
     bool hasUnsavedWork(const TBudgetData& pages) const { return m_modified || pagesEdited(pages); }
     // At the close, whether saving needs a new generation first (the pages changed since, or
     // nothing was generated).
-    bool mustGenerateBeforeSaving(const TBudgetData& pages) const { return !m_modified || pagesEdited(pages); }
+    // A budget that was never priced (only its schedule edited, say) is never saved as it is.
+    bool mustGenerateBeforeSaving(const TBudgetData& pages) const
+    {
+        return !m_priced || !m_modified || pagesEdited(pages);
+    }
 
     // A stored budget worked on again: the record read from its file, with the values the user
     // edited in its history row, marked as edited.
     void reopen(const TBudgetData& fromFile, const HistoryTable& history, int row);
+
+    // Whether the budget's file, as it is on disk now (`onDisk`), differs from what this draft last
+    // read or wrote there: a restore or another seat changed it since, and saving over it would
+    // undo that without a word.
+    bool fileChangedSince(const QByteArray& onDisk) const
+    {
+        return !m_knownFile.isEmpty() && !onDisk.isEmpty() && onDisk != m_knownFile;
+    }
 
 private:
     TBudgetData m_record;
@@ -115,6 +129,8 @@ private:
     TaskEstimate m_tasks;
     ComplexityIndicators m_indicators;
     ProjectClassification m_classification;
+    QByteArray m_knownFile; // the budget's file as last read or written by this draft
+    bool m_priced = false;  // generated, or read from a file: the record holds a whole budget
     bool m_modified = false;
     bool m_reopened = false;
 };

@@ -2,6 +2,7 @@
 
 #include "core/budget/BudgetCounter.h"
 #include "core/budget/BudgetFile.h"
+#include "core/budget/RegenerationNotice.h"
 #include "core/history/HistoryStore.h"
 #include "core/revisions/VersionKeeping.h"
 #include "core/text/Clock.h"
@@ -313,7 +314,7 @@ bool ProjectPage::GenerateBudget()
 {
     const int shown = m_subPages->currentIndex();
     if (m_state.budget.reopened())
-        Prompts::inform(this, QStringLiteral("O orçamento será recalculado com os dados atuais do projeto e escritório."));
+        Prompts::inform(this, regenerationNotice(m_state.budget, m_state.CurrentOffice));
     if (m_resources->tasks()->estimateChosen())
         m_resources->tasks()->RecalcAutoHxh(m_data->categoryText().toInt());
     if (!m_resources->team()->CheckTeamAgainstOffice()) {
@@ -431,6 +432,13 @@ bool ProjectPage::saveCurrentBudget(BudgetSaveKind kind)
     const bool overExisting = !budget.saveGivesNumber(kind);
     ReplacedVersion replaced(*m_state.extensions, m_state.folders.projectsDir,
                              overExisting ? budget.record().Number : 0, Clock::now());
+    if (overExisting && budget.fileChangedSince(replaced.bytes())) {
+        const QString question = QStringLiteral("O orçamento nº %1 foi alterado depois de aberto. Sobrescrever mesmo assim?")
+                                     .arg(budget.record().Number);
+        if (Prompts::ask(this, question, QMessageBox::Yes | QMessageBox::No, Prompts::Box::Warning)
+            != QMessageBox::Yes)
+            return false;
+    }
     const auto keepingVersion = [&replaced](const TBudgetData& next, const std::function<IoResult()>& write) {
         return replaced.replace(next, write);
     };

@@ -1,5 +1,6 @@
 #include "core/budget/BudgetDraft.h"
 #include "core/budget/BudgetIndices.h"
+#include "core/budget/RegenerationNotice.h"
 #include "core/history/HistoryBudgetRow.h"
 #include "core/history/HistoryTable.h"
 #include "core/office/OfficeRecord.h"
@@ -97,7 +98,7 @@ TEST(BudgetDraftTest, NumbersOnlyABudgetNeverSavedAndReopensAsEdited)
     EXPECT_EQ(draft.record().Number, 9);
 }
 
-TEST(BudgetDraftTest, TypingSinceThePagesWereShownIsUnsavedWork)
+TEST(BudgetDraftTest, TypingSinceThePagesWereShownIsUnsavedWorkAndOnlyAPricedBudgetIsSaved)
 {
     BudgetDraft draft;
     TBudgetData pages = zeroBudget();
@@ -107,7 +108,23 @@ TEST(BudgetDraftTest, TypingSinceThePagesWereShownIsUnsavedWork)
     EXPECT_TRUE(draft.hasUnsavedWork(pages));
     EXPECT_TRUE(draft.mustGenerateBeforeSaving(pages));
     draft.markPagesShown(pages);
-    draft.setModified(true);   // generated, not saved
+    // An instalment added to a budget never generated is work, but no budget to save.
+    draft.setModified(true);
     EXPECT_TRUE(draft.hasUnsavedWork(pages));
-    EXPECT_FALSE(draft.mustGenerateBeforeSaving(pages));
+    EXPECT_TRUE(draft.mustGenerateBeforeSaving(pages));
+
+    BudgetDraft priced = pricedDraft(officeOf160Hours());
+    ASSERT_TRUE(priced.generate(officeOf160Hours()).ok());
+    priced.markPagesShown(pages);
+    EXPECT_FALSE(priced.mustGenerateBeforeSaving(pages));
+}
+
+TEST(BudgetDraftTest, ARegenerationSaysWhichFiguresTheOfficeReplaces)
+{
+    const TOfficeData office = officeOf160Hours();
+    BudgetDraft draft = pricedDraft(office);
+    EXPECT_TRUE(regenerationReplacements(draft.record(), office).isEmpty());
+    draft.record().TaxRate = 11.7f; // renegotiated
+    EXPECT_EQ(regenerationReplacements(draft.record(), office),
+              QStringList{QStringLiteral("Imposto: 11,7 % → 10,0 % (escritório)")});
 }
