@@ -4,7 +4,7 @@
 #include "core/history/HistoryTable.h"
 #include "core/storage/BudgetFileNameCheck.h"
 
-#include <QDirIterator>
+#include "core/storage/FileLookup.h"
 
 #include <algorithm>
 
@@ -34,9 +34,8 @@ qint64 highestInFolder(const QString& projectsDir)
     constexpr qsizetype kPrefix = 3;  // "ORC"
     constexpr qsizetype kSuffix = 4;  // ".bvp"
     qint64 highest = 0;
-    QDirIterator files(projectsDir, {QStringLiteral("ORC*.bvp")}, QDir::Files | QDir::Hidden);
-    while (files.hasNext()) {
-        const QString name = files.nextFileInfo().fileName();
+    // One read of the folder's names: a folder of years of budgets holds tens of thousands.
+    for (const QString& name : folderEntryNames(projectsDir)) {
         if (!isBudgetFileName(name))
             continue;
         bool ok = false;

@@ -48,6 +48,12 @@ void HistoryStore::startLoading()
     });
 }
 
+bool HistoryStore::loadingDone() const
+{
+    return !m_pendingRead.valid()
+           || m_pendingRead.wait_for(std::chrono::seconds(0)) == std::future_status::ready;
+}
+
 IoResult HistoryStore::write()
 {
     return write(m_table);

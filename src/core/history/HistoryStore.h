@@ -35,6 +35,8 @@ public:
     // Begins reading the file on a thread of its own, so that a long history is read while the
     // window is built. Until load takes the rows in, the table must not be used.
     void startLoading();
+    // Whether load() can take the rows in without waiting: the thread has finished, or none runs.
+    bool loadingDone() const;
     // Writes the whole table to the file (after keeping the original, see above).
     IoResult write();
 

@@ -1,7 +1,13 @@
 #include "core/storage/FileLookup.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
+
+#ifdef Q_OS_UNIX
+#include <cstring>
+#include <dirent.h>
+#endif
 
 namespace belvane {
 
@@ -24,9 +30,27 @@ QString findFileIgnoringCase(const QString& folder, const QString& fileName)
     return {};
 }
 
+QStringList folderEntryNames(const QString& folder)
+{
+    QStringList names;
+#ifdef Q_OS_UNIX
+    DIR* dir = ::opendir(QFile::encodeName(folder).constData());
+    if (!dir)
+        return names;
+    while (const dirent* entry = ::readdir(dir)) {
+        if (std::strcmp(entry->d_name, ".") != 0 && std::strcmp(entry->d_name, "..") != 0)
+            names << QFile::decodeName(entry->d_name);
+    }
+    ::closedir(dir);
+#else
+    names = QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::NoSort);
+#endif
+    return names;
+}
+
 FolderListing::FolderListing(const QString& folder)
 {
-    const QStringList names = QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::System);
+    const QStringList names = folderEntryNames(folder);
     m_folded.reserve(names.size());
     for (const QString& name : names)
         m_folded.insert(name.toCaseFolded());

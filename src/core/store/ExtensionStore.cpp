@@ -478,36 +478,73 @@ bool ExtensionStore::removeRows(const QStringList& tables, const std::vector<int
     return false;
 }
 
-int ExtensionStore::forgetMissingBudgets(const std::function<bool(int number)>& budgetExists)
+namespace {
+
+// The tables whose rows have no use once the budget's file is gone: the schedule and the building
+// use are read with the file. The revisions and the status history are what the user rebuilds it
+// from, and a table this program does not know may hold more such: they stay.
+const QStringList& droppableWithoutFile()
+{
+    static const QStringList tables{QStringLiteral("payment_instalments"), QStringLiteral("budget_uses")};
+    return tables;
+}
+
+QString numbersWithDroppableRows()
+{
+    QStringList selects;
+    for (const QString& table : droppableWithoutFile())
+        selects << QStringLiteral("SELECT budget_number FROM \"%1\"").arg(table);
+    return selects.join(QStringLiteral(" UNION "));
+}
+
+} // namespace
+
+std::vector<int> ExtensionStore::budgetsWithDroppableRows(const QString& path)
+{
+    std::vector<int> numbers;
+    if (!QFile::exists(path) || !hasDatabaseHeader(path))
+        return numbers;
+    const QString name = nextConnectionName();
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+        db.setDatabaseName(path);
+        db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY"));
+        if (db.open()) {
+            QSqlQuery select(db);
+            select.setForwardOnly(true);
+            // A database of an older schema lacks a table: nothing is dropped this time.
+            if (select.exec(numbersWithDroppableRows())) {
+                while (select.next())
+                    numbers.push_back(select.value(0).toInt());
+            }
+        }
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(name);
+    return numbers;
+}
+
+int ExtensionStore::forgetBudgets(const std::vector<int>& numbers)
 {
     const Session session{*this};
-    if (!m_open || m_readOnly || !WriteGate::check(m_path).ok())
+    if (numbers.empty() || !m_open || m_readOnly || !WriteGate::check(m_path).ok())
         return 0;
-    // The revisions and the status history of a budget whose file is gone are what the user
-    // rebuilds it from, and a table this program does not know may hold more such: they stay.
-    // Only what has no use without the file goes.
     QStringList tables;
     for (const QString& table : keyedTables()) {
-        if (table == QLatin1String("payment_instalments") || table == QLatin1String("budget_uses"))
+        if (droppableWithoutFile().contains(table))
             tables << table;
     }
-    if (tables.isEmpty())
-        return 0;
-    QStringList selects;
-    for (const QString& table : tables)
-        selects << QStringLiteral("SELECT budget_number FROM \"%1\"").arg(table);
+    return !tables.isEmpty() && removeRows(tables, numbers) ? int(numbers.size()) : 0;
+}
+
+int ExtensionStore::forgetMissingBudgets(const std::function<bool(int number)>& budgetExists)
+{
     std::vector<int> gone;
-    {
-        QSqlQuery numbers(database());
-        numbers.setForwardOnly(true);
-        numbers.exec(selects.join(QStringLiteral(" UNION ")));
-        while (numbers.next()) {
-            const int number = numbers.value(0).toInt();
-            if (!budgetExists(number))
-                gone.push_back(number);
-        }
+    for (const int number : budgetsWithDroppableRows(m_path)) {
+        if (!budgetExists(number))
+            gone.push_back(number);
     }
-    return !gone.empty() && removeRows(tables, gone) ? int(gone.size()) : 0;
+    return forgetBudgets(gone);
 }
 
 IoResult ExtensionStore::recordStatusChanges(const std::vector<StatusChange>& changes)

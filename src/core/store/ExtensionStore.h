@@ -103,6 +103,11 @@ public:
     // is gone (deleted by a program that knows nothing of the database); its revisions and status
     // history stay, to restore it from. Returns how many budgets lost rows.
     int forgetMissingBudgets(const std::function<bool(int number)>& budgetExists);
+    // The same in two halves, so that the reading can be done on a thread while the program
+    // starts: the budgets that have rows of no use without their file (on a connection of its
+    // own), and the dropping of those rows for the budgets given.
+    static std::vector<int> budgetsWithDroppableRows(const QString& path);
+    int forgetBudgets(const std::vector<int>& numbers);
 
     // The status history of budgets: changes are added in one transaction, all or none; the
     // database is made if the folder has none yet.

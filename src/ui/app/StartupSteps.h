@@ -18,6 +18,9 @@ public:
 
     // Steps run in the order they were added.
     void add(std::function<void()> step);
+    // A step that waits, without holding up the event loop, until `ready` says so (work done on a
+    // thread of its own); finish() runs it at once, and it then waits as it must.
+    void addWhen(std::function<bool()> ready, std::function<void()> step);
     // From now on one step runs at each turn of the event loop.
     void runWhenIdle();
     // Runs every step not run yet. False when a step is running already: it waits for the user
@@ -29,9 +32,13 @@ signals:
     void finished();
 
 private:
-    void runNext();
+    void runNext(bool waitIfNeeded = false);
 
-    std::deque<std::function<void()>> m_steps;
+    struct Step {
+        std::function<bool()> ready; // empty: always
+        std::function<void()> run;
+    };
+    std::deque<Step> m_steps;
     QTimer m_idle;
     bool m_running = false;
 };

@@ -5,7 +5,7 @@
 #include "core/budget/BudgetFile.h"
 #include "core/office/OfficeFile.h"
 #include "core/settings/StatusColorsFile.h"
-#include "core/storage/FileLookup.h"
+#include "core/store/MissingBudgetFiles.h"
 #include "core/text/Clock.h"
 #include "ui/app/HeaderBar.h"
 #include "ui/app/KeyboardShortcuts.h"
@@ -130,18 +130,29 @@ void TForm1::planStartup()
     // Each page takes a few tens of milliseconds to build; one page per step keeps the splash
     // box moving. The history, the longest read, is read on a thread of its own meanwhile; the
     // data are taken in last, when every page is there to show them.
-    m_startup.add([this] { m_state.history->startLoading(); });
+    m_startup.add([this] {
+        m_state.history->startLoading();
+        m_missingBudgetFiles = std::async(std::launch::async, budgetsMissingTheirFile, m_state.folders.projectsDir);
+    });
     m_startup.add([this] { buildOfficePage(); });
     m_startup.add([this] { buildProjectPage(); });
     m_startup.add([this] { buildHistoryPage(); });
     m_startup.add([this] { buildStatsPage(); });
-    m_startup.add([this] {
-        loadData();
-        installKeyboardShortcuts(*this);
-    });
+    // The data are taken in once the threads are through, the event loop (and the splash box's
+    // fade) going on meanwhile.
+    m_startup.addWhen(
+        [this] {
+            return m_state.history->loadingDone()
+                   && (!m_missingBudgetFiles.valid()
+                       || m_missingBudgetFiles.wait_for(std::chrono::seconds(0)) == std::future_status::ready);
+        },
+        [this] {
+            loadData();
+            installKeyboardShortcuts(*this);
+        });
     connect(&m_startup, &StartupSteps::finished, this, [this] {
         qApp->removeEventFilter(this);
-        emit ready();
+        emitReadyOnce();
     });
 }
 
@@ -172,6 +183,14 @@ void TForm1::buildStatsPage()
     m_statsPage = new StatsPage(m_state, m_pages);
     m_pages->insertWidget(kStatsPage, m_statsPage);
     wireStatistics();
+}
+
+void TForm1::emitReadyOnce()
+{
+    if (m_readyEmitted || !m_startup.done() || (m_splash && m_splash->isVisible()))
+        return;
+    m_readyEmitted = true;
+    emit ready();
 }
 
 bool TForm1::finishStartup()
@@ -267,9 +286,10 @@ void TForm1::loadExtensions()
     m_state.priceReferences = PriceReferences::fromSettings(settings);
     m_state.officeContact = OfficeContact::fromSettings(settings);
     if (opened.state == StoreOpen::State::Opened) {
-        const FolderListing budgetFiles(m_state.folders.projectsDir);
-        m_state.extensions->forgetMissingBudgets(
-            [&budgetFiles](int number) { return budgetFiles.contains(BudgetFileName(number)); });
+        // Which budgets they are was worked out on a thread at start; a reload (after a restore)
+        // works it out anew.
+        m_state.extensions->forgetBudgets(m_missingBudgetFiles.valid() ? m_missingBudgetFiles.get()
+                                                                       : budgetsMissingTheirFile(m_state.folders.projectsDir));
         if (StoreHealthCheck::due(m_state.extensions->lastHealthCheck(), Clock::today(), m_lock->afterUncleanClose()))
             m_storeCheck.start(m_state.extensions->filePath());
     }
@@ -354,6 +374,7 @@ void TForm1::showEvent(QShowEvent* event)
         return;
     // FormShow: the splash box stands in front while the main window fades in behind it.
     m_splash = new TForm2(this);
+    connect(m_splash, &TForm2::faded, this, &TForm1::emitReadyOnce);
     centreOnScreen(*m_splash);
     if (!m_startup.done()) {
         // The rest of the start-up begins once the splash box is on the screen (see eventFilter),

@@ -16,6 +16,7 @@
 #include <QTimer>
 #include <QWidget>
 
+#include <future>
 #include <memory>
 
 class QLabel;
@@ -73,7 +74,7 @@ public slots:
 
 signals:
     void alphaBlendValueChanged(int value);
-    // The pages are built and the data read: the start-up behind the splash box is through.
+    // The pages are built, the data read and the splash box gone: the program is ready.
     void ready();
 
 protected:
@@ -84,6 +85,7 @@ protected:
 private:
     void buildWindow();
     void planStartup();
+    void emitReadyOnce();
     void buildOfficePage();
     void buildProjectPage();
     void buildHistoryPage();
@@ -124,6 +126,8 @@ private:
     // The whole database, checked on a thread after an unclean close and every few days.
     StoreHealthCheck m_storeCheck;
     StartupSteps m_startup;
+    // The budgets whose file went missing, worked out on a thread while the window is built.
+    std::future<std::vector<int>> m_missingBudgetFiles;
     // While the user is idle the history's file lines are worked out a few thousand rows at a
     // time, so that even the first save only copies the unchanged rows.
     QTimer m_historyLines;
@@ -135,6 +139,7 @@ private:
     HistoryPage* m_historyPage = nullptr;
     StatsPage* m_statsPage = nullptr;
     TForm2* m_splash = nullptr;
+    bool m_readyEmitted = false;
     QPointer<TForm2> m_aboutBox;
     int m_activePage = kMenuPage;
     bool m_alphaBlend = false;

@@ -119,6 +119,7 @@ void TForm2::endFade()
     if (m_mainWindow)
         m_mainWindow->setAlphaBlend(false);
     hide();
+    emit faded();
 }
 
 } // namespace belvane

@@ -24,6 +24,10 @@ public slots:
     // Ends the fade at once: the box hides and the main window is opaque.
     void endFade();
 
+signals:
+    // The box has gone: the main window stands alone.
+    void faded();
+
 protected:
     void paintEvent(QPaintEvent* event) override;
 
