@@ -124,7 +124,8 @@ read_history=$(bench_ms BM_ReadHistory)
 
 row() { # measure, value, yardstick name, yardstick value, goal (largest ratio)
   awk -v m="$1" -v v="$2" -v yn="$3" -v y="$4" -v g="$5" 'BEGIN {
-    r = y > 0 ? v / y : 0
+    if (y <= 0) { printf "%-34s %8d ms\n", m, v; exit }
+    r = v / y
     printf "%-34s %8d ms   %-26s %8d ms   %6.2f   %-6s %s\n", m, v, yn, y, r, (g == "" ? "" : "<= " g),
            (g == "" ? "" : (r <= g ? "ok" : "OVER"))
   }'
