@@ -22,9 +22,10 @@ QString cellText(const HistoryTable& table, int row, int column)
 QString historyCsvField(QStringView cell)
 {
     // A spreadsheet runs a field that begins with "=", "+", "-" or "@" as a formula, so a client
-    // called "=HIPERLINK(...)" would act when the file is opened. A leading apostrophe keeps such
-    // a field text; a number such as "-150,00" is no formula and stays a number.
-    const bool formulaLike = !cell.isEmpty() && QStringView(u"=+-@").contains(cell.front())
+    // called "=HIPERLINK(...)" would act when the file is opened; a leading tab or carriage return
+    // hides such a start from a first look. A leading apostrophe keeps such a field text; a number
+    // such as "-150,00" is no formula and stays a number.
+    const bool formulaLike = !cell.isEmpty() && QStringView(u"=+-@\t\r").contains(cell.front())
                              && !readHistoryNumber(cell).has_value();
     const QString guarded = formulaLike ? u'\'' + cell.toString() : QString();
     const QStringView text = formulaLike ? QStringView(guarded) : cell;

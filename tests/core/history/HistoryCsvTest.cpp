@@ -47,6 +47,8 @@ TEST(HistoryCsvTest, TextsThatASpreadsheetWouldRunAreKeptText)
     EXPECT_EQ(historyCsvField(u"+55 11 5555-0101"), QStringLiteral("'+55 11 5555-0101"));
     EXPECT_EQ(historyCsvField(u"@soma"), QStringLiteral("'@soma"));
     EXPECT_EQ(historyCsvField(u"-2+3"), QStringLiteral("'-2+3"));
+    EXPECT_EQ(historyCsvField(u"\t=1+1"), QStringLiteral("'\t=1+1"));
+    EXPECT_EQ(historyCsvField(u"\r=1+1"), QStringLiteral("\"'\r=1+1\""));
     // Numbers stay numbers.
     EXPECT_EQ(historyCsvField(u"-150,00"), QStringLiteral("-150,00"));
 }
