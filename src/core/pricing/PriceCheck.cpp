@@ -150,6 +150,34 @@ QString PriceCheck::verdictText() const
     return QStringLiteral("Dentro das referências");
 }
 
+QString PriceCheck::departureText() const
+{
+    const auto percentOff = [](double value, double reference) {
+        return formatNumber(std::fabs(value - reference) / reference * 100.0, u"#0.#") + QStringLiteral(" %");
+    };
+    switch (verdict) {
+    case Verdict::BelowFloor:
+        return QStringLiteral("%1 abaixo do preço mínimo").arg(percentOff(quote, *floor));
+    case Verdict::OutsideOwnRange:
+        return roundToCentavo(quotePerM2) > roundToCentavo(own.upperQuartile)
+                   ? QStringLiteral("acima do 3º quartil (%1)").arg(money(own.upperQuartile))
+                   : QStringLiteral("abaixo do 1º quartil (%1)").arg(money(own.lowerQuartile));
+    case Verdict::FarFromWorkReference:
+        return QStringLiteral("%1 %2 da referência pela obra")
+            .arg(percentOff(quote, *workReference),
+                 quote < *workReference ? QStringLiteral("abaixo") : QStringLiteral("acima"));
+    case Verdict::WithinReferences:
+        break;
+    }
+    return {};
+}
+
+QString PriceCheck::verdictWithDeparture() const
+{
+    const QString departure = departureText();
+    return departure.isEmpty() ? verdictText() : verdictText() + QStringLiteral(": ") + departure;
+}
+
 QString PriceCheck::hint() const
 {
     QStringList used;

@@ -44,10 +44,17 @@ struct PriceCheck {
     // How far from the reference by the work a quote may lie before it is pointed out.
     static constexpr double kWorkReferenceTolerance = 0.30;
 
+    // The floor's caption: it is the quote at zero profit, the office standard's addition included.
+    static QString floorCaption() { return QStringLiteral("Preço mínimo (lucro zero, com adicional de padrão) [R$]"); }
     QString floorText() const;
     QString workReferenceText() const;
     QString ownText() const;
     QString verdictText() const;
+    // Which way and how far the quote departs from the reference the verdict names ("38 % abaixo
+    // da referência pela obra", "acima do 3º quartil (155,00)"); empty within the references.
+    QString departureText() const;
+    // The verdict followed by its departure, as the panel and the documents show it.
+    QString verdictWithDeparture() const;
     // Which references the verdict could lean on.
     QString hint() const;
 };

@@ -52,14 +52,14 @@ PriceCheckPanel::PriceCheckPanel(QWidget* parent) : QGroupBox(QStringLiteral("Co
     grid->setVerticalSpacing(4);
     const struct {
         QLineEdit* field;
-        const char16_t* caption;
+        QString caption;
     } rows[] = {
-        {m_floor, u"Preço mínimo (lucro zero) [R$]"},
-        {m_work, u"Referência pela obra [R$]"},
+        {m_floor, PriceCheck::floorCaption()},
+        {m_work, QStringLiteral("Referência pela obra [R$]")},
     };
     int row = 0;
     for (const auto& r : rows) {
-        grid->addWidget(new QLabel(QString::fromUtf16(r.caption), this), row, 0);
+        grid->addWidget(new QLabel(r.caption, this), row, 0);
         grid->addWidget(r.field, row++, 1);
     }
     // The office's own prices take a sentence: it gets the whole width under its caption.
@@ -87,7 +87,7 @@ void PriceCheckPanel::showCheck(const PriceCheck& check)
     m_work->setText(check.workReferenceText());
     m_own->setText(check.ownText());
     m_own->setCursorPosition(0);
-    m_verdict->setText(check.verdictText());
+    m_verdict->setText(check.verdictWithDeparture());
     m_verdict->setStyleSheet(QStringLiteral("background: %1; color: black; font-weight: bold; padding: 3px;")
                                  .arg(verdictColour(check.verdict)));
     m_hint->setText(check.hint());

@@ -102,10 +102,10 @@ QString internalReportHtml(const HistoryRowReport& report, const PriceCheck& che
         }
     }
     html += QStringLiteral("</table><h3>Conferência do preço</h3><table>");
-    html += row(QStringLiteral("Preço mínimo (lucro zero) [R$]"), check.floorText());
+    html += row(PriceCheck::floorCaption(), check.floorText());
     html += row(QStringLiteral("Referência pela obra [R$]"), check.workReferenceText());
     html += row(QStringLiteral("Seu histórico [R$/m2]"), check.ownText());
-    html += row(QStringLiteral("Conferência"), check.verdictText(), true);
+    html += row(QStringLiteral("Conferência"), check.verdictWithDeparture(), true);
     html += QStringLiteral("</table><p style='color: #555555;'>%1</p>").arg(escaped(check.hint()));
     return html + notesSection(notes);
 }

@@ -120,10 +120,17 @@ TEST(PriceCheckTest, TheVerdictNamesTheGravestDeparture)
         QStringLiteral("Conferido com: preço mínimo, referência pela obra e histórico do mesmo serviço."));
 
     EXPECT_EQ(checkPrice(quote(10900), references(2500), own).verdict, PriceCheck::Verdict::BelowFloor);
+    EXPECT_EQ(checkPrice(quote(10900), references(2500), own).departureText(),
+              QStringLiteral("0,4 % abaixo do preço mínimo"));
     EXPECT_EQ(checkPrice(quote(16000), references(2500), own).verdict, PriceCheck::Verdict::OutsideOwnRange);
+    EXPECT_EQ(checkPrice(quote(16000), references(2500), own).departureText(),
+              QStringLiteral("acima do 3º quartil (155,00)"));
     // 12.750,00 lies 41,7 % above 9.000,00 by the work (a CUB of 1.800).
     EXPECT_EQ(checkPrice(quote(12750), references(1800), own).verdict,
               PriceCheck::Verdict::FarFromWorkReference);
+    EXPECT_EQ(checkPrice(quote(12750), references(1800), own).departureText(),
+              QStringLiteral("41,7 % acima da referência pela obra"));
+    EXPECT_TRUE(fair.departureText().isEmpty());
     EXPECT_EQ(checkPrice(quote(12750), references(2300), own).verdict, PriceCheck::Verdict::WithinReferences);
 
     // Nothing set in the office and no history: only the floor speaks.

@@ -116,7 +116,7 @@ TEST_F(ReportDocumentTest, TheInternalReportCarriesEveryLineAndPrints)
     EXPECT_GE(pdf.pages, 1);
     for (const char16_t* expected :
          {u"Relatório interno", u"Valor calculado:", u"R$ 12750,00", u"Lucro líquido", u"Valor Negociado:",
-          u"Observações", u"Conferência do preço", u"Preço mínimo (lucro zero) [R$]", u"10944,44",
+          u"Observações", u"Conferência do preço", u"Preço mínimo (lucro zero, com adicional de padrão) [R$]", u"10944,44",
           u"Seu histórico [R$/m2]"})
         EXPECT_TRUE(pdf.text.contains(QString::fromUtf16(expected))) << QString::fromUtf16(expected).toStdString();
 
