@@ -67,6 +67,8 @@ public slots:
     void exportReportPdf();      // "Exportar PDF" of the report
     void printReport();          // "Imprimir" of the report
     void restoreRevision(int revision); // "Restaurar revisão" of the report
+    // Reads the row's budget into the project page, as "Editar" does.
+    void reopenBudgetOfRow(int row);
 
 signals:
     // CurrentBudget now holds a reopened budget: show it on the project page.

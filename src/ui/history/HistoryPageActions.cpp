@@ -34,6 +34,11 @@ void HistoryPage::AbColBitBtn19Click()
         && Prompts::ask(this, QStringLiteral("Existe um orçamento em edição. Continuar?"),
                         QMessageBox::Yes | QMessageBox::No, Prompts::Box::Information) != QMessageBox::Yes)
         return;
+    reopenBudgetOfRow(row);
+}
+
+void HistoryPage::reopenBudgetOfRow(int row)
+{
     TBudgetData budget = m_state.budget.record();
     const HistoryBudgetRead read = m_book.readBudget(row, budget);
     if (read.state == HistoryBudgetRead::State::Missing) {

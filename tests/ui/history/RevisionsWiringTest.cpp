@@ -86,6 +86,7 @@ TEST_F(RevisionsWiringTest, TheReportListsComparesAndRestoresAndALossAsksItsReas
     versions->clearSelection();
     versions->selectRow(0);
     Prompts::queueAnswer(QMessageBox::Yes);
+    Prompts::queueAnswer(QMessageBox::No); // not reloaded on the project page
     click("RestaurarRevisao");
     EXPECT_EQ(stored(number).ProfitPercent, budgetFromFileBytes(files[0])->ProfitPercent);
     const std::vector<BudgetRevision> kept = window().state().extensions->revisions(number);
@@ -132,4 +133,38 @@ TEST_F(RevisionsWiringTest, ABudgetWhoseFileWentMissingIsRestoredFromItsRevision
     Prompts::queueAnswer(QMessageBox::Yes);
     click("RestaurarRevisao");
     EXPECT_EQ(fileContents(projects() + BudgetFileName(number)).mid(440), files[1].mid(440));
+}
+
+TEST_F(RevisionsWiringTest, ASaveNeverUndoesARestoreWithoutAsking)
+{
+    start();
+    setUpOffice();
+    const QList<QByteArray> files = saveThreeTimes();
+    const int number = window().state().budget.record().Number;
+    historyPage()->selectRow(0);
+    click(controls::history::kReport);
+    find<QTableWidget>("RevisionList")->selectRow(0);
+    Prompts::queueAnswer(QMessageBox::Yes);
+    Prompts::queueAnswer(QMessageBox::No); // the project page keeps what it holds
+    click("RestaurarRevisao");
+    const QByteArray restored = fileContents(projects() + BudgetFileName(number));
+
+    // The project page still holds the version before the restore: saving it asks, and "Não" keeps
+    // the restored file.
+    window().AbColBitBtn1Click(kProjectPage);
+    QTest::keyClick(find<QAbstractSpinBox>("R_lucro"), Qt::Key_Up);
+    Prompts::queueAnswer(QMessageBox::No);
+    click(controls::project::kSaveBudget);
+    EXPECT_TRUE(Prompts::messages().last().contains(u"foi alterado depois de aberto"_qs));
+    EXPECT_EQ(fileContents(projects() + BudgetFileName(number)), restored);
+
+    // Restored again, and this time reloaded there: it saves without a question.
+    window().AbColBitBtn1Click(kHistoryPage);
+    historyPage()->selectRow(0);
+    click(controls::history::kReport);
+    find<QTableWidget>("RevisionList")->selectRow(1);
+    Prompts::queueAnswer(QMessageBox::Yes);
+    Prompts::queueAnswer(QMessageBox::Yes); // reloaded on the project page ("Editado": asks how to save)
+    click("RestaurarRevisao");
+    EXPECT_EQ(window().state().budget.record().ProfitPercent, budgetFromFileBytes(files[1])->ProfitPercent);
 }
