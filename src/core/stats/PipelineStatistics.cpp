@@ -104,12 +104,16 @@ QString PipelineStatistics::openText() const
 
 QString PipelineStatistics::concessionText() const
 {
+    const QString above = aboveQuoteCount == 0
+        ? QString()
+        : QStringLiteral("%1 acima do valor orçado").arg(aboveQuoteCount);
     if (concessionCount == 0)
-        return QStringLiteral("sem valores negociados");
-    return QStringLiteral("média %1 · mediana %2 (%3 %4)")
-        .arg(percentText(concessionMean), percentText(concessionMedian))
-        .arg(concessionCount)
-        .arg(concessionCount == 1 ? QStringLiteral("negociado") : QStringLiteral("negociados"));
+        return above.isEmpty() ? QStringLiteral("sem valores negociados") : above;
+    const QString conceded = QStringLiteral("média %1 · mediana %2 (%3 %4)")
+                                 .arg(percentText(concessionMean), percentText(concessionMedian))
+                                 .arg(concessionCount)
+                                 .arg(concessionCount == 1 ? QStringLiteral("negociado") : QStringLiteral("negociados"));
+    return above.isEmpty() ? conceded : conceded + QStringLiteral(" · ") + above;
 }
 
 PipelineStatistics pipelineStatistics(const std::vector<PipelineRow>& rows, QStringView yearText,
@@ -143,14 +147,22 @@ PipelineStatistics pipelineStatistics(const std::vector<PipelineRow>& rows, QStr
                 rate->won += won ? 1 : 0;
             }
         }
-        if (won && row.negotiated > 0.0 && row.quoted > 0.0)
-            concessions.push_back(100.0 * (row.quoted - row.negotiated) / row.quoted);
+        // A concession is what was given up below the quote; a budget won at or above it gave up
+        // nothing and is counted apart, not as a negative concession.
+        if (won && row.negotiated > 0.0 && row.quoted > 0.0) {
+            if (row.negotiated < row.quoted)
+                concessions.push_back(100.0 * (row.quoted - row.negotiated) / row.quoted);
+            else
+                ++figures.aboveQuoteCount;
+        }
         if (lost) {
             const QString reason = lookups.lostReason ? lookups.lostReason(row.number) : QString();
             reasons[reason.isEmpty() ? QStringLiteral("sem motivo") : reason] += 1;
         }
-        if (row.status == u"Aguardando") {
-            const int age = int(todayDay - row.editedDay);
+        // A budget reopened and not yet decided ("Editado") still waits for the client; a date
+        // ahead of today (another seat's clock) is no negative age.
+        if (row.status == u"Aguardando" || row.status == u"Editado") {
+            const int age = std::max(0, int(todayDay - row.editedDay));
             figures.openValue += row.quoted;
             ages.push_back(age);
             open.push_back({row.number, row.client, age});

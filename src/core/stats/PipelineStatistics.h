@@ -57,8 +57,10 @@ struct PipelineStatistics {
     // By building use, the most decided first; a budget whose use is unknown counts as
     // "não informado".
     std::vector<std::pair<QString, ConversionRate>> byUse;
-    // (quoted − negotiated) ÷ quoted of the won budgets with a negotiated value, in percent.
+    // (quoted − negotiated) ÷ quoted of the won budgets negotiated below the quote, in percent;
+    // those won at or above the quote are counted apart.
     int concessionCount = 0;
+    int aboveQuoteCount = 0;
     double concessionMean = 0.0;
     double concessionMedian = 0.0;
     int openCount = 0;
@@ -72,7 +74,7 @@ struct PipelineStatistics {
     QStringList monthMarks() const;
     // "1 aguardando · R$ 7.139,04 · mediana 12 dias"; "nenhum aguardando".
     QString openText() const;
-    // "média 8,3 % · mediana 7,5 % (4 negociados)"; "sem valores negociados".
+    // "média 8,3 % · mediana 7,5 % (4 negociados) · 2 acima do valor orçado"; "sem valores negociados".
     QString concessionText() const;
 };
 

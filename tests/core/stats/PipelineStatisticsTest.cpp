@@ -36,7 +36,7 @@ TEST(PipelineStatisticsTest, AHandWorkedYearOfTwelveBudgets)
         budget(8, {2026, 11, 28}, u"Aguardando", 7139.04),
         budget(9, {2026, 6, 13}, u"Aguardando", 3000.0),
         budget(10, {2026, 12, 1}, u"Aguardando", 1000.0),
-        budget(11, {2026, 1, 7}, u"Editado", 9000.0),
+        budget(11, {2026, 1, 7}, u"Editado", 9000.0), // reopened, still waits
         budget(12, {2025, 12, 30}, u"Aprovado", 9000.0), // another year
     };
     const QHash<int, QString> uses = {{1, u"Residencial"_qs}, {2, u"Residencial"_qs}, {3, u"Saúde"_qs},
@@ -54,10 +54,10 @@ TEST(PipelineStatisticsTest, AHandWorkedYearOfTwelveBudgets)
     EXPECT_EQ(f.byUse[0].second.text(), u"66,7 % (2 de 3)"_qs);
     EXPECT_EQ(f.byUse[2].second.text(), u"0,0 % (0 de 1)"_qs);
     EXPECT_EQ(f.concessionText(), u"média 7,5 % · mediana 7,5 % (2 negociados)"_qs);
-    EXPECT_EQ(f.openText(), u"3 aguardando · R$ 11.139,04 · mediana 12 dias"_qs);
-    ASSERT_EQ(f.oldestOpen.size(), 3u);
-    EXPECT_EQ(f.oldestOpen[0].number, 9);
-    EXPECT_EQ(f.oldestOpen[0].ageDays, 180);
+    EXPECT_EQ(f.openText(), u"4 aguardando · R$ 20.139,04 · mediana 96 dias"_qs);
+    ASSERT_EQ(f.oldestOpen.size(), 4u);
+    EXPECT_EQ(f.oldestOpen[0].number, 11);
+    EXPECT_EQ(f.oldestOpen[0].ageDays, 337);
     EXPECT_EQ(f.lostReasons, (std::vector<std::pair<QString, int>>{{u"Preço"_qs, 2}, {u"sem motivo"_qs, 1}}));
 
     const QString csv = QString::fromUtf8(pipelineCsv(f, u"2026"));
@@ -69,4 +69,16 @@ TEST(PipelineStatisticsTest, AHandWorkedYearOfTwelveBudgets)
     EXPECT_EQ(empty.openText(), u"nenhum aguardando"_qs);
     EXPECT_EQ(empty.concessionText(), u"sem valores negociados"_qs);
     EXPECT_TRUE(pipelineStatistics(rows, u"", QDate(2026, 12, 10), lookups).byUse.empty());
+}
+
+TEST(PipelineStatisticsTest, OnlyWhatWasGivenUpBelowTheQuoteIsAConcession)
+{
+    // One won at +7,6 % and one at −8,4 %: the concession is 8,4 %, the other counted apart; a
+    // quote dated after today (another seat's clock) waits for 0 days.
+    const std::vector<PipelineRow> rows = {budget(1, {2026, 3, 1}, u"Aprovado", 10000.0, 10760.0),
+                                           budget(2, {2026, 3, 2}, u"Aprovado", 10000.0, 9160.0),
+                                           budget(3, {2026, 12, 20}, u"Aguardando", 500.0)};
+    const PipelineStatistics f = pipelineStatistics(rows, u"2026", QDate(2026, 12, 10), {});
+    EXPECT_EQ(f.concessionText(), u"média 8,4 % · mediana 8,4 % (1 negociado) · 1 acima do valor orçado"_qs);
+    EXPECT_EQ(f.openText(), u"1 aguardando · R$ 500,00 · mediana 0 dias"_qs);
 }
