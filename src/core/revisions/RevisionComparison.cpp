@@ -15,12 +15,16 @@ QString decimal(float value, QStringView pattern = u"0.00")
     return formatNumber(double(value), pattern);
 }
 
-int tasksDone(const TBudgetData& b)
+// The tasks rated for the budget (those given a complexity), as the price counts them.
+int tasksRated(const TBudgetData& b)
 {
-    int done = 0;
-    for (const TBudgetTask& task : b.Tasks)
-        done += !task.Name.isEmpty() && task.Done ? 1 : 0;
-    return done;
+    int rated = 0;
+    for (const TBudgetTask& task : b.Tasks) {
+        if (task.Name.isEmpty())
+            break;
+        rated += task.Complexity.isEmpty() ? 0 : 1;
+    }
+    return rated;
 }
 
 } // namespace
@@ -36,7 +40,7 @@ std::vector<ComparedFigure> compareBudgetVersions(const TBudgetData& left, const
         {u"Cliente", [](const TBudgetData& b) { return b.ClientName.toQString(); }},
         {u"Serviço", [](const TBudgetData& b) { return b.Service.toQString(); }},
         {u"Área (m²)", [](const TBudgetData& b) { return decimal(b.Area, u"#,##0.0#"); }},
-        {u"Tarefas", [](const TBudgetData& b) { return QString::number(tasksDone(b)); }},
+        {u"Tarefas", [](const TBudgetData& b) { return QString::number(tasksRated(b)); }},
         {u"Equipe", [](const TBudgetData& b) { return QString::number(b.TeamCount); }},
         {u"Hxh", [](const TBudgetData& b) { return QString::number(b.Hxh); }},
         {u"Fator de complexidade",

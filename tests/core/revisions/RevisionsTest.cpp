@@ -152,4 +152,14 @@ TEST_F(RevisionsTest, TheComparisonMarksExactlyTheFiguresThatDiffer)
             differing << figure.label;
     }
     EXPECT_EQ(differing, QStringList({u"Lucro (%)"_qs, u"Valor orçado"_qs}));
+    // The tasks counted are those rated for the budget: three of them here.
+    for (int i = 0; i < 3; ++i) {
+        left.Tasks[i].Name.assign(QStringLiteral("Tarefa %1").arg(i + 1));
+        left.Tasks[i].Complexity.assign(u"Média");
+    }
+    for (const ComparedFigure& figure : compareBudgetVersions(left, right)) {
+        if (figure.label == u"Tarefas") {
+            EXPECT_EQ(figure.left, u"3"_qs);
+        }
+    }
 }
