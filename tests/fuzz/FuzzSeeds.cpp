@@ -10,6 +10,7 @@
 #include "core/history/HistoryTable.h"
 #include "core/office/OfficeFile.h"
 #include "core/settings/StatusColorsFile.h"
+#include "core/storage/FolderLock.h"
 #include "core/store/ExtensionStore.h"
 #include "core/text/DayCount.h"
 #include "core/text/NumberFormat.h"
@@ -19,6 +20,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QTimeZone>
 
 #include <cstdio>
 #include <cstdlib>
@@ -225,6 +227,25 @@ void storeSeeds()
         std::exit(1);
 }
 
+// Locks as seats write them: this program's, and one of the version before it had session tokens.
+void lockSeeds()
+{
+    const QString folder = g_root + QStringLiteral("/lock-work/");
+    QDir().mkpath(folder);
+    FolderLock lock(folder, {QStringLiteral("bia"), QStringLiteral("RECEPCAO"), QStringLiteral("b0c4f7")});
+    const QDateTime now(QDate(2026, 12, 10), QTime(9, 0), QTimeZone(-4 * 3600));
+    lock.acquire(now);
+    lock.renew(now.addSecs(300));
+    QFile written(lock.filePath());
+    written.open(QIODevice::ReadOnly);
+    writeText("folder_lock", QStringLiteral("atual"), QString::fromUtf8(written.readAll()));
+    lock.release();
+    QDir(folder).removeRecursively();
+    writeText("folder_lock", QStringLiteral("antigo"),
+              QStringLiteral("usuario=carla\nmaquina=ESCRITORIO-2\ndesde=2026-12-09T08:00:00\n"
+                             "renovado=2026-12-09T08:25:00\n"));
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -241,5 +262,6 @@ int main(int argc, char** argv)
     textSeeds();
     backupSeeds();
     storeSeeds();
+    lockSeeds();
     return 0;
 }

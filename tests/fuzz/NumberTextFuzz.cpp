@@ -7,6 +7,7 @@
 
 #include "core/history/HistoryCellText.h"
 #include "core/text/NumberFormat.h"
+#include "core/text/TypedNumber.h"
 
 #include <cmath>
 #include <cstring>
@@ -34,6 +35,13 @@ void readText(QStringView text)
     const std::optional<double> general = parseNumber(text);
     if (general)
         check(std::isfinite(*general), "a number read must be finite");
+    // What a user types: without a dot it is read as the general form is.
+    const std::optional<double> typed = parseTypedNumber(text);
+    if (typed)
+        check(std::isfinite(*typed), "a number typed must be finite");
+    if (!text.contains(u'.'))
+        check(sameNumber(general, typed), "a typed number without a dot must read as the general form",
+              text.toString());
     if (!text.trimmed().isEmpty()) {
         const std::optional<double> history = readHistoryNumber(text);
         check(sameNumber(general, history), "the history's number reader must agree with the general one",

@@ -164,6 +164,7 @@ LockState FolderLock::acquire(const QDateTime& now)
         return LockState::Failed;
     if (read == Read::Failed)
         m_content.clear();
+    m_judged.reset();
     if (read == Read::Ok && leftByThisSeat()) {
         m_judged = m_content;
         return takeOver(now) ? LockState::Acquired : LockState::HeldByOther;
@@ -178,8 +179,10 @@ LockState FolderLock::acquire(const QDateTime& now)
 bool FolderLock::takeOver(const QDateTime& now)
 {
     // The question may have stayed open for minutes: only the lock judged stale is replaced.
+    if (!m_judged)
+        return false;
     const Read read = readHolder();
-    if (read == Read::Failed || (read == Read::Ok && m_content != m_judged))
+    if (read == Read::Failed || (read == Read::Ok && m_content != *m_judged))
         return false;
     m_since = now;
     m_renewals = 0;

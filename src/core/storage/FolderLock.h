@@ -20,6 +20,8 @@
 #include <QDateTime>
 #include <QString>
 
+#include <optional>
+
 namespace belvane {
 
 struct LockHolder {
@@ -108,7 +110,7 @@ private:
     SeatMemory m_memory;
     LockHolder m_holder;
     QByteArray m_content;  // the lock's bytes as last read
-    QByteArray m_judged;   // the bytes judged stale, which a takeover expects to find still
+    std::optional<QByteArray> m_judged; // the bytes judged stale, which a takeover expects to find still
     QDateTime m_since;
     qint64 m_renewals = 0;
     bool m_held = false;

@@ -34,9 +34,9 @@ bool groupsThousands(const QString& integral)
 
 std::optional<double> parseTypedNumber(QStringView text)
 {
+    if (!text.contains(u'.'))
+        return parseNumber(text);
     QString typed = text.trimmed().toString();
-    if (!typed.contains(u'.'))
-        return parseNumber(typed);
     const qsizetype signLength = typed.startsWith(u'-') || typed.startsWith(u'+') ? 1 : 0;
     const qsizetype comma = typed.indexOf(u',');
     const qsizetype integralEnd = comma >= 0 ? comma : typed.size();
