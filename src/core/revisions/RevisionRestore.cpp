@@ -18,7 +18,7 @@ RevisionRestore restoreRevision(HistoryStore& history, ExtensionStore& store, in
     HistoryTable& table = history.table();
     const HistoryRowFile file = locateHistoryRowFile(table, row, history.projectsDir());
     if (file.state == HistoryRowFile::State::NotABudgetName)
-        return {notABudgetFileMessage(table, row), {}};
+        return {notABudgetFileMessage(table, row), {}, {}};
     const int number = table.text(row, kColNumber).toInt();
 
     std::optional<TBudgetData> restored;
@@ -31,6 +31,7 @@ RevisionRestore restoreRevision(HistoryStore& history, ExtensionStore& store, in
                     .arg(revision)
                     .arg(number)
                     .arg(QDir::toNativeSeparators(store.filePath())),
+                {},
                 {}};
     }
 
@@ -38,7 +39,7 @@ RevisionRestore restoreRevision(HistoryStore& history, ExtensionStore& store, in
     const QString path = file.found() ? file.path : QDir(history.projectsDir()).filePath(file.name);
     const ReadOutcome current = readWholeFile(path);
     if (current.state == ReadOutcome::State::Failed)
-        return {current.error, {}};
+        return {current.error, {}, {}};
     const std::optional<TBudgetData> before = budgetFromFileBytes(current.bytes);
 
     applyHistoryRowEdits(table, row, *restored);
@@ -57,10 +58,11 @@ RevisionRestore restoreRevision(HistoryStore& history, ExtensionStore& store, in
         // The database could not keep the version replaced: it goes back in its place.
         if (replaced)
             writeFileAtomically(path, current.bytes);
-        return {done.error, {}};
+        return {done.error, {}, {}};
     }
 
     RevisionRestore outcome;
+    outcome.buildingUse = restored->BuildingUse.toQString();
     if (const IoResult stored = history.storeBudget(*restored); !stored.ok())
         outcome.warnings << stored.error;
     // Grid edits of the row went into the restored file: they are logged with their own moments.

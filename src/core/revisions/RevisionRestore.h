@@ -21,6 +21,7 @@ class ExtensionStore;
 struct RevisionRestore {
     QString error;        // nothing was changed: why, naming the file
     QStringList warnings; // the budget was restored, but the history or the status log was not
+    QString buildingUse;  // the restored budget's, which the statistics keep by number
     bool restored() const { return error.isEmpty(); }
 };
 

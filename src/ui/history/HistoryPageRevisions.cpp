@@ -53,6 +53,9 @@ void HistoryPage::restoreRevision(int revision)
         Prompts::error(this, restore.error);
         return;
     }
+    // The statistics read the building use by number: the restored version's is the one now.
+    if (m_state.buildingUses)
+        m_state.buildingUses->remember(number, restore.buildingUse);
     m_state.historyReplaced();
     const int shownRow = m_book.table().findRowByNumber(number);
     selectRow(shownRow);

@@ -67,6 +67,7 @@ TEST_F(RevisionsTest, ARestoreBringsBackARevisionAndKeepsTheVersionItReplaces)
     const RevisionRestore done = restoreRevision(history, store, 0, 1, Clock::now());
     ASSERT_TRUE(done.restored()) << done.error.toStdString();
     EXPECT_TRUE(done.warnings.isEmpty());
+    EXPECT_EQ(done.buildingUse, u"Residencial"_qs); // for the statistics, which keep it by number
 
     const std::vector<BudgetVersion> versions = budgetVersions(store, 1, pathOf(BudgetFileName(1)));
     ASSERT_EQ(versions.size(), 4u);
