@@ -224,8 +224,10 @@ void ProjectPage::markPagesShown()
 
 bool ProjectPage::hasUnsavedWork()
 {
+    // A cell still being typed in, on any sub-page, counts as typed.
     m_data->commitOpenEdits();
     m_resources->commitOpenEdits();
+    m_payment->commitOpenEdits();
     return m_state.budget.hasUnsavedWork(pagesRecord());
 }
 

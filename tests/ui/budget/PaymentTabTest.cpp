@@ -89,3 +89,19 @@ TEST_F(PaymentTabTest, TheProposedScheduleIsEditedSavedAndComesBackWithTheBudget
         sum += reopened->cellNumber({row, 2}).value_or(0);
     EXPECT_EQ(formatNumber(sum, u"#0.00"), fee);
 }
+
+TEST_F(PaymentTabTest, AnEditOfThePaymentsNeverSavesABudgetThatWasNotPriced)
+{
+    start();
+    window().show();
+    setUpOffice();
+    window().AbColBitBtn1Click(kProjectPage);
+    click(controls::project::kPaymentSelector);
+    click("PagAdd");
+    EXPECT_FALSE(project()->saveButton()->isEnabled());
+    // The instalment is work all the same: "Novo" asks before dropping it.
+    Prompts::queueAnswer(QMessageBox::No);
+    click(controls::project::kNewBudget);
+    EXPECT_EQ(Prompts::messages().last(), QStringLiteral("As modificações no orçamento atual serão apagadas. Continuar?"));
+    EXPECT_EQ(grid("NgPag")->rowCount(), 1);
+}
