@@ -17,6 +17,7 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 #include <limits>
+#include <utility>
 
 namespace belvane {
 namespace {
@@ -244,10 +245,15 @@ void ProjectDataTab::showBudget(const TBudgetData& b)
 {
     refill(m_type, {});
     refill(m_service, {});
-    m_name->setText(b.ClientName.toQString());
-    m_address->setText(b.ClientAddress.toQString());
-    m_phone->setText(b.ClientPhone.toQString());
-    m_email->setText(b.ClientEmail.toQString());
+    // A long address or e-mail shows its beginning, as it was typed, not its end.
+    const std::pair<QLineEdit*, QString> texts[] = {{m_name, b.ClientName.toQString()},
+                                                    {m_address, b.ClientAddress.toQString()},
+                                                    {m_phone, b.ClientPhone.toQString()},
+                                                    {m_email, b.ClientEmail.toQString()}};
+    for (const auto& [edit, text] : texts) {
+        edit->setText(text);
+        edit->setCursorPosition(0);
+    }
     m_area->setValue(b.Area);
     {
         const QSignalBlocker quietUse(m_use);

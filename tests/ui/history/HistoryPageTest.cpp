@@ -237,6 +237,8 @@ TEST_F(HistoryPageTest, ReopeningShowsTheBudgetWithTheHistorysValues)
     EXPECT_EQ(w.state().budget.record().ClientPhone.toQString(), QStringLiteral("11 5555-0000"));
     EXPECT_TRUE(w.state().budget.reopened());
     EXPECT_EQ(find<QStackedWidget>("PageControl3")->currentIndex(), 0);
+    // The fields show their beginning, however long the text.
+    EXPECT_EQ(find<QLineEdit>("P_Prop")->cursorPosition(), 0);
 }
 
 TEST_F(HistoryPageTest, ReopeningAsksBeforeReplacingWhatWasTypedOnTheProjectPages)
