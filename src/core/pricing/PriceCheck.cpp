@@ -17,6 +17,11 @@ QString money(double value)
     return formatNumber(value, u"#0.00");
 }
 
+QString percentText(double percent)
+{
+    return formatNumber(percent, u"#0.#") + QStringLiteral(" %");
+}
+
 bool won(QStringView status)
 {
     return status == kStatusApproved || status == kStatusDone;
@@ -153,7 +158,7 @@ QString PriceCheck::verdictText() const
 QString PriceCheck::departureText() const
 {
     const auto percentOff = [](double value, double reference) {
-        return formatNumber(std::fabs(value - reference) / reference * 100.0, u"#0.#") + QStringLiteral(" %");
+        return percentText(std::fabs(value - reference) / reference * 100.0);
     };
     switch (verdict) {
     case Verdict::BelowFloor:
@@ -174,8 +179,20 @@ QString PriceCheck::departureText() const
 
 QString PriceCheck::verdictWithDeparture() const
 {
-    const QString departure = departureText();
-    return departure.isEmpty() ? verdictText() : verdictText() + QStringLiteral(": ") + departure;
+    // The verdict already names the reference: the line adds only the way and the size.
+    switch (verdict) {
+    case Verdict::BelowFloor:
+        return verdictText() + QStringLiteral(": ") + percentText(std::fabs(quote - *floor) / *floor * 100.0);
+    case Verdict::OutsideOwnRange:
+        return verdictText() + QStringLiteral(": ") + departureText();
+    case Verdict::FarFromWorkReference:
+        return verdictText() + QStringLiteral(": ")
+               + percentText(std::fabs(quote - *workReference) / *workReference * 100.0)
+               + (quote < *workReference ? QStringLiteral(" abaixo") : QStringLiteral(" acima"));
+    case Verdict::WithinReferences:
+        break;
+    }
+    return verdictText();
 }
 
 QString PriceCheck::hint() const

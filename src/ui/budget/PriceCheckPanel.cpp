@@ -59,7 +59,10 @@ PriceCheckPanel::PriceCheckPanel(QWidget* parent) : QGroupBox(QStringLiteral("Co
     };
     int row = 0;
     for (const auto& r : rows) {
-        grid->addWidget(new QLabel(r.caption, this), row, 0);
+        // The floor's caption is long: it takes two lines rather than the figures' room.
+        auto* caption = new QLabel(r.caption, this);
+        caption->setWordWrap(true);
+        grid->addWidget(caption, row, 0);
         grid->addWidget(r.field, row++, 1);
     }
     // The office's own prices take a sentence: it gets the whole width under its caption.
@@ -85,6 +88,7 @@ void PriceCheckPanel::showCheck(const PriceCheck& check)
 {
     m_floor->setText(check.floorText());
     m_work->setText(check.workReferenceText());
+    m_work->setCursorPosition(0);
     m_own->setText(check.ownText());
     m_own->setCursorPosition(0);
     m_verdict->setText(check.verdictWithDeparture());

@@ -130,6 +130,8 @@ TEST(PriceCheckTest, TheVerdictNamesTheGravestDeparture)
               PriceCheck::Verdict::FarFromWorkReference);
     EXPECT_EQ(checkPrice(quote(12750), references(1800), own).departureText(),
               QStringLiteral("41,7 % acima da referência pela obra"));
+    EXPECT_EQ(checkPrice(quote(12750), references(1800), own).verdictWithDeparture(),
+              QStringLiteral("Longe da referência pela obra: 41,7 % acima"));
     EXPECT_TRUE(fair.departureText().isEmpty());
     EXPECT_EQ(checkPrice(quote(12750), references(2300), own).verdict, PriceCheck::Verdict::WithinReferences);
 
