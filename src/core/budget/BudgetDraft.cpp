@@ -80,18 +80,18 @@ BudgetSaveOutcome BudgetDraft::save(const BudgetSaveRequest& request, HistorySto
 {
     if (!budgetSaveGivesNumber(m_record, request.kind) && m_record.Number == 0)
         return {QStringLiteral("Este orçamento não tem número e não pode ser gravado sobre outro. Nada foi salvo."),
-                {}, {}};
+                {}, {}, {}};
     const PreparedBudgetSave prepared = prepareBudgetSave(m_record, request);
     const BudgetSaveResult result = writeBudgetSave(prepared, history, projectsDir, replacement);
     if (!result.saved())
-        return {result.error, {}, {}};
+        return {result.error, {}, {}, {}};
     m_record = prepared.budget;
     m_knownFile = QByteArray(reinterpret_cast<const char*>(&m_record), sizeof m_record);
     m_modified = false;
     m_reopened = false;
     if (advancesCounter)
         *advancesCounter = prepared.advancesCounter;
-    return {{}, result.warnings, prepared.successMessage};
+    return {{}, result.warnings, prepared.successMessage, result.statusChanges};
 }
 
 bool BudgetDraft::pagesEdited(const TBudgetData& pages) const

@@ -42,6 +42,7 @@ struct BudgetSaveOutcome {
     QString error;         // nothing was saved
     QStringList warnings;  // saved, but the history or the counter file was not written
     QString message;       // what the user is told after a save
+    std::vector<StatusChange> statusChanges; // for the budget's status history
     bool saved() const { return error.isEmpty(); }
 };
 

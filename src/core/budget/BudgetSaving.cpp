@@ -70,7 +70,7 @@ BudgetSaveResult writeBudgetSave(const PreparedBudgetSave& save, HistoryStore& h
         result.error = file.error;
         return result;
     }
-    const IoResult row = history.storeBudget(save.budget);
+    const IoResult row = history.storeBudget(save.budget, nullptr, &result.statusChanges);
     if (!row.ok())
         result.warnings.append(row.error);
     // A counter file left behind by an earlier failed save catches up with the next save.

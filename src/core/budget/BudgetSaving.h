@@ -8,6 +8,7 @@
 // purpose: numbers are given from the highest of the counter, the history and the files, so a
 // budget file without its counter update can never be replaced by a later budget.
 #include "core/budget/BudgetRecord.h"
+#include "core/history/StatusChange.h"
 #include "core/storage/IoResult.h"
 
 #include <QDateTime>
@@ -51,6 +52,7 @@ PreparedBudgetSave prepareBudgetSave(const TBudgetData& current, const BudgetSav
 struct BudgetSaveResult {
     QString error;          // the budget file could not be written: nothing was saved
     QStringList warnings;   // the file was saved, but the history or the counter file was not
+    std::vector<StatusChange> statusChanges; // what the save changed in the budget's row, for its log
     bool saved() const { return error.isEmpty(); }
 };
 

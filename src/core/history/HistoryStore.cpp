@@ -8,6 +8,7 @@
 #include "core/history/HistoryWriteBack.h"
 #include "core/storage/FileLookup.h"
 #include "core/storage/SafeFile.h"
+#include "core/text/Clock.h"
 
 #include <QDir>
 
@@ -72,11 +73,29 @@ IoResult HistoryStore::write(const HistoryTable& table)
     return WriteHistoryFile(table, path);
 }
 
-IoResult HistoryStore::storeBudget(const TBudgetData& budget, int* row)
+IoResult HistoryStore::storeBudget(const TBudgetData& budget, int* row, std::vector<StatusChange>* changes)
 {
+    const QDateTime now = Clock::now();
+    const int existing = m_table.findRowByNumber(budget.Number);
+    std::optional<CommercialState> before;
+    std::vector<StatusChange> logged;
+    if (existing >= 0) {
+        // What the grid held and the save replaces is logged first, with its own moment.
+        logged = m_pending.changesOf(budget.Number, m_table, existing, now);
+        before = commercialStateOfRow(m_table, existing);
+    }
     const int stored = StoreHistoryRow(m_table, budget);
     if (row)
         *row = stored;
+    const std::vector<StatusChange> saved =
+        commercialChanges(budget.Number, before, commercialStateOfRow(m_table, stored), now);
+    logged.insert(logged.end(), saved.begin(), saved.end());
+    if (changes)
+        *changes = std::move(logged);
+    if (m_pending.find(budget.Number)) {
+        m_pending.forget(budget.Number);
+        journalPendingEdits();
+    }
     return write();
 }
 
@@ -95,45 +114,93 @@ HistoryStore::Removal HistoryStore::removeBudget(int row)
     HistoryTable remaining = m_table;
     remaining.removeRow(row);
     removal.historyWrite = write(remaining);
-    if (removal.historyWrite.ok())
+    if (removal.historyWrite.ok()) {
+        const int number = m_table.text(row, kColNumber).toInt();
         m_table = std::move(remaining);
+        if (m_pending.find(number)) {
+            m_pending.forget(number);
+            journalPendingEdits();
+        }
+    }
     return removal;
 }
 
-void HistoryStore::noteStatusEdit(int budgetNumber, const QDateTime& at)
+void HistoryStore::noteRowEdit(int row, const CommercialState& before, const QDateTime& at, bool commercial)
 {
-    m_statusEdits[budgetNumber].at = at;
+    m_pending.note(m_table, row, before, at, commercial);
+    journalPendingEdits();
 }
 
 void HistoryStore::noteRejectionReason(int budgetNumber, const QString& reason)
 {
-    m_statusEdits[budgetNumber].reason = reason;
+    m_pending.noteRejectionReason(budgetNumber, reason);
+    journalPendingEdits();
 }
 
-void HistoryStore::applyStatusEditNotes(std::vector<StatusChange>& changes)
+std::vector<StatusChange> HistoryStore::pendingChanges(int budgetNumber) const
 {
-    for (StatusChange& change : changes) {
-        const auto note = m_statusEdits.find(change.budgetNumber);
-        if (note == m_statusEdits.end())
+    return m_pending.changesOf(budgetNumber, m_table, m_table.findRowByNumber(budgetNumber), Clock::now());
+}
+
+std::vector<PendingRowEdit> HistoryStore::takeBackKeptEdits(const std::vector<PendingRowEdit>& kept)
+{
+    m_journaled = kept; // what the database holds now
+    std::vector<PendingRowEdit> lost;
+    for (const PendingRowEdit& edit : kept) {
+        const int row = m_table.findRowByNumber(edit.budgetNumber);
+        if (row < 0)
             continue;
-        if (note->second.at.isValid())
-            change.at = note->second.at;
-        if (change.field == kStatusField
-            && change.newValue.compare(kStatusRejected, Qt::CaseInsensitive) == 0)
-            change.reason = note->second.reason;
+        if (edit.shownBy(m_table, row))
+            m_pending.restore(edit);
+        else
+            lost.push_back(edit);
     }
-    // A row that could not be written keeps its note for the next try.
-    std::erase_if(m_statusEdits, [this](const auto& note) {
-        const int row = m_table.findRowByNumber(note.first);
-        return row < 0 || !m_table.isChecked(row, kColModified);
-    });
+    return lost;
+}
+
+void HistoryStore::reapplyEdits(const std::vector<PendingRowEdit>& edits)
+{
+    for (const PendingRowEdit& edit : edits) {
+        const int row = m_table.findRowByNumber(edit.budgetNumber);
+        if (row >= 0 && edit.applyTo(m_table, row))
+            m_pending.restore(edit);
+    }
+    journalPendingEdits();
+}
+
+void HistoryStore::journalPendingEdits()
+{
+    // The database is written only when the edits changed: a close that writes nothing back
+    // leaves it untouched.
+    std::vector<PendingRowEdit> edits = m_pending.all();
+    if (!m_journal || edits == m_journaled)
+        return;
+    if (m_journal(edits).ok())
+        m_journaled = std::move(edits);
 }
 
 QStringList HistoryStore::saveAtClose(std::vector<StatusChange>* changes)
 {
     std::vector<StatusChange> logged;
-    QStringList problems = SaveHistory(m_table, m_projectsDir, &logged);
-    applyStatusEditNotes(logged);
+    const QDateTime now = Clock::now();
+    QStringList problems = SaveHistory(m_table, m_projectsDir, [&](int row, const TBudgetData& before,
+                                                                   const TBudgetData& after) {
+        // The grid's edit knows what the row held before it; a row marked in an earlier session
+        // without one is logged from its file.
+        const bool noted = m_pending.find(after.Number) != nullptr;
+        const std::vector<StatusChange> rowChanges = noted ? m_pending.changesOf(after.Number, m_table, row, now)
+                                                           : statusChangesBetween(&before, after, now);
+        logged.insert(logged.end(), rowChanges.begin(), rowChanges.end());
+        m_pending.forget(after.Number);
+    });
+    // An edit whose row is gone or no longer waits (its file is gone) has nothing left to write;
+    // one whose file could not be written waits for the next close.
+    for (const PendingRowEdit& edit : m_pending.all()) {
+        const int row = m_table.findRowByNumber(edit.budgetNumber);
+        if (row < 0 || !m_table.isChecked(row, kColModified))
+            m_pending.forget(edit.budgetNumber);
+    }
+    journalPendingEdits();
     if (changes)
         *changes = std::move(logged);
     const IoResult written = write();

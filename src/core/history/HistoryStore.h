@@ -7,14 +7,15 @@
 #include "core/budget/BudgetRecord.h"
 #include "core/history/HistoryReadResult.h"
 #include "core/history/HistoryTable.h"
+#include "core/history/PendingRowEdits.h"
 #include "core/history/StatusChange.h"
 #include "core/storage/IoResult.h"
 
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <future>
-#include <map>
 
 namespace belvane {
 
@@ -40,9 +41,12 @@ public:
     // Writes the whole table to the file (after keeping the original, see above).
     IoResult write();
 
-    // A budget was saved: its row is stored (StoreHistoryRow) and the file written. `row`
-    // receives the row's index when given.
-    IoResult storeBudget(const TBudgetData& budget, int* row = nullptr);
+    // A budget was saved or restored: its row is stored (StoreHistoryRow) and the file written.
+    // `row` receives the row's index; `changes` the changes of status and negotiated value the
+    // row went through: the grid's edits the save replaces, dated when they were made, then the
+    // save's own, dated now. The values are the history's, not the file's.
+    IoResult storeBudget(const TBudgetData& budget, int* row = nullptr,
+                         std::vector<StatusChange>* changes = nullptr);
 
     struct Removal {
         QString budgetFileError;  // the budget file could not be deleted: nothing changed
@@ -54,19 +58,30 @@ public:
     // deletion can be repeated. A row that names no budget file loses only the row.
     Removal removeBudget(int row);
 
-    // The user changed a budget's status or negotiated value in the grid at `at`: the change is
-    // dated then, not when the close writes it. A lost budget may come with the reason the user
-    // gave for it.
-    void noteStatusEdit(int budgetNumber, const QDateTime& at);
+    // The user edited a cell of `row` in the grid at `at`; `before` is the row's commercial state
+    // just before. A change of status or negotiated value (`commercial`) is dated then, not when
+    // the close writes it. A lost budget may come with the reason the user gave for it.
+    void noteRowEdit(int row, const CommercialState& before, const QDateTime& at, bool commercial);
     void noteRejectionReason(int budgetNumber, const QString& reason);
-    // Gives changes that reached a budget file the moments and reasons noted for them; a note is
-    // forgotten once its row no longer waits to be written.
-    void applyStatusEditNotes(std::vector<StatusChange>& changes);
+    const PendingRowEdits& pendingEdits() const { return m_pending; }
+    // The changes the grid's edits of the budget will make when written, for its status history.
+    std::vector<StatusChange> pendingChanges(int budgetNumber) const;
+    // Hears the whole set of edits whenever it changes, to keep it where a crash cannot reach.
+    void setPendingEditsJournal(std::function<IoResult(const std::vector<PendingRowEdit>&)> journal)
+    {
+        m_journal = std::move(journal);
+    }
+    // Edits kept from an earlier session: those the rows still show are taken back as they are;
+    // the others, which a crash kept from the rows, are returned for the user to decide on.
+    std::vector<PendingRowEdit> takeBackKeptEdits(const std::vector<PendingRowEdit>& kept);
+    // Puts edits a crash kept from the rows back into them; the others are forgotten.
+    void reapplyEdits(const std::vector<PendingRowEdit>& edits);
 
     // At close: writes the marked rows back into their budget files (SaveHistory), then the
     // history file. Returns every problem, each a sentence naming its file; empty when all went
     // well. `changes`, when given, receives the changes of status and negotiated value that
-    // reached the files, with the moments and reasons noted for them.
+    // reached the files, with the moments and reasons noted for them. Edits that could not be
+    // written stay pending for the next close.
     QStringList saveAtClose(std::vector<StatusChange>* changes = nullptr);
 
     // The copy of the original file kept before the first rewrite; empty when none was needed.
@@ -84,11 +99,11 @@ private:
     HistoryTable m_table;
     std::future<FileRead> m_pendingRead;
     bool m_keepOriginalBeforeWrite = false;
-    struct StatusEditNote {
-        QDateTime at;
-        QString reason;
-    };
-    std::map<int, StatusEditNote> m_statusEdits; // by budget number, until written at close
+    void journalPendingEdits();
+
+    PendingRowEdits m_pending; // until written back at close
+    std::function<IoResult(const std::vector<PendingRowEdit>&)> m_journal;
+    std::vector<PendingRowEdit> m_journaled; // as the journal last took them
     QString m_originalCopyPath;
 };
 

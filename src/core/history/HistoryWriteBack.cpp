@@ -16,7 +16,7 @@ namespace {
 
 // Copies the row's edited values into the budget file. Empty on success, else the problem.
 QString writeBackRow(const HistoryTable& table, int row, const QString& path, double today,
-                     std::vector<StatusChange>* changes)
+                     const RowWrittenBack& written)
 {
     TBudgetData budget = zeroBudget();
     const RecordRead read = ReadBudgetFile(budget, path);
@@ -28,10 +28,8 @@ QString writeBackRow(const HistoryTable& table, int row, const QString& path, do
     applyHistoryRowEdits(table, row, budget);
     budget.EditedDate = today;
     const QString problem = WriteBudgetFile(budget, path).error;
-    if (problem.isEmpty() && changes) {
-        for (StatusChange& change : statusChangesBetween(&before, budget, Clock::now()))
-            changes->push_back(std::move(change));
-    }
+    if (problem.isEmpty() && written)
+        written(row, before, budget);
     return problem;
 }
 
@@ -45,7 +43,7 @@ void applyHistoryRowEdits(const HistoryTable& table, int row, TBudgetData& budge
     budget.ProjectCode.assign(table.text(row, kColProjectCode));
 }
 
-QStringList SaveHistory(HistoryTable& table, const QString& projectsDir, std::vector<StatusChange>* changes)
+QStringList SaveHistory(HistoryTable& table, const QString& projectsDir, const RowWrittenBack& written)
 {
     const double today = dayCountFromDate(Clock::today());
     const bool folderPresent = QFileInfo(projectsDir).isDir();
@@ -63,7 +61,7 @@ QStringList SaveHistory(HistoryTable& table, const QString& projectsDir, std::ve
             // with it, so the row keeps its mark and is written back at a later close.
             problem = saveFailureMessage(projectsDir + file.name, QStringLiteral("a pasta não existe"));
         else if (file.found())
-            problem = writeBackRow(table, row, file.path, today, changes);
+            problem = writeBackRow(table, row, file.path, today, written);
         if (problem.isEmpty())
             table.setChecked(row, kColModified, false);
         else

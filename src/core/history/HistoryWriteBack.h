@@ -5,10 +5,11 @@
 // back whether or not its values changed: its file receives those four values, and both the file
 // and the row take today as their edit date.
 #include "core/budget/BudgetRecord.h"
-#include "core/history/StatusChange.h"
 
 #include <QString>
 #include <QStringList>
+
+#include <functional>
 
 namespace belvane {
 
@@ -25,9 +26,8 @@ void applyHistoryRowEdits(const HistoryTable& table, int row, TBudgetData& budge
 // file, whose file cannot be read or written, or whose folder is missing, keeps
 // its mark so the next close tries again, and its problem is returned: one Portuguese sentence
 // per row, naming the file. Writing the history file itself is the caller's next step.
-// `changes`, when given, receives the changes of status and negotiated value that reached a file,
-// dated now.
-QStringList SaveHistory(HistoryTable& table, const QString& projectsDir,
-                        std::vector<StatusChange>* changes = nullptr);
+// `written`, when given, hears of every row whose file was written, with the budget before and after.
+using RowWrittenBack = std::function<void(int row, const TBudgetData& before, const TBudgetData& after)>;
+QStringList SaveHistory(HistoryTable& table, const QString& projectsDir, const RowWrittenBack& written = {});
 
 } // namespace belvane

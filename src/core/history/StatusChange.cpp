@@ -4,6 +4,16 @@
 
 namespace belvane {
 
+namespace {
+
+bool isLoss(const QString& status)
+{
+    return status.compare(kStatusRejected, Qt::CaseInsensitive) == 0;
+}
+
+} // namespace
+
+
 const QStringList& rejectionReasons()
 {
     static const QStringList reasons = {QStringLiteral("Preço"),
@@ -20,24 +30,33 @@ QString negotiatedLogText(float value)
     return QString::number(double(value), 'f', 2);
 }
 
+CommercialState commercialStateOf(const TBudgetData& budget)
+{
+    return {budget.Status.toQString(), budget.NegotiatedValue};
+}
+
+std::vector<StatusChange> commercialChanges(int number, const std::optional<CommercialState>& before,
+                                            const CommercialState& after, const QDateTime& at,
+                                            const QString& reason)
+{
+    std::vector<StatusChange> changes;
+    const QString oldStatus = before ? before->status : QString();
+    const bool lost = isLoss(after.status);
+    // A reason given later for a budget already lost is news for its log all the same.
+    if (oldStatus != after.status || (lost && isLoss(oldStatus) && !reason.isEmpty()))
+        changes.push_back({number, at, kStatusField.toString(), oldStatus, after.status, lost ? reason : QString()});
+    const QString oldValue = negotiatedLogText(before ? before->negotiated : 0.0f);
+    const QString newValue = negotiatedLogText(after.negotiated);
+    if (oldValue != newValue)
+        changes.push_back({number, at, kNegotiatedField.toString(), before ? oldValue : QString(), newValue, {}});
+    return changes;
+}
+
 std::vector<StatusChange> statusChangesBetween(const TBudgetData* before, const TBudgetData& after,
                                                const QDateTime& at, const QString& reason)
 {
-    std::vector<StatusChange> changes;
-    const int number = after.Number;
-    const QString oldStatus = before ? before->Status.toQString() : QString();
-    const QString newStatus = after.Status.toQString();
-    if (oldStatus != newStatus) {
-        const bool lost = newStatus.compare(kStatusRejected, Qt::CaseInsensitive) == 0;
-        changes.push_back(
-            {number, at, kStatusField.toString(), oldStatus, newStatus, lost ? reason : QString()});
-    }
-    const QString oldValue = before ? negotiatedLogText(before->NegotiatedValue) : negotiatedLogText(0.0f);
-    const QString newValue = negotiatedLogText(after.NegotiatedValue);
-    if (oldValue != newValue)
-        changes.push_back(
-            {number, at, kNegotiatedField.toString(), before ? oldValue : QString(), newValue, {}});
-    return changes;
+    return commercialChanges(after.Number, before ? std::optional(commercialStateOf(*before)) : std::nullopt,
+                             commercialStateOf(after), at, reason);
 }
 
 std::vector<StatusHistoryEntry> statusTimeline(const std::vector<StatusChange>& changes)

@@ -8,6 +8,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
 #include <vector>
 
 namespace belvane {
@@ -31,6 +32,21 @@ const QStringList& rejectionReasons();
 // A negotiated value as the change log writes it: two decimals and a point, whatever the
 // language of the machine, so the log reads the same everywhere.
 QString negotiatedLogText(float value);
+
+// A budget's commercial state as the history holds it: the values its status log speaks of.
+struct CommercialState {
+    QString status;
+    float negotiated = 0.0f;
+    bool operator==(const CommercialState&) const = default;
+};
+
+CommercialState commercialStateOf(const TBudgetData& budget);
+
+// What changed from `before` to `after` of budget `number` at `at`; see statusChangesBetween.
+// A reason given for a budget that was already lost is kept as a change of its own.
+std::vector<StatusChange> commercialChanges(int number, const std::optional<CommercialState>& before,
+                                            const CommercialState& after, const QDateTime& at,
+                                            const QString& reason = {});
 
 // What changed in status and negotiated value from `before` to `after`, at `at`. A budget saved
 // for the first time has no `before`: its first status is a change from nothing, its negotiated

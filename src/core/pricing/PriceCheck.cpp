@@ -22,11 +22,6 @@ QString percentText(double percent)
     return formatNumber(percent, u"#0.#") + QStringLiteral(" %");
 }
 
-bool won(QStringView status)
-{
-    return status == kStatusApproved || status == kStatusDone;
-}
-
 OwnPrices pricesOf(std::vector<double> prices, OwnPrices::Basis basis)
 {
     OwnPrices own;
@@ -55,7 +50,8 @@ double quantile(const std::vector<double>& sorted, double p)
 }
 
 OwnPrices ownPricesFor(const TBudgetData& budget, const HistoryTable& history,
-                       const std::function<QString(int number)>& buildingUseOf)
+                       const std::function<QString(int number)>& buildingUseOf,
+                       const std::function<bool(int number)>& lastDecisionWon)
 {
     // One pass over the history, comparing texts and converting only the won rows' figures: the
     // largest history has 65,535 rows and this runs at every generation.
@@ -64,7 +60,10 @@ OwnPrices ownPricesFor(const TBudgetData& budget, const HistoryTable& history,
     std::vector<std::pair<int, double>> wonRows; // row, R$/m²
     for (int row = 0; row < history.rowCount(); ++row) {
         // The budget is left out of its own history by its number, however the cell spells it.
-        if (!won(history.textView(row, kColStatus)) || int(history.value(row, kColNumber)) == int(budget.Number))
+        const QStringView status = history.textView(row, kColStatus);
+        const int number = int(history.value(row, kColNumber));
+        const bool revisedAfterWin = lastDecisionWon && !isDecidedStatus(status) && lastDecisionWon(number);
+        if (!countsAsWon(status, revisedAfterWin) || number == int(budget.Number))
             continue;
         const double perM2 = history.value(row, kColValuePerM2);
         if (!(perM2 > 0))
@@ -115,10 +114,11 @@ PriceCheck checkPrice(const TBudgetData& budget, const PriceReferences& referenc
 }
 
 PriceCheck checkPrice(const TBudgetData& budget, const PriceReferences& references,
-                      const HistoryTable& history, BuildingUses& uses)
+                      const HistoryTable& history, BuildingUses& uses,
+                      const std::function<bool(int number)>& lastDecisionWon)
 {
     return checkPrice(budget, references,
-                      ownPricesFor(budget, history, [&uses](int number) { return uses.of(number); }));
+                      ownPricesFor(budget, history, [&uses](int number) { return uses.of(number); }, lastDecisionWon));
 }
 
 QString PriceCheck::floorText() const

@@ -65,16 +65,19 @@ struct PriceCheck {
 double quantile(const std::vector<double>& sorted, double p);
 
 // The won budgets' prices per square metre, from the history's rows with the status exactly
-// "Aprovado" or "Concluído", leaving out the budget itself. `buildingUseOf` reads a budget's
-// building use, which the history does not list; it is asked only when too few budgets of the
-// same service were won.
+// "Aprovado" or "Concluído", or revised since their last decision, a win (`lastDecisionWon`, see
+// countsAsWon), leaving out the budget itself. `buildingUseOf` reads a budget's building use,
+// which the history does not list; it is asked only when too few budgets of the same service
+// were won.
 OwnPrices ownPricesFor(const TBudgetData& budget, const HistoryTable& history,
-                       const std::function<QString(int number)>& buildingUseOf);
+                       const std::function<QString(int number)>& buildingUseOf,
+                       const std::function<bool(int number)>& lastDecisionWon = {});
 
 PriceCheck checkPrice(const TBudgetData& budget, const PriceReferences& references, const OwnPrices& own);
 
 // The whole check of a priced budget, as the summary and the internal report show it.
 PriceCheck checkPrice(const TBudgetData& budget, const PriceReferences& references,
-                      const HistoryTable& history, BuildingUses& uses);
+                      const HistoryTable& history, BuildingUses& uses,
+                      const std::function<bool(int number)>& lastDecisionWon = {});
 
 } // namespace belvane

@@ -40,7 +40,6 @@ RevisionRestore restoreRevision(HistoryStore& history, ExtensionStore& store, in
     const ReadOutcome current = readWholeFile(path);
     if (current.state == ReadOutcome::State::Failed)
         return {current.error, {}, {}};
-    const std::optional<TBudgetData> before = budgetFromFileBytes(current.bytes);
 
     applyHistoryRowEdits(table, row, *restored);
     restored->Number = static_cast<std::uint16_t>(number);
@@ -63,11 +62,10 @@ RevisionRestore restoreRevision(HistoryStore& history, ExtensionStore& store, in
 
     RevisionRestore outcome;
     outcome.buildingUse = restored->BuildingUse.toQString();
-    if (const IoResult stored = history.storeBudget(*restored); !stored.ok())
-        outcome.warnings << stored.error;
     // Grid edits of the row went into the restored file: they are logged with their own moments.
-    std::vector<StatusChange> changes = statusChangesBetween(before ? &*before : nullptr, *restored, at);
-    history.applyStatusEditNotes(changes);
+    std::vector<StatusChange> changes;
+    if (const IoResult stored = history.storeBudget(*restored, nullptr, &changes); !stored.ok())
+        outcome.warnings << stored.error;
     if (const IoResult logged = store.recordStatusChanges(changes); !logged.ok())
         outcome.warnings << logged.error;
     return outcome;

@@ -1,7 +1,6 @@
 #include "core/revisions/VersionKeeping.h"
 
 #include "core/budget/BudgetFile.h"
-#include "core/history/HistoryStore.h"
 #include "core/revisions/BudgetRevisions.h"
 #include "core/storage/FileLookup.h"
 #include "core/storage/SafeFile.h"
@@ -48,18 +47,6 @@ IoResult ReplacedVersion::replace(const TBudgetData& next, const std::function<I
         writeFileAtomically(m_path, m_bytes);
     m_databaseFailed = true;
     return kept;
-}
-
-QStringList logReplacedVersion(ExtensionStore& store, HistoryStore& history, const QByteArray& replaced,
-                               const TBudgetData& saved, const QDateTime& at)
-{
-    QStringList problems;
-    const std::optional<TBudgetData> before = budgetFromFileBytes(replaced);
-    std::vector<StatusChange> changes = statusChangesBetween(before ? &*before : nullptr, saved, at);
-    history.applyStatusEditNotes(changes);
-    if (const IoResult logged = store.recordStatusChanges(changes); !logged.ok())
-        problems << logged.error;
-    return problems;
 }
 
 } // namespace belvane

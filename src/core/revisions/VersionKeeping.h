@@ -1,7 +1,6 @@
 #pragma once
 // What a save of a budget leaves behind besides the new file: the file it replaced, kept as the
-// budget's next revision, and the changes of status and negotiated value between the two, in the
-// budget's status history. Nothing the office ever sent a client is lost by saving over it.
+// budget's next revision. Nothing the office ever sent a client is lost by saving over it.
 //
 // The replaced file and its revision go together: the revision is stored in the same database
 // transaction that the new file is written in, so it is kept if and only if the file was replaced.
@@ -18,7 +17,6 @@
 namespace belvane {
 
 class ExtensionStore;
-class HistoryStore;
 
 // The budget file of `number` as it is before a save replaces it; empty when there is none or it
 // is not a whole budget file (nothing worth keeping as a revision).
@@ -43,11 +41,5 @@ private:
     QDateTime m_at;
     bool m_databaseFailed = false;
 };
-
-// After `saved` was written over `replaced` (empty for a budget saved for the first time): logs
-// the changes of status and negotiated value. Returns what could not be stored, each a sentence
-// naming the database; the save itself stands either way.
-QStringList logReplacedVersion(ExtensionStore& store, HistoryStore& history, const QByteArray& replaced,
-                               const TBudgetData& saved, const QDateTime& at);
 
 } // namespace belvane

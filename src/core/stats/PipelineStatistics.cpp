@@ -1,5 +1,6 @@
 #include "core/stats/PipelineStatistics.h"
 
+#include "core/budget/StatusWords.h"
 #include "core/history/HistoryColumns.h"
 #include "core/history/HistoryCsv.h"
 #include "core/history/HistoryTable.h"
@@ -14,11 +15,6 @@
 
 namespace belvane {
 namespace {
-
-bool isWon(const QString& status)
-{
-    return status == u"Aprovado" || status == u"Concluído";
-}
 
 QString percentText(double value)
 {
@@ -136,8 +132,10 @@ PipelineStatistics pipelineStatistics(const std::vector<PipelineRow>& rows, QStr
         const QDate date = dateFromDayCount(row.editedDay);
         if (date.year() != year)
             continue;
-        const bool won = isWon(row.status);
-        const bool lost = row.status == u"Reprovado";
+        const bool revisedAfterWin =
+            lookups.lastDecisionWon && !isDecidedStatus(row.status) && lookups.lastDecisionWon(row.number);
+        const bool won = countsAsWon(row.status, revisedAfterWin);
+        const bool lost = row.status == kStatusRejected;
         if (won || lost) {
             ConversionRate& month = figures.months[std::size_t(date.month() - 1)];
             const QString use = lookups.buildingUse ? lookups.buildingUse(row.number) : QString();
@@ -161,7 +159,7 @@ PipelineStatistics pipelineStatistics(const std::vector<PipelineRow>& rows, QStr
         }
         // A budget reopened and not yet decided ("Editado") still waits for the client; a date
         // ahead of today (another seat's clock) is no negative age.
-        if (row.status == u"Aguardando" || row.status == u"Editado") {
+        if (!won && (row.status == kStatusWaiting || row.status == kStatusEdited)) {
             const int age = std::max(0, int(todayDay - row.editedDay));
             figures.openValue += row.quoted;
             ages.push_back(age);

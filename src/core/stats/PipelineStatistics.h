@@ -4,8 +4,9 @@
 // negotiated value of what was won; what is still waiting for an answer and for how long; and
 // why budgets were lost.
 //
-// A budget is won when its status is exactly "Aprovado" or "Concluído", lost when it is exactly
-// "Reprovado", open when it is exactly "Aguardando"; won and lost ones are the decided ones. It
+// A budget is won when its status is exactly "Aprovado" or "Concluído", or when it was revised
+// after its last decision, a win (countsAsWon); lost when it is exactly "Reprovado"; open when it
+// is exactly "Aguardando" or "Editado" and not won; won and lost ones are the decided ones. It
 // belongs to the year and month of its edit date ("Data Edição"), like the other statistics.
 #include "core/stats/YearStatistics.h"
 
@@ -78,11 +79,13 @@ struct PipelineStatistics {
     QString concessionText() const;
 };
 
-// What the funnel needs beyond the history: a budget's building use, and the reason recorded
-// when it was lost (empty when none). Each is asked only for the budgets that need it.
+// What the funnel needs beyond the history: a budget's building use, the reason recorded
+// when it was lost (empty when none), and its last decision. Each is asked only for the budgets that need it.
 struct PipelineLookups {
     std::function<QString(int number)> buildingUse;
     std::function<QString(int number)> lostReason;
+    // Whether the last decision the budget's status history records was a win.
+    std::function<bool(int number)> lastDecisionWon;
 };
 
 // The funnel of the year the selector's text names; an empty or non-year text gives an empty one.

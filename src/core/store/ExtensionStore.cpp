@@ -1,5 +1,6 @@
 #include "core/store/ExtensionStore.h"
 
+#include "core/budget/StatusWords.h"
 #include "core/storage/SafeFile.h"
 #include "core/storage/WriteGate.h"
 #include "core/text/Clock.h"
@@ -113,6 +114,12 @@ const std::vector<QStringList>& ExtensionStore::schemaSteps()
         // 6: the building use of each saved budget, for the statistics.
         {QStringLiteral(
             "CREATE TABLE budget_uses (budget_number INTEGER PRIMARY KEY, building_use TEXT NOT NULL)")},
+        // 7: the history grid's edits not yet written back into the budget files, kept as they
+        // are made so that a crash does not lose them.
+        {QStringLiteral(
+            "CREATE TABLE pending_row_edits (budget_number INTEGER PRIMARY KEY, edited_at TEXT NOT NULL, "
+            "status_before TEXT NOT NULL, negotiated_before REAL NOT NULL, reason TEXT NOT NULL, "
+            "status TEXT NOT NULL, negotiated TEXT NOT NULL, phone TEXT NOT NULL, project_code TEXT NOT NULL)")},
     };
     return steps;
 }
@@ -175,6 +182,7 @@ void ExtensionStore::disconnect()
 {
     release();
     m_open = false;
+    m_lastDecisionWon.reset();
 }
 
 bool ExtensionStore::exists() const
@@ -451,8 +459,11 @@ IoResult ExtensionStore::removeBudget(int number)
         return IoResult::success();
     if (const IoResult allowed = WriteGate::check(m_path); !allowed.ok())
         return allowed;
-    if (removeRows(keyedTables(), {number}))
+    if (removeRows(keyedTables(), {number})) {
+        if (m_lastDecisionWon)
+            m_lastDecisionWon->remove(number);
         return IoResult::success();
+    }
     return IoResult::failure(
         QStringLiteral("Os dados extras do orçamento %1 não puderam ser apagados de \"%2\".")
             .arg(number)
@@ -571,7 +582,18 @@ IoResult ExtensionStore::recordStatusChanges(const std::vector<StatusChange>& ch
         insert.addBindValue(textOf(change.reason));
         done = insert.exec();
     }
-    return commitOrUndo(db, done, QStringLiteral("As mudanças de status"));
+    const IoResult committed = commitOrUndo(db, done, QStringLiteral("As mudanças de status"));
+    if (committed.ok() && m_lastDecisionWon) {
+        for (const StatusChange& change : changes) {
+            if (change.field != kStatusField || !isDecidedStatus(change.newValue))
+                continue;
+            if (change.newValue == kStatusRejected)
+                m_lastDecisionWon->remove(change.budgetNumber);
+            else
+                m_lastDecisionWon->insert(change.budgetNumber);
+        }
+    }
+    return committed;
 }
 
 IoResult ExtensionStore::readyToWrite(const QString& what)
@@ -739,6 +761,30 @@ std::vector<StatusChange> ExtensionStore::statusChanges(int budgetNumber) const
     return changes;
 }
 
+bool ExtensionStore::lastDecisionWon(int budgetNumber) const
+{
+    if (!m_open)
+        return false;
+    if (!m_lastDecisionWon) {
+        const Session session{*this};
+        QSet<int> won;
+        QSqlQuery select(database());
+        select.setForwardOnly(true);
+        // SQLite gives the other columns of the row that holds the max().
+        if (version() >= 2
+            && select.exec(QStringLiteral(
+                "SELECT budget_number, new_value, max(id) FROM status_changes WHERE field = 'status' AND "
+                "new_value IN ('Aprovado', 'Concluído', 'Reprovado') GROUP BY budget_number"))) {
+            while (select.next()) {
+                if (select.value(1).toString() != kStatusRejected)
+                    won.insert(select.value(0).toInt());
+            }
+        }
+        m_lastDecisionWon = std::move(won);
+    }
+    return m_lastDecisionWon->contains(budgetNumber);
+}
+
 QHash<int, QString> ExtensionStore::lostReasons(int first, int last) const
 {
     const Session session{*this};
@@ -758,6 +804,63 @@ QHash<int, QString> ExtensionStore::lostReasons(int first, int last) const
     while (select.next())
         reasons.insert(select.value(0).toInt(), select.value(1).toString());
     return reasons;
+}
+
+std::vector<PendingRowEdit> ExtensionStore::pendingRowEdits() const
+{
+    const Session session{*this};
+    std::vector<PendingRowEdit> edits;
+    if (!m_open || version() < 7)
+        return edits;
+    QSqlQuery select(database());
+    if (!select.exec(QStringLiteral("SELECT budget_number, edited_at, status_before, negotiated_before, reason, "
+                                    "status, negotiated, phone, project_code FROM pending_row_edits")))
+        return edits;
+    while (select.next()) {
+        PendingRowEdit edit;
+        edit.budgetNumber = select.value(0).toInt();
+        edit.at = QDateTime::fromString(select.value(1).toString(), Qt::ISODate);
+        edit.before = {select.value(2).toString(), select.value(3).toFloat()};
+        edit.reason = select.value(4).toString();
+        edit.status = select.value(5).toString();
+        edit.negotiated = select.value(6).toString();
+        edit.phone = select.value(7).toString();
+        edit.projectCode = select.value(8).toString();
+        edits.push_back(std::move(edit));
+    }
+    return edits;
+}
+
+IoResult ExtensionStore::replacePendingRowEdits(const std::vector<PendingRowEdit>& edits)
+{
+    const Session session{*this};
+    const QString what = QStringLiteral("As alterações do histórico");
+    // Nothing pending and nothing kept: no database is made for it.
+    if (edits.empty() && !exists())
+        return IoResult::success();
+    if (const IoResult ready = readyToWrite(what); !ready.ok())
+        return ready;
+    QSqlDatabase db = database();
+    bool done = db.transaction();
+    QSqlQuery remove(db);
+    done = done && remove.exec(QStringLiteral("DELETE FROM pending_row_edits"));
+    QSqlQuery insert(db);
+    done = done && insert.prepare(QStringLiteral("INSERT INTO pending_row_edits VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?)"));
+    for (const PendingRowEdit& edit : edits) {
+        if (!done)
+            break;
+        insert.addBindValue(edit.budgetNumber);
+        insert.addBindValue(textOf(edit.at.toString(Qt::ISODate)));
+        insert.addBindValue(textOf(edit.before.status));
+        insert.addBindValue(double(edit.before.negotiated));
+        insert.addBindValue(textOf(edit.reason));
+        insert.addBindValue(textOf(edit.status));
+        insert.addBindValue(textOf(edit.negotiated));
+        insert.addBindValue(textOf(edit.phone));
+        insert.addBindValue(textOf(edit.projectCode));
+        done = insert.exec();
+    }
+    return commitOrUndo(db, done, what);
 }
 
 QHash<int, QString> ExtensionStore::buildingUses() const

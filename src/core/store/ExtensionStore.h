@@ -14,6 +14,7 @@
 // the user is told why; a database from a newer program is opened read-only and never replaced.
 // The start looks at the header and the schema version only; the whole file is checked away from
 // the start (checkFile), after an unclean close and every few days.
+#include "core/history/PendingRowEdits.h"
 #include "core/history/StatusChange.h"
 #include "core/payment/PaymentSchedule.h"
 #include "core/storage/IoResult.h"
@@ -23,10 +24,12 @@
 #include <QDateTime>
 #include <QHash>
 #include <QMap>
+#include <QSet>
 #include <QString>
 #include <QStringList>
 
 #include <functional>
+#include <optional>
 #include <vector>
 
 class QSqlDatabase;
@@ -58,7 +61,7 @@ enum class StoreHealth { Healthy, Damaged, Unknown };
 class ExtensionStore {
 public:
     // The schema this program writes; a later feature adds its tables by a migration of its own.
-    static constexpr int kSchemaVersion = 6;
+    static constexpr int kSchemaVersion = 7;
     // The statements that bring the schema from one version to the next: entry i makes version
     // i + 1. Entries are only ever appended; a released one never changes, so a database of any
     // earlier version is brought up by the entries after its own.
@@ -113,9 +116,17 @@ public:
     // database is made if the folder has none yet.
     IoResult recordStatusChanges(const std::vector<StatusChange>& changes);
     std::vector<StatusChange> statusChanges(int budgetNumber) const;
+    // Whether the last decision the budget's status history records ("Aprovado", "Concluído" or
+    // "Reprovado") was a win. Read once, then kept up to date by the changes recorded here.
+    bool lastDecisionWon(int budgetNumber) const;
     // For every budget from `first` to `last` that was ever lost: the reason given the last time
     // it was, by number (empty when none was given).
     QHash<int, QString> lostReasons(int first, int last) const;
+
+    // The history grid's edits not yet written into the budget files; replacing them is one
+    // transaction, all or none.
+    std::vector<PendingRowEdit> pendingRowEdits() const;
+    IoResult replacePendingRowEdits(const std::vector<PendingRowEdit>& edits);
 
     // The building use of saved budgets, by number, which the history does not list: kept so the
     // statistics need not read every budget file.
@@ -166,6 +177,7 @@ private:
 
     QString m_path;
     QString m_connection;
+    mutable std::optional<QSet<int>> m_lastDecisionWon;
     int m_busyTimeoutMs = kBusyTimeoutMs;
     bool m_open = false;
     bool m_readOnly = false;

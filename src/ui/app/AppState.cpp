@@ -25,4 +25,11 @@ void AppState::becomeReadOnly(const QString& notice)
     emit writeAccessChanged();
 }
 
+PriceCheck AppState::priceCheckOf(const TBudgetData& b)
+{
+    static const HistoryTable noHistory;
+    return checkPrice(b, priceReferences, history ? history->table() : noHistory, *buildingUses,
+                      [this](int number) { return extensions && extensions->lastDecisionWon(number); });
+}
+
 } // namespace belvane

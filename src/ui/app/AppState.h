@@ -10,6 +10,7 @@
 #include "core/office/OfficeDraft.h"
 #include "core/office/OfficeRecord.h"
 #include "core/pricing/BuildingUses.h"
+#include "core/pricing/PriceCheck.h"
 #include "core/pricing/PriceReferences.h"
 #include "core/settings/StatusColors.h"
 #include "core/storage/DataFolders.h"
@@ -83,6 +84,10 @@ public:
     // user's answer: what asked must then wait too.
     bool finishStartup() { return m_finishStartup ? m_finishStartup() : true; }
     void setStartupFinisher(std::function<bool()> finish) { m_finishStartup = std::move(finish); }
+
+    // The price check of `budget`: the office's references and its own won prices, a budget revised
+    // after a win counting as won.
+    PriceCheck priceCheckOf(const TBudgetData& budget);
 
     // The office in force was replaced (loaded, collected from its page, restored).
     void officeReplaced() { emit officeChanged(); }

@@ -48,6 +48,9 @@ TForm1::TForm1(const QString& appDir, QWidget* parent) : QWidget(parent)
     m_state.extensions = std::make_unique<ExtensionStore>(m_state.folders.projectsDir);
     m_state.buildingUses =
         std::make_unique<BuildingUses>(m_state.folders.projectsDir, m_state.extensions.get());
+    // The grid's edits are kept in the database as they are made: a crash does not lose them.
+    m_state.history->setPendingEditsJournal(
+        [this](const std::vector<PendingRowEdit>& edits) { return m_state.extensions->replacePendingRowEdits(edits); });
     m_state.setStartupFinisher([this] { return finishStartup(); });
     buildWindow();
     planStartup();
@@ -290,9 +293,30 @@ void TForm1::loadExtensions()
         // works it out anew.
         m_state.extensions->forgetBudgets(m_missingBudgetFiles.valid() ? m_missingBudgetFiles.get()
                                                                        : budgetsMissingTheirFile(m_state.folders.projectsDir));
+        takeBackHistoryEdits();
         if (StoreHealthCheck::due(m_state.extensions->lastHealthCheck(), Clock::today(), m_lock->afterUncleanClose()))
             m_storeCheck.start(m_state.extensions->filePath());
     }
+}
+
+void TForm1::takeBackHistoryEdits()
+{
+    const std::vector<PendingRowEdit> lost = m_state.history->takeBackKeptEdits(m_state.extensions->pendingRowEdits());
+    if (lost.empty())
+        return;
+    QStringList numbers;
+    for (const PendingRowEdit& edit : lost)
+        numbers << QString::number(edit.budgetNumber);
+    const QString question =
+        QStringLiteral("O programa não foi fechado normalmente e as alterações feitas no histórico "
+                       "(status, valor negociado, telefone ou código) dos orçamentos nº %1 não chegaram a ser "
+                       "gravadas. Deseja recuperá-las?")
+            .arg(numbers.join(QStringLiteral(", ")));
+    const bool takeBack = Prompts::ask(this, question, QMessageBox::Yes | QMessageBox::No, Prompts::Box::Confirmation)
+                          == QMessageBox::Yes;
+    m_state.history->reapplyEdits(takeBack ? lost : std::vector<PendingRowEdit>());
+    if (takeBack)
+        m_state.historyReplaced();
 }
 
 void TForm1::checkStoreHealth(StoreHealth health)

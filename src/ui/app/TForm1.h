@@ -107,6 +107,8 @@ private:
     void loadStatusColors();
     void loadExtensions();
     void checkStoreHealth(StoreHealth health);
+    // Offers back the history grid's edits a crash kept from being written.
+    void takeBackHistoryEdits();
     // The status colours of the colour panel together with the statistics' chart look.
     TStatusColors colorsToSave() const;
     void wireStatistics();

@@ -467,8 +467,8 @@ bool ProjectPage::saveCurrentBudget(BudgetSaveKind kind)
     }
     if (advancesCounter)
         m_state.BudgetCounter = budget.record().Number;
-    saved.warnings << logReplacedVersion(*m_state.extensions, *m_state.history, replaced.bytes(), budget.record(),
-                                         Clock::now());
+    if (const IoResult logged = m_state.extensions->recordStatusChanges(saved.statusChanges); !logged.ok())
+        saved.warnings << logged.error;
     if (m_state.buildingUses)
         m_state.buildingUses->remember(budget.record().Number, budget.record().BuildingUse.toQString());
     // The instalments are kept under the number the budget was saved with.

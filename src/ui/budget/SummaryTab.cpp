@@ -258,8 +258,7 @@ void SummaryTab::ShowSummary()
 
 void SummaryTab::showPriceCheck()
 {
-    m_priceCheck->showCheck(checkPrice(m_state.budget.record(), m_state.priceReferences,
-                                       m_state.history->table(), *m_state.buildingUses));
+    m_priceCheck->showCheck(m_state.priceCheckOf(m_state.budget.record()));
 }
 
 void SummaryTab::R_lucroSpin()

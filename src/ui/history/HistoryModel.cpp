@@ -91,9 +91,11 @@ bool HistoryModel::setData(const QModelIndex& index, const QVariant& value, int 
 {
     if (role != Qt::EditRole || !index.isValid() || !isUserEditable(index.column()))
         return false;
+    const CommercialState before = commercialStateOfRow(m_table, index.row());
     if (!m_table.editByUser(index.row(), index.column(), value.toString()))
         return false;
     emit dataChanged(index, index);
+    emit rowEdited(index.row(), index.column(), before);
     if (index.column() == kColStatus || index.column() == kColNegotiated)
         emit commercialStateEdited(m_table.text(index.row(), kColNumber).toInt(), index.column(),
                                    value.toString());

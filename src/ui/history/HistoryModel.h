@@ -3,6 +3,7 @@
 // with their headers, the four cells the user edits ("Tel", "Negociado[R$] ", "Status",
 // "Código"), the colours of the "Status" cells, and sorting — which reorders the table itself,
 // since the order on screen is the order written to the file.
+#include "core/history/PendingRowEdits.h"
 #include "core/settings/StatusColors.h"
 
 #include <QAbstractTableModel>
@@ -40,6 +41,8 @@ public:
     static bool isUserEditable(int column);
 
 signals:
+    // The user edited a cell of `row`, which held the commercial state `before` until then.
+    void rowEdited(int row, int column, const belvane::CommercialState& before);
     // The user set a budget's status or negotiated value in the grid.
     void commercialStateEdited(int budgetNumber, int column, const QString& text);
 

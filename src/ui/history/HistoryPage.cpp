@@ -1,5 +1,6 @@
 #include "ui/history/HistoryPage.h"
 
+#include "core/text/Clock.h"
 #include "ui/app/AppState.h"
 #include "ui/history/ColorPanel.h"
 #include "ui/history/HistoryControls.h"
@@ -143,6 +144,10 @@ void HistoryPage::buildGrid()
     m_grid->setObjectName(QStringLiteral("Ng8"));
     m_model = new HistoryModel(m_state.history->table(), this);
     m_grid->setModel(m_model);
+    connect(m_model, &HistoryModel::rowEdited, this, [this](int row, int column, const CommercialState& before) {
+        m_state.history->noteRowEdit(row, before, Clock::now(), column == kColStatus || column == kColNegotiated);
+        refreshVersionsOf(m_book.table().text(row, kColNumber).toInt());
+    });
     // Queued: a question about a lost budget waits until the grid's editor has closed.
     connect(m_model, &HistoryModel::commercialStateEdited, this, &HistoryPage::commercialStateEdited,
             Qt::QueuedConnection);

@@ -82,6 +82,8 @@ protected:
 private:
     // The report's revisions and status history for the budget `number` of `row`.
     void showVersions(int row, int number);
+    // Shows the report's status history again when it is the budget's: the grid changed it.
+    void refreshVersionsOf(int number);
     // The user set a budget's status or negotiated value: the moment is noted, and a lost budget
     // asks for its reason.
     void commercialStateEdited(int budgetNumber, int column, const QString& text);

@@ -59,7 +59,10 @@ void HistoryPage::reopenBudgetOfRow(int row)
         Prompts::inform(
             this,
             QStringLiteral("O orçamento nº %1 foi aprovado pelo cliente. Se for salvo, as alterações "
-                           "formarão uma nova revisão da proposta aprovada; a versão aprovada "
+                           "formarão uma nova revisão da proposta aprovada e a linha do histórico "
+                           "passará a mostrar \"Editado\" (\"Aguardando\" se for salvo de novo depois). "
+                           "Ele continua contando como ganho no funil e na verificação de preço até que "
+                           "outro status de decisão seja escolhido no histórico; a versão aprovada "
                            "continua guardada nas revisões.")
                 .arg(budget.Number));
 }

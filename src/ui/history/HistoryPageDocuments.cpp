@@ -48,9 +48,7 @@ bool HistoryPage::reportDocument(QString& officeName, QString& bodyHtml, QString
     const QDate today = Clock::today();
     bodyHtml = m_report->documentKind() == int(ReportDocumentKind::ClientProposal)
         ? proposalHtml(clientProposal(report.budget, today, notes, proposalTerms(report.budget.Number)))
-        : internalReportHtml(report,
-                             checkPrice(report.budget, m_state.priceReferences, table, *m_state.buildingUses),
-                             notes, today);
+        : internalReportHtml(report, m_state.priceCheckOf(report.budget), notes, today);
     budgetFileName = BudgetFileName(report.budget.Number);
     return true;
 }

@@ -25,8 +25,18 @@ void HistoryPage::showVersions(int row, int number)
     }
     const HistoryRowFile file = locateHistoryRowFile(m_book.table(), row, m_state.history->projectsDir());
     const ExtensionStore& store = *m_state.extensions;
+    // The grid's edits not yet written show as the latest line.
+    std::vector<StatusChange> changes = store.statusChanges(number);
+    const std::vector<StatusChange> pending = m_state.history->pendingChanges(number);
+    changes.insert(changes.end(), pending.begin(), pending.end());
     m_report->revisions()->showBudget(budgetVersions(store, number, file.found() ? file.path : QString()),
-                                      statusTimeline(store.statusChanges(number)));
+                                      statusTimeline(changes));
+}
+
+void HistoryPage::refreshVersionsOf(int number)
+{
+    if (number > 0 && number == m_versionsNumber)
+        showVersions(m_book.table().findRowByNumber(number), number);
 }
 
 void HistoryPage::restoreRevision(int revision)
@@ -81,7 +91,6 @@ void HistoryPage::restoreRevision(int revision)
 
 void HistoryPage::commercialStateEdited(int budgetNumber, int column, const QString& text)
 {
-    m_state.history->noteStatusEdit(budgetNumber, Clock::now());
     if (column != kColStatus || text.compare(kStatusRejected, Qt::CaseInsensitive) != 0)
         return;
     QStringList choices = {QStringLiteral("Não informar")};
@@ -91,6 +100,7 @@ void HistoryPage::commercialStateEdited(int budgetNumber, int column, const QStr
         choices);
     m_state.history->noteRejectionReason(budgetNumber,
                                          rejectionReasons().contains(reason) ? reason : QString());
+    refreshVersionsOf(budgetNumber);
 }
 
 QString HistoryPage::revisionsToDelete(int number) const

@@ -172,7 +172,14 @@ void StatsPage::ShowPipelineStatistics()
             lookups.buildingUse = [this](int number) { return m_state.buildingUses->of(number); };
         }
     }
-    lookups.lostReason = [&reasons](int number) { return reasons.value(number); };
+    // A reason just chosen in the history grid counts before the close writes it.
+    lookups.lostReason = [this, &reasons](int number) {
+        const PendingRowEdit* edit = m_state.history ? m_state.history->pendingEdits().find(number) : nullptr;
+        return edit && !edit->reason.isEmpty() ? edit->reason : reasons.value(number);
+    };
+    lookups.lastDecisionWon = [this](int number) {
+        return m_state.extensions && m_state.extensions->lastDecisionWon(number);
+    };
     m_pipelineFigures = pipelineStatistics(rows, year, Clock::today(), lookups);
     if (m_state.buildingUses)
         m_state.buildingUses->storeNewlyRead();

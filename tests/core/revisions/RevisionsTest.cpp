@@ -52,6 +52,13 @@ protected:
         }
     }
     float profitOf(const QByteArray& file) { return budgetFromFileBytes(file)->ProfitPercent; }
+    // The user edits a cell of the history grid at `at`, as the grid hands it to the history.
+    static void edit(HistoryStore& history, int row, int column, const QString& text, const QDateTime& at)
+    {
+        const CommercialState before = commercialStateOfRow(history.table(), row);
+        ASSERT_TRUE(history.table().editByUser(row, column, text));
+        history.noteRowEdit(row, before, at, column == kColStatus || column == kColNegotiated);
+    }
 };
 
 } // namespace
@@ -62,7 +69,7 @@ TEST_F(RevisionsTest, ARestoreBringsBackARevisionAndKeepsTheVersionItReplaces)
     ExtensionStore store(folder());
     saveThreeVersions(history, store);
     // The grid's edit of the status, not yet written, stays with the budget through the restore.
-    history.table().editByUser(0, kColStatus, QStringLiteral("Aprovado"));
+    edit(history, 0, kColStatus, u"Aprovado"_qs, Clock::now());
 
     const RevisionRestore done = restoreRevision(history, store, 0, 1, Clock::now());
     ASSERT_TRUE(done.restored()) << done.error.toStdString();
@@ -115,11 +122,10 @@ TEST_F(RevisionsTest, GridEditsAreLoggedAtCloseWithTheMomentAndReasonTheUserGave
     history.load();
     ASSERT_EQ(history.table().rowCount(), 2);
     // Budget 1 is lost on Monday for its price; budget 2 is approved with a negotiated value.
-    history.table().editByUser(0, kColStatus, QStringLiteral("Reprovado"));
-    history.noteStatusEdit(1, kMonday);
+    edit(history, 0, kColStatus, u"Reprovado"_qs, kMonday);
     history.noteRejectionReason(1, QStringLiteral("Preço"));
-    history.table().editByUser(1, kColStatus, QStringLiteral("Aprovado"));
-    history.table().editByUser(1, kColNegotiated, QStringLiteral("11000"));
+    edit(history, 1, kColStatus, u"Aprovado"_qs, Clock::now());
+    edit(history, 1, kColNegotiated, u"11000"_qs, Clock::now());
 
     std::vector<StatusChange> changes;
     EXPECT_TRUE(history.saveAtClose(&changes).isEmpty());
@@ -128,6 +134,7 @@ TEST_F(RevisionsTest, GridEditsAreLoggedAtCloseWithTheMomentAndReasonTheUserGave
               (StatusChange{1, kMonday, u"status"_qs, u"Aguardando"_qs, u"Reprovado"_qs, u"Preço"_qs}));
     EXPECT_EQ(changes[1].at, Clock::now());
     EXPECT_EQ(changes[2], (StatusChange{2, Clock::now(), u"negociado"_qs, u"0.00"_qs, u"11000.00"_qs, {}}));
+    EXPECT_TRUE(history.pendingEdits().empty());
 
     // Changes made at one moment form one line of the budget's history.
     const std::vector<StatusChange> saved = {{2, kMonday, u"status"_qs, {}, u"Aguardando"_qs, {}}};
@@ -139,6 +146,76 @@ TEST_F(RevisionsTest, GridEditsAreLoggedAtCloseWithTheMomentAndReasonTheUserGave
     EXPECT_EQ(lines[0].negotiated, u"0.00"_qs);
     EXPECT_EQ(lines[1].status, u"Aprovado"_qs);
     EXPECT_EQ(lines[1].negotiated, u"11000.00"_qs);
+
+    // A reason chosen later for a budget already lost is kept too.
+    edit(history, 0, kColStatus, u"Reprovado"_qs, kMonday.addDays(1));
+    history.noteRejectionReason(1, QStringLiteral("Prazo"));
+    EXPECT_TRUE(history.saveAtClose(&changes).isEmpty());
+    ASSERT_EQ(changes.size(), 1u);
+    EXPECT_EQ(changes[0].reason, u"Prazo"_qs);
+}
+
+TEST_F(RevisionsTest, ASaveLogsTheHistorysValuesAndTheGridEditItReplaces)
+{
+    HistoryStore history(folder());
+    saveBudgetTo(folder(), numberedBudget(3, u"Ana"));
+    history.load();
+    // The negotiated value lives in the history: the file's was written back at an earlier close.
+    edit(history, 0, kColNegotiated, u"9000"_qs, kMonday);
+    edit(history, 0, kColStatus, u"Aprovado"_qs, kMonday);
+    ASSERT_TRUE(history.saveAtClose().isEmpty());
+
+    // Approved in the grid at 10:00, then the reopened budget is saved over at 10:30, before any close.
+    edit(history, 0, kColStatus, u"Reprovado"_qs, QDateTime(QDate(2026, 12, 9), QTime(10, 0)));
+    TBudgetData resaved = numberedBudget(3, u"Ana");
+    resaved.Status.assign(u"Editado");
+    std::vector<StatusChange> changes;
+    ASSERT_TRUE(history.storeBudget(resaved, nullptr, &changes).ok());
+    ASSERT_EQ(changes.size(), 2u);
+    EXPECT_EQ(changes[0], (StatusChange{3, QDateTime(QDate(2026, 12, 9), QTime(10, 0)), u"status"_qs,
+                                        u"Aprovado"_qs, u"Reprovado"_qs, {}}));
+    EXPECT_EQ(changes[1], (StatusChange{3, Clock::now(), u"status"_qs, u"Reprovado"_qs, u"Editado"_qs, {}}));
+    EXPECT_EQ(history.table().value(0, kColNegotiated), 9000.0); // no "9000,00 → 0,00"
+    EXPECT_TRUE(history.pendingEdits().empty());
+}
+
+TEST_F(RevisionsTest, GridEditsKeptAtACrashAreOfferedBackAndTheOthersTakenSilently)
+{
+    saveBudgetTo(folder(), numberedBudget(1, u"Ana"));
+    saveBudgetTo(folder(), numberedBudget(2, u"Bia"));
+    std::vector<PendingRowEdit> kept;
+    {
+        HistoryStore history(folder());
+        ExtensionStore store(folder());
+        history.setPendingEditsJournal([&](const std::vector<PendingRowEdit>& edits) {
+            kept = edits;
+            return store.replacePendingRowEdits(edits);
+        });
+        history.load();
+        edit(history, 0, kColStatus, u"Aprovado"_qs, kMonday);
+        edit(history, 1, kColPhone, u"5555"_qs, kMonday);
+        ASSERT_TRUE(history.write().ok()); // a save wrote the history with budget 2's edit marked
+        edit(history, 0, kColNegotiated, u"7000"_qs, kMonday);
+        // ... and the program crashes here.
+    }
+    ExtensionStore store(folder());
+    ASSERT_NE(store.open().state, StoreOpen::State::Failed);
+    EXPECT_EQ(store.pendingRowEdits(), kept);
+    HistoryStore history(folder());
+    history.load();
+    const std::vector<PendingRowEdit> lost = history.takeBackKeptEdits(store.pendingRowEdits());
+    ASSERT_EQ(lost.size(), 1u);
+    EXPECT_EQ(lost[0].budgetNumber, 1);
+    history.reapplyEdits(lost);
+    EXPECT_EQ(history.table().text(0, kColStatus), u"Aprovado"_qs);
+    EXPECT_EQ(history.table().value(0, kColNegotiated), 7000.0);
+    EXPECT_TRUE(history.table().isChecked(0, kColModified));
+
+    std::vector<StatusChange> changes;
+    EXPECT_TRUE(history.saveAtClose(&changes).isEmpty());
+    ASSERT_EQ(changes.size(), 2u);
+    EXPECT_EQ(changes[0], (StatusChange{1, kMonday, u"status"_qs, u"Aguardando"_qs, u"Aprovado"_qs, {}}));
+    EXPECT_TRUE(history.pendingEdits().empty());
 }
 
 TEST_F(RevisionsTest, TheComparisonMarksExactlyTheFiguresThatDiffer)

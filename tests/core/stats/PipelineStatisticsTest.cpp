@@ -43,7 +43,7 @@ TEST(PipelineStatisticsTest, AHandWorkedYearOfTwelveBudgets)
                                       {4, u"Saúde"_qs},       {5, u"Residencial"_qs}, {6, u"Comercial"_qs}};
     const QHash<int, QString> reasons = {{2, u"Preço"_qs}, {6, u"Preço"_qs}};
     const PipelineLookups lookups{[&](int number) { return uses.value(number); },
-                                  [&](int number) { return reasons.value(number); }};
+                                  [&](int number) { return reasons.value(number); }, {}};
 
     const PipelineStatistics f = pipelineStatistics(rows, u"2026", QDate(2026, 12, 10), lookups);
     EXPECT_EQ(f.year.text(), u"50,0 % (3 de 6)"_qs);
@@ -81,4 +81,20 @@ TEST(PipelineStatisticsTest, OnlyWhatWasGivenUpBelowTheQuoteIsAConcession)
     const PipelineStatistics f = pipelineStatistics(rows, u"2026", QDate(2026, 12, 10), {});
     EXPECT_EQ(f.concessionText(), u"média 8,4 % · mediana 8,4 % (1 negociado) · 1 acima do valor orçado"_qs);
     EXPECT_EQ(f.openText(), u"1 aguardando · R$ 500,00 · mediana 0 dias"_qs);
+}
+
+TEST(PipelineStatisticsTest, ABudgetRevisedAfterItWasWonStaysWonUntilAnotherDecision)
+{
+    // 1 and 2 were approved, then revised ("Editado", "Aguardando"); 3 was approved and then lost;
+    // 4 was never decided.
+    const std::vector<PipelineRow> rows = {budget(1, {2026, 5, 4}, u"Editado", 1000.0),
+                                           budget(2, {2026, 5, 5}, u"Aguardando", 2000.0),
+                                           budget(3, {2026, 5, 6}, u"Reprovado", 3000.0),
+                                           budget(4, {2026, 5, 7}, u"Aguardando", 4000.0)};
+    PipelineLookups lookups;
+    lookups.lastDecisionWon = [](int number) { return number <= 3; };
+    const PipelineStatistics f = pipelineStatistics(rows, u"2026", QDate(2026, 12, 10), lookups);
+    EXPECT_EQ(f.year.text(), u"66,7 % (2 de 3)"_qs);
+    EXPECT_EQ(f.openCount, 1);
+    EXPECT_DOUBLE_EQ(f.openValue, 4000.0);
 }

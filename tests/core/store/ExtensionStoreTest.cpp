@@ -283,3 +283,26 @@ TEST_F(ExtensionStoreTest, ABuildingUseReadFromAFileIsReadFromTheDatabaseAfterwa
     EXPECT_EQ(again.of(7), u"Saúde"_qs);
     EXPECT_TRUE(store.buildingUses(8, 9).isEmpty());
 }
+
+TEST_F(ExtensionStoreTest, TheLastDecisionOfABudgetFollowsItsStatusHistory)
+{
+    const QDateTime at = Clock::now();
+    {
+        ExtensionStore store(folder());
+        ASSERT_TRUE(store.recordStatusChanges({{1, at, u"status"_qs, u"Aguardando"_qs, u"Aprovado"_qs, {}},
+                                               {1, at, u"status"_qs, u"Aprovado"_qs, u"Aguardando"_qs, {}},
+                                               {2, at, u"status"_qs, u"Aguardando"_qs, u"Concluído"_qs, {}},
+                                               {2, at, u"status"_qs, u"Concluído"_qs, u"Reprovado"_qs, {}}})
+                        .ok());
+    }
+    ExtensionStore store(folder());
+    ASSERT_EQ(store.open().state, StoreOpen::State::Opened);
+    EXPECT_TRUE(store.lastDecisionWon(1)); // revised after the win
+    EXPECT_FALSE(store.lastDecisionWon(2));
+    // A decision recorded afterwards counts at once.
+    ASSERT_TRUE(store.recordStatusChanges({{1, at, u"status"_qs, u"Aguardando"_qs, u"Reprovado"_qs, {}},
+                                           {2, at, u"status"_qs, u"Reprovado"_qs, u"Aprovado"_qs, {}}})
+                    .ok());
+    EXPECT_FALSE(store.lastDecisionWon(1));
+    EXPECT_TRUE(store.lastDecisionWon(2));
+}

@@ -99,6 +99,18 @@ TEST_F(RevisionsWiringTest, TheReportListsComparesAndRestoresAndALossAsksItsReas
     page->model()->setData(page->model()->index(0, kColStatus), u"Reprovado"_qs, Qt::EditRole);
     QCoreApplication::processEvents();
     EXPECT_TRUE(Prompts::messages().last().contains(u"reprovado"_qs));
+    // The loss shows in the status history at once and is kept where a crash cannot reach it.
+    auto* statusHistory = find<QTableWidget>("StatusHistoryList");
+    ASSERT_GT(statusHistory->rowCount(), 0);
+    bool shown = false;
+    for (int row = 0; row < statusHistory->rowCount(); ++row) {
+        for (int column = 0; column < statusHistory->columnCount(); ++column)
+            shown = shown || (statusHistory->item(row, column) && statusHistory->item(row, column)->text() == u"Preço"_qs);
+    }
+    EXPECT_TRUE(shown);
+    const std::vector<PendingRowEdit> pending = window().state().extensions->pendingRowEdits();
+    ASSERT_EQ(pending.size(), 1u);
+    EXPECT_EQ(pending[0].reason, u"Preço"_qs);
     // Deleting would take the three revisions along: the question says so.
     Prompts::queueAnswer(QMessageBox::No);
     click(controls::history::kDelete);
@@ -110,6 +122,7 @@ TEST_F(RevisionsWiringTest, TheReportListsComparesAndRestoresAndALossAsksItsReas
     EXPECT_EQ(logged.front().newValue, u"Aguardando"_qs);
     EXPECT_EQ(logged.back().newValue, u"Reprovado"_qs);
     EXPECT_EQ(logged.back().reason, u"Preço"_qs);
+    EXPECT_TRUE(window().state().extensions->pendingRowEdits().empty());
 }
 
 TEST_F(RevisionsWiringTest, ABudgetWhoseFileWentMissingIsRestoredFromItsRevisions)
