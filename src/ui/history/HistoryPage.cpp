@@ -165,13 +165,14 @@ void HistoryPage::buildGrid()
     header->setSectionsClickable(true);
     header->setSortIndicatorShown(true);
     header->setSortIndicator(-1, Qt::AscendingOrder);
-    const int widths[kHistoryColumnCount] = {55, 90, 200, 110, 75, 55, 0, 110, 80, 110, 100, 0, 0, 0, 0, 90, 0, 0, 0};
+    const int widths[kHistoryColumnCount] = {55, 90, 200, 110, 75, 55, 170, 110, 80, 110, 100, 0, 0, 0, 0, 90, 0, 0, 0};
     for (int c = 0; c < kHistoryColumnCount; ++c) {
         m_grid->setColumnHidden(c, !historyColumn(c).shown);
         if (widths[c] > 0)
             m_grid->setColumnWidth(c, widths[c]);
     }
-    header->setSectionResizeMode(kColService, QHeaderView::Stretch);
+    // The client's name is what a user scans the list by: a wider window widens it.
+    header->setSectionResizeMode(kColClient, QHeaderView::Stretch);
     connect(header, &QHeaderView::sectionClicked, this, &HistoryPage::sortByHeader);
     connect(m_grid->selectionModel(), &QItemSelectionModel::currentChanged, this,
             [this](const QModelIndex& current) {

@@ -69,6 +69,20 @@ TEST_F(HistoryPageTest, ModelIsSoundAndHidesTheHiddenColumns)
     EXPECT_EQ(grid->model()->index(0, 9).data().toString(), QStringLiteral("0,00"));
 }
 
+TEST_F(HistoryPageTest, AWiderGridGivesItsWidthToTheClientColumn)
+{
+    saveBudget(1, QStringLiteral("Ana"), 1000.0f);
+    start();
+    openHistory();
+    auto* grid = find<QTableView>("Ng8");
+    const int client = grid->columnWidth(kColClient);
+    const int service = grid->columnWidth(kColService);
+    // As a maximised window widens it (the page's layout would size it back on the next pass).
+    grid->resize(grid->width() + 300, grid->height());
+    EXPECT_EQ(grid->columnWidth(kColClient), client + 300);
+    EXPECT_EQ(grid->columnWidth(kColService), service);
+}
+
 TEST_F(HistoryPageTest, StatusChosenInTheGridReachesTheBudgetFileAtClose)
 {
     saveBudget(3, QStringLiteral("Carla"), 1000.0f);
