@@ -3,9 +3,11 @@
 #include "core/budget/ProjectClassification.h"
 #include "core/budget/RepetitionFactor.h"
 #include "core/budget/SingleRounding.h"
+#include "core/budget/TextFieldCapacities.h"
 #include "core/tables/ReferenceTables.h"
 #include "ui/budget/FieldCaption.h"
 #include "ui/widgets/NumberEdit.h"
+#include "ui/widgets/TextCapacityLimit.h"
 
 #include <QComboBox>
 #include <QEvent>
@@ -61,8 +63,7 @@ QLineEdit* ProjectDataTab::makeTextEdit(const char* name, int capacity)
 {
     auto* edit = new QLineEdit(this);
     edit->setObjectName(QString::fromLatin1(name));
-    // The record keeps at most this many characters of the field.
-    edit->setMaxLength(capacity);
+    limitToCapacity(edit, capacity);
     return edit;
 }
 
@@ -71,10 +72,10 @@ QWidget* ProjectDataTab::buildClientPanel()
     auto* panel = new QGroupBox(QStringLiteral("Cliente"), this);
     auto* grid = new QGridLayout(panel);
     grid->setHorizontalSpacing(14);
-    m_name = makeTextEdit("P_Prop", 100);
-    m_phone = makeTextEdit("P_tel", 20);
-    m_email = makeTextEdit("P_email", 30);
-    m_address = makeTextEdit("P_Ender", 255);
+    m_name = makeTextEdit("P_Prop", textCapacity::kClientName);
+    m_phone = makeTextEdit("P_tel", textCapacity::kClientPhone);
+    m_email = makeTextEdit("P_email", textCapacity::kClientEmail);
+    m_address = makeTextEdit("P_Ender", textCapacity::kClientAddress);
     addStackedField(grid, 0, 0, m_name, requiredCaption(QStringLiteral("Nome")), 2);
     addStackedField(grid, 0, 2, m_phone, QStringLiteral("Tel"));
     addStackedField(grid, 2, 0, m_address, QStringLiteral("Endereço"), 2);
@@ -102,12 +103,14 @@ void ProjectDataTab::makeProjectControls(QWidget* panel)
     m_use = makeSelector("P_cat");
     m_type = makeSelector("P_SubCat");
     m_type->addItem(QString());
-    m_category = makeTextEdit("P_classif", 3);
+    m_category = new QLineEdit(this);
+    m_category->setObjectName(QStringLiteral("P_classif"));
+    m_category->setMaxLength(3);
     m_category->setReadOnly(true);
     m_group = makeSelector("P_tipo");
     m_service = makeSelector("P_SubTipo");
     m_service->addItem(QString());
-    m_code = makeTextEdit("P_Codigo", 30);
+    m_code = makeTextEdit("P_Codigo", textCapacity::kProjectCode);
     m_area = numberEdit("P_area", "0.0", panel);
     // Beyond this the single-precision record no longer holds a tenth of a square metre.
     m_area->setRange(0.0, kLargestArea);

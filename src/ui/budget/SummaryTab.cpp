@@ -3,6 +3,7 @@
 #include "core/budget/BudgetCalc.h"
 #include "core/budget/BudgetIndices.h"
 #include "core/budget/SingleRounding.h"
+#include "core/budget/TextFieldCapacities.h"
 #include "ui/app/AppState.h"
 #include "ui/budget/CompositionChart.h"
 #include "ui/budget/FieldCaption.h"
@@ -11,6 +12,7 @@
 #include "ui/budget/SaveAsPanel.h"
 #include "ui/widgets/NumberEdit.h"
 #include "ui/widgets/Prompts.h"
+#include "ui/widgets/TextCapacityLimit.h"
 #include "ui/widgets/Theme.h"
 
 #include <QEvent>
@@ -120,7 +122,7 @@ void SummaryTab::makeVariableDisplays()
     m_use = textDisplay("R_cat");
     m_code = new QLineEdit(this);
     m_code->setObjectName(QStringLiteral("R_codigo"));
-    m_code->setMaxLength(30);
+    limitToCapacity(m_code, textCapacity::kProjectCode);
     m_code->installEventFilter(this);
     m_service = textDisplay("R_Subtipo");
     m_costPerHour = display("R_CustoHEscr", "#0.00");

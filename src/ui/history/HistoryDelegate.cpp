@@ -1,10 +1,13 @@
 #include "ui/history/HistoryDelegate.h"
 
+#include "core/budget/TextFieldCapacities.h"
 #include "core/history/HistoryColumns.h"
 #include "core/text/NumberFormat.h"
 #include "ui/widgets/NumberEdit.h"
+#include "ui/widgets/TextCapacityLimit.h"
 
 #include <QComboBox>
+#include <QLineEdit>
 
 namespace belvane {
 
@@ -18,7 +21,15 @@ QWidget* HistoryDelegate::createEditor(QWidget* parent, const QStyleOptionViewIt
     }
     if (index.column() == kColNegotiated)
         return new NumberEdit(QStringLiteral("NegociadoEdit"), QStringLiteral("0.00"), parent);
-    return QStyledItemDelegate::createEditor(parent, option, index);
+    QWidget* editor = QStyledItemDelegate::createEditor(parent, option, index);
+    // The phone and the project code are written back into the budget's file at the close.
+    if (auto* edit = qobject_cast<QLineEdit*>(editor)) {
+        if (index.column() == kColPhone)
+            limitToCapacity(edit, textCapacity::kClientPhone);
+        else if (index.column() == kColProjectCode)
+            limitToCapacity(edit, textCapacity::kProjectCode);
+    }
+    return editor;
 }
 
 void HistoryDelegate::setEditorData(QWidget* editor, const QModelIndex& index) const

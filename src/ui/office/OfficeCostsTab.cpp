@@ -1,5 +1,6 @@
 #include "ui/office/OfficeCostsTab.h"
 
+#include "core/budget/TextFieldCapacities.h"
 #include "core/office/OfficeDraft.h"
 #include "core/office/OfficeRecord.h"
 #include "ui/office/NoteSwitch.h"
@@ -29,7 +30,7 @@ const QString kMoneyMask = QStringLiteral("0.00");
 QList<EditableGrid::Column> expenseColumns(const QString& valueHeader)
 {
     EditableGrid::Column description{QStringLiteral("Descrição")};
-    description.maxLength = 30;
+    description.maxLength = textCapacity::kExpenseName;
     description.sortable = true;
     EditableGrid::Column value{valueHeader, Kind::Number};
     value.pattern = kMoneyMask;
@@ -43,9 +44,9 @@ QList<EditableGrid::Column> expenseColumns(const QString& valueHeader)
 QList<EditableGrid::Column> staffColumns()
 {
     EditableGrid::Column name{QStringLiteral("Nome / Cargo")};
-    name.maxLength = 30;
+    name.maxLength = textCapacity::kStaffName;
     EditableGrid::Column role{QStringLiteral("Função")};
-    role.maxLength = 20;
+    role.maxLength = textCapacity::kStaffRole;
     role.width = 130;
     EditableGrid::Column type{QStringLiteral("Tipo"), Kind::DropDown};
     type.items = {QStringLiteral("Técnico"), QStringLiteral("Apoio")};

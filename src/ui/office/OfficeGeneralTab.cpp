@@ -1,5 +1,6 @@
 #include "ui/office/OfficeGeneralTab.h"
 
+#include "core/budget/TextFieldCapacities.h"
 #include "core/office/OfficeRecord.h"
 #include "core/tables/ReferenceTables.h"
 #include "core/text/Clock.h"
@@ -12,6 +13,7 @@
 #include "ui/widgets/ClickableLabel.h"
 #include "ui/widgets/EditableGrid.h"
 #include "ui/widgets/NumberEdit.h"
+#include "ui/widgets/TextCapacityLimit.h"
 #include "ui/widgets/Theme.h"
 
 #include <QButtonGroup>
@@ -109,7 +111,7 @@ QGroupBox* OfficeGeneralTab::buildOfficePanel()
     panel->setObjectName(QStringLiteral("NxHeaderPanel6"));
     m_name = new QLineEdit(panel);
     m_name->setObjectName(QStringLiteral("E_Nome"));
-    m_name->setMaxLength(50);
+    limitToCapacity(m_name, textCapacity::kOfficeName);
     m_taxRate = new NumberEdit(QStringLiteral("E_imposto"), QStringLiteral("0.00"), panel);
     m_hours = new MonthlyHoursSpin(QStringLiteral("E_HoraMensal"), panel);
     m_utilization = new NumberEdit(QStringLiteral("E_Kuh"), QStringLiteral("#0.#"), panel);

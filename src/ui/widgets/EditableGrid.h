@@ -11,7 +11,7 @@
 // it, and neither does an editor closed with Escape.
 //
 // Editors per kind:
-//  - Text: a line edit, cut to the column's maxLength when one is set.
+//  - Text: a line edit taking no more than the column's maxLength when one is set.
 //  - Number: a line edit taking a Brazilian decimal ("1500,5", "1.500,50", "-3"); the committed
 //    value is shown again through the column's pattern ("0.00" shows "1500,50"); an emptied cell
 //    falls back to 0. Pasting can be switched off per column.

@@ -3,6 +3,7 @@
 #include "ui/widgets/CellLineEdit.h"
 #include "ui/widgets/EditableGrid.h"
 #include "ui/widgets/InputHint.h"
+#include "ui/widgets/TextCapacityLimit.h"
 #include "ui/widgets/TypedItemPicker.h"
 
 #include <QComboBox>
@@ -54,7 +55,7 @@ QWidget* GridDelegate::createLineEditor(QWidget* parent, int column) const
     if (QValidator* validator = validatorFor(rules, edit))
         edit->setValidator(validator);
     if (rules.kind == Kind::Text && rules.maxLength > 0)
-        edit->setMaxLength(rules.maxLength);
+        limitToCapacity(edit, rules.maxLength);
     if (rules.kind != Kind::Text)
         edit->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     // A refused key (a minus sign, a letter) says what the cell takes instead of doing nothing.

@@ -11,6 +11,8 @@
 #include "ui/history/HistoryPage.h"
 
 #include <QAbstractItemModelTester>
+#include <QApplication>
+#include <QClipboard>
 #include <QDir>
 #include <QHeaderView>
 #include <QLabel>
@@ -81,6 +83,33 @@ TEST_F(HistoryPageTest, AWiderGridGivesItsWidthToTheClientColumn)
     grid->resize(grid->width() + 300, grid->height());
     EXPECT_EQ(grid->columnWidth(kColClient), client + 300);
     EXPECT_EQ(grid->columnWidth(kColService), service);
+}
+
+TEST_F(HistoryPageTest, TextFieldsTakeWhatTheBudgetFileKeepsAndRefuseALongerPasteWhole)
+{
+    saveBudget(1, QStringLiteral("Ana"), 1000.0f);
+    start();
+    const QString email = QStringLiteral("joao.conceicao@construtora.com");   // 30, the e-mail's room
+    auto* emailEdit = find<QLineEdit>("P_email");
+    EXPECT_EQ(emailEdit->toolTip(), QStringLiteral("Até 30 caracteres."));
+    QApplication::clipboard()->setText(email + QStringLiteral(".br"));
+    emailEdit->paste();
+    EXPECT_EQ(emailEdit->text(), QString());
+    QApplication::clipboard()->setText(email);
+    emailEdit->paste();
+    QTest::keyClicks(emailEdit, QStringLiteral("b"));
+    EXPECT_EQ(emailEdit->text(), email);
+
+    openHistory();
+    auto* grid = find<QTableView>("Ng8");
+    const QModelIndex phone = grid->model()->index(0, kColPhone);
+    grid->setCurrentIndex(phone);
+    grid->edit(phone);
+    auto* phoneEdit = grid->viewport()->findChild<QLineEdit*>();
+    ASSERT_NE(phoneEdit, nullptr);
+    phoneEdit->clear();
+    QTest::keyClicks(phoneEdit, QStringLiteral("(11) 3333-4444 ramal 25"));
+    EXPECT_EQ(phoneEdit->text(), QStringLiteral("(11) 3333-4444 ramal"));
 }
 
 TEST_F(HistoryPageTest, StatusChosenInTheGridReachesTheBudgetFileAtClose)
