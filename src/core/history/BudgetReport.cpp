@@ -1,6 +1,7 @@
 #include "core/history/BudgetReport.h"
 
 #include "core/budget/SingleRounding.h"
+#include "core/history/ClientProposal.h"
 #include "core/history/HistoryCellText.h"
 #include "core/text/Clock.h"
 #include "core/text/DayCount.h"
@@ -146,16 +147,20 @@ void appendPaymentLines(QList<ReportLine>& lines, const PaymentSchedule& payment
         return;
     lines.append(ReportLine::separator(kReportWhite));
     lines.append(ReportLine::alone(QStringLiteral("Cronograma de pagamento"), kReportWhite));
-    const std::vector<double> values = payments.values(fee);
-    for (std::size_t i = 0; i < values.size(); ++i) {
-        const Instalment& instalment = payments.instalments()[i];
-        QString value = QStringLiteral("R$ ") + formatNumber(values[i], u"#,##0.00");
-        if (!instalment.due.isEmpty())
-            value += QStringLiteral(" · ") + instalment.due;
-        lines.append(ReportLine::valued(
-            QStringLiteral("%1 (%2 %): ").arg(instalment.stage, formatNumber(instalment.percent, u"0.0")),
-            value, kReportWhite));
+    const PaymentTable table = paymentTable(payments, fee);
+    for (const ProposalInstalment& row : table.rows)
+        lines.append(ReportLine::instalment(QStringLiteral("%1 (%2): ").arg(row.stage, row.share), row.value, row.due));
+    lines.append(ReportLine::instalment(QStringLiteral("%1 (%2): ").arg(table.total.stage, table.total.share),
+                                        table.total.value, {}));
+}
+
+int paymentLinesStart(const QList<ReportLine>& lines)
+{
+    for (qsizetype i = 0; i + 2 < lines.size(); ++i) {
+        if (lines[i].kind == ReportLine::Kind::Separator && lines[i + 2].kind == ReportLine::Kind::Instalment)
+            return int(i);
     }
+    return -1;
 }
 
 QString BudgetReportClipboardText(const QString& officeName, const QList<ReportLine>& report,

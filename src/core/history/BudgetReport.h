@@ -32,23 +32,33 @@ inline constexpr char16_t kReportFileMissingLine[] = u"arquivo não encontrado "
 inline constexpr char16_t kReportNoPercent[] = u"n/d";
 
 // One line of the report. Most lines are a caption and its value, shown on one line with a tab
-// between them; a few stand alone (the identification, the empty line, the separator). The panel
-// and the clipboard show `text`; the paper documents lay caption and value out as a table, so no
-// document ever has to take a line apart again.
+// between them; a few stand alone (the identification, the empty line, the separator). An
+// instalment of the payment schedule is a caption, its value and its due date, each after a tab,
+// so that the panel can line the values up at their right edge. The panel and the clipboard show
+// `text`; the paper documents lay caption, value and due date out as a table, so no document ever
+// has to take a line apart again.
 struct ReportLine {
-    enum class Kind { Alone, Value, Separator };
+    enum class Kind { Alone, Value, Separator, Instalment };
     QString text;               // the line as the panel shows it
     ColorRef color = kReportWhite;
     Kind kind = Kind::Alone;
-    QString caption;            // Value lines: before the tab, as written ("Status: ")
-    QString value;              // Value lines: after the tab
+    QString caption;            // Value and Instalment lines: before the tab, as written ("Status: ")
+    QString value;              // Value and Instalment lines: after the tab
+    QString due;                // Instalment lines: the due date or phrase, after a second tab
 
-    static ReportLine alone(const QString& text, ColorRef color) { return {text, color, Kind::Alone, {}, {}}; }
+    static ReportLine alone(const QString& text, ColorRef color) { return {text, color, Kind::Alone, {}, {}, {}}; }
     static ReportLine valued(const QString& caption, const QString& value, ColorRef color)
     {
-        return {caption + u'\t' + value, color, Kind::Value, caption, value};
+        return {caption + u'\t' + value, color, Kind::Value, caption, value, {}};
     }
-    static ReportLine separator(ColorRef color) { return {QString(26, u'-'), color, Kind::Separator, {}, {}}; }
+    static ReportLine separator(ColorRef color) { return {QString(26, u'-'), color, Kind::Separator, {}, {}, {}}; }
+    static ReportLine instalment(const QString& caption, const QString& value, const QString& due)
+    {
+        QString text = caption + u'\t' + value;
+        if (!due.isEmpty())
+            text += u'\t' + due;
+        return {text, kReportWhite, Kind::Instalment, caption, value, due};
+    }
 };
 
 // What a negotiated value N yields, in single precision as the budget stores money: the tax on N,
@@ -75,8 +85,11 @@ QString budgetReportCaption(const TBudgetData& budget);
 // date, an empty line, the report lines, an empty line, "Observações" and the observations. Lines
 // are joined with CR LF, none after the last.
 // The budget's instalments after its report, one line each ("Assinatura do contrato (20,0 %)",
-// its value and due date), under the heading "Cronograma de pagamento"; nothing without any.
+// its value and due date) and a total line, under the heading "Cronograma de pagamento";
+// nothing without any.
 void appendPaymentLines(QList<ReportLine>& lines, const PaymentSchedule& payments, double fee);
+// Where the lines appended above begin (their separator), or -1 when the report has none.
+int paymentLinesStart(const QList<ReportLine>& lines);
 
 QString BudgetReportClipboardText(const QString& officeName, const QList<ReportLine>& report,
                                   const QString& observations);

@@ -19,11 +19,30 @@ QString classification(const TBudgetData& b)
     return parts.join(QStringLiteral(" / "));
 }
 
+QString share(double percent)
+{
+    return formatNumber(percent, u"0.0") + QStringLiteral(" %");
+}
+
 } // namespace
 
 QString proposalMoney(double value)
 {
     return QStringLiteral("R$ ") + formatNumber(value, u"#,##0.00");
+}
+
+PaymentTable paymentTable(const PaymentSchedule& payments, double fee)
+{
+    PaymentTable table;
+    const std::vector<double> values = payments.values(fee);
+    double sum = 0;
+    for (std::size_t i = 0; i < values.size(); ++i) {
+        const Instalment& instalment = payments.instalments()[i];
+        table.rows.append({instalment.stage, share(instalment.percent), proposalMoney(values[i]), instalment.due});
+        sum += values[i];
+    }
+    table.total = {QStringLiteral("Total"), share(payments.totalPercent()), proposalMoney(roundToCentavo(sum)), {}};
+    return table;
 }
 
 ClientProposal clientProposal(const TBudgetData& b, const QDate& date, const QString& notes,
@@ -50,8 +69,6 @@ ClientProposal clientProposal(const TBudgetData& b, const QDate& date, const QSt
         {QStringLiteral("Área projetada"), formatNumber(b.Area, u"#,##0.##") + QStringLiteral(" m²")},
         {QStringLiteral("Valor dos honorários"), proposalMoney(fee), true},
         {QStringLiteral("Valor por m²"), proposalMoney(feePerM2)},
-        {QStringLiteral("Tempo de execução"),
-         formatNumber(b.ExecutionHours, u"#,##0.#") + QStringLiteral(" horas")},
     };
     for (const TBudgetTask& task : b.Tasks) {
         if (task.Name.isEmpty())
@@ -59,13 +76,7 @@ ClientProposal clientProposal(const TBudgetData& b, const QDate& date, const QSt
         if (!task.Complexity.isEmpty())
             proposal.scope << task.Name.toQString();
     }
-    const std::vector<double> values = terms.payments.values(fee);
-    for (std::size_t i = 0; i < values.size(); ++i) {
-        const Instalment& instalment = terms.payments.instalments()[i];
-        proposal.instalments.append({instalment.stage,
-                                     formatNumber(instalment.percent, u"0.0") + QStringLiteral(" %"),
-                                     proposalMoney(values[i]), instalment.due});
-    }
+    proposal.instalments = paymentTable(terms.payments, fee);
     proposal.validity = QStringLiteral("Validade da proposta: %1 dias").arg(contact.validityDays);
     proposal.notes = notes;
     return proposal;

@@ -1,8 +1,9 @@
 #pragma once
-// The proposal an office sends to its client: what will be designed, for whom, how large, how
-// long it takes and what it costs. It deliberately leaves out how the office arrived at the
-// figure — no cost items, no tax, no profit — since those are the office's business, not the
-// client's. The internal report (the report panel's lines) is the document that carries them.
+// The proposal an office sends to its client: what will be designed, for whom, how large, what
+// it costs and how it is paid. It deliberately leaves out how the office arrived at the figure —
+// no cost items, no tax, no profit, no man-hours or execution time — since those are the
+// office's business, not the client's. The internal report (the report panel's lines) is the
+// document that carries them.
 #include "core/budget/BudgetRecord.h"
 #include "core/office/OfficeContact.h"
 #include "core/payment/PaymentSchedule.h"
@@ -27,6 +28,16 @@ struct ProposalInstalment {
     QString due;
 };
 
+// The instalments as a document prints them, with a total row: "Total", the shares' sum and the
+// values' sum (the fee, when the shares make 100 %).
+struct PaymentTable {
+    QList<ProposalInstalment> rows;
+    ProposalInstalment total;
+    bool isEmpty() const { return rows.isEmpty(); }
+};
+
+PaymentTable paymentTable(const PaymentSchedule& payments, double fee);
+
 // What the proposal draws from beyond the budget file: the office's contact, the value agreed with
 // the client when the history has one, and the payment schedule.
 struct ProposalTerms {
@@ -39,9 +50,9 @@ struct ClientProposal {
     QString title;             // "Proposta de honorários"
     QString reference;         // "Orçamento nº 12 · 14/03/2026"
     QStringList office;        // the office's contact lines, those filled in
-    QList<ProposalItem> items; // client, classification, area, value, value per m², time
+    QList<ProposalItem> items; // client, classification, area, value, value per m²
     QStringList scope;         // the tasks rated for the budget, in task order
-    QList<ProposalInstalment> instalments; // "Cronograma de pagamento"
+    PaymentTable instalments;  // "Cronograma de pagamento"
     QString validity;                      // "Validade da proposta: 30 dias"
     QString notes;             // the observations written for this budget
     bool negotiated = false;   // the value printed is the one agreed with the client

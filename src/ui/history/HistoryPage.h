@@ -5,6 +5,7 @@
 // of the program.
 #include "core/history/ClientProposal.h"
 #include "core/history/HistoryBook.h"
+#include "core/history/HistoryRowReport.h"
 #include "core/settings/StatusColors.h"
 #include "ui/app/Page.h"
 
@@ -91,6 +92,8 @@ private:
     QString revisionsToDelete(int number) const;
     // What the proposal to the client draws from beyond the budget file.
     ProposalTerms proposalTerms(int number) const;
+    // The report of a row with its payment schedule after it, as the panel and the documents show it.
+    HistoryRowReport scheduledReport(int row) const;
     // A seat that only reads: the page takes no deletion or edit.
     void followWriteAccess();
     QWidget* buildToolbar();

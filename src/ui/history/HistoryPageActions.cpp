@@ -165,7 +165,7 @@ bool HistoryPage::ShowBudgetReport(int row)
         return false;
     storeReportNotes();
     HistoryTable& table = m_state.history->table();
-    const HistoryRowReport report = reportForHistoryRow(table, row, m_state.history->projectsDir());
+    const HistoryRowReport report = scheduledReport(row);
     if (report.state == HistoryRowReport::State::Failed) {
         // A damaged file: the message, no panel, and the observations of the row left alone.
         m_book.openReport().close();
@@ -173,14 +173,8 @@ bool HistoryPage::ShowBudgetReport(int row)
         Prompts::error(this, report.error);
         return false;
     }
-    HistoryRowReport shown = report;
-    const ProposalTerms terms = proposalTerms(report.budget.Number);
-    if (report.state == HistoryRowReport::State::Shown)
-        appendPaymentLines(shown.lines, terms.payments,
-                           terms.negotiatedValue > 0 ? terms.negotiatedValue
-                                                     : double(report.budget.BudgetValue));
-    m_report->showReport(shown);
-    m_report->setProposalValueNegotiated(terms.negotiatedValue > 0);
+    m_report->showReport(report);
+    m_report->setProposalValueNegotiated(proposalTerms(report.budget.Number).negotiatedValue > 0);
     if (report.state == HistoryRowReport::State::FileMissing) {
         // Nothing to write observations about: the box shows none and takes none. The file's
         // revisions are still listed: they are what the budget is restored from.

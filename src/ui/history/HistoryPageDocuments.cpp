@@ -29,11 +29,21 @@ ProposalTerms HistoryPage::proposalTerms(int number) const
             m_state.extensions->paymentSchedule(number)};
 }
 
+HistoryRowReport HistoryPage::scheduledReport(int row) const
+{
+    HistoryRowReport report = reportForHistoryRow(m_state.history->table(), row, m_state.history->projectsDir());
+    if (report.state == HistoryRowReport::State::Shown) {
+        const ProposalTerms terms = proposalTerms(report.budget.Number);
+        appendPaymentLines(report.lines, terms.payments,
+                           terms.negotiatedValue > 0 ? terms.negotiatedValue : double(report.budget.BudgetValue));
+    }
+    return report;
+}
+
 bool HistoryPage::reportDocument(QString& officeName, QString& bodyHtml, QString& budgetFileName)
 {
     const HistoryTable& table = m_state.history->table();
-    const HistoryRowReport report =
-        reportForHistoryRow(table, m_book.openReport().row(table), m_state.history->projectsDir());
+    const HistoryRowReport report = scheduledReport(m_book.openReport().row(table));
     if (report.state != HistoryRowReport::State::Shown) {
         Prompts::inform(this, report.state == HistoryRowReport::State::Failed
                                   ? report.error

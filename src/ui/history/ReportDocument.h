@@ -1,8 +1,10 @@
 #pragma once
 // A saved budget as a paper document, for the PDF file or the printer, in one of two versions:
 // the proposal the office sends to its client, or the full internal report with the costs, tax,
-// profit and negotiated figures. Pages are A4, with the office's name at the top of each and the
-// page number at the foot.
+// profit and negotiated figures, both with the payment schedule and its total. Pages are A4, with
+// the office's name at the top of each and the page number at the foot. A section the body lays
+// out as a table of one cell (the schedule's end with the signatures, the price check with its
+// closing line) is never split across pages when it fits on one.
 #include "core/history/ClientProposal.h"
 #include "core/history/HistoryRowReport.h"
 #include "core/pricing/PriceCheck.h"

@@ -6,6 +6,7 @@
 #include "ui/widgets/Theme.h"
 
 #include <QComboBox>
+#include <QFontMetricsF>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -14,6 +15,8 @@
 #include <QTextBlock>
 #include <QTextEdit>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace belvane {
 namespace {
@@ -106,8 +109,10 @@ void ReportPanel::showReport(const HistoryRowReport& report)
     QTextOption option = m_report->document()->defaultTextOption();
     option.setTabStopDistance(180.0 * m_report->logicalDpiX() / 72.0);
     m_report->document()->setDefaultTextOption(option);
+    const QList<QTextOption::Tab> instalmentStops = instalmentTabs(report.lines);
     for (const ReportLine& line : report.lines)
-        appendLine(line.text, theme::fromBgr(line.color));
+        appendLine(line.text, theme::fromBgr(line.color),
+                   line.kind == ReportLine::Kind::Instalment ? instalmentStops : QList<QTextOption::Tab>{});
     // Without a budget there is nothing to write observations about.
     m_notes->setReadOnly(!m_notesEditable || report.state != HistoryRowReport::State::Shown);
     if (report.state != HistoryRowReport::State::Shown)
@@ -116,12 +121,34 @@ void ReportPanel::showReport(const HistoryRowReport& report)
     m_notes->setPlainText(report.notes);
 }
 
-void ReportPanel::appendLine(const QString& text, const QColor& colour)
+// The instalments' values end at one right edge, after the widest stage caption and no nearer
+// than the other values' tab stop, with the due dates lined up after them.
+QList<QTextOption::Tab> ReportPanel::instalmentTabs(const QList<ReportLine>& lines) const
+{
+    QFont font = m_report->document()->defaultFont();
+    font.setPointSizeF(12);
+    const QFontMetricsF metrics(font, m_report);
+    const qreal point = m_report->logicalDpiX() / 72.0;
+    qreal caption = 0, value = 0;
+    for (const ReportLine& line : lines) {
+        if (line.kind != ReportLine::Kind::Instalment)
+            continue;
+        caption = std::max(caption, metrics.horizontalAdvance(line.caption));
+        value = std::max(value, metrics.horizontalAdvance(line.value));
+    }
+    const qreal right = std::max(180.0 * point, caption + 6 * point) + value;
+    return {QTextOption::Tab(right, QTextOption::RightTab), QTextOption::Tab(right + 12 * point, QTextOption::LeftTab)};
+}
+
+void ReportPanel::appendLine(const QString& text, const QColor& colour, const QList<QTextOption::Tab>& tabs)
 {
     QTextCursor cursor(m_report->document());
     cursor.movePosition(QTextCursor::End);
     if (!m_report->document()->isEmpty())
         cursor.insertBlock();
+    QTextBlockFormat block;
+    block.setTabPositions(tabs);
+    cursor.setBlockFormat(block);
     QTextCharFormat format;
     format.setForeground(colour);
     format.setFontPointSize(12);

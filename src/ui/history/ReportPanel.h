@@ -4,6 +4,7 @@
 #include "core/history/HistoryRowReport.h"
 
 #include <QFrame>
+#include <QTextOption>
 
 class QComboBox;
 class QLabel;
@@ -43,7 +44,8 @@ signals:
     void printClicked();
 
 private:
-    void appendLine(const QString& text, const QColor& colour);
+    void appendLine(const QString& text, const QColor& colour, const QList<QTextOption::Tab>& tabs = {});
+    QList<QTextOption::Tab> instalmentTabs(const QList<ReportLine>& lines) const;
 
     QList<ReportLine> m_lines;
     QLabel* m_caption;

@@ -1,4 +1,9 @@
 #include "support/BudgetFixture.h"
+#include "support/Budgets.h"
+
+#include "core/history/BudgetReport.h"
+#include "core/payment/PaymentSchedule.h"
+#include "ui/history/ReportDocument.h"
 
 #include "ui/budget/ProjectControls.h"
 #include "ui/history/HistoryControls.h"
@@ -8,10 +13,13 @@
 #include <QDir>
 #include <QPlainTextEdit>
 #include <QProcess>
+#include <QPdfWriter>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 
 using namespace belvane;
 using belvane::test::BudgetFixture;
+using belvane::test::listedBudget;
 
 namespace {
 
@@ -94,10 +102,10 @@ TEST_F(ReportDocumentTest, TheClientProposalCarriesTheQuoteButNotTheOfficesCosts
          {u"Ateliê Conceição Arquitetura", u"Proposta de honorários", u"Clínica Boa Vista", u"R$ 12.000,00",
           u"Saúde / Hospitais / Projeto / Projeto Arquitetônico", u"45 dias após a aprovação",
           u"CAU nº A12345-6", u"(41) 3222-0000", u"Escopo", u"Estudo preliminar", u"Cronograma de pagamento",
-          u"Assinatura do contrato", u"20,0 %", u"R$ 2.400,00", u"Validade da proposta: 45 dias",
-          u"Contratante", u"Local e data"})
+          u"Assinatura do contrato", u"20,0 %", u"R$ 2.400,00", u"Total", u"100,0 %", u"R$ 12.000,00",
+          u"Validade da proposta: 45 dias", u"Contratante", u"Local e data"})
         EXPECT_TRUE(pdf.text.contains(QString::fromUtf16(expected))) << QString::fromUtf16(expected).toStdString();
-    for (const char* absent : {"Lucro", "Imposto", "Despesas", "Confer"})
+    for (const char* absent : {"Lucro", "Imposto", "Despesas", "Confer", "Tempo", "horas", "Hxh"})
         EXPECT_FALSE(pdf.text.contains(QLatin1String(absent))) << absent;
 }
 
@@ -117,7 +125,8 @@ TEST_F(ReportDocumentTest, TheInternalReportCarriesEveryLineAndPrints)
     for (const char16_t* expected :
          {u"Relatório interno", u"Valor calculado:", u"R$ 12750,00", u"Lucro líquido", u"Valor Negociado:",
           u"Observações", u"Conferência do preço", u"Preço mínimo (lucro zero, com adicional de padrão) [R$]", u"10944,44",
-          u"Seu histórico [R$/m2]"})
+          u"Seu histórico [R$/m2]", u"Cronograma de pagamento", u"Assinatura do contrato (20,0 %):", u"R$ 2.550,00",
+          u"Total (100,0 %):", u"R$ 12.750,00"})
         EXPECT_TRUE(pdf.text.contains(QString::fromUtf16(expected))) << QString::fromUtf16(expected).toStdString();
 
     // The printer gets the same pages; a cancelled print dialog prints nothing.
@@ -139,4 +148,42 @@ TEST_F(ReportDocumentTest, AnExportThatCannotBeWrittenSaysSoAndLeavesNoFile)
     EXPECT_TRUE(Prompts::messages().first().startsWith(QStringLiteral("Não foi possível gravar o arquivo")));
     EXPECT_TRUE(Prompts::messages().first().contains(QStringLiteral("proposta.pdf")));
     EXPECT_FALSE(QFile::exists(appDir() + QStringLiteral("não-existe/proposta.pdf")));
+}
+
+TEST(ReportDocumentPagesTest, TheSignaturesAndThePriceChecksLastLineNeverStandAloneOnAPage)
+{
+    if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+        GTEST_SKIP() << "pdftotext (poppler-utils) is needed to read the documents back";
+    QTemporaryDir folder;
+    std::vector<Instalment> instalments;
+    for (int i = 0; i < 16; ++i)
+        instalments.push_back({QStringLiteral("Etapa %1 do projeto").arg(i + 1), i == 15 ? 10.0 : 6.0, {}});
+    TBudgetData budget = listedBudget(7, QStringLiteral("Construtora Horizonte"), 850.0f, 48000.0f);
+    HistoryRowReport report;
+    report.caption = budgetReportCaption(budget);
+    report.lines = BudgetReportLines(budget, u"Aguardando", u"");
+    appendPaymentLines(report.lines, PaymentSchedule(instalments), 48000.0);
+    const PriceCheck check;
+    // Longer and longer observations move the page break through every part of the document's end.
+    for (int noteLines = 0; noteLines <= 60; noteLines += 3) {
+        const QString notes = QStringList(noteLines, QStringLiteral("Linha de observação.")).join(u'\n');
+        const QString proposal = proposalHtml(
+            clientProposal(budget, QDate(2026, 3, 14), notes, {{}, 0.0, PaymentSchedule(instalments)}));
+        for (const QString& body : {proposal, internalReportHtml(report, check, notes, QDate(2026, 3, 14))}) {
+            const QString path = folder.filePath(QStringLiteral("documento.pdf"));
+            {
+                QPdfWriter writer(path);
+                ASSERT_GT(ReportDocument(QStringLiteral("Ateliê"), body).paint(writer), 0);
+            }
+            const QStringList pages = readPdf(path).text.split(u'\f', Qt::SkipEmptyParts);
+            for (const QString& page : pages) {
+                if (page.contains(QStringLiteral("Contratante"))) {
+                    EXPECT_TRUE(page.contains(QStringLiteral("Total"))) << noteLines;
+                }
+                if (page.contains(QStringLiteral("Nenhuma referência disponível"))) {
+                    EXPECT_TRUE(page.contains(QStringLiteral("Conferência do preço"))) << noteLines;
+                }
+            }
+        }
+    }
 }
