@@ -146,7 +146,12 @@ void HistoryPage::buildGrid()
     m_grid->setModel(m_model);
     connect(m_model, &HistoryModel::rowEdited, this, [this](int row, int column, const CommercialState& before) {
         m_state.history->noteRowEdit(row, before, Clock::now(), column == kColStatus || column == kColNegotiated);
-        refreshVersionsOf(m_book.table().text(row, kColNumber).toInt());
+        // The open report of the row shows the value just typed: its proposal, its clipboard, its
+        // status history.
+        if (!m_report->isHidden() && m_book.openReport().row(m_book.table()) == row)
+            ShowBudgetReport(row);
+        else
+            refreshVersionsOf(m_book.table().text(row, kColNumber).toInt());
     });
     // Queued: a question about a lost budget waits until the grid's editor has closed.
     connect(m_model, &HistoryModel::commercialStateEdited, this, &HistoryPage::commercialStateEdited,

@@ -15,6 +15,7 @@
 
 #include <QAbstractSpinBox>
 #include <QCoreApplication>
+#include <QComboBox>
 #include <QTableWidget>
 
 using namespace belvane;
@@ -94,6 +95,10 @@ TEST_F(RevisionsWiringTest, TheReportListsComparesAndRestoresAndALossAsksItsReas
     EXPECT_EQ(kept[2].file, files[2]);
     EXPECT_EQ(find<QTableWidget>("RevisionList")->rowCount(), 4);
 
+    // A negotiated value typed in the grid reaches the open report's proposal at once.
+    page->model()->setData(page->model()->index(0, kColNegotiated), u"9000"_qs, Qt::EditRole);
+    EXPECT_EQ(find<QComboBox>("VersaoDocumento")->itemText(0), u"Proposta ao cliente (valor negociado)"_qs);
+
     // The client refuses for the price: the reason is asked and logged with the change at close.
     Prompts::queueItem(u"Preço"_qs);
     page->model()->setData(page->model()->index(0, kColStatus), u"Reprovado"_qs, Qt::EditRole);
@@ -118,10 +123,12 @@ TEST_F(RevisionsWiringTest, TheReportListsComparesAndRestoresAndALossAsksItsReas
         << Prompts::messages().last().toStdString();
     ASSERT_TRUE(closeWindow());
     const std::vector<StatusChange> logged = window().state().extensions->statusChanges(number);
-    ASSERT_FALSE(logged.empty());
+    ASSERT_GE(logged.size(), 3u);
     EXPECT_EQ(logged.front().newValue, u"Aguardando"_qs);
-    EXPECT_EQ(logged.back().newValue, u"Reprovado"_qs);
-    EXPECT_EQ(logged.back().reason, u"Preço"_qs);
+    const StatusChange& loss = logged[logged.size() - 2]; // with the negotiated value, at one moment
+    EXPECT_EQ(loss.newValue, u"Reprovado"_qs);
+    EXPECT_EQ(loss.reason, u"Preço"_qs);
+    EXPECT_EQ(logged.back().newValue, u"9000.00"_qs);
     EXPECT_TRUE(window().state().extensions->pendingRowEdits().empty());
 }
 
