@@ -1,5 +1,6 @@
 #include "core/history/ClientProposal.h"
 
+#include "core/payment/PaymentSchedule.h"
 #include "core/text/NumberFormat.h"
 
 #include <QStringList>
@@ -61,7 +62,7 @@ ClientProposal clientProposal(const TBudgetData& b, const QDate& date, const QSt
         proposal.office << QStringLiteral("CAU nº %1").arg(contact.cauNumber.trimmed());
 
     proposal.negotiated = terms.negotiatedValue > 0;
-    const double fee = proposal.negotiated ? terms.negotiatedValue : double(b.BudgetValue);
+    const double fee = agreedFee(b, terms.negotiatedValue);
     const double feePerM2 = proposal.negotiated && b.Area > 0 ? fee / double(b.Area) : double(b.ValuePerM2);
     proposal.items = {
         {QStringLiteral("Cliente"), b.ClientName.toQString()},

@@ -30,11 +30,15 @@ double roundToCentavo(double value)
     return roundTo(value, 100.0);
 }
 
+double agreedFee(const TBudgetData& budget, double negotiated)
+{
+    return negotiated > 0 ? negotiated : double(budget.BudgetValue);
+}
+
 double feeToSchedule(const TBudgetData& budget, const HistoryTable& history)
 {
     const int row = history.findRowByNumber(budget.Number);
-    const double negotiated = row >= 0 ? history.value(row, kColNegotiated) : 0.0;
-    return negotiated > 0 ? negotiated : double(budget.BudgetValue);
+    return agreedFee(budget, row >= 0 ? history.value(row, kColNegotiated) : 0.0);
 }
 
 bool acceptableShare(double percent)

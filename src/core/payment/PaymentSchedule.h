@@ -56,8 +56,11 @@ private:
     std::vector<Instalment> m_instalments;
 };
 
-// The fee the instalments share: the value negotiated with the client once the history has one,
-// else the quoted value.
+// The fee agreed with the client: the negotiated value once there is one (above zero), else the
+// quoted value. The proposal, the schedule's values and the reports all charge this one.
+double agreedFee(const TBudgetData& budget, double negotiated);
+
+// The fee the instalments share: agreedFee with the negotiated value the history holds.
 double feeToSchedule(const TBudgetData& budget, const HistoryTable& history);
 
 // A share the user may type: a number from 0 to 100.

@@ -34,8 +34,7 @@ HistoryRowReport HistoryPage::scheduledReport(int row) const
     HistoryRowReport report = reportForHistoryRow(m_state.history->table(), row, m_state.history->projectsDir());
     if (report.state == HistoryRowReport::State::Shown) {
         const ProposalTerms terms = proposalTerms(report.budget.Number);
-        appendPaymentLines(report.lines, terms.payments,
-                           terms.negotiatedValue > 0 ? terms.negotiatedValue : double(report.budget.BudgetValue));
+        appendPaymentLines(report.lines, terms.payments, agreedFee(report.budget, terms.negotiatedValue));
     }
     return report;
 }
