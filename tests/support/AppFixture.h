@@ -28,7 +28,7 @@ protected:
     FolderPicture picture() const { return pictureOf(appDir()); }
 
     // The history the window keeps, and its page.
-    HistoryTable& history() { return window().state().history->table(); }
+    HistoryTable& history() { return window().state().workspace().history().table(); }
     HistoryPage* historyPage() { return find<HistoryPage>("TabHistorico"); }
 
     std::unique_ptr<TForm1> m_window;

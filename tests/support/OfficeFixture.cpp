@@ -12,8 +12,8 @@ void OfficeFixture::SetUp()
     ScriptedUiTest::SetUp();
     if (HasFatalFailure())
         return;
-    m_state.folders = DataFolders::beside(appDir());
-    ASSERT_TRUE(m_state.folders.create());
+    m_state.setFolders(DataFolders::beside(appDir()));
+    ASSERT_TRUE(m_state.folders().create());
     DefaultOffice(m_state.CurrentOffice);
     m_host = std::make_unique<QWidget>();
     m_page = new OfficePage(m_state, m_host.get());

@@ -30,7 +30,7 @@ protected:
     OfficePage* page() { return m_page; }
     bool modified() const { return m_state.officeDraft.modified(); }
     QString shown(const char* numberField) { return find<NumberEdit>(numberField)->text(); }
-    QString officePath() const { return m_state.folders.officeDir + QStringLiteral("Office.bvo"); }
+    QString officePath() const { return m_state.folders().officeDir + QStringLiteral("Office.bvo"); }
     QByteArray officeBytes() const;
     TOfficeData storedOffice() const;
     // The texts of one column, top to bottom.

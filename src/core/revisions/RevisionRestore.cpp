@@ -4,7 +4,7 @@
 #include "core/history/HistoryRowFile.h"
 #include "core/history/HistoryWriteBack.h"
 #include "core/revisions/BudgetRevisions.h"
-#include "core/storage/SafeFile.h"
+#include "core/revisions/VersionKeeping.h"
 #include "core/store/ExtensionStore.h"
 #include "core/text/DayCount.h"
 
@@ -35,30 +35,15 @@ RevisionRestore restoreRevision(HistoryStore& history, ExtensionStore& store, in
                 {}};
     }
 
-    // The file as it is now; a file that is gone has nothing to keep.
-    const QString path = file.found() ? file.path : QDir(history.projectsDir()).filePath(file.name);
-    const ReadOutcome current = readWholeFile(path);
-    if (current.state == ReadOutcome::State::Failed)
-        return {current.error, {}, {}};
-
+    // The file it replaces is kept as the budget's next revision, in the same step (a file that
+    // is gone has nothing to keep).
+    ReplacedVersion replaced(store, history.projectsDir(), number, at);
     applyHistoryRowEdits(table, row, *restored);
     restored->Number = static_cast<std::uint16_t>(number);
     restored->EditedDate = dayCountFromDate(at.date());
-
-    bool replaced = false;
-    const auto replaceFile = [&] {
-        const IoResult written = WriteBudgetFile(*restored, path);
-        replaced = written.ok();
-        return written;
-    };
-    const IoResult done =
-        current.bytes.isEmpty() ? replaceFile() : store.keepRevision(number, current.bytes, at, replaceFile);
-    if (!done.ok()) {
-        // The database could not keep the version replaced: it goes back in its place.
-        if (replaced)
-            writeFileAtomically(path, current.bytes);
+    const IoResult done = replaced.replace(*restored, [&] { return WriteBudgetFile(*restored, replaced.path()); });
+    if (!done.ok())
         return {done.error, {}, {}};
-    }
 
     RevisionRestore outcome;
     outcome.buildingUse = restored->BuildingUse.toQString();

@@ -10,24 +10,26 @@
 
 namespace belvane {
 
-QByteArray fileBeforeSave(const QString& projectsDir, int number)
-{
-    const QString path = findFileIgnoringCase(projectsDir, BudgetFileName(number));
-    if (path.isEmpty())
-        return {};
-    ReadOutcome read = readWholeFile(path, qint64(sizeof(TBudgetData)) + 1);
-    return read.ok() && budgetFromFileBytes(read.bytes) ? read.bytes : QByteArray();
-}
-
 ReplacedVersion::ReplacedVersion(ExtensionStore& store, const QString& projectsDir, int number, QDateTime at)
-    : m_store(store), m_path(projectsDir + BudgetFileName(number)),
-      m_bytes(fileBeforeSave(projectsDir, number)), m_at(std::move(at))
+    : m_store(store), m_at(std::move(at))
 {
+    m_path = findFileIgnoringCase(projectsDir, BudgetFileName(number));
+    if (m_path.isEmpty()) {
+        m_path = projectsDir + BudgetFileName(number);
+        return;
+    }
+    ReadOutcome read = readWholeFile(m_path, qint64(sizeof(TBudgetData)) + 1);
+    if (read.state == ReadOutcome::State::Failed)
+        m_readError = read.error;
+    else if (read.ok() && budgetFromFileBytes(read.bytes))
+        m_bytes = std::move(read.bytes);
 }
 
 IoResult ReplacedVersion::replace(const TBudgetData& next, const std::function<IoResult()>& writeFile)
 {
     m_databaseFailed = false;
+    if (!m_readError.isEmpty())
+        return IoResult::failure(m_readError);
     const QByteArray nextBytes(reinterpret_cast<const char*>(&next), sizeof next);
     if (m_bytes.isEmpty() || m_bytes == nextBytes)
         return writeFile();

@@ -18,16 +18,19 @@ namespace belvane {
 
 class ExtensionStore;
 
-// The budget file of `number` as it is before a save replaces it; empty when there is none or it
-// is not a whole budget file (nothing worth keeping as a revision).
-QByteArray fileBeforeSave(const QString& projectsDir, int number);
-
 class ReplacedVersion {
 public:
-    // The file of budget `number` as it stands before the save.
+    // The file of budget `number` as it stands before the save or the restore, found whatever
+    // the letter case of its name.
     ReplacedVersion(ExtensionStore& store, const QString& projectsDir, int number, QDateTime at);
 
+    // Where the budget's file is (or goes, when there is none yet).
+    const QString& path() const { return m_path; }
+    // The file's bytes; empty when there is none or it is not a whole budget file (nothing worth
+    // keeping as a revision).
     const QByteArray& bytes() const { return m_bytes; }
+    // The file is there but could not be read: replacing it would lose it, so nothing may.
+    const QString& readError() const { return m_readError; }
     // Writes the new file by `writeFile` and keeps the replaced one as a revision, both or
     // neither. When the database cannot take the revision the file is left as it was and
     // databaseFailed() tells so: the caller may ask the user whether to save without it.
@@ -38,6 +41,7 @@ private:
     ExtensionStore& m_store;
     QString m_path;
     QByteArray m_bytes;
+    QString m_readError;
     QDateTime m_at;
     bool m_databaseFailed = false;
 };

@@ -4,6 +4,16 @@
 
 namespace belvane {
 
+AppState::AppState(QObject* parent) : QObject(parent), m_workspace(std::make_unique<Workspace>(DataFolders{})) {}
+
+AppState::~AppState() = default;
+
+void AppState::setFolders(const DataFolders& folders)
+{
+    m_workspace = std::make_unique<Workspace>(folders);
+    m_workspace->setWrites(writes());
+}
+
 void AppState::setShownColors(const TStatusColors& colors)
 {
     if (std::memcmp(&colors, &m_shownColors, sizeof colors) == 0)
@@ -22,14 +32,15 @@ void AppState::setChartLook(const ChartLook& look)
 void AppState::becomeReadOnly(const QString& notice)
 {
     m_readOnlyNotice = notice;
+    m_workspace->setWrites(false);
     emit writeAccessChanged();
 }
 
 PriceCheck AppState::priceCheckOf(const TBudgetData& b)
 {
-    static const HistoryTable noHistory;
-    return checkPrice(b, priceReferences, history ? history->table() : noHistory, *buildingUses,
-                      [this](int number) { return extensions && extensions->lastDecisionWon(number); });
+    Workspace& work = *m_workspace;
+    return checkPrice(b, priceReferences, work.history().table(), work.buildingUses(),
+                      [&work](int number) { return work.database().lastDecisionWon(number); });
 }
 
 } // namespace belvane

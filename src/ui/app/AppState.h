@@ -5,16 +5,13 @@
 // says so through this object, and the pages that show it follow its signals; no page calls
 // another to refresh it.
 #include "core/budget/BudgetDraft.h"
-#include "core/history/HistoryStore.h"
 #include "core/office/OfficeContact.h"
 #include "core/office/OfficeDraft.h"
 #include "core/office/OfficeRecord.h"
-#include "core/pricing/BuildingUses.h"
 #include "core/pricing/PriceCheck.h"
 #include "core/pricing/PriceReferences.h"
 #include "core/settings/StatusColors.h"
-#include "core/storage/DataFolders.h"
-#include "core/store/ExtensionStore.h"
+#include "core/workspace/Workspace.h"
 #include "ui/widgets/ChartLook.h"
 
 #include <QObject>
@@ -27,18 +24,21 @@ namespace belvane {
 class AppState : public QObject {
     Q_OBJECT
 public:
-    explicit AppState(QObject* parent = nullptr) : QObject(parent) {}
+    explicit AppState(QObject* parent = nullptr);
+    ~AppState() override;
 
-    DataFolders folders;
+    // The data folder the program works on: its stores and every action that touches several.
+    Workspace& workspace() { return *m_workspace; }
+    const Workspace& workspace() const { return *m_workspace; }
+    const DataFolders& folders() const { return m_workspace->folders(); }
+    // The program works on the data folders given (at start, or a test's own folder).
+    void setFolders(const DataFolders& folders);
     // The office in force: what budgets are priced with.
     TOfficeData CurrentOffice = zeroOffice();
     // What the office holds its quotes against (kept in the database, saved with the office).
     PriceReferences priceReferences;
     // The office's contact and the validity of its proposals (in the database, saved with the office).
     OfficeContact officeContact;
-    // The building use of saved budgets, read as the price check needs them; forgotten whenever
-    // the history changes.
-    std::unique_ptr<BuildingUses> buildingUses;
     // The office's cost lists as the user edits them, and whether the office was changed.
     OfficeDraft officeDraft;
     // The budget being worked on, with whether it is modified or reopened.
@@ -46,10 +46,6 @@ public:
     bool HighlightStatus = false;
     qint32 BudgetCounter = 0;
 
-    // The history of saved budgets and its file; made once the data folders are known.
-    std::unique_ptr<HistoryStore> history;
-    // The database beside the fixed files (Belvane.db); open when the folder has one.
-    std::unique_ptr<ExtensionStore> extensions;
     // The status colours and chart look as last loaded or saved (Colors.bin).
     TStatusColors statusColors = zeroStatusColors();
 
@@ -105,6 +101,7 @@ signals:
     void writeAccessChanged();
 
 private:
+    std::unique_ptr<Workspace> m_workspace;
     TStatusColors m_shownColors = zeroStatusColors();
     ChartLook m_chartLook;
     QString m_readOnlyNotice;

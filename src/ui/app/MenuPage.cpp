@@ -140,7 +140,7 @@ void MenuPage::BackupClick()
                                           backupFilter(), QStringLiteral(".zip"));
     if (path.isEmpty())
         return;
-    const IoResult written = writeDataBackup(m_state.folders, path, &ExtensionStore::consistentCopy);
+    const IoResult written = m_state.workspace().writeBackup(path);
     if (!written.ok()) {
         Prompts::error(this, written.error);
         return;
@@ -171,16 +171,11 @@ void MenuPage::RestoreClick()
         "Os dados atuais não serão apagados: ficarão nas pastas \"%2\" e \"%3\", em \"%4\". "
         "Alterações ainda não salvas serão perdidas.\n\nContinuar?")
         .arg(QDir::toNativeSeparators(path), keptFolderName(QLatin1String(kBackupOfficeFolder), now),
-             keptFolderName(QLatin1String(kBackupProjectsFolder), now), QDir::toNativeSeparators(m_state.folders.appDir));
+             keptFolderName(QLatin1String(kBackupProjectsFolder), now), QDir::toNativeSeparators(m_state.folders().appDir));
     if (Prompts::ask(this, question, QMessageBox::Yes | QMessageBox::No, Prompts::Box::Warning) != QMessageBox::Yes)
         return;
-    // The database is let go first: its file moves aside with the rest of the current data.
-    m_state.extensions->close();
-    const RestoreOutcome restored = restoreDataBackup(m_state.folders, backup.entries, now);
+    const RestoreOutcome restored = m_state.workspace().restoreBackup(backup.entries, now);
     if (!restored.ok()) {
-        // Nothing was replaced: the database in the folder is taken up again.
-        if (m_state.extensions->exists())
-            m_state.extensions->open();
         Prompts::error(this, restored.error);
         return;
     }

@@ -43,14 +43,7 @@ TForm1::TForm1(const QString& appDir, QWidget* parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("TForm1"));
     setWindowTitle(QStringLiteral("B+V"));
-    m_state.folders = DataFolders::beside(appDir);
-    m_state.history = std::make_unique<HistoryStore>(m_state.folders.projectsDir);
-    m_state.extensions = std::make_unique<ExtensionStore>(m_state.folders.projectsDir);
-    m_state.buildingUses =
-        std::make_unique<BuildingUses>(m_state.folders.projectsDir, m_state.extensions.get());
-    // The grid's edits are kept in the database as they are made: a crash does not lose them.
-    m_state.history->setPendingEditsJournal(
-        [this](const std::vector<PendingRowEdit>& edits) { return m_state.extensions->replacePendingRowEdits(edits); });
+    m_state.setFolders(DataFolders::beside(appDir));
     m_state.setStartupFinisher([this] { return finishStartup(); });
     buildWindow();
     planStartup();
@@ -121,7 +114,7 @@ void TForm1::buildWindow()
     m_historyLines.setInterval(0);
     connect(&m_historyLines, &QTimer::timeout, this, [this] {
         // About 4,000 rows take a few milliseconds: the window stays responsive.
-        const HistoryTable& table = m_state.history->table();
+        const HistoryTable& table = m_state.workspace().history().table();
         m_nextHistoryLine = keepHistoryLines(table, m_nextHistoryLine, 4096);
         if (m_nextHistoryLine >= table.rowCount())
             m_historyLines.stop();
@@ -134,8 +127,8 @@ void TForm1::planStartup()
     // box moving. The history, the longest read, is read on a thread of its own meanwhile; the
     // data are taken in last, when every page is there to show them.
     m_startup.add([this] {
-        m_state.history->startLoading();
-        m_missingBudgetFiles = std::async(std::launch::async, budgetsMissingTheirFile, m_state.folders.projectsDir);
+        m_state.workspace().history().startLoading();
+        m_missingBudgetFiles = std::async(std::launch::async, budgetsMissingTheirFile, m_state.folders().projectsDir);
     });
     m_startup.add([this] { buildOfficePage(); });
     m_startup.add([this] { buildProjectPage(); });
@@ -145,7 +138,7 @@ void TForm1::planStartup()
     // fade) going on meanwhile.
     m_startup.addWhen(
         [this] {
-            return m_state.history->loadingDone()
+            return m_state.workspace().history().loadingDone()
                    && (!m_missingBudgetFiles.valid()
                        || m_missingBudgetFiles.wait_for(std::chrono::seconds(0)) == std::future_status::ready);
         },
@@ -216,14 +209,14 @@ void TForm1::reloadData()
         return;
     m_state.unreadableOfficeFile.clear();
     m_historyPage->discardReport();
-    m_state.buildingUses->forget();
+    m_state.workspace().buildingUses().forget();
     loadData();
 }
 
 void TForm1::loadData()
 {
     if (m_state.writes())
-        m_state.folders.create();
+        m_state.folders().create();
     loadOffice();
     // The history is read before the first budget is numbered: the new number must lie above
     // every budget it lists.
@@ -242,7 +235,7 @@ void TForm1::loadData()
 
 void TForm1::loadOffice()
 {
-    const QString path = officeFilePath(m_state.folders.officeDir);
+    const QString path = officeFilePath(m_state.folders().officeDir);
     const RecordRead read = ReadOfficeFile(m_state.CurrentOffice, path);
     if (read.state == RecordReadState::Read) {
         m_officePage->ShowOffice(m_state.CurrentOffice);
@@ -262,7 +255,7 @@ void TForm1::loadOffice()
 
 void TForm1::loadHistory()
 {
-    const HistoryReadResult read = m_state.history->load();
+    const HistoryReadResult read = m_state.workspace().history().load();
     m_state.historyReplaced();
     m_nextHistoryLine = 0;
     m_historyLines.start();
@@ -274,34 +267,23 @@ void TForm1::loadHistory()
 
 void TForm1::loadExtensions()
 {
-    // A folder without the database works as before: it is made when something must be stored.
-    m_state.priceReferences = {};
-    m_state.officeContact = {};
-    if (!m_state.extensions->exists())
-        return;
-    const StoreOpen opened =
-        m_state.writes() ? m_state.extensions->open() : m_state.extensions->openForReading();
-    if (!opened.message.isEmpty())
-        Prompts::error(this, opened.message);
-    // Budgets deleted by a program that knows nothing of the database leave rows behind: they
-    // are dropped before a new budget could take one of those numbers.
-    const QMap<QString, QString> settings = m_state.extensions->officeSettings();
-    m_state.priceReferences = PriceReferences::fromSettings(settings);
-    m_state.officeContact = OfficeContact::fromSettings(settings);
-    if (opened.state == StoreOpen::State::Opened) {
-        // Which budgets they are was worked out on a thread at start; a reload (after a restore)
-        // works it out anew.
-        m_state.extensions->forgetBudgets(m_missingBudgetFiles.valid() ? m_missingBudgetFiles.get()
-                                                                       : budgetsMissingTheirFile(m_state.folders.projectsDir));
-        takeBackHistoryEdits();
-        if (StoreHealthCheck::due(m_state.extensions->lastHealthCheck(), Clock::today(), m_lock->afterUncleanClose()))
-            m_storeCheck.start(m_state.extensions->filePath());
-    }
+    // Which budgets lost their file was worked out on a thread at start; a reload (after a
+    // restore) works it out anew.
+    const std::vector<int> missing = m_missingBudgetFiles.valid() ? m_missingBudgetFiles.get()
+                                                                  : budgetsMissingTheirFile(m_state.folders().projectsDir);
+    Workspace& work = m_state.workspace();
+    const DatabaseOpening opening = work.openDatabase(missing, m_lock->afterUncleanClose(), Clock::today());
+    if (!opening.message.isEmpty())
+        Prompts::error(this, opening.message);
+    m_state.priceReferences = opening.priceReferences;
+    m_state.officeContact = opening.officeContact;
+    takeBackHistoryEdits(opening.lostEdits);
+    if (opening.checkDue)
+        m_storeCheck.start(work.database().filePath());
 }
 
-void TForm1::takeBackHistoryEdits()
+void TForm1::takeBackHistoryEdits(const std::vector<PendingRowEdit>& lost)
 {
-    const std::vector<PendingRowEdit> lost = m_state.history->takeBackKeptEdits(m_state.extensions->pendingRowEdits());
     if (lost.empty())
         return;
     QStringList numbers;
@@ -314,7 +296,7 @@ void TForm1::takeBackHistoryEdits()
             .arg(numbers.join(QStringLiteral(", ")));
     const bool takeBack = Prompts::ask(this, question, QMessageBox::Yes | QMessageBox::No, Prompts::Box::Confirmation)
                           == QMessageBox::Yes;
-    m_state.history->reapplyEdits(takeBack ? lost : std::vector<PendingRowEdit>());
+    m_state.workspace().takeBackEdits(takeBack ? lost : std::vector<PendingRowEdit>());
     if (takeBack)
         m_state.historyReplaced();
 }
@@ -322,16 +304,16 @@ void TForm1::takeBackHistoryEdits()
 void TForm1::checkStoreHealth(StoreHealth health)
 {
     if (health == StoreHealth::Healthy && m_state.writes()) {
-        m_state.extensions->noteHealthCheck(Clock::today());
+        m_state.workspace().database().noteHealthCheck(Clock::today());
     } else if (health == StoreHealth::Damaged && m_state.writes()) {
-        const StoreOpen replaced = m_state.extensions->setAsideDamaged();
+        const StoreOpen replaced = m_state.workspace().database().setAsideDamaged();
         Prompts::error(this, replaced.message);
     }
 }
 
 void TForm1::loadStatusColors()
 {
-    const QString path = statusColorsPath(m_state.folders.officeDir);
+    const QString path = statusColorsPath(m_state.folders().officeDir);
     const StatusColorsLoad load = LoadStatusColors(m_state.statusColors, path);
     if (load.state == StatusColorsLoad::State::Defaulted)
         Prompts::error(this, load.message);
@@ -346,7 +328,7 @@ bool TForm1::saveStatusColors()
     // A seat that only reads shows the colours chosen for this session and keeps nothing.
     if (!m_state.writes())
         return true;
-    const IoResult saved = SaveStatusColors(colors, statusColorsPath(m_state.folders.officeDir));
+    const IoResult saved = SaveStatusColors(colors, statusColorsPath(m_state.folders().officeDir));
     if (!saved.ok()) {
         Prompts::error(this, saved.error);
         return false;
@@ -509,15 +491,8 @@ bool TForm1::FormCloseQuery()
     // The history's edits go back into the budget files, then the history and the colours are
     // written. If something could not be saved the user decides whether to close anyway.
     m_historyPage->storeReportNotes();
-    std::vector<StatusChange> statusChanges;
-    QStringList problems = m_state.history->saveAtClose(&statusChanges);
-    if (const IoResult logged = m_state.extensions->recordStatusChanges(statusChanges); !logged.ok())
-        problems << logged.error;
+    const QStringList problems = m_state.workspace().writeBackAtClose(colorsToSave());
     m_state.historyReplaced();
-    const TStatusColors colors = colorsToSave();
-    const IoResult colorsSaved = SaveStatusColors(colors, statusColorsPath(m_state.folders.officeDir));
-    if (!colorsSaved.ok())
-        problems << colorsSaved.error;
     if (!problems.isEmpty()) {
         const QString question = problems.join(QStringLiteral("\n\n"))
             + QStringLiteral("\n\nDeseja fechar o programa mesmo assim? O que não foi salvo será perdido.");

@@ -108,7 +108,7 @@ private:
     void loadExtensions();
     void checkStoreHealth(StoreHealth health);
     // Offers back the history grid's edits a crash kept from being written.
-    void takeBackHistoryEdits();
+    void takeBackHistoryEdits(const std::vector<PendingRowEdit>& lost);
     // The status colours of the colour panel together with the statistics' chart look.
     TStatusColors colorsToSave() const;
     void wireStatistics();

@@ -42,7 +42,7 @@ bool TForm1::closeReadOnly()
     m_historyPage->storeReportNotes();
     const bool office = m_state.officeDraft.modified();
     const bool budget = m_state.hasUnsavedBudgetWork();
-    const std::vector<int> historyRows = editedHistoryRows(m_state.history->table());
+    const std::vector<int> historyRows = editedHistoryRows(m_state.workspace().history().table());
     if (!office && !budget && historyRows.empty())
         return true;
     QStringList what;
@@ -97,7 +97,7 @@ bool TForm1::exportUnsavedWork(bool office, bool budget, const std::vector<int>&
         std::vector<int> columns(kHistoryColumnCount);
         for (int column = 0; column < kHistoryColumnCount; ++column)
             columns[std::size_t(column)] = column;
-        const QByteArray csv = historyCsv(m_state.history->table(), columns, historyRows);
+        const QByteArray csv = historyCsv(m_state.workspace().history().table(), columns, historyRows);
         if (!exportTo(QStringLiteral("Exportar alterações do histórico"), QStringLiteral("Historico-alteracoes.csv"),
                       QStringLiteral("CSV (*.csv)"),
                       [&csv](const QString& path) { return writeFileAtomically(path, csv); }))

@@ -23,7 +23,7 @@ constexpr int kRetrySeconds = 30;
 void TForm1::claimDataFolder()
 {
     const Seat seat = Seat::current();
-    const QString root = m_state.folders.appDir;
+    const QString root = m_state.folders().appDir;
     m_lock = std::make_unique<FolderLock>(root, seat, SeatMemory::fileFor(root, seat.machine));
     connect(&m_state, &AppState::writeAccessChanged, this, [this] {
         m_readOnlyBanner->setText(m_state.readOnlyNotice());

@@ -11,7 +11,7 @@ namespace belvane {
 void TForm1::wireStatistics()
 {
     m_statsPage->setHistoryProvider([this] {
-        const HistoryTable& table = m_state.history->table();
+        const HistoryTable& table = m_state.workspace().history().table();
         QList<HistoryStatRow> rows;
         rows.reserve(table.rowCount());
         for (int row = 0; row < table.rowCount(); ++row)
@@ -19,8 +19,6 @@ void TForm1::wireStatistics()
                          table.text(row, kColStatus)});
         return rows;
     });
-    m_statsPage->setPipelineProvider(
-        [this](QStringView year) { return pipelineRows(m_state.history->table(), year); });
     // The status bars take the colours the history grid shows right now, confirmed or not.
     m_statsPage->setStatusColoursProvider([this] {
         const TStatusColors& c = m_state.shownColors();

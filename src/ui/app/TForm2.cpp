@@ -73,7 +73,7 @@ void TForm2::buildContent()
     placeLabel(this, "Label24", QStringLiteral("suporte@belvane.com.br"), {386, 196}, info);
     placeLabel(this, "Label26", QStringLiteral("www.belvane.com.br"), {386, 219}, info);
     if (m_mainWindow)
-        placeDataFolderLabel(m_mainWindow->state().folders.appDir);
+        placeDataFolderLabel(m_mainWindow->state().folders().appDir);
 }
 
 void TForm2::placeDataFolderLabel(const QString& dataDir)

@@ -3,8 +3,6 @@
 #include "core/budget/BudgetCounter.h"
 #include "core/budget/BudgetFile.h"
 #include "core/budget/RegenerationNotice.h"
-#include "core/history/HistoryStore.h"
-#include "core/revisions/VersionKeeping.h"
 #include "core/text/Clock.h"
 #include "ui/app/AppState.h"
 #include "ui/budget/ComplexityFactorPanel.h"
@@ -253,17 +251,12 @@ bool ProjectPage::AskToSaveAtClose()
 
 BudgetNumber ProjectPage::freshBudgetNumber() const
 {
-    // An unreadable counter file counts as 0 here: the history and the budget files still keep
-    // every number in use from being given again (the user was told about the file at start).
-    const BudgetCounterRead counter = ReadBudgetCounter(m_state.folders.projectsDir);
-    static const HistoryTable noHistory;
-    const HistoryTable& history = m_state.history ? m_state.history->table() : noHistory;
-    return nextBudgetNumber(counter.ok() ? counter.value : 0, history, m_state.folders.projectsDir);
+    return m_state.workspace().freshBudgetNumber();
 }
 
 void ProjectPage::StartNewBudget()
 {
-    const BudgetCounterRead counter = ReadBudgetCounter(m_state.folders.projectsDir);
+    const BudgetCounterRead counter = ReadBudgetCounter(m_state.folders().projectsDir);
     if (!counter.ok())
         Prompts::error(this, counter.error);
     // With every number used the budget shows 0 until one is free; saving it is refused.
@@ -420,64 +413,28 @@ bool ProjectPage::saveCurrentBudget(BudgetSaveKind kind)
     if (!paymentsReadyToSave())
         return false;
     BudgetDraft& budget = m_state.budget;
-    BudgetSaveRequest request{kind, m_summary->projectCodeText(), Clock::now(), 0};
-    if (budget.saveGivesNumber(kind)) {
-        const BudgetNumber next = freshBudgetNumber();
-        if (!next.ok()) {
-            Prompts::error(this, next.error);
-            return false;
-        }
-        request.freshNumber = next.number;
-    }
-    // The file a save replaces is kept as a revision, in the same step as it is replaced: nothing
-    // the office ever sent is lost.
-    const bool overExisting = !budget.saveGivesNumber(kind);
-    ReplacedVersion replaced(*m_state.extensions, m_state.folders.projectsDir,
-                             overExisting ? budget.record().Number : 0, Clock::now());
-    if (overExisting && budget.fileChangedSince(replaced.bytes())) {
-        const QString question = QStringLiteral("O orçamento nº %1 foi alterado depois de aberto. Sobrescrever mesmo assim?")
-                                     .arg(budget.record().Number);
-        if (Prompts::ask(this, question, QMessageBox::Yes | QMessageBox::No, Prompts::Box::Warning)
+    BudgetSaveConsent consent;
+    BudgetSaveReport saved;
+    for (;;) {
+        saved = m_state.workspace().saveBudget(budget, kind, m_summary->projectCodeText(), Clock::now(), consent);
+        if (saved.question == BudgetSaveReport::Question::None)
+            break;
+        if (Prompts::ask(this, saved.questionText, QMessageBox::Yes | QMessageBox::No, Prompts::Box::Warning)
             != QMessageBox::Yes)
             return false;
-    }
-    const auto keepingVersion = [&replaced](const TBudgetData& next, const std::function<IoResult()>& write) {
-        return replaced.replace(next, write);
-    };
-    bool advancesCounter = false;
-    BudgetSaveOutcome saved = budget.save(request, *m_state.history, m_state.folders.projectsDir,
-                                          &advancesCounter, overExisting ? BudgetFileReplacement(keepingVersion) : BudgetFileReplacement());
-    if (!saved.saved() && replaced.databaseFailed()) {
-        // The database cannot take the revision (busy, read-only, full): the user decides whether
-        // the earlier version may go.
-        const QString question =
-            saved.error
-            + QStringLiteral("\n\nA versão anterior do orçamento nº %1 não pôde ser guardada como revisão. "
-                             "Salvar mesmo assim? A versão anterior será perdida.")
-                  .arg(budget.record().Number);
-        if (Prompts::ask(this, question, QMessageBox::Yes | QMessageBox::No, Prompts::Box::Warning)
-            != QMessageBox::Yes)
-            return false;
-        saved = budget.save(request, *m_state.history, m_state.folders.projectsDir, &advancesCounter);
+        // The user agreed: the save goes on past this question.
+        if (saved.question == BudgetSaveReport::Question::OverwriteChangedFile)
+            consent.overwriteChangedFile = true;
+        else
+            consent.loseReplacedVersion = true;
     }
     if (!saved.saved()) {
         // Nothing changed in memory: the user can mend the cause and save again.
         Prompts::error(this, saved.error);
         return false;
     }
-    if (advancesCounter)
+    if (saved.advancedCounter)
         m_state.BudgetCounter = budget.record().Number;
-    if (const IoResult logged = m_state.extensions->recordStatusChanges(saved.statusChanges); !logged.ok())
-        saved.warnings << logged.error;
-    if (m_state.buildingUses)
-        m_state.buildingUses->remember(budget.record().Number, budget.record().BuildingUse.toQString());
-    // The instalments are kept under the number the budget was saved with.
-    if (!budget.payments().empty() || m_state.extensions->exists()) {
-        const IoResult stored =
-            m_state.extensions->savePaymentSchedule(budget.record().Number, budget.payments());
-        if (!stored.ok())
-            saved.warnings.append(stored.error);
-    }
     m_summary->showNumberAndStatus(budget.record());
     if (kind != BudgetSaveKind::Plain)
         m_summary->saveAsPanel()->hide();

@@ -30,7 +30,7 @@ QPushButton* toolButton(const char* name, const QString& caption, const QString&
 
 } // namespace
 
-HistoryPage::HistoryPage(AppState& state, QWidget* parent) : Page(parent), m_state(state), m_book(*state.history)
+HistoryPage::HistoryPage(AppState& state, QWidget* parent) : Page(parent), m_state(state), m_book(state.workspace().history())
 {
     setObjectName(QStringLiteral("TabHistorico"));
     auto* layout = new QVBoxLayout(this);
@@ -142,10 +142,10 @@ void HistoryPage::buildGrid()
 {
     m_grid = new QTableView(this);
     m_grid->setObjectName(QStringLiteral("Ng8"));
-    m_model = new HistoryModel(m_state.history->table(), this);
+    m_model = new HistoryModel(m_state.workspace().history().table(), this);
     m_grid->setModel(m_model);
     connect(m_model, &HistoryModel::rowEdited, this, [this](int row, int column, const CommercialState& before) {
-        m_state.history->noteRowEdit(row, before, Clock::now(), column == kColStatus || column == kColNegotiated);
+        m_state.workspace().history().noteRowEdit(row, before, Clock::now(), column == kColStatus || column == kColNegotiated);
         // The open report of the row shows the value just typed: its proposal, its clipboard, its
         // status history.
         if (!m_report->isHidden() && m_book.openReport().row(m_book.table()) == row)

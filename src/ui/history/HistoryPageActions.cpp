@@ -39,23 +39,18 @@ void HistoryPage::AbColBitBtn19Click()
 
 void HistoryPage::reopenBudgetOfRow(int row)
 {
-    TBudgetData budget = m_state.budget.record();
-    const HistoryBudgetRead read = m_book.readBudget(row, budget);
-    if (read.state == HistoryBudgetRead::State::Missing) {
+    const BudgetReopening reopened = m_state.workspace().reopenBudget(row, m_state.budget);
+    if (reopened.state == BudgetReopening::State::Missing) {
         Prompts::inform(this, QStringLiteral("Não foi localizado o arquivo deste orçamento"));
         return;
     }
-    if (read.state == HistoryBudgetRead::State::Failed) {
-        Prompts::error(this, read.error);
+    if (reopened.state == BudgetReopening::State::Failed) {
+        Prompts::error(this, reopened.error);
         return;
     }
-    const bool approved =
-        m_book.table().text(row, kColStatus).compare(kStatusApproved, Qt::CaseInsensitive) == 0;
-    m_state.budget.reopen(budget, m_book.table(), row);
-    m_state.budget.setPayments(m_state.extensions->paymentSchedule(budget.Number));
     m_state.budgetReplaced();
     emit budgetReopened();
-    if (approved)
+    if (reopened.approved)
         Prompts::inform(
             this,
             QStringLiteral("O orçamento nº %1 foi aprovado pelo cliente. Se for salvo, as alterações "
@@ -64,7 +59,7 @@ void HistoryPage::reopenBudgetOfRow(int row)
                            "Ele continua contando como ganho no funil e na verificação de preço até que "
                            "outro status de decisão seja escolhido no histórico; a versão aprovada "
                            "continua guardada nas revisões.")
-                .arg(budget.Number));
+                .arg(m_state.budget.record().Number));
 }
 
 void HistoryPage::AbColBitBtn20Click()
@@ -72,7 +67,7 @@ void HistoryPage::AbColBitBtn20Click()
     const int row = selectedRow();
     if (row < 0)
         return;
-    HistoryTable& table = m_state.history->table();
+    HistoryTable& table = m_state.workspace().history().table();
     const QString question = QStringLiteral("O orçamento selecionado(nº ") + table.text(row, kColNumber)
         + QStringLiteral(")o será definivamente excluído. Continuar?")
         + revisionsToDelete(table.text(row, kColNumber).toInt());
@@ -80,19 +75,10 @@ void HistoryPage::AbColBitBtn20Click()
         != QMessageBox::Yes)
         return;
     closeReport();
-    const int number = table.text(row, kColNumber).toInt();
-    const HistoryStore::Removal removal = m_state.history->removeBudget(row);
+    const BudgetRemovalReport removal = m_state.workspace().removeBudget(row);
     m_model->reload();
-    if (!removal.budgetFileError.isEmpty())
-        Prompts::error(this, removal.budgetFileError);
-    if (!removal.historyWrite.ok())
-        Prompts::error(this, removal.historyWrite.error);
-    // The budget's rows in the database go once its file and row are gone; a deletion that
-    // failed leaves them for the retry.
-    if (!removal.done())
-        return;
-    if (const IoResult extras = m_state.extensions->removeBudget(number); !extras.ok())
-        Prompts::error(this, extras.error);
+    for (const QString& error : removal.errors)
+        Prompts::error(this, error);
 }
 
 void HistoryPage::Label73Click()
@@ -164,7 +150,7 @@ bool HistoryPage::ShowBudgetReport(int row)
     if (row < 0)
         return false;
     storeReportNotes();
-    HistoryTable& table = m_state.history->table();
+    HistoryTable& table = m_state.workspace().history().table();
     const HistoryRowReport report = scheduledReport(row);
     if (report.state == HistoryRowReport::State::Failed) {
         // A damaged file: the message, no panel, and the observations of the row left alone.
@@ -242,7 +228,7 @@ void HistoryPage::ExportCsvClick()
                                           QStringLiteral("Planilha CSV (*.csv)"), QStringLiteral(".csv"));
     if (path.isEmpty())
         return;
-    const HistoryTable& table = m_state.history->table();
+    const HistoryTable& table = m_state.workspace().history().table();
     const IoResult written = writeFileAtomically(path, historyCsv(table, shownColumns()));
     if (!written.ok()) {
         Prompts::error(this, written.error);

@@ -23,25 +23,17 @@ namespace belvane {
 
 ProposalTerms HistoryPage::proposalTerms(int number) const
 {
-    const HistoryTable& table = m_state.history->table();
-    const int row = table.findRowByNumber(number);
-    return {m_state.officeContact, row >= 0 ? table.value(row, kColNegotiated) : 0.0,
-            m_state.extensions->paymentSchedule(number)};
+    return m_state.workspace().proposalTerms(number, m_state.officeContact);
 }
 
 HistoryRowReport HistoryPage::scheduledReport(int row) const
 {
-    HistoryRowReport report = reportForHistoryRow(m_state.history->table(), row, m_state.history->projectsDir());
-    if (report.state == HistoryRowReport::State::Shown) {
-        const ProposalTerms terms = proposalTerms(report.budget.Number);
-        appendPaymentLines(report.lines, terms.payments, agreedFee(report.budget, terms.negotiatedValue));
-    }
-    return report;
+    return m_state.workspace().scheduledReport(row);
 }
 
 bool HistoryPage::reportDocument(QString& officeName, QString& bodyHtml, QString& budgetFileName)
 {
-    const HistoryTable& table = m_state.history->table();
+    const HistoryTable& table = m_state.workspace().history().table();
     const HistoryRowReport report = scheduledReport(m_book.openReport().row(table));
     if (report.state != HistoryRowReport::State::Shown) {
         Prompts::inform(this, report.state == HistoryRowReport::State::Failed

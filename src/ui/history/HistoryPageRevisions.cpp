@@ -4,9 +4,6 @@
 #include "ui/history/HistoryPage.h"
 
 #include "core/budget/StatusWords.h"
-#include "core/history/HistoryRowFile.h"
-#include "core/revisions/RevisionRestore.h"
-#include "core/store/ExtensionStore.h"
 #include "core/text/Clock.h"
 #include "ui/app/AppState.h"
 #include "ui/history/HistoryModel.h"
@@ -23,14 +20,9 @@ void HistoryPage::showVersions(int row, int number)
         m_report->revisions()->showBudget({}, {});
         return;
     }
-    const HistoryRowFile file = locateHistoryRowFile(m_book.table(), row, m_state.history->projectsDir());
-    const ExtensionStore& store = *m_state.extensions;
     // The grid's edits not yet written show as the latest line.
-    std::vector<StatusChange> changes = store.statusChanges(number);
-    const std::vector<StatusChange> pending = m_state.history->pendingChanges(number);
-    changes.insert(changes.end(), pending.begin(), pending.end());
-    m_report->revisions()->showBudget(budgetVersions(store, number, file.found() ? file.path : QString()),
-                                      statusTimeline(changes));
+    const Workspace& work = m_state.workspace();
+    m_report->revisions()->showBudget(work.versionsOf(row), statusTimeline(work.statusChangesOf(number)));
 }
 
 void HistoryPage::refreshVersionsOf(int number)
@@ -57,15 +49,11 @@ void HistoryPage::restoreRevision(int revision)
         != QMessageBox::Yes)
         return;
     storeReportNotes();
-    const RevisionRestore restore =
-        belvane::restoreRevision(*m_state.history, *m_state.extensions, row, revision, Clock::now());
+    const RevisionRestore restore = m_state.workspace().restoreRevision(row, revision, Clock::now());
     if (!restore.restored()) {
         Prompts::error(this, restore.error);
         return;
     }
-    // The statistics read the building use by number: the restored version's is the one now.
-    if (m_state.buildingUses)
-        m_state.buildingUses->remember(number, restore.buildingUse);
     m_state.historyReplaced();
     const int shownRow = m_book.table().findRowByNumber(number);
     selectRow(shownRow);
@@ -98,14 +86,14 @@ void HistoryPage::commercialStateEdited(int budgetNumber, int column, const QStr
     const QString reason = Prompts::chooseItem(
         this, QStringLiteral("Por que o orçamento nº %1 foi reprovado? (opcional)").arg(budgetNumber),
         choices);
-    m_state.history->noteRejectionReason(budgetNumber,
+    m_state.workspace().history().noteRejectionReason(budgetNumber,
                                          rejectionReasons().contains(reason) ? reason : QString());
     refreshVersionsOf(budgetNumber);
 }
 
 QString HistoryPage::revisionsToDelete(int number) const
 {
-    const std::size_t kept = m_state.extensions->revisions(number).size();
+    const std::size_t kept = m_state.workspace().database().revisions(number).size();
     if (kept == 0)
         return {};
     if (kept == 1)

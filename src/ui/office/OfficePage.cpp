@@ -177,28 +177,19 @@ void OfficePage::EnableOfficeEditing(bool locked)
 bool OfficePage::saveOfficeFile()
 {
     CollectOfficePage();
-    const QString path = officeFilePath(m_state.folders.officeDir);
-    const IoResult written = WriteOfficeFile(m_state.CurrentOffice, path);
-    if (!written.ok()) {
-        Prompts::error(this, written.error);
-        return false;
-    }
-    m_state.unreadableOfficeFile.clear();
-    // The price references and the contact go to the database only when they changed: an office
-    // saved in a folder whose database is read-only (written by a newer program) still saves its file.
     const PriceReferences references = m_general->priceReferences()->references();
     const OfficeContact contact = m_general->contact()->contact();
-    if (references != m_state.priceReferences || contact != m_state.officeContact) {
-        QMap<QString, QString> settings = references.toSettings();
-        settings.insert(contact.toSettings());
-        const IoResult stored = m_state.extensions->saveOfficeSettings(settings);
-        if (!stored.ok()) {
-            Prompts::error(this, stored.error);
-            return false;
-        }
-        m_state.priceReferences = references;
-        m_state.officeContact = contact;
+    const bool settingsChanged = references != m_state.priceReferences || contact != m_state.officeContact;
+    const OfficeSaveReport saved = m_state.workspace().saveOffice(m_state.CurrentOffice, references, contact, settingsChanged);
+    // The file is the user's now, whatever became of the settings beside it.
+    if (saved.fileWritten)
+        m_state.unreadableOfficeFile.clear();
+    if (!saved.saved()) {
+        Prompts::error(this, saved.error);
+        return false;
     }
+    m_state.priceReferences = references;
+    m_state.officeContact = contact;
     m_state.officeDraft.setModified(false);
     return true;
 }
@@ -235,7 +226,7 @@ void OfficePage::AbColBitBtn24Click()
 
 void OfficePage::AbColBitBtn23Click()
 {
-    const QString path = officeFilePath(m_state.folders.officeDir);
+    const QString path = officeFilePath(m_state.folders().officeDir);
     if (!QFile::exists(path))
         return;
     const auto answer = Prompts::ask(this, QStringLiteral("Os parâmemtros do escritório atual serão sobreescritos. Continuar?"),

@@ -44,7 +44,6 @@ StatsPage::StatsPage(AppState& state, QWidget* parent)
       m_year(new BudgetYearPanel(this)),
       m_pipeline(new PipelinePanel(this)),
       m_history([] { return QList<HistoryStatRow>(); }),
-      m_pipelineRows([](QStringView) { return std::vector<PipelineRow>(); }),
       m_statusColours(&StatsPage::firstStartStatusColours)
 {
     setObjectName(QStringLiteral("TabEstatistica"));
@@ -108,11 +107,6 @@ void StatsPage::setHistoryProvider(HistoryProvider provider)
     m_history = std::move(provider);
 }
 
-void StatsPage::setPipelineProvider(PipelineProvider provider)
-{
-    m_pipelineRows = std::move(provider);
-}
-
 void StatsPage::setStatusColoursProvider(StatusColoursProvider provider)
 {
     m_statusColours = std::move(provider);
@@ -154,35 +148,7 @@ void StatsPage::ShowBudgetStatistics()
 
 void StatsPage::ShowPipelineStatistics()
 {
-    const QString year = m_year->yearText();
-    const std::vector<PipelineRow> rows = m_pipelineRows(year);
-    // The lost reasons and the building uses of the year's budgets are read in one go each, by
-    // the range of their numbers: a year's budgets lie close together in numbering.
-    PipelineLookups lookups;
-    QHash<int, QString> reasons;
-    if (!rows.empty()) {
-        const auto [lowest, highest] =
-            std::minmax_element(rows.begin(), rows.end(), [](const PipelineRow& a, const PipelineRow& b) {
-                return a.number < b.number;
-            });
-        if (m_state.extensions)
-            reasons = m_state.extensions->lostReasons(lowest->number, highest->number);
-        if (m_state.buildingUses) {
-            m_state.buildingUses->prefetch(lowest->number, highest->number);
-            lookups.buildingUse = [this](int number) { return m_state.buildingUses->of(number); };
-        }
-    }
-    // A reason just chosen in the history grid counts before the close writes it.
-    lookups.lostReason = [this, &reasons](int number) {
-        const PendingRowEdit* edit = m_state.history ? m_state.history->pendingEdits().find(number) : nullptr;
-        return edit && !edit->reason.isEmpty() ? edit->reason : reasons.value(number);
-    };
-    lookups.lastDecisionWon = [this](int number) {
-        return m_state.extensions && m_state.extensions->lastDecisionWon(number);
-    };
-    m_pipelineFigures = pipelineStatistics(rows, year, Clock::today(), lookups);
-    if (m_state.buildingUses)
-        m_state.buildingUses->storeNewlyRead();
+    m_pipelineFigures = m_state.workspace().funnel(m_year->yearText(), Clock::today());
     m_pipeline->showFigures(m_pipelineFigures);
 }
 

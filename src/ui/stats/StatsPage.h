@@ -35,8 +35,6 @@ class StatsPage : public Page {
 public:
     // The history rows, in grid order.
     using HistoryProvider = std::function<QList<HistoryStatRow>()>;
-    // The history rows of a year as the funnel reads them, in grid order.
-    using PipelineProvider = std::function<std::vector<PipelineRow>(QStringView year)>;
     // The swatches of "Aprovado", "Aguardando", "Reprovado" and "Concluído", in that order.
     using StatusColoursProvider = std::function<std::array<QColor, 4>()>;
 
@@ -44,7 +42,6 @@ public:
     AppState& state() { return m_state; }
 
     void setHistoryProvider(HistoryProvider provider);
-    void setPipelineProvider(PipelineProvider provider);
     void setStatusColoursProvider(StatusColoursProvider provider);
     static std::array<QColor, 4> firstStartStatusColours();
 
@@ -87,7 +84,6 @@ private:
     QScrollArea* m_scroll = nullptr;
     PipelineStatistics m_pipelineFigures; // as shown, for the export
     HistoryProvider m_history;
-    PipelineProvider m_pipelineRows;
     StatusColoursProvider m_statusColours;
 };
 

@@ -51,7 +51,7 @@ TEST_F(BackupRestoreTest, RestoredBackupGivesBackTheSameFilesAndTheProgramShowsT
     makeBackup();
 
     // Afterwards a budget is deleted in the program, another saved, and a new one begun.
-    ASSERT_TRUE(window().state().history->removeBudget(0).historyWrite.ok());
+    ASSERT_TRUE(window().state().workspace().history().removeBudget(0).historyWrite.ok());
     saveBudget(3, QStringLiteral("Bruno"));
     window().state().budget.record().ClientName.assign(u"Rascunho");
     window().state().budget.setModified(true);
@@ -63,7 +63,7 @@ TEST_F(BackupRestoreTest, RestoredBackupGivesBackTheSameFilesAndTheProgramShowsT
     click("RestoreButton");
 
     EXPECT_EQ(dataFiles(), backedUp);
-    HistoryTable& table = window().state().history->table();
+    HistoryTable& table = window().state().workspace().history().table();
     ASSERT_EQ(table.rowCount(), 2) << "the history in memory was not read again";
     EXPECT_EQ(table.text(0, kColClient), QStringLiteral("Ana"));
     EXPECT_EQ(window().state().budget.record().ClientName.toQString(), QString()) << "a new budget was not begun";

@@ -152,7 +152,7 @@ TEST_F(BudgetGenerationTest, DamagedCounterFileStillNumbersAboveTheStoredBudgets
     start();
     setUpOffice();
     enterOneMemberBudget();
-    const QString projects = window().state().folders.projectsDir;
+    const QString projects = window().state().folders().projectsDir;
     QFile counter(projects + QLatin1String(kBudgetCounterFileName));
     ASSERT_TRUE(counter.open(QIODevice::WriteOnly));
     counter.write("\x05", 1);
@@ -169,7 +169,7 @@ TEST_F(BudgetGenerationTest, DamagedCounterFileStillNumbersAboveTheStoredBudgets
 TEST_F(BudgetGenerationTest, NewBudgetIsNumberedAfterTheCounterFile)
 {
     start();
-    ASSERT_TRUE(WriteBudgetCounter(window().state().folders.projectsDir, 41).ok());
+    ASSERT_TRUE(WriteBudgetCounter(window().state().folders().projectsDir, 41).ok());
     setUpOffice();
     enterOneMemberBudget();
     click(controls::project::kSummarySelector);

@@ -174,7 +174,7 @@ TEST_F(BudgetSavingTest, NoStoredBudgetIsEverReplacedByANewNumber)
     TBudgetData twelve = zeroBudget();
     NewBudgetRecord(twelve);
     twelve.Number = 12;
-    ASSERT_TRUE(window().state().history->storeBudget(twelve).ok());
+    ASSERT_TRUE(window().state().workspace().history().storeBudget(twelve).ok());
     click(controls::project::kNewBudget);
     generate();
     EXPECT_EQ(text("R_numero"), QStringLiteral("13"));

@@ -204,7 +204,7 @@ TEST_F(HistoryPageTest, ABudgetsDatabaseRowsGoWithItsFileAndThoseOfBudgetsGoneAr
         ASSERT_TRUE(store.recordStatusChanges(changes).ok());
     }
     start();
-    ExtensionStore& store = *window().state().extensions;
+    ExtensionStore& store = window().state().workspace().database();
     // Its schedule goes; its status history stays, with its revisions, to restore it from.
     EXPECT_TRUE(store.paymentSchedule(14).empty());
     EXPECT_EQ(store.statusChanges(14).size(), 1u);

@@ -133,7 +133,7 @@ TEST_F(OfficeSaveTest, LimparShowsPageDefaultsWhileTheRecordKeepsItsOwn)
 TEST_F(OfficeSaveTest, SaveIntoAMissingFolderKeepsEverything)
 {
     ASSERT_TRUE(typeIntoCell(*grid("NG1"), 1, 0, QStringLiteral("640")));
-    ASSERT_TRUE(QDir(state().folders.officeDir).removeRecursively());
+    ASSERT_TRUE(QDir(state().folders().officeDir).removeRecursively());
     save();
     ASSERT_EQ(Prompts::messages().size(), 1);
     EXPECT_TRUE(Prompts::messages().first().contains(QStringLiteral("Office.bvo")));

@@ -37,8 +37,9 @@ TEST_F(PipelinePanelTest, TheFunnelShowsTheYearAndExportsIt)
     start();
     ASSERT_TRUE(window()
                     .state()
-                    .extensions
-                    ->recordStatusChanges(
+                    .workspace()
+                    .database()
+                    .recordStatusChanges(
                         {{3, Clock::now(), u"status"_qs, u"Aguardando"_qs, u"Reprovado"_qs, u"Preço"_qs}})
                     .ok());
     auto* page = find<StatsPage>("TabEstatistica");

@@ -1,0 +1,154 @@
+#pragma once
+// The data folder as the program works on it: the history with its file, the budget files and
+// their counter, the database beside them and the building uses read from it, and whether this
+// seat may write at all. Every action of the user that touches more than one of these is one call
+// here, which does the steps in their safe order and returns what became of each; the pages ask
+// the user what an outcome asks and show its message, nothing more.
+//
+// One promise runs through the saves and the restores: nothing a client was sent is lost. The
+// file a budget replaces is kept as the budget's next revision in the same database transaction
+// that the new file is written in, so the version is kept if and only if the file was replaced.
+// Only the user's explicit consent lets a save go on without it.
+#include "core/backup/DataRestore.h"
+#include "core/budget/BudgetDraft.h"
+#include "core/budget/BudgetNumbering.h"
+#include "core/history/ClientProposal.h"
+#include "core/history/HistoryRowReport.h"
+#include "core/history/HistoryStore.h"
+#include "core/office/OfficeContact.h"
+#include "core/office/OfficeRecord.h"
+#include "core/pricing/BuildingUses.h"
+#include "core/pricing/PriceReferences.h"
+#include "core/revisions/BudgetRevisions.h"
+#include "core/revisions/RevisionRestore.h"
+#include "core/settings/StatusColors.h"
+#include "core/stats/PipelineStatistics.h"
+#include "core/storage/DataFolders.h"
+#include "core/store/ExtensionStore.h"
+
+#include <QDateTime>
+#include <QString>
+#include <QStringList>
+
+#include <memory>
+#include <vector>
+
+namespace belvane {
+
+// What the user has already agreed to while saving a budget.
+struct BudgetSaveConsent {
+    bool overwriteChangedFile = false;  // the file changed on disk since the budget was opened
+    bool loseReplacedVersion = false;   // the database cannot keep the version the save replaces
+};
+
+struct BudgetSaveReport {
+    // A question the save stopped at, nothing written yet: asked again with the consent given,
+    // the save goes on.
+    enum class Question { None, OverwriteChangedFile, LoseReplacedVersion } question = Question::None;
+    QString questionText;
+    QString error;        // nothing was saved
+    QStringList warnings; // saved, but something beside the file was not written
+    QString message;      // what the user is told after a save
+    bool advancedCounter = false;
+    bool saved() const { return question == Question::None && error.isEmpty(); }
+};
+
+struct BudgetRemovalReport {
+    QStringList errors;  // in the order the steps failed
+    bool removed = false; // the file and the history row are gone (the database may have failed)
+};
+
+struct OfficeSaveReport {
+    QString error;            // what could not be written
+    bool fileWritten = false; // the office file is on disk (the settings may still have failed)
+    bool saved() const { return error.isEmpty(); }
+};
+
+struct BudgetReopening {
+    enum class State { Reopened, Missing, Failed } state = State::Failed;
+    QString error;         // Failed: why, naming the file
+    bool approved = false; // the budget reopened was approved by the client
+};
+
+// The database's part of the start: what the user is told and what the pages show.
+struct DatabaseOpening {
+    QString message;                      // the database could not be opened as usual
+    PriceReferences priceReferences;
+    OfficeContact officeContact;
+    std::vector<PendingRowEdit> lostEdits; // grid edits a crash kept from the history file
+    bool checkDue = false;                 // the whole file should be checked now
+};
+
+class Workspace {
+public:
+    explicit Workspace(DataFolders folders);
+    Workspace(const Workspace&) = delete;
+    Workspace& operator=(const Workspace&) = delete;
+
+    const DataFolders& folders() const { return m_folders; }
+    HistoryStore& history() { return m_history; }
+    const HistoryStore& history() const { return m_history; }
+    ExtensionStore& database() { return *m_database; }
+    const ExtensionStore& database() const { return *m_database; }
+    BuildingUses& buildingUses() { return m_buildingUses; }
+
+    // Whether this seat may write the data folder; a seat that only reads writes nothing, not
+    // even a database that is missing.
+    bool writes() const { return m_writes; }
+    void setWrites(bool writes) { m_writes = writes; }
+
+    // The number the next new budget is given: above the counter, the history and the files. An
+    // unreadable counter counts as 0 (the history and the files still keep every number in use).
+    BudgetNumber freshBudgetNumber() const;
+
+    // Saves the draft's budget: its file (keeping the one replaced as a revision), its history
+    // row, the counter, the status log, the building use and the payment schedule, in that order.
+    BudgetSaveReport saveBudget(BudgetDraft& draft, BudgetSaveKind kind, const QString& projectCode,
+                                const QDateTime& at, BudgetSaveConsent consent = {});
+    // Deletes the budget of history row `row`: its file, its row, then its rows in the database.
+    BudgetRemovalReport removeBudget(int row);
+    // Puts the budget of history row `row` into the draft with its payment schedule.
+    BudgetReopening reopenBudget(int row, BudgetDraft& draft);
+    // Brings back revision `revision` of the budget in history row `row`.
+    RevisionRestore restoreRevision(int row, int revision, const QDateTime& at);
+    // Writes the office file, then the settings its file has no room for when they changed.
+    OfficeSaveReport saveOffice(const TOfficeData& office, const PriceReferences& references, const OfficeContact& contact,
+                        bool settingsChanged);
+    // A backup of both data folders at `archivePath`, the database as it is at one moment.
+    IoResult writeBackup(const QString& archivePath) const;
+    // Puts a checked backup's data folders in place of these (kept aside under dated names); the
+    // database is let go of first and taken up again when nothing was replaced.
+    RestoreOutcome restoreBackup(const std::vector<ZipEntry>& entries, const QDateTime& at);
+    // The close: the history's edits into the budget files and the history file, their status
+    // changes into the log, and the status colours. What could not be written, in order.
+    QStringList writeBackAtClose(const TStatusColors& colors);
+
+    // The report of history row `row`, ending with the instalments of its payment schedule.
+    HistoryRowReport scheduledReport(int row) const;
+    // What a proposal of budget `number` states besides the budget: the office's contact, the
+    // negotiated value and the payment schedule.
+    ProposalTerms proposalTerms(int number, const OfficeContact& contact) const;
+    // The versions of the budget of history row `row`: its revisions, then its file as it is.
+    std::vector<BudgetVersion> versionsOf(int row) const;
+    // The status history of a budget: what the log holds, then the grid's edits not written yet.
+    std::vector<StatusChange> statusChangesOf(int number) const;
+    // The sales funnel of the year `yearText` names, with the reasons, uses and decisions kept
+    // in the database and the grid's edits not written yet.
+    PipelineStatistics funnel(QStringView yearText, const QDate& today);
+
+    // The database, when the folder has one, opened for writing or for reading as this seat may.
+    // `missingBudgets` are the budgets whose file is gone: their rows of no use are dropped.
+    DatabaseOpening openDatabase(const std::vector<int>& missingBudgets, bool afterUncleanClose,
+                                 const QDate& today);
+    // Keeps the grid edits given (the user took them back), forgets the others.
+    void takeBackEdits(const std::vector<PendingRowEdit>& edits);
+
+private:
+    DataFolders m_folders;
+    HistoryStore m_history;
+    std::unique_ptr<ExtensionStore> m_database;
+    BuildingUses m_buildingUses;
+    bool m_writes = true;
+};
+
+} // namespace belvane
