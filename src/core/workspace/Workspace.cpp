@@ -98,9 +98,13 @@ RestoreOutcome Workspace::restoreBackup(const std::vector<ZipEntry>& entries, co
     // The database is let go first: its file moves aside with the rest of the current data.
     m_database->close();
     RestoreOutcome restored = restoreDataBackup(m_folders, entries, at);
-    // Nothing was replaced: the database in the folder is taken up again.
-    if (!restored.ok() && m_database->exists())
+    if (restored.ok()) {
+        // The uses known are those of budgets replaced: they are read again from the copy's.
+        m_buildingUses.forget();
+    } else if (m_database->exists()) {
+        // Nothing was replaced: the database in the folder is taken up again.
         m_database->open();
+    }
     return restored;
 }
 

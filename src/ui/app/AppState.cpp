@@ -36,6 +36,12 @@ void AppState::becomeReadOnly(const QString& notice)
     emit writeAccessChanged();
 }
 
+void AppState::markDataLoaded()
+{
+    m_dataLoaded = true;
+    emit dataLoadedChanged();
+}
+
 PriceCheck AppState::priceCheckOf(const TBudgetData& b)
 {
     Workspace& work = *m_workspace;

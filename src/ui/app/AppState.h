@@ -75,11 +75,10 @@ public:
     bool hasUnsavedBudgetWork() const { return m_unsavedBudgetWork ? m_unsavedBudgetWork() : budget.modified(); }
     void setUnsavedBudgetWorkCheck(std::function<bool()> check) { m_unsavedBudgetWork = std::move(check); }
 
-    // Whether the pages are built and the data read, finishing the start-up there and then when
-    // it is still running behind the splash box. False only while a start-up step waits for the
-    // user's answer: what asked must then wait too.
-    bool finishStartup() { return m_finishStartup ? m_finishStartup() : true; }
-    void setStartupFinisher(std::function<bool()> finish) { m_finishStartup = std::move(finish); }
+    // Whether the data of the folder (office, history, database, colours) have been read; until
+    // then what would replace them (restoring a backup) waits.
+    bool dataLoaded() const { return m_dataLoaded; }
+    void markDataLoaded();
 
     // The price check of `budget`: the office's references and its own won prices, a budget revised
     // after a win counting as won.
@@ -99,6 +98,7 @@ signals:
     void shownColorsChanged();
     void chartLookChanged();
     void writeAccessChanged();
+    void dataLoadedChanged();
 
 private:
     std::unique_ptr<Workspace> m_workspace;
@@ -106,7 +106,7 @@ private:
     ChartLook m_chartLook;
     QString m_readOnlyNotice;
     std::function<bool()> m_unsavedBudgetWork;
-    std::function<bool()> m_finishStartup;
+    bool m_dataLoaded = false;
 };
 
 } // namespace belvane

@@ -124,18 +124,20 @@ QWidget* MenuPage::buildDataButtons()
             " QPushButton:disabled { color: rgb(120, 120, 120); border-color: rgb(60, 60, 60); }"));
         connect(button, &QPushButton::clicked, this, spec.slot);
         row->addWidget(button);
-        // A restore replaces the data folder: a seat that only reads cannot do it.
-        if (spec.slot == &MenuPage::RestoreClick)
-            connect(&m_state, &AppState::writeAccessChanged, button,
-                    [this, button] { button->setEnabled(m_state.writes()); });
+        // A restore replaces the data folder: a seat that only reads cannot do it, and it waits
+        // until the data it replaces have been read.
+        if (spec.slot == &MenuPage::RestoreClick) {
+            const auto followState = [this, button] { button->setEnabled(m_state.writes() && m_state.dataLoaded()); };
+            followState();
+            connect(&m_state, &AppState::writeAccessChanged, button, followState);
+            connect(&m_state, &AppState::dataLoadedChanged, button, followState);
+        }
     }
     return box;
 }
 
 void MenuPage::BackupClick()
 {
-    if (!m_state.finishStartup())
-        return;
     const QString path = chooseExportPath(this, QStringLiteral("Cópia de segurança"), backupFileName(Clock::today()),
                                           backupFilter(), QStringLiteral(".zip"));
     if (path.isEmpty())
@@ -155,7 +157,8 @@ void MenuPage::BackupClick()
 
 void MenuPage::RestoreClick()
 {
-    if (!m_state.finishStartup())
+    // The button waits for the data; a click queued before it did changes nothing.
+    if (!m_state.writes() || !m_state.dataLoaded())
         return;
     const QString path = Prompts::chooseOpenFile(this, QStringLiteral("Restaurar cópia de segurança"), backupFilter());
     if (path.isEmpty())

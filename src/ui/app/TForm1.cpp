@@ -44,7 +44,6 @@ TForm1::TForm1(const QString& appDir, QWidget* parent) : QWidget(parent)
     setObjectName(QStringLiteral("TForm1"));
     setWindowTitle(QStringLiteral("B+V"));
     m_state.setFolders(DataFolders::beside(appDir));
-    m_state.setStartupFinisher([this] { return finishStartup(); });
     buildWindow();
     planStartup();
     FormCreate();
@@ -209,7 +208,6 @@ void TForm1::reloadData()
         return;
     m_state.unreadableOfficeFile.clear();
     m_historyPage->discardReport();
-    m_state.workspace().buildingUses().forget();
     loadData();
 }
 
@@ -231,6 +229,7 @@ void TForm1::loadData()
     m_state.budget.setReopened(false);
     m_state.HighlightStatus = false;
     m_officePage->EnableOfficeEditing(false);
+    m_state.markDataLoaded();
 }
 
 void TForm1::loadOffice()

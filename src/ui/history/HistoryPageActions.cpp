@@ -76,7 +76,8 @@ void HistoryPage::AbColBitBtn20Click()
         return;
     closeReport();
     const BudgetRemovalReport removal = m_state.workspace().removeBudget(row);
-    m_model->reload();
+    // Every page showing the history follows, the funnel and the statistics too.
+    m_state.historyReplaced();
     for (const QString& error : removal.errors)
         Prompts::error(this, error);
 }
