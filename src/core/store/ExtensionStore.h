@@ -1,8 +1,8 @@
 #pragma once
 // The database kept beside the fixed-format files, "Projetos/Belvane.db", for what those formats
 // have no room for (payment schedules, revisions, status dates, settings). The fixed files never
-// depend on it: a folder without the database works as before, and the database is made the first
-// time something must be stored. This module is the only code that speaks SQL.
+// depend on it: a folder without the database works from them alone, and the database is made the
+// first time something must be stored. This module is the only code that speaks SQL.
 //
 // SQLite in rollback-journal mode with full synchronisation: a write-ahead log does not work on
 // network folders, where offices keep their data. The schema carries a version (SQLite's

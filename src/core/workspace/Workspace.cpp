@@ -180,7 +180,8 @@ PipelineStatistics Workspace::funnel(QStringView yearText, const QDate& today)
 DatabaseOpening Workspace::openDatabase(const std::vector<int>& missingBudgets, bool afterUncleanClose,
                                         const QDate& today)
 {
-    // A folder without the database works without it: it is made when something must be stored.
+    // A folder without the database works from the fixed files alone: it is made when something
+    // must be stored.
     DatabaseOpening opening;
     if (!m_database->exists())
         return opening;

@@ -1,9 +1,10 @@
 #pragma once
 // The project (budget) page: the column of sub-page selectors, the toolbar with "Novo" and
-// "Salvar", and the three sub-pages "Dados", "Recursos" and "Resumo". The pages are the user's
-// working copy of the budget; the budget draft (BudgetDraft) is what the calculation, the files
-// and the history use, and owns every step of the budget's life. The page copies itself into the
-// draft at every generation and shows the draft's record when a budget is started or reopened.
+// "Salvar", and the four sub-pages "Dados", "Recursos", "Resumo" and "Pagamento". The pages are
+// the user's working copy of the budget; the budget draft (BudgetDraft) is what the calculation,
+// the files and the history use, and owns every step of the budget's life. The page copies itself
+// into the draft at every generation and shows the draft's record when a budget is started or
+// reopened.
 #include "core/budget/BudgetDraft.h"
 #include "core/budget/BudgetNumbering.h"
 #include "core/budget/BudgetRecord.h"

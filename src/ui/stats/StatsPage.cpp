@@ -51,7 +51,7 @@ StatsPage::StatsPage(AppState& state, QWidget* parent)
     layout->setContentsMargins(8, 4, 8, 6);
     layout->setSpacing(2);
     layout->addWidget(buildHeading());
-    // The cost and year panels fill the window as they always did; the funnel lies below them.
+    // The cost and year panels fill the window; the funnel lies below them, reached by scrolling.
     auto* scroll = new QScrollArea(this);
     scroll->setObjectName(QStringLiteral("StatsScroll"));
     scroll->setWidgetResizable(true);
@@ -59,7 +59,7 @@ StatsPage::StatsPage(AppState& state, QWidget* parent)
     scroll->viewport()->setObjectName(QStringLiteral("StatsViewport"));
     auto* panels = new QWidget(scroll);
     panels->setObjectName(QStringLiteral("StatsPanels"));
-    // The page's own dark background around the panels, as before they scrolled.
+    // The page's own dark background shows around the panels, the scroll area's included.
     scroll->setStyleSheet(QStringLiteral("#StatsScroll, #StatsViewport, #StatsPanels { background: %1; }")
                               .arg(QString::fromLatin1(theme::kPageBackground)));
     auto* column = new QVBoxLayout(panels);
@@ -96,7 +96,7 @@ QWidget* StatsPage::buildHeading()
 
 bool StatsPage::eventFilter(QObject* watched, QEvent* event)
 {
-    // The upper panels take the whole visible height, as before the funnel came below them.
+    // The upper panels take the whole visible height; the funnel needs a scroll to be seen.
     if (watched == m_scroll->viewport() && event->type() == QEvent::Resize)
         m_scroll->widget()->setMinimumHeight(m_scroll->viewport()->height() + kPipelineHeight + 2);
     return Page::eventFilter(watched, event);
