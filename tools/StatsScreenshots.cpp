@@ -1,27 +1,24 @@
 #include "support/StatsData.h"
 #include "support/AppFixture.h"
+#include "tools/ScreenshotFolder.h"
 
 #include "ui/stats/StatsControls.h"
 #include "ui/stats/StatsPage.h"
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QPushButton>
 
 using namespace belvane;
 using belvane::test::AppFixture;
 
-// Not a check: renders the statistics page of an office with realistic costs and a two-year
-// history, in several chart looks, to PNG files for a person to look at. Runs only when
-// BELVANE_SCREENSHOT_DIR names a folder.
-using StatsScreenshotTest = AppFixture;
+// A tool, not a check: renders the statistics page of an office with realistic costs and a
+// two-year history, in several chart looks, to PNG files for a person to look at (see
+// ScreenshotFolder.h for where they go).
+using StatsScreenshots = AppFixture;
 
-TEST_F(StatsScreenshotTest, StatisticsPageInSeveralLooks)
+TEST_F(StatsScreenshots, StatisticsPageInSeveralLooks)
 {
-    const QString folder = qEnvironmentVariable("BELVANE_SCREENSHOT_DIR");
-    if (folder.isEmpty())
-        GTEST_SKIP() << "set BELVANE_SCREENSHOT_DIR to render the statistics page";
-    QDir().mkpath(folder);
+    const QString folder = tools::screenshotFolder();
     TForm1& w = start();
     w.state().CurrentOffice = test::statsOffice();
     auto* page = w.findChild<StatsPage*>(QStringLiteral("TabEstatistica"));

@@ -1,23 +1,20 @@
 #include "support/AppFixture.h"
+#include "tools/ScreenshotFolder.h"
 #include "ui/budget/ProjectControls.h"
 
-#include <QDir>
 #include <QPushButton>
 #include <QStackedWidget>
 
 using namespace belvane;
 using belvane::test::AppFixture;
 
-// Not a check: renders every page to PNG files for a person to look at. Runs only when
-// BELVANE_SCREENSHOT_DIR names a folder.
-using ScreenshotTest = AppFixture;
+// A tool, not a check: renders every page to PNG files for a person to look at
+// (see ScreenshotFolder.h for where they go).
+using PageScreenshots = AppFixture;
 
-TEST_F(ScreenshotTest, EveryPage)
+TEST_F(PageScreenshots, EveryPage)
 {
-    const QString folder = qEnvironmentVariable("BELVANE_SCREENSHOT_DIR");
-    if (folder.isEmpty())
-        GTEST_SKIP() << "set BELVANE_SCREENSHOT_DIR to render the pages";
-    QDir().mkpath(folder);
+    const QString folder = tools::screenshotFolder();
     TForm1& w = start();
     w.show();
     w.splash()->hide();

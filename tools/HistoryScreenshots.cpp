@@ -1,4 +1,5 @@
 #include "support/BudgetFixture.h"
+#include "tools/ScreenshotFolder.h"
 
 #include "core/history/HistoryColumns.h"
 #include "ui/budget/ProjectControls.h"
@@ -6,22 +7,18 @@
 #include "ui/history/HistoryModel.h"
 #include "ui/history/HistoryPage.h"
 
-#include <QDir>
 #include <QTableView>
 
 using namespace belvane;
 using belvane::test::BudgetFixture;
 
-// Not a check: renders the save-as panel and the history page's states to PNG files for a person
-// to look at. Runs only when BELVANE_SCREENSHOT_DIR names a folder.
-using HistoryScreenshotTest = BudgetFixture;
+// A tool, not a check: renders the save-as panel and the history page's states to PNG files for a
+// person to look at (see ScreenshotFolder.h for where they go).
+using HistoryScreenshots = BudgetFixture;
 
-TEST_F(HistoryScreenshotTest, SavingAndTheHistoryPage)
+TEST_F(HistoryScreenshots, SavingAndTheHistoryPage)
 {
-    const QString folder = qEnvironmentVariable("BELVANE_SCREENSHOT_DIR");
-    if (folder.isEmpty())
-        GTEST_SKIP() << "set BELVANE_SCREENSHOT_DIR to render the pages";
-    QDir().mkpath(folder);
+    const QString folder = tools::screenshotFolder();
     TForm1& w = start();
     w.show();
     w.splash()->hide();
