@@ -18,6 +18,21 @@
 
 namespace belvane {
 
+// The writer's hold on the lines the table keeps for it: HistoryTable lets this class alone reach
+// them, so a line is only ever kept by the code that encoded it.
+class HistoryLineKeeper {
+public:
+    static const QByteArray& line(const HistoryTable& table, int row) { return table.keptLine(row); }
+    static void keep(const HistoryTable& table, int row, QByteArray line)
+    {
+        table.keepLine(row, std::move(line));
+    }
+    static void keepImage(const HistoryTable& table, std::shared_ptr<const QByteArray> image)
+    {
+        table.keepLineImage(std::move(image));
+    }
+};
+
 namespace {
 
 bool needsEncoding(char16_t c)
@@ -95,10 +110,9 @@ class HistoryLineEncoder {
 public:
     const QByteArray& keepLine(const HistoryTable& table, int row)
     {
-        const HistoryRow& cells = table.row(row);
-        if (cells.fileLine().isEmpty())
-            cells.keepFileLine(encoded(table, row));
-        return cells.fileLine();
+        if (HistoryLineKeeper::line(table, row).isEmpty())
+            HistoryLineKeeper::keep(table, row, encoded(table, row));
+        return HistoryLineKeeper::line(table, row);
     }
 
 private:
@@ -176,12 +190,11 @@ std::shared_ptr<const QByteArray> newLineImage(const HistoryTable& table, const 
         image->append(run.start, run.size);
     const char* at = image->constData();
     for (int row = 0; row < table.rowCount(); ++row) {
-        const HistoryRow& cells = table.row(row);
-        const qsizetype size = cells.fileLine().size();
-        cells.keepFileLine(QByteArray::fromRawData(at, size));
+        const qsizetype size = HistoryLineKeeper::line(table, row).size();
+        HistoryLineKeeper::keep(table, row, QByteArray::fromRawData(at, size));
         at += size;
     }
-    table.keepLineImage(image);
+    HistoryLineKeeper::keepImage(table, image);
     return image;
 }
 

@@ -35,8 +35,9 @@ IoResult WriteHistoryFile(const HistoryTable& table, const QString& path);
 
 // Works out and keeps the file lines of up to `count` rows from `from` on that have none yet, so
 // that the next save only copies them; returns the row to go on from (rowCount() when done).
-// Done in small steps while the user is idle, it spares the first save the encoding of every row;
-// the step that finishes gathers the lines into one image (HistoryTable::keepLineImage).
+// Done in small steps while the user is idle (HistoryStore schedules them after a read), it spares
+// the first save the encoding of every row; the step that finishes gathers the lines into one
+// image the rows then point into.
 int keepHistoryLines(const HistoryTable& table, int from, int count);
 
 // Replaces the table's rows with those of the file's bytes. `path` only names the file in

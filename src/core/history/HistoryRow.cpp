@@ -6,7 +6,6 @@ namespace belvane {
 
 void HistoryRow::setTextAt(int column, QStringView text)
 {
-    m_fileLine.clear();
     const std::size_t slot = slotOf(column);
     const std::int32_t start = slot == 0 ? 0 : m_ends[slot - 1];
     const std::int32_t end = m_ends[slot];
@@ -34,7 +33,6 @@ constexpr bool HistoryRow::textSlotsFollowColumns()
 
 void HistoryRow::setAllTexts(const std::array<QStringView, kHistoryColumnCount>& byColumn)
 {
-    m_fileLine.clear();
     // The ends are filled in column order, so the text slots must follow the columns.
     static_assert(textSlotsFollowColumns());
     qsizetype total = 0;

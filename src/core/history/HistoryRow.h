@@ -8,7 +8,6 @@
 // allocation instead of fourteen, and the whole history stays a fraction of the size.
 #include "core/history/HistoryColumns.h"
 
-#include <QByteArray>
 #include <QString>
 #include <QStringView>
 
@@ -35,24 +34,11 @@ public:
 
     // Number and date columns (a date is a day count).
     double valueAt(int column) const { return m_values[slotOf(column)]; }
-    void setValueAt(int column, double value)
-    {
-        m_values[slotOf(column)] = value;
-        m_fileLine.clear();
-    }
+    void setValueAt(int column, double value) { m_values[slotOf(column)] = value; }
 
     // Check-box columns.
     bool flagAt(int column) const { return m_flags[slotOf(column)]; }
-    void setFlagAt(int column, bool flag)
-    {
-        m_flags[slotOf(column)] = flag;
-        m_fileLine.clear();
-    }
-
-    // The row as the history file writes it, kept from the last write until a cell changes: a
-    // save of 65,535 rows encodes only the rows that changed. Empty when not known.
-    const QByteArray& fileLine() const { return m_fileLine; }
-    void keepFileLine(QByteArray line) const { m_fileLine = std::move(line); }
+    void setFlagAt(int column, bool flag) { m_flags[slotOf(column)] = flag; }
 
     // True for the columns whose cells are held as text.
     static bool holdsText(int column) { return kTextColumn[static_cast<std::size_t>(column)]; }
@@ -74,7 +60,6 @@ private:
     std::array<std::int32_t, kTextCells> m_ends{};    // where each text cell ends in m_texts
     std::array<double, kValueSlots> m_values{};
     std::array<bool, kFlagSlots> m_flags{};
-    mutable QByteArray m_fileLine;
 };
 
 } // namespace belvane

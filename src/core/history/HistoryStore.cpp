@@ -10,11 +10,18 @@
 #include "core/storage/SafeFile.h"
 #include "core/text/Clock.h"
 
+#include <QAbstractEventDispatcher>
 #include <QDir>
+#include <QThread>
 
 namespace belvane {
 
-HistoryStore::HistoryStore(QString projectsDir) : m_projectsDir(std::move(projectsDir)) {}
+HistoryStore::HistoryStore(QString projectsDir) : m_projectsDir(std::move(projectsDir))
+{
+    // A zero interval fires whenever the event loop has nothing else to do.
+    m_lineWork.setInterval(0);
+    QObject::connect(&m_lineWork, &QTimer::timeout, &m_lineWork, [this] { keepNextLines(); });
+}
 
 QString HistoryStore::filePath() const
 {
@@ -34,7 +41,22 @@ HistoryReadResult HistoryStore::load()
         result = ReadHistoryFile(m_table, filePath());
     }
     m_keepOriginalBeforeWrite = result.damaged();
+    keepLinesWhileIdle();
     return result;
+}
+
+void HistoryStore::keepLinesWhileIdle()
+{
+    m_nextLine = 0;
+    if (QAbstractEventDispatcher::instance() && m_lineWork.thread() == QThread::currentThread())
+        m_lineWork.start();
+}
+
+void HistoryStore::keepNextLines()
+{
+    m_nextLine = keepHistoryLines(m_table, m_nextLine, kLinesPerTurn);
+    if (m_nextLine >= m_table.rowCount())
+        m_lineWork.stop();
 }
 
 void HistoryStore::startLoading()

@@ -4,6 +4,11 @@
 // budget, and the write-back at close. It also keeps the promise made to the user when the file
 // was read with problems: before that file is first rewritten, a copy of the original is kept
 // beside it, and if the copy cannot be made the file is not rewritten.
+//
+// After every read the store works out the rows' file lines while the program is idle, a slice
+// of rows per turn of the event loop, so that even the first save only copies the unchanged
+// rows, and neither the start nor the user waits for it. The store lives on the thread that made
+// it; where that thread runs no event loop, the work is left to the first save.
 #include "core/budget/BudgetRecord.h"
 #include "core/history/HistoryReadResult.h"
 #include "core/history/HistoryTable.h"
@@ -13,6 +18,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <QTimer>
 
 #include <functional>
 #include <future>
@@ -31,7 +37,8 @@ public:
     QString filePath() const;
 
     // Replaces the table with the file's rows. See HistoryReadResult for what it reports. When a
-    // read was begun by startLoading, load waits for it and takes its rows instead.
+    // read was begun by startLoading, load waits for it and takes its rows instead. The rows' file
+    // lines are then worked out while idle (see above).
     HistoryReadResult load();
     // Begins reading the file on a thread of its own, so that a long history is read while the
     // window is built. Until load takes the rows in, the table must not be used.
@@ -87,7 +94,15 @@ public:
     // The copy of the original file kept before the first rewrite; empty when none was needed.
     const QString& originalCopyPath() const { return m_originalCopyPath; }
 
+    // Rows whose file lines are worked out in one turn of the event loop: a few milliseconds.
+    static constexpr int kLinesPerTurn = 4096;
+    // Whether lines are still being worked out while idle.
+    bool keepingLines() const { return m_lineWork.isActive(); }
+
 private:
+    void keepLinesWhileIdle();
+    void keepNextLines();
+
     IoResult write(const HistoryTable& table);
 
     struct FileRead {
@@ -105,6 +120,9 @@ private:
     std::function<IoResult(const std::vector<PendingRowEdit>&)> m_journal;
     std::vector<PendingRowEdit> m_journaled; // as the journal last took them
     QString m_originalCopyPath;
+    // Last, so that it stops before the table it works on goes.
+    QTimer m_lineWork;
+    int m_nextLine = 0;
 };
 
 } // namespace belvane

@@ -53,6 +53,13 @@ std::size_t HistoryTable::index(int row) const
     return static_cast<std::size_t>(row);
 }
 
+HistoryRow& HistoryTable::rowRef(int row)
+{
+    Entry& entry = m_rows[index(row)];
+    entry.line.clear();
+    return entry.cells;
+}
+
 int HistoryTable::appendRow()
 {
     m_rows.emplace_back();
@@ -66,7 +73,7 @@ void HistoryTable::removeRow(int row)
 
 QString HistoryTable::text(int row, int column) const
 {
-    const HistoryRow& cells = m_rows[index(row)];
+    const HistoryRow& cells = m_rows[index(row)].cells;
     switch (kindOf(column)) {
     case HistoryCellKind::Text:
     case HistoryCellKind::DropDown:
@@ -127,12 +134,12 @@ QString HistoryTable::displayText(int row, int column) const
 QStringView HistoryTable::textView(int row, int column) const
 {
     Q_ASSERT(holdsText(column));
-    return m_rows[index(row)].textAt(column);
+    return m_rows[index(row)].cells.textAt(column);
 }
 
 quint32 HistoryTable::appendRowFromTexts(const std::array<QStringView, kHistoryColumnCount>& texts)
 {
-    HistoryRow& cells = m_rows.emplace_back();
+    HistoryRow& cells = m_rows.emplace_back().cells;
     cells.setAllTexts(texts);
     quint32 unconverted = 0;
     for (int column = 0; column < kHistoryColumnCount; ++column) {
@@ -159,7 +166,7 @@ quint32 HistoryTable::appendRowFromTexts(const std::array<QStringView, kHistoryC
 
 double HistoryTable::value(int row, int column) const
 {
-    const HistoryRow& cells = m_rows[index(row)];
+    const HistoryRow& cells = m_rows[index(row)].cells;
     switch (kindOf(column)) {
     case HistoryCellKind::Text:
     case HistoryCellKind::DropDown:
@@ -216,7 +223,7 @@ int HistoryTable::findRowByNumber(int number) const
     // spelled otherwise ("012", " 12", "+12") need to be read as a number.
     const QString wanted = QString::number(number);
     for (std::size_t i = 0; i < m_rows.size(); ++i) {
-        const QStringView cell = m_rows[i].textAt(kColNumber);
+        const QStringView cell = m_rows[i].cells.textAt(kColNumber);
         if (sameText(cell, wanted))
             return static_cast<int>(i);
         if (!isPlainPositiveInteger(cell) && readHistoryBudgetNumber(cell) == number)
@@ -281,7 +288,7 @@ std::vector<int> HistoryTable::sortByColumn(int column, Qt::SortOrder order)
 void HistoryTable::reorder(const std::vector<int>& order)
 {
     Q_ASSERT(order.size() == m_rows.size());
-    std::vector<HistoryRow> reordered;
+    std::vector<Entry> reordered;
     reordered.reserve(m_rows.size());
     for (const int from : order)
         reordered.push_back(std::move(m_rows[index(from)]));

@@ -7,9 +7,16 @@
 // text converted by the column's kind (HistoryCellText.h); number, date and check-box cells can
 // also be read and given as values. Row and column arguments must be valid (asserted); text that
 // does not convert never throws, it leaves an empty value and says so in the result.
+//
+// The history file is written back byte for byte: a row unchanged since the last write keeps the
+// line it was written as, so that a save of 65,535 rows encodes only the rows that changed. Those
+// lines are the table's own: every change of a row drops its line here, and only the file writer
+// reads and keeps them (HistoryLineKeeper in HistoryFile.cpp), so no caller can pair a row with a
+// line it does not spell.
 #include "core/history/HistoryColumns.h"
 #include "core/history/HistoryRow.h"
 
+#include <QByteArray>
 #include <QString>
 #include <QStringView>
 
@@ -74,18 +81,31 @@ public:
     // `order` must be a permutation of 0..rowCount()-1.
     void reorder(const std::vector<int>& order);
 
-    const HistoryRow& row(int row) const { return m_rows[index(row)]; }
-
-    // The lines of the last write that put the whole file together, back to back. Rows whose
-    // line is unchanged since point into it (HistoryRow::fileLine), so that the next save writes
-    // long runs of them straight from it; it lives as long as the table or a copy of it does.
-    void keepLineImage(std::shared_ptr<const QByteArray> image) const { m_lineImage = std::move(image); }
+    const HistoryRow& row(int row) const { return m_rows[index(row)].cells; }
 
 private:
-    std::size_t index(int row) const;
-    HistoryRow& rowRef(int row) { return m_rows[index(row)]; }
+    // The file writer's hold on the kept lines, through the three members below and no others.
+    friend class HistoryLineKeeper;
 
-    std::vector<HistoryRow> m_rows;
+    // A row with its line of the history file, CR LF included; empty when not known. The line is
+    // a cache filled while writing, hence mutable.
+    struct Entry {
+        HistoryRow cells;
+        mutable QByteArray line;
+    };
+
+    const QByteArray& keptLine(int row) const { return m_rows[index(row)].line; }
+    void keepLine(int row, QByteArray line) const { m_rows[index(row)].line = std::move(line); }
+    // The lines of the last write that put the whole file together, back to back. Rows whose
+    // line is unchanged since point into it, so that the next save writes long runs of them
+    // straight from it; it lives as long as the table or a copy of it does.
+    void keepLineImage(std::shared_ptr<const QByteArray> image) const { m_lineImage = std::move(image); }
+
+    std::size_t index(int row) const;
+    // The one way to a row that changes it: the row's kept line goes with it.
+    HistoryRow& rowRef(int row);
+
+    std::vector<Entry> m_rows;
     mutable std::shared_ptr<const QByteArray> m_lineImage;
 };
 

@@ -1,7 +1,5 @@
 #include "ui/app/TForm1.h"
 
-#include "core/history/HistoryFile.h"
-
 #include "core/budget/BudgetFile.h"
 #include "core/office/OfficeFile.h"
 #include "core/settings/StatusColorsFile.h"
@@ -110,14 +108,6 @@ void TForm1::buildWindow()
     connect(m_menuPage, &MenuPage::siteRequested, this, &TForm1::Panel12Click);
     connect(m_menuPage, &MenuPage::dataRestored, this, &TForm1::reloadData);
     connect(&m_storeCheck, &StoreHealthCheck::finished, this, &TForm1::checkStoreHealth);
-    m_historyLines.setInterval(0);
-    connect(&m_historyLines, &QTimer::timeout, this, [this] {
-        // About 4,000 rows take a few milliseconds: the window stays responsive.
-        const HistoryTable& table = m_state.workspace().history().table();
-        m_nextHistoryLine = keepHistoryLines(table, m_nextHistoryLine, 4096);
-        if (m_nextHistoryLine >= table.rowCount())
-            m_historyLines.stop();
-    });
 }
 
 void TForm1::planStartup()
@@ -256,8 +246,6 @@ void TForm1::loadHistory()
 {
     const HistoryReadResult read = m_state.workspace().history().load();
     m_state.historyReplaced();
-    m_nextHistoryLine = 0;
-    m_historyLines.start();
     // A damaged history is read as far as it goes; the user is told which lines, and the
     // original file is copied aside before it is first rewritten.
     if (read.damaged())

@@ -130,10 +130,6 @@ private:
     StartupSteps m_startup;
     // The budgets whose file went missing, worked out on a thread while the window is built.
     std::future<std::vector<int>> m_missingBudgetFiles;
-    // While the user is idle the history's file lines are worked out a few thousand rows at a
-    // time, so that even the first save only copies the unchanged rows.
-    QTimer m_historyLines;
-    int m_nextHistoryLine = 0;
     QStackedWidget* m_pages = nullptr;   // PageControl1
     MenuPage* m_menuPage = nullptr;
     OfficePage* m_officePage = nullptr;

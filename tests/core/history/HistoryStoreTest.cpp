@@ -5,8 +5,10 @@
 #include "core/storage/StorageFaults.h"
 
 #include "support/Budgets.h"
+#include "support/CoreApplication.h"
 #include "support/HistoryFiles.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 
@@ -76,6 +78,31 @@ TEST_F(HistoryStoreTest, HistoryReadAheadOnItsOwnThreadIsTakenInByLoad)
     EXPECT_EQ(store.originalCopyPath(), pathOf(kCopyName));
     // Once taken in, a later load reads the file again.
     EXPECT_FALSE(store.load().damaged());
+}
+
+TEST_F(HistoryStoreTest, AfterAReadTheFileLinesAreWorkedOutASliceAtATimeWhileIdle)
+{
+    ensureCoreApplication();
+    HistoryTable table;
+    const int rows = 2 * HistoryStore::kLinesPerTurn + 10;
+    for (int number = 1; number <= rows; ++number)
+        table.setText(table.appendRow(), kColNumber, QString::number(number));
+    ASSERT_TRUE(WriteHistoryFile(table, pathOf(u"Hist.bvh"_qs)).ok());
+    const QByteArray written = fileContents(pathOf(u"Hist.bvh"_qs));
+
+    HistoryStore store(folder());
+    store.load();
+    // The read leaves the work to the event loop, which takes it a slice per turn.
+    EXPECT_TRUE(store.keepingLines());
+    int turns = 0;
+    while (store.keepingLines() && turns < 100) {
+        QCoreApplication::processEvents();
+        ++turns;
+    }
+    EXPECT_FALSE(store.keepingLines());
+    EXPECT_GE(turns, 3);
+    ASSERT_TRUE(store.write().ok());
+    EXPECT_EQ(fileContents(pathOf(u"Hist.bvh"_qs)), written);
 }
 
 TEST_F(HistoryStoreTest, EarlierCopiesAreNeverOverwritten)
