@@ -62,7 +62,7 @@ void OfficeDraft::load(const TOfficeData& office)
         if (!office.VariableExpenseName[i].isEmpty())
             m_variable.push_back({office.VariableExpenseName[i].toQString(), double(office.VariableExpenseValue[i])});
     }
-    m_monthlyHours = office.MonthlyHours;
+    m_monthlyHours = keptMonthlyHours(office.MonthlyHours);
     m_modified = false;
 }
 
@@ -137,6 +137,20 @@ void OfficeDraft::removeRow(OfficeList list, int row)
     } else if (std::vector<OfficeExpenseRow>& rows = expenseList(list); validRow(rows, row)) {
         rows.erase(rows.begin() + row);
     }
+}
+
+void OfficeDraft::setExpense(OfficeList list, int row, OfficeExpenseRow values)
+{
+    if (list == OfficeList::Staff)
+        return;
+    if (std::vector<OfficeExpenseRow>& rows = expenseList(list); validRow(rows, row))
+        rows[row] = std::move(values);
+}
+
+void OfficeDraft::setMember(int row, OfficeStaffRow member)
+{
+    if (validRow(m_staff, row))
+        m_staff[row] = std::move(member);
 }
 
 void OfficeDraft::setExpenses(OfficeList list, std::vector<OfficeExpenseRow> rows)

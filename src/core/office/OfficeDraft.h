@@ -1,13 +1,15 @@
 #pragma once
 // The office's monthly costs as the user edits them: the fixed and variable expenses and the
 // staff, as typed values in page order, with the rules that keep the lists sound (the record's
-// row limits, one name per member, the floor of the monthly hours) and the totals they give.
-// The lists reach the office record only when they are collected into it; until then the draft
-// remembers whether the user changed anything.
+// row limits, one name per member, the range of the monthly hours) and the totals they give.
+// The draft is the master of the lists: rows are added, replaced and removed here, and the page
+// only shows what the draft holds. The lists reach the office record only when they are collected
+// into it; until then the draft remembers whether the user changed anything.
 #include "core/office/OfficeCosts.h"
 
 #include <QString>
 
+#include <algorithm>
 #include <optional>
 #include <vector>
 
@@ -41,10 +43,13 @@ public:
     // Beyond these the lists would not fit the office record.
     static constexpr int kExpenseRowLimit = 100;
     static constexpr int kStaffRowLimit = 20;
-    // Fewer hours a month would make every hourly cost meaningless.
+    // Fewer hours a month would make every hourly cost meaningless; more than the page offers
+    // would be no working month.
     static constexpr int kMinMonthlyHours = 10;
+    static constexpr int kMaxMonthlyHours = 400;
 
-    // The lists of a record: only named entries, in slot order, leaving no gaps.
+    // The lists of a record: only named entries, in slot order, leaving no gaps; its hours kept
+    // within the range the office may have.
     void load(const TOfficeData& office);
     // Writes the staff and both expense lists into the record: named staff only, closing up the
     // unnamed ones; every expense row in its own slot (an unnamed one is a slot not in use).
@@ -60,19 +65,25 @@ public:
 
     // A new empty row at the end; false (nothing changes) when the list is full.
     bool addRow(OfficeList list);
+    // Rows that do not exist are left alone: nothing changes.
     void removeRow(OfficeList list, int row);
+    // One row's values as the user has them now (a description, a name, a value typed).
+    void setExpense(OfficeList list, int row, OfficeExpenseRow values);
+    void setMember(int row, OfficeStaffRow member);
     // The lists as the user has them now (typed, reordered), replacing the draft's.
     void setExpenses(OfficeList list, std::vector<OfficeExpenseRow> rows);
     void setStaff(std::vector<OfficeStaffRow> rows);
-    // The one-name-per-member rule for a row the user just edited. Names are told apart with
-    // only A to Z folded: "Ana" equals "ANA", while "José" and "JOSÉ" are different names.
+    // The one-name-per-member rule for a row the user just edited, decided here once: a row that
+    // repeats another member's name leaves the list. Names are told apart with only A to Z folded:
+    // "Ana" equals "ANA", while "José" and "JOSÉ" are different names.
     StaffRowCheck checkStaffName(int row);
 
-    // The hours an office may have: the given ones, or the floor when they are fewer.
-    static int keptMonthlyHours(int hours) { return hours < kMinMonthlyHours ? kMinMonthlyHours : hours; }
+    // The hours an office may have: the given ones, kept within the range.
+    static int keptMonthlyHours(int hours) { return std::clamp(hours, kMinMonthlyHours, kMaxMonthlyHours); }
+    // The hours the costs per hour divide by.
     int monthlyHours() const { return m_monthlyHours; }
-    // The hours the costs per hour divide by, as the general page holds them now.
-    void setMonthlyHours(int hours) { m_monthlyHours = hours; }
+    // The user set the office's hours; the draft keeps them within the range.
+    void setMonthlyHours(int hours) { m_monthlyHours = keptMonthlyHours(hours); }
 
     // The eight totals of every row, named or not; nullopt when a value to add is no number.
     std::optional<OfficeCostTotals> totals() const;
@@ -86,7 +97,7 @@ private:
     std::vector<OfficeExpenseRow> m_fixed;
     std::vector<OfficeExpenseRow> m_variable;
     std::vector<OfficeStaffRow> m_staff;
-    int m_monthlyHours = 0;
+    int m_monthlyHours = kMinMonthlyHours;
     bool m_modified = false;
 };
 

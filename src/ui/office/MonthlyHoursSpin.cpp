@@ -1,5 +1,6 @@
 #include "ui/office/MonthlyHoursSpin.h"
 
+#include "core/office/OfficeDraft.h"
 #include "ui/widgets/Theme.h"
 
 #include <QLineEdit>
@@ -12,7 +13,7 @@ namespace belvane {
 MonthlyHoursSpin::MonthlyHoursSpin(const QString& objectName, QWidget* parent) : QSpinBox(parent)
 {
     setObjectName(objectName);
-    setRange(10, 400);
+    setRange(OfficeDraft::kMinMonthlyHours, OfficeDraft::kMaxMonthlyHours);
     setSingleStep(1);
     setValue(160);
     setAlignment(Qt::AlignRight | Qt::AlignVCenter);

@@ -17,7 +17,7 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QSpinBox>
+#include <QScopedValueRollback>
 #include <QVBoxLayout>
 
 namespace belvane {
@@ -76,8 +76,7 @@ QLabel* heading(const QString& text, QWidget* parent)
 
 } // namespace
 
-OfficeCostsTab::OfficeCostsTab(OfficeDraft& draft, QSpinBox* monthlyHours, QWidget* parent)
-    : QWidget(parent), m_draft(draft), m_hours(monthlyHours)
+OfficeCostsTab::OfficeCostsTab(OfficeDraft& draft, QWidget* parent) : QWidget(parent), m_draft(draft)
 {
     setObjectName(QStringLiteral("TabE_despesas"));
     m_panel = new QGroupBox(QStringLiteral("Despesas gerais"), this);
@@ -113,6 +112,8 @@ OfficeCostsTab::OfficeCostsTab(OfficeDraft& draft, QSpinBox* monthlyHours, QWidg
     layout->setContentsMargins(8, 6, 8, 8);
     layout->addWidget(m_panel);
 
+    for (const OfficeList list : {OfficeList::Fixed, OfficeList::Variable, OfficeList::Staff})
+        followGrid(list);
     connect(m_fixed, &EditableGrid::afterEdit, this, &OfficeCostsTab::NG1AfterEdit);
     connect(m_variable, &EditableGrid::afterEdit, this, &OfficeCostsTab::NG1AfterEdit);
     connect(m_staff, &EditableGrid::afterEdit, this, &OfficeCostsTab::NG9AfterEdit);
@@ -215,8 +216,6 @@ QWidget* OfficeCostsTab::buildCostSummary()
 
 void OfficeCostsTab::RecalcOfficeCosts()
 {
-    pullLists();
-    m_draft.setMonthlyHours(m_hours->value());
     // A value that is no number leaves every total as it was.
     if (const std::optional<OfficeCostTotals> totals = m_draft.totals())
         showTotals(*totals);
@@ -238,69 +237,90 @@ void OfficeCostsTab::showOffice(const TOfficeData& office)
 {
     showTotals(storedOfficeCosts(office));
     m_draft.load(office);
-    showLists();
+    for (const OfficeList list : {OfficeList::Fixed, OfficeList::Variable, OfficeList::Staff})
+        showList(list);
 }
 
 void OfficeCostsTab::collectInto(TOfficeData& office)
 {
-    pullLists();
     m_draft.collectInto(office);
 }
 
 void OfficeCostsTab::resetRows()
 {
     m_draft.resetRows();
-    showLists();
+    for (const OfficeList list : {OfficeList::Fixed, OfficeList::Variable, OfficeList::Staff})
+        showList(list);
 }
 
 void OfficeCostsTab::sortExpensesByValue()
 {
-    pullLists();
     m_draft.sortExpensesByValue();
-    showLists();
+    showList(OfficeList::Fixed);
+    showList(OfficeList::Variable);
 }
 
-void OfficeCostsTab::pullLists()
+void OfficeCostsTab::followGrid(OfficeList list)
 {
-    for (const OfficeList list : {OfficeList::Fixed, OfficeList::Variable}) {
-        const EditableGrid* grid = gridOf(list);
-        std::vector<OfficeExpenseRow> rows;
-        for (int row = 0; row < grid->rowCount(); ++row)
-            rows.push_back({grid->cellText({row, 0}), grid->cellNumber({row, 1})});
-        m_draft.setExpenses(list, std::move(rows));
+    // Rows are added only through the draft, so a grid can only change a cell or lose rows.
+    EditableGrid* grid = gridOf(list);
+    connect(grid, &QTableWidget::cellChanged, this, [this, list](int row, int) {
+        if (!m_showing)
+            takeRow(list, row);
+    });
+    connect(grid->model(), &QAbstractItemModel::rowsRemoved, this,
+            [this, list](const QModelIndex&, int first, int last) {
+                if (m_showing)
+                    return;
+                for (int row = last; row >= first; --row)
+                    m_draft.removeRow(list, row);
+            });
+}
+
+void OfficeCostsTab::takeRow(OfficeList list, int row)
+{
+    const EditableGrid* grid = gridOf(list);
+    if (list != OfficeList::Staff) {
+        m_draft.setExpense(list, row, {grid->cellText({row, 0}), grid->cellNumber({row, 1})});
+        return;
     }
-    std::vector<OfficeStaffRow> staff;
-    for (int row = 0; row < m_staff->rowCount(); ++row)
-        staff.push_back({m_staff->cellText({row, 0}), m_staff->cellText({row, 1}), m_staff->cellText({row, 2}),
-                         m_staff->cellNumber({row, 3})});
-    m_draft.setStaff(std::move(staff));
+    m_draft.setMember(row,
+                      {grid->cellText({row, 0}), grid->cellText({row, 1}), grid->cellText({row, 2}),
+                       grid->cellNumber({row, 3})});
 }
 
-void OfficeCostsTab::showLists()
+void OfficeCostsTab::showList(OfficeList list)
 {
-    const auto showNumber = [](EditableGrid* grid, EditableGrid::Cell cell, const std::optional<double>& value) {
+    EditableGrid* grid = gridOf(list);
+    const QScopedValueRollback<bool> showing(m_showing, true);
+    grid->removeAllRows();
+    for (int row = 0; row < m_draft.rowCount(list); ++row) {
+        grid->appendRow();
+        showRow(list, row);
+    }
+}
+
+void OfficeCostsTab::showRow(OfficeList list, int row)
+{
+    EditableGrid* grid = gridOf(list);
+    const QScopedValueRollback<bool> showing(m_showing, true);
+    const auto showNumber = [grid](EditableGrid::Cell cell, const std::optional<double>& value) {
         if (value)
             grid->setCellNumber(cell, *value);
         else
             grid->setCellText(cell, QString());
     };
-    for (const OfficeList list : {OfficeList::Fixed, OfficeList::Variable}) {
-        EditableGrid* grid = gridOf(list);
-        grid->removeAllRows();
-        for (const OfficeExpenseRow& expense : m_draft.expenses(list)) {
-            const int row = grid->appendRow();
-            grid->setCellText({row, 0}, expense.name);
-            showNumber(grid, {row, 1}, expense.value);
-        }
+    if (list != OfficeList::Staff) {
+        const OfficeExpenseRow& expense = m_draft.expenses(list)[row];
+        grid->setCellText({row, 0}, expense.name);
+        showNumber({row, 1}, expense.value);
+        return;
     }
-    m_staff->removeAllRows();
-    for (const OfficeStaffRow& member : m_draft.staff()) {
-        const int row = m_staff->appendRow();
-        m_staff->setCellText({row, 0}, member.name);
-        m_staff->setCellText({row, 1}, member.role);
-        m_staff->setCellText({row, 2}, member.type);
-        showNumber(m_staff, {row, 3}, member.cost);
-    }
+    const OfficeStaffRow& member = m_draft.staff()[row];
+    grid->setCellText({row, 0}, member.name);
+    grid->setCellText({row, 1}, member.role);
+    grid->setCellText({row, 2}, member.type);
+    showNumber({row, 3}, member.cost);
 }
 
 void OfficeCostsTab::commitOpenEdits()
@@ -322,9 +342,11 @@ EditableGrid* OfficeCostsTab::gridOf(OfficeList list) const
 void OfficeCostsTab::addRow(OfficeList list)
 {
     // Beyond the record's limit the button just does nothing.
-    pullLists();
-    if (m_draft.addRow(list))
-        gridOf(list)->appendRow();
+    if (!m_draft.addRow(list))
+        return;
+    EditableGrid* grid = gridOf(list);
+    const QScopedValueRollback<bool> showing(m_showing, true);
+    showRow(list, grid->appendRow());
 }
 
 void OfficeCostsTab::AbColBitBtn13Click() { addRow(OfficeList::Fixed); }
@@ -342,7 +364,8 @@ void OfficeCostsTab::DeleteGridRow(OfficeList list)
         const auto answer = Prompts::ask(this, QStringLiteral("O item selecionado será apagado. Continuar?"),
                                          QMessageBox::Ok | QMessageBox::Cancel, Prompts::Box::Confirmation);
         if (answer == QMessageBox::Ok) {
-            grid->removeRow(row);
+            m_draft.removeRow(list, row);
+            showList(list);
             grid->clearRowSelection();
         }
     }
@@ -360,7 +383,6 @@ void OfficeCostsTab::NG1AfterEdit()
 void OfficeCostsTab::NG9AfterEdit(EditableGrid::Cell cell)
 {
     const auto [row, column] = cell;
-    pullLists();
     const StaffRowCheck check = m_draft.checkStaffName(row);
     // A name cleared is an edit of the office like any other: the member leaves the office
     // when it is saved.
@@ -370,8 +392,9 @@ void OfficeCostsTab::NG9AfterEdit(EditableGrid::Cell cell)
         return;
     }
     if (check == StaffRowCheck::Duplicate) {
+        // The draft has already let the row go; the grid follows once the user was told why.
         Prompts::inform(this, QStringLiteral("Os nomes devem ser diferentes"));
-        m_staff->removeRow(row);
+        showList(OfficeList::Staff);
     }
     // A refused row is gone at once, so the totals and the modified office follow right away.
     RecalcOfficeCosts();
@@ -383,14 +406,11 @@ void OfficeCostsTab::AbColBitBtn6Click(bool on)
     m_staffNote->setVisible(on);
 }
 
-void OfficeCostsTab::E_HoraMensalSpin()
+void OfficeCostsTab::E_HoraMensalSpin(int hours)
 {
     emit edited();
-    const int kept = OfficeDraft::keptMonthlyHours(m_hours->value());
-    if (kept == m_hours->value())
-        RecalcOfficeCosts();
-    else
-        m_hours->setValue(kept);
+    m_draft.setMonthlyHours(hours);
+    RecalcOfficeCosts();
 }
 
 } // namespace belvane

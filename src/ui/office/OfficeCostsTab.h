@@ -1,14 +1,14 @@
 #pragma once
 // The sub-page "Despesas mensais" of the office page: the fixed and variable monthly expenses, the
 // staff with their monthly cost and type, and the eight totals recomputed after every accepted
-// edit. The page shows the office draft and hands it every edit; the draft owns the lists, their
-// rules and the totals.
+// edit. The page is a view of the office draft: every cell a grid changes goes to the draft as its
+// row's new values, and the rows are added, deleted and refused in the draft, each grid then
+// redrawn from it. The draft owns the lists, their rules, the monthly hours and the totals.
 #include "ui/widgets/EditableGrid.h"
 #include <QWidget>
 
 class QGroupBox;
 class QPlainTextEdit;
-class QSpinBox;
 
 namespace belvane {
 
@@ -23,8 +23,7 @@ enum class OfficeList;
 class OfficeCostsTab : public QWidget {
     Q_OBJECT
 public:
-    // The monthly hours are edited on the general sub-page; the cost per hour divides by them.
-    OfficeCostsTab(OfficeDraft& draft, QSpinBox* monthlyHours, QWidget* parent);
+    OfficeCostsTab(OfficeDraft& draft, QWidget* parent);
 
     EditableGrid* fixedGrid() const { return m_fixed; }      // NG1
     EditableGrid* variableGrid() const { return m_variable; }// Ng2
@@ -41,8 +40,11 @@ public:
     void resetRows();
     // Both expense lists, largest value first: the order in which they are saved.
     void sortExpensesByValue();
-    // The delete button of a list: asks, then removes the selected row.
+    // The delete button of a list: asks, then removes the selected row from the draft.
     void DeleteGridRow(OfficeList list);
+    // The user stepped the monthly hours (edited on the general sub-page) to `hours`; the draft
+    // keeps them within the range, and the costs per hour divide by what it kept.
+    void E_HoraMensalSpin(int hours);
     // Takes a value the user is still typing into a cell as if Enter had been pressed.
     void commitOpenEdits();
 
@@ -59,7 +61,6 @@ public slots:
     void AbColBitBtn27Click();  // fixed expenses' delete
     void AbColBitBtn30Click();  // variable expenses' delete
     void AbColBitBtn31Click();  // staff's delete
-    void E_HoraMensalSpin();
     void AbColBitBtn6Click(bool on);
 
 private:
@@ -70,13 +71,15 @@ private:
     NumberEdit* makeTotal(const char* name, const QString& pattern);
     EditableGrid* gridOf(OfficeList list) const;
     void addRow(OfficeList list);
-    void deleteSelectedRow(OfficeList list);
-    // The lists as the grids hold them now (typed, reordered) go to the draft.
-    void pullLists();
-    void showLists();
+    // What happens to a list's grid other than the page's own drawing goes to the draft: a cell
+    // changed (typed, reordered by its header) as its row's new values, rows removed as removed.
+    void followGrid(OfficeList list);
+    void takeRow(OfficeList list, int row);
+    // The grid shows the draft's rows; drawing them is no edit the draft hears back.
+    void showList(OfficeList list);
+    void showRow(OfficeList list, int row);
 
     OfficeDraft& m_draft;
-    QSpinBox* m_hours;
     QGroupBox* m_panel;
     EditableGrid* m_fixed;
     EditableGrid* m_variable;
@@ -89,6 +92,7 @@ private:
     NumberEdit* m_costPerHour;       // E_custoHor
     NumberEdit* m_costWithTech;      // E_CustoTotalEqTec
     NumberEdit* m_costWithTechPerHour;  // E_CustoTotalHEqTec
+    bool m_showing = false;          // the page is drawing the draft's rows
     QPlainTextEdit* m_staffNote;     // NxMemo2
     NoteSwitch* m_staffNoteSwitch;   // AbColBitBtn6
 };

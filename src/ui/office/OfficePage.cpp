@@ -52,12 +52,12 @@ OfficePage::OfficePage(AppState& state, QWidget* parent) : Page(parent), m_state
     m_subPages = new QStackedWidget(this);
     m_subPages->setObjectName(QStringLiteral("PageControl2"));
     m_general = new OfficeGeneralTab(m_subPages);
-    m_costs = new OfficeCostsTab(m_state.officeDraft, m_general->hoursSpin(), m_subPages);
+    m_costs = new OfficeCostsTab(m_state.officeDraft, m_subPages);
     m_subPages->addWidget(m_general);
     m_subPages->addWidget(m_costs);
     connect(m_general, &OfficeGeneralTab::edited, this, &OfficePage::markModified);
     connect(m_costs, &OfficeCostsTab::edited, this, &OfficePage::markModified);
-    connect(m_general->hoursSpin(), &MonthlyHoursSpin::spun, m_costs, &OfficeCostsTab::E_HoraMensalSpin);
+    connect(m_general->hoursSpin(), &MonthlyHoursSpin::spun, this, &OfficePage::hoursSpun);
 
     auto* right = new QVBoxLayout;
     right->setContentsMargins(0, 0, 0, 0);
@@ -115,6 +115,14 @@ QWidget* OfficePage::buildToolbar()
     layout->addWidget(m_saveButton);
     layout->addWidget(m_openButton);
     return bar;
+}
+
+void OfficePage::hoursSpun()
+{
+    // The hours are the draft's: the spin shows the ones it kept.
+    MonthlyHoursSpin* hours = m_general->hoursSpin();
+    m_costs->E_HoraMensalSpin(hours->value());
+    hours->setValue(m_state.officeDraft.monthlyHours());
 }
 
 void OfficePage::markModified()

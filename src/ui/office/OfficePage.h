@@ -61,6 +61,8 @@ protected:
 private:
     QWidget* buildToolbar();
     void commitOpenEdits();
+    // The user stepped the monthly hours on the general sub-page.
+    void hoursSpun();
     void markModified();
 
     AppState& m_state;

@@ -83,3 +83,46 @@ TEST(OfficeDraftTest, SortingPutsTheLargestFirstAndNoNumberLast)
     EXPECT_EQ(order, (QStringList{"c", "a", "d", "b"}));
     EXPECT_FALSE(draft.totals());   // a value that is no number gives no totals
 }
+
+TEST(OfficeDraftTest, RowsAreReplacedAndRemovedWhereTheyExist)
+{
+    OfficeDraft draft;
+    draft.setExpenses(OfficeList::Fixed,
+                      {{QStringLiteral("Aluguel"), 800.0}, {QStringLiteral("Água"), 50.0}});
+    draft.setStaff({member("Ana"), member("Bia")});
+    draft.setExpense(OfficeList::Fixed, 1, {QStringLiteral("Luz"), std::nullopt});
+    draft.setExpense(OfficeList::Fixed, 2, {QStringLiteral("Gás"), 1.0}); // no such row
+    draft.setExpense(OfficeList::Staff, 0, {QStringLiteral("Gás"), 1.0}); // not an expense list
+    draft.setMember(1, member("Carla", "Apoio", 700));
+    draft.setMember(-1, member("Dora"));
+    ASSERT_EQ(draft.rowCount(OfficeList::Fixed), 2);
+    EXPECT_EQ(draft.expenses(OfficeList::Fixed)[1].name, QStringLiteral("Luz"));
+    EXPECT_FALSE(draft.expenses(OfficeList::Fixed)[1].value);
+    EXPECT_EQ(draft.staff()[0].name, QStringLiteral("Ana"));
+    EXPECT_EQ(draft.staff()[1].name, QStringLiteral("Carla"));
+    EXPECT_EQ(draft.staff()[1].cost, 700.0);
+
+    draft.removeRow(OfficeList::Fixed, 0);
+    draft.removeRow(OfficeList::Fixed, 5);
+    draft.removeRow(OfficeList::Staff, 1);
+    ASSERT_EQ(draft.rowCount(OfficeList::Fixed), 1);
+    EXPECT_EQ(draft.expenses(OfficeList::Fixed)[0].name, QStringLiteral("Luz"));
+    ASSERT_EQ(draft.rowCount(OfficeList::Staff), 1);
+    EXPECT_EQ(draft.staff()[0].name, QStringLiteral("Ana"));
+}
+
+TEST(OfficeDraftTest, MonthlyHoursStayWithinTheRange)
+{
+    TOfficeData office = zeroOffice();
+    OfficeDraft draft;
+    for (const auto& [stored, kept] :
+         {std::pair{0, 10}, std::pair{9, 10}, std::pair{160, 160}, std::pair{500, 400}}) {
+        office.MonthlyHours = static_cast<std::uint16_t>(stored);
+        draft.load(office);
+        EXPECT_EQ(draft.monthlyHours(), kept) << stored;
+    }
+    draft.setMonthlyHours(5);
+    EXPECT_EQ(draft.monthlyHours(), 10);
+    draft.setMonthlyHours(11);
+    EXPECT_EQ(draft.monthlyHours(), 11);
+}
