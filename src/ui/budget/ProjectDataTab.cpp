@@ -205,11 +205,6 @@ void ProjectDataTab::P_repChange()
     m_factor->setValue(RepetitionFactorOf(float(m_repetitions->value())));
 }
 
-QString ProjectDataTab::categoryText() const
-{
-    return m_category->text();
-}
-
 void ProjectDataTab::setProfitPercent(double percent)
 {
     m_profit->setValue(percent);
@@ -230,7 +225,7 @@ void ProjectDataTab::collectInto(TBudgetData& b) const
     b.ClientEmail.assign(m_email->text());
     b.Area = narrowToSingle(m_area->value());
     b.BuildingUse.assign(m_use->currentText());
-    b.ProjectCategory = static_cast<std::uint8_t>(m_category->text().toInt());
+    b.ProjectCategory = static_cast<std::uint8_t>(m_classification.category());
     b.BuildingType.assign(m_type->currentText());
     b.ServiceGroup.assign(m_group->currentText());
     b.Service.assign(m_service->currentText());

@@ -34,8 +34,6 @@ public:
     // Ends a number edit in progress so its typed value counts.
     void commitOpenEdits();
 
-    // The text of the project category ("0" when no building type was chosen).
-    QString categoryText() const;
     void setProfitPercent(double percent);
 
 public slots:

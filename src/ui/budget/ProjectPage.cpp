@@ -89,7 +89,7 @@ void ProjectPage::buildSubPages()
     m_subPages = new QStackedWidget(this);
     m_subPages->setObjectName(QStringLiteral("PageControl3"));
     m_data = new ProjectDataTab(m_state.budget.classification(), m_subPages);
-    m_resources = new ResourcesTab(m_state, [this] { return m_data->categoryText(); }, m_subPages);
+    m_resources = new ResourcesTab(m_state, m_subPages);
     m_summary = new SummaryTab(m_state, m_subPages);
     m_subPages->addWidget(m_data);
     m_subPages->addWidget(m_resources);
@@ -185,9 +185,9 @@ void ProjectPage::RefreshResources()
     // Following the office is not the user's edit of the budget.
     const bool edited = pagesEdited();
     m_resources->team()->FillTeamNameList();
-    const QString category = m_data->categoryText();
-    if (m_resources->tasks()->estimate() > 0 && category != QLatin1String("0"))
-        m_resources->tasks()->RecalcAutoHxh(category.toInt());
+    const int category = m_state.budget.classification().category();
+    if (m_resources->tasks()->estimate() > 0 && category != 0)
+        m_resources->tasks()->RecalcAutoHxh(category);
     if (!edited)
         markPagesShown();
 }
@@ -311,7 +311,7 @@ bool ProjectPage::GenerateBudget()
     if (m_state.budget.reopened())
         Prompts::inform(this, regenerationNotice(m_state.budget, m_state.CurrentOffice));
     if (m_resources->tasks()->estimateChosen())
-        m_resources->tasks()->RecalcAutoHxh(m_data->categoryText().toInt());
+        m_resources->tasks()->RecalcAutoHxh(m_state.budget.classification().category());
     if (!m_resources->team()->CheckTeamAgainstOffice()) {
         showSubPage(kResourcesSubPage);
         return false;

@@ -12,11 +12,11 @@
 
 namespace belvane {
 
-ResourcesTab::ResourcesTab(AppState& state, std::function<QString()> categoryText, QWidget* parent)
-    : QWidget(parent), m_state(state)
+ResourcesTab::ResourcesTab(AppState& state, QWidget* parent) : QWidget(parent), m_state(state)
 {
     setObjectName(QStringLiteral("TabP_Recursos"));
-    m_tasks = new TaskEstimatePanel(state.budget.tasks(), state.CurrentOffice, std::move(categoryText), this);
+    m_tasks =
+        new TaskEstimatePanel(state.budget.tasks(), state.CurrentOffice, state.budget.classification(), this);
     m_indicators = new ComplexityFactorPanel(state.budget.indicators(), this);
     m_team = new TechnicalTeamPanel(state.budget.team(), state.CurrentOffice, this);
     connect(m_tasks, &TaskEstimatePanel::instructionsClicked, this, &ResourcesTab::Label74Click);

@@ -5,7 +5,6 @@
 #include "core/budget/BudgetRecord.h"
 
 #include <QWidget>
-#include <functional>
 
 class QPlainTextEdit;
 
@@ -19,8 +18,7 @@ class TechnicalTeamPanel;
 class ResourcesTab : public QWidget {
     Q_OBJECT
 public:
-    // `categoryText` reads the project category shown on the data sub-page.
-    ResourcesTab(AppState& state, std::function<QString()> categoryText, QWidget* parent);
+    ResourcesTab(AppState& state, QWidget* parent);
 
     AppState& state() { return m_state; }
     TaskEstimatePanel* tasks() const { return m_tasks; }

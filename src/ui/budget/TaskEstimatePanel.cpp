@@ -1,5 +1,6 @@
 #include "ui/budget/TaskEstimatePanel.h"
 
+#include "core/budget/ProjectClassification.h"
 #include "core/budget/TaskEstimate.h"
 #include "core/budget/TaskHours.h"
 #include "core/tables/ReferenceTables.h"
@@ -50,9 +51,9 @@ EditableGrid* makeTaskGrid(QWidget* parent)
 } // namespace
 
 TaskEstimatePanel::TaskEstimatePanel(TaskEstimate& tasks, const TOfficeData& office,
-                                     std::function<QString()> categoryText, QWidget* parent)
+                                     const ProjectClassification& classification, QWidget* parent)
     : QGroupBox(QStringLiteral("Estimativa de recursos (Hxh)"), parent), m_tasks(tasks), m_office(office),
-      m_categoryText(std::move(categoryText)), m_grid(makeTaskGrid(this))
+      m_classification(classification), m_grid(makeTaskGrid(this))
 {
     auto* clear = new ClickableLabel(QStringLiteral("Label61"), QStringLiteral("🗋"), QStringLiteral("Limpar campos"), this);
     auto* info = new ClickableLabel(QStringLiteral("Label74"), QStringLiteral("🛈"), QStringLiteral("Instruções"), this);
@@ -148,8 +149,7 @@ void TaskEstimatePanel::Ng5AfterEdit(EditableGrid::Cell cell)
     if (column != kRatingColumn)
         return;
     pullRows();
-    const QString category = m_categoryText();
-    if (!m_tasks.rate(row, category.toInt(), m_office)) {
+    if (!m_tasks.rate(row, m_classification.category(), m_office)) {
         showRows();
         Prompts::inform(this, QStringLiteral("É preciso definir a Categoria do projeto"));
         return;

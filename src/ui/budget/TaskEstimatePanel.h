@@ -8,23 +8,23 @@
 #include "core/office/OfficeRecord.h"
 
 #include <QGroupBox>
-#include <functional>
 
 class QRadioButton;
 
 namespace belvane {
 
 class EditableGrid;
+class ProjectClassification;
 class TaskEstimate;
 class NumberEdit;
 
 class TaskEstimatePanel : public QGroupBox {
     Q_OBJECT
 public:
-    // The office supplies the man-hours table; `categoryText` reads the project category as the
-    // data sub-page shows it ("0" while no building type was chosen).
-    TaskEstimatePanel(TaskEstimate& tasks, const TOfficeData& office, std::function<QString()> categoryText,
-                      QWidget* parent);
+    // The office supplies the man-hours table; the classification, the project category (0 while
+    // no building type was chosen).
+    TaskEstimatePanel(TaskEstimate& tasks, const TOfficeData& office,
+                      const ProjectClassification& classification, QWidget* parent);
 
     EditableGrid* grid() const { return m_grid; }
     bool estimateChosen() const;   // P_HxhAuto is on
@@ -49,7 +49,7 @@ private:
 
     TaskEstimate& m_tasks;
     const TOfficeData& m_office;
-    std::function<QString()> m_categoryText;
+    const ProjectClassification& m_classification;
     EditableGrid* m_grid;              // Ng5
     QRadioButton* m_estimateChosen;    // P_HxhAuto
     NumberEdit* m_estimate;            // P_HxhAutoValue
