@@ -6,9 +6,10 @@
 // The page's three look buttons change the common look of the program's charts, which the shared
 // state holds; every chart that follows it (these, and the budget summary's) redraws itself.
 //
-// The history, the funnel's rows of a year and the status swatch colours reach the page through
-// three providers, so the page does not depend on how any of them is kept. Until they are set the
-// history and the funnel are empty and the swatches have their first-start colours.
+// The history and the status swatch colours reach the page through two providers, so the page
+// does not depend on how either is kept; until they are set the history is empty and the swatches
+// have their first-start colours. The funnel is the workspace's: its rows, the reasons and the
+// building uses come from the history and the database together.
 #include "core/stats/PipelineStatistics.h"
 #include "core/stats/YearStatistics.h"
 #include "ui/app/Page.h"
