@@ -54,9 +54,9 @@ struct FullHistory {
                                   u"Aguardando"_qs, u"Reprovado"_qs,
                                   number % 8 == 2 ? u"Preço"_qs : QString()});
         }
-        store.open();
-        store.saveBuildingUses(uses);
-        store.recordStatusChanges(losses);
+        store.database().open();
+        store.buildingUses().save(uses);
+        store.statusLog().record(losses);
     }
 };
 
@@ -75,8 +75,8 @@ void BM_PipelineOfAYearOverFullHistory(benchmark::State& state)
             std::minmax_element(rows.begin(), rows.end(), [](const PipelineRow& a, const PipelineRow& b) {
                 return a.number < b.number;
             });
-        const QHash<int, QString> uses = h.store.buildingUses(lowest->number, highest->number);
-        const QHash<int, QString> reasons = h.store.lostReasons(lowest->number, highest->number);
+        const QHash<int, QString> uses = h.store.buildingUses().between(lowest->number, highest->number);
+        const QHash<int, QString> reasons = h.store.statusLog().lostReasons(lowest->number, highest->number);
         const PipelineLookups lookups{[&](int number) { return uses.value(number); },
                                       [&](int number) { return reasons.value(number); }};
         const PipelineStatistics figures = pipelineStatistics(rows, u"2026", QDate(2026, 12, 10), lookups);

@@ -45,15 +45,15 @@ struct FullFolder {
                 {number, QDateTime(QDate(2026, 1, 1), QTime(9, 0)), u"status"_qs, {}, u"Aguardando"_qs, {}});
         }
         history.write();
-        store.open();
-        store.recordStatusChanges(log);
+        store.database().open();
+        store.statusLog().record(log);
         budget.Number = kRows;
         budget.Status.assign(u"Aguardando");
         WriteBudgetFile(budget, dir.filePath(BudgetFileName(kRows)));
         // Earlier revisions of the budget being saved, as a long negotiation leaves them.
         const QByteArray file(reinterpret_cast<const char*>(&budget), sizeof budget);
         for (int kept = 0; kept < 20; ++kept)
-            store.keepRevision(kRows, file, QDateTime(QDate(2026, 2, 1), QTime(9, kept)));
+            store.revisions().keep(kRows, file, QDateTime(QDate(2026, 2, 1), QTime(9, kept)));
     }
 };
 

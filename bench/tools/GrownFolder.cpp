@@ -33,13 +33,13 @@ bool fillDatabase(const QString& folder, int count)
 {
     {
         ExtensionStore store(folder);
-        if (store.open().state != StoreOpen::State::Created)
+        if (store.database().open().state != StoreOpen::State::Created)
             return false;
     }
     bool done = false;
     {
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("grow"));
-        db.setDatabaseName(folder + ExtensionStore::fileName());
+        db.setDatabaseName(folder + ExtensionDatabase::fileName());
         done = db.open() && db.transaction();
         QSqlQuery revision(db), use(db), instalment(db), status(db);
         done = done && revision.prepare(QStringLiteral("INSERT INTO budget_revisions VALUES (?, 1, '2025-06-01T10:00:00', ?)"))

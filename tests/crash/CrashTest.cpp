@@ -169,7 +169,7 @@ protected:
         // Whatever else lies in the folder is a temporary file the kill left: nothing may take it
         // for data, and the program can still give a new number.
         QStringList data{QStringLiteral("Hist.bvh"), QStringLiteral("Control.bin"),
-                         ExtensionStore::fileName()};
+                         ExtensionDatabase::fileName()};
         for (int number = 1; number <= kBudgets; ++number)
             data.append(BudgetFileName(number));
         for (const QString& name : QDir(projects()).entryList(QDir::Files | QDir::Hidden)) {
@@ -198,13 +198,13 @@ protected:
     void checkDatabase(Progress& known, const std::map<int, int>& fileSave)
     {
         ExtensionStore store(projects());
-        const StoreOpen opened = store.open();
+        const StoreOpen opened = store.database().open();
         EXPECT_TRUE(opened.state == StoreOpen::State::Opened || opened.state == StoreOpen::State::Created)
             << opened.message.toStdString();
         int newest = 0;
         for (int number = 1; number <= kBudgets; ++number) {
             std::map<int, int> changesOfSave;
-            for (const StatusChange& change : store.statusChanges(number)) {
+            for (const StatusChange& change : store.statusLog().of(number)) {
                 const int k =
                     change.field == kStatusField ? change.newValue.toInt() : change.newValue.toInt() / 100;
                 ++changesOfSave[k];

@@ -57,7 +57,7 @@ int main(int argc, char** argv)
     HistoryStore history(projects);
     history.load();
     ExtensionStore store(projects);
-    store.open();
+    store.database().open();
     for (int k = std::atoi(argv[2]);; ++k) {
         const TBudgetData budget = budgetOfSave(k);
         if (!WriteBudgetFile(budget, projects + BudgetFileName(budget.Number)).ok())
@@ -73,7 +73,7 @@ int main(int argc, char** argv)
         const std::vector<StatusChange> changes{
             {budget.Number, at, kStatusField.toString(), {}, QString::number(k), {}},
             {budget.Number, at, kNegotiatedField.toString(), {}, QString::number(k * 100), {}}};
-        if (!store.recordStatusChanges(changes).ok())
+        if (!store.statusLog().record(changes).ok())
             return 1;
         report("D %d\n", k);
         if (k % 3 == 0) {

@@ -24,13 +24,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const QString folder = scratchDir() + QStringLiteral("store/");
     QDir(folder).removeRecursively();
     QDir().mkpath(folder);
-    scratchFile(QStringLiteral("store/") + ExtensionStore::fileName(), bytes);
+    scratchFile(QStringLiteral("store/") + ExtensionDatabase::fileName(), bytes);
 
     ExtensionStore store(folder);
-    const StoreOpen opened = store.open();
+    const StoreOpen opened = store.database().open();
     switch (opened.state) {
     case StoreOpen::State::Opened:
-        check(store.schemaVersion() == ExtensionStore::kSchemaVersion, "an opened database is up to date");
+        check(store.database().schemaVersion() == ExtensionDatabase::kSchemaVersion, "an opened database is up to date");
         break;
     case StoreOpen::State::Recovered: {
         check(!opened.message.isEmpty(), "a damaged database must be told about");
@@ -39,8 +39,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         break;
     }
     case StoreOpen::State::ReadOnly:
-        check(store.readOnly() && store.removeBudget(1).ok(), "a newer database is only read");
-        check(fileBytes(folder + ExtensionStore::fileName()) == bytes, "a newer database must not change");
+        check(store.database().readOnly() && store.database().removeBudget(1).ok(), "a newer database is only read");
+        check(fileBytes(folder + ExtensionDatabase::fileName()) == bytes, "a newer database must not change");
         break;
     case StoreOpen::State::Created:
         check(bytes.isEmpty(), "an existing file is never taken for a missing one");

@@ -213,10 +213,10 @@ void backupSeeds()
 // The database as the program makes it, and a file that is not one.
 void storeSeeds()
 {
-    const QString made = seedPath("extension_store", ExtensionStore::fileName());
+    const QString made = seedPath("extension_store", ExtensionDatabase::fileName());
     {
         ExtensionStore store(QFileInfo(made).absolutePath());
-        if (store.open().state != StoreOpen::State::Created) {
+        if (store.database().open().state != StoreOpen::State::Created) {
             std::fprintf(stderr, "cannot make %s\n", qPrintable(made));
             std::exit(1);
         }

@@ -13,7 +13,7 @@ QString BuildingUses::of(int number)
     if (const auto known = m_uses.constFind(number); known != m_uses.cend())
         return *known;
     if (m_store && !covered(number)) {
-        const QHash<int, QString> stored = m_store->buildingUses();
+        const QHash<int, QString> stored = m_store->buildingUses().all();
         for (auto it = stored.cbegin(); it != stored.cend(); ++it)
             m_uses.insert(it.key(), it.value());
         m_allLoaded = true;
@@ -44,7 +44,7 @@ void BuildingUses::prefetch(int first, int last)
 {
     if (!m_store || first > last || (covered(first) && covered(last)))
         return;
-    const QHash<int, QString> stored = m_store->buildingUses(first, last);
+    const QHash<int, QString> stored = m_store->buildingUses().between(first, last);
     for (auto it = stored.cbegin(); it != stored.cend(); ++it) {
         if (!m_uses.contains(it.key()))
             m_uses.insert(it.key(), it.value());
@@ -61,9 +61,9 @@ void BuildingUses::remember(int number, const QString& use)
 
 void BuildingUses::storeNewlyRead()
 {
-    if (!m_store || m_newlyRead.isEmpty() || m_store->readOnly() || !m_store->isOpen())
+    if (!m_store || m_newlyRead.isEmpty() || m_store->database().readOnly() || !m_store->database().isOpen())
         return;
-    if (m_store->saveBuildingUses(m_newlyRead).ok())
+    if (m_store->buildingUses().save(m_newlyRead).ok())
         m_newlyRead.clear();
 }
 

@@ -21,7 +21,7 @@ std::vector<BudgetVersion> budgetVersions(const ExtensionStore& store, int budge
                                           const QString& currentPath)
 {
     std::vector<BudgetVersion> versions;
-    for (BudgetRevision& kept : store.revisions(budgetNumber)) {
+    for (BudgetRevision& kept : store.revisions().of(budgetNumber)) {
         std::optional<TBudgetData> budget = budgetFromFileBytes(kept.file);
         versions.push_back({kept.number, kept.keptAt, std::move(budget), std::move(kept.file)});
     }

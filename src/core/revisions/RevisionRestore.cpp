@@ -22,7 +22,7 @@ RevisionRestore restoreRevision(HistoryStore& history, ExtensionStore& store, in
     const int number = table.text(row, kColNumber).toInt();
 
     std::optional<TBudgetData> restored;
-    for (const BudgetRevision& kept : store.revisions(number)) {
+    for (const BudgetRevision& kept : store.revisions().of(number)) {
         if (kept.number == revision)
             restored = budgetFromFileBytes(kept.file);
     }
@@ -30,7 +30,7 @@ RevisionRestore restoreRevision(HistoryStore& history, ExtensionStore& store, in
         return {QStringLiteral("A revisão %1 do orçamento nº %2 não pôde ser lida em \"%3\".")
                     .arg(revision)
                     .arg(number)
-                    .arg(QDir::toNativeSeparators(store.filePath())),
+                    .arg(QDir::toNativeSeparators(store.database().filePath())),
                 {},
                 {}};
     }
@@ -51,7 +51,7 @@ RevisionRestore restoreRevision(HistoryStore& history, ExtensionStore& store, in
     std::vector<StatusChange> changes;
     if (const IoResult stored = history.storeBudget(*restored, nullptr, &changes); !stored.ok())
         outcome.warnings << stored.error;
-    if (const IoResult logged = store.recordStatusChanges(changes); !logged.ok())
+    if (const IoResult logged = store.statusLog().record(changes); !logged.ok())
         outcome.warnings << logged.error;
     return outcome;
 }

@@ -34,7 +34,7 @@ IoResult ReplacedVersion::replace(const TBudgetData& next, const std::function<I
     if (m_bytes.isEmpty() || m_bytes == nextBytes)
         return writeFile();
     std::optional<IoResult> written;
-    const IoResult kept = m_store.keepRevision(next.Number, m_bytes, m_at, [&] {
+    const IoResult kept = m_store.revisions().keep(next.Number, m_bytes, m_at, [&] {
         written = writeFile();
         return *written;
     });

@@ -2,7 +2,7 @@
 
 #include "core/budget/BudgetFile.h"
 #include "core/storage/FileLookup.h"
-#include "core/store/ExtensionStore.h"
+#include "core/store/ExtensionDatabase.h"
 
 #include <QDir>
 
@@ -11,7 +11,7 @@ namespace belvane {
 std::vector<int> budgetsMissingTheirFile(const QString& projectsDir)
 {
     std::vector<int> missing;
-    const std::vector<int> kept = ExtensionStore::budgetsWithDroppableRows(QDir(projectsDir).filePath(ExtensionStore::fileName()));
+    const std::vector<int> kept = ExtensionDatabase::budgetsWithDroppableRows(QDir(projectsDir).filePath(ExtensionDatabase::fileName()));
     if (kept.empty())
         return missing;
     const FolderListing files(projectsDir);

@@ -26,7 +26,7 @@ void StoreHealthCheck::start(const QString& path)
     if (m_thread)
         return;
     auto health = std::make_shared<StoreHealth>(StoreHealth::Unknown);
-    m_thread = QThread::create([path, health] { *health = ExtensionStore::checkFile(path); });
+    m_thread = QThread::create([path, health] { *health = ExtensionDatabase::checkFile(path); });
     connect(m_thread, &QThread::finished, this, [this, health] {
         m_thread->deleteLater();
         m_thread = nullptr;

@@ -2,7 +2,7 @@
 // The whole database checked away from the start: reading every page of a database that holds
 // years of revisions takes seconds, so it runs on a thread of its own, on a connection of its own,
 // after an unclean close and every few days, and reports back on the thread that started it.
-#include "core/store/ExtensionStore.h"
+#include "core/store/ExtensionDatabase.h"
 
 #include <QDate>
 #include <QObject>

@@ -20,7 +20,7 @@ Workspace::Workspace(DataFolders folders)
 {
     // The grid's edits are kept in the database as they are made: a crash does not lose them.
     m_history.setPendingEditsJournal(
-        [this](const std::vector<PendingRowEdit>& edits) { return m_database->replacePendingRowEdits(edits); });
+        [this](const std::vector<PendingRowEdit>& edits) { return m_database->pendingEdits().replace(edits); });
 }
 
 BudgetNumber Workspace::freshBudgetNumber() const
@@ -43,7 +43,7 @@ BudgetRemovalReport Workspace::removeBudget(int row)
     if (!removal.done())
         return report;
     report.removed = true;
-    if (const IoResult extras = m_database->removeBudget(number); !extras.ok())
+    if (const IoResult extras = m_database->database().removeBudget(number); !extras.ok())
         report.errors << extras.error;
     return report;
 }
@@ -60,7 +60,7 @@ BudgetReopening Workspace::reopenBudget(int row, BudgetDraft& draft)
     const bool approved =
         m_history.table().text(row, kColStatus).compare(kStatusApproved, Qt::CaseInsensitive) == 0;
     draft.reopen(budget, m_history.table(), row);
-    draft.setPayments(m_database->paymentSchedule(budget.Number));
+    draft.setPayments(m_database->paymentSchedules().of(budget.Number));
     return {BudgetReopening::State::Reopened, {}, approved};
 }
 
@@ -85,25 +85,25 @@ OfficeSaveReport Workspace::saveOffice(const TOfficeData& office, const PriceRef
         return {{}, true};
     QMap<QString, QString> settings = references.toSettings();
     settings.insert(contact.toSettings());
-    return {m_database->saveOfficeSettings(settings).error, true};
+    return {m_database->officeSettings().save(settings).error, true};
 }
 
 IoResult Workspace::writeBackup(const QString& archivePath) const
 {
-    return writeDataBackup(m_folders, archivePath, &ExtensionStore::consistentCopy);
+    return writeDataBackup(m_folders, archivePath, &ExtensionDatabase::consistentCopy);
 }
 
 RestoreOutcome Workspace::restoreBackup(const std::vector<ZipEntry>& entries, const QDateTime& at)
 {
     // The database is let go first: its file moves aside with the rest of the current data.
-    m_database->close();
+    m_database->database().close();
     RestoreOutcome restored = restoreDataBackup(m_folders, entries, at);
     if (restored.ok()) {
         // The uses known are those of budgets replaced: they are read again from the copy's.
         m_buildingUses.forget();
-    } else if (m_database->exists()) {
+    } else if (m_database->database().exists()) {
         // Nothing was replaced: the database in the folder is taken up again.
-        m_database->open();
+        m_database->database().open();
     }
     return restored;
 }
@@ -112,7 +112,7 @@ QStringList Workspace::writeBackAtClose(const TStatusColors& colors)
 {
     std::vector<StatusChange> statusChanges;
     QStringList problems = m_history.saveAtClose(&statusChanges);
-    if (const IoResult logged = m_database->recordStatusChanges(statusChanges); !logged.ok())
+    if (const IoResult logged = m_database->statusLog().record(statusChanges); !logged.ok())
         problems << logged.error;
     if (const IoResult saved = SaveStatusColors(colors, statusColorsPath(m_folders.officeDir)); !saved.ok())
         problems << saved.error;
@@ -123,7 +123,7 @@ ProposalTerms Workspace::proposalTerms(int number, const OfficeContact& contact)
 {
     const HistoryTable& table = m_history.table();
     const int row = table.findRowByNumber(number);
-    return {contact, row >= 0 ? table.value(row, kColNegotiated) : 0.0, m_database->paymentSchedule(number)};
+    return {contact, row >= 0 ? table.value(row, kColNegotiated) : 0.0, m_database->paymentSchedules().of(number)};
 }
 
 HistoryRowReport Workspace::scheduledReport(int row) const
@@ -145,7 +145,7 @@ std::vector<BudgetVersion> Workspace::versionsOf(int row) const
 
 std::vector<StatusChange> Workspace::statusChangesOf(int number) const
 {
-    std::vector<StatusChange> changes = m_database->statusChanges(number);
+    std::vector<StatusChange> changes = m_database->statusLog().of(number);
     for (StatusChange& pending : m_history.pendingChanges(number))
         changes.push_back(std::move(pending));
     return changes;
@@ -161,7 +161,7 @@ PipelineStatistics Workspace::funnel(QStringView yearText, const QDate& today)
     if (!rows.empty()) {
         const auto [lowest, highest] = std::minmax_element(
             rows.begin(), rows.end(), [](const PipelineRow& a, const PipelineRow& b) { return a.number < b.number; });
-        reasons = m_database->lostReasons(lowest->number, highest->number);
+        reasons = m_database->statusLog().lostReasons(lowest->number, highest->number);
         m_buildingUses.prefetch(lowest->number, highest->number);
     }
     lookups.buildingUse = [this](int number) { return m_buildingUses.of(number); };
@@ -170,7 +170,7 @@ PipelineStatistics Workspace::funnel(QStringView yearText, const QDate& today)
         const PendingRowEdit* edit = m_history.pendingEdits().find(number);
         return edit && !edit->reason.isEmpty() ? edit->reason : reasons.value(number);
     };
-    lookups.lastDecisionWon = [this](int number) { return m_database->lastDecisionWon(number); };
+    lookups.lastDecisionWon = [this](int number) { return m_database->statusLog().lastDecisionWon(number); };
     PipelineStatistics figures = pipelineStatistics(rows, yearText, today, lookups);
     if (m_writes)
         m_buildingUses.storeNewlyRead();
@@ -183,20 +183,20 @@ DatabaseOpening Workspace::openDatabase(const std::vector<int>& missingBudgets, 
     // A folder without the database works from the fixed files alone: it is made when something
     // must be stored.
     DatabaseOpening opening;
-    if (!m_database->exists())
+    if (!m_database->database().exists())
         return opening;
-    const StoreOpen opened = m_writes ? m_database->open() : m_database->openForReading();
+    const StoreOpen opened = m_writes ? m_database->database().open() : m_database->database().openForReading();
     opening.message = opened.message;
-    const QMap<QString, QString> settings = m_database->officeSettings();
+    const QMap<QString, QString> settings = m_database->officeSettings().all();
     opening.priceReferences = PriceReferences::fromSettings(settings);
     opening.officeContact = OfficeContact::fromSettings(settings);
     if (opened.state != StoreOpen::State::Opened)
         return opening;
     // Budgets deleted by a program that knows nothing of the database leave rows behind: they
     // are dropped before a new budget could take one of those numbers.
-    m_database->forgetBudgets(missingBudgets);
-    opening.lostEdits = m_history.takeBackKeptEdits(m_database->pendingRowEdits());
-    opening.checkDue = StoreHealthCheck::due(m_database->lastHealthCheck(), today, afterUncleanClose);
+    m_database->database().forgetBudgets(missingBudgets);
+    opening.lostEdits = m_history.takeBackKeptEdits(m_database->pendingEdits().all());
+    opening.checkDue = StoreHealthCheck::due(m_database->database().lastHealthCheck(), today, afterUncleanClose);
     return opening;
 }
 

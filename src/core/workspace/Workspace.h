@@ -88,8 +88,8 @@ public:
     const DataFolders& folders() const { return m_folders; }
     HistoryStore& history() { return m_history; }
     const HistoryStore& history() const { return m_history; }
-    ExtensionStore& database() { return *m_database; }
-    const ExtensionStore& database() const { return *m_database; }
+    ExtensionStore& store() { return *m_database; }
+    const ExtensionStore& store() const { return *m_database; }
     BuildingUses& buildingUses() { return m_buildingUses; }
 
     // Whether this seat may write the data folder; a seat that only reads writes nothing, not

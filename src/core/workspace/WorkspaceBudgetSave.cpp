@@ -75,12 +75,12 @@ BudgetSaveReport Workspace::saveBudget(BudgetDraft& draft, BudgetSaveKind kind, 
     report.message = saved.message;
     report.warnings = saved.warnings;
     const TBudgetData& stored = draft.record();
-    if (const IoResult logged = m_database->recordStatusChanges(saved.statusChanges); !logged.ok())
+    if (const IoResult logged = m_database->statusLog().record(saved.statusChanges); !logged.ok())
         report.warnings << logged.error;
     m_buildingUses.remember(stored.Number, stored.BuildingUse.toQString());
     // The instalments are kept under the number the budget was saved with.
-    if (!draft.payments().empty() || m_database->exists()) {
-        if (const IoResult kept = m_database->savePaymentSchedule(stored.Number, draft.payments()); !kept.ok())
+    if (!draft.payments().empty() || m_database->database().exists()) {
+        if (const IoResult kept = m_database->paymentSchedules().save(stored.Number, draft.payments()); !kept.ok())
             report.warnings << kept.error;
     }
     return report;

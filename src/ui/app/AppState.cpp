@@ -46,7 +46,7 @@ PriceCheck AppState::priceCheckOf(const TBudgetData& b)
 {
     Workspace& work = *m_workspace;
     return checkPrice(b, priceReferences, work.history().table(), work.buildingUses(),
-                      [&work](int number) { return work.database().lastDecisionWon(number); });
+                      [&work](int number) { return work.store().statusLog().lastDecisionWon(number); });
 }
 
 } // namespace belvane

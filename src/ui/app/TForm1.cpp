@@ -266,7 +266,7 @@ void TForm1::loadExtensions()
     m_state.officeContact = opening.officeContact;
     takeBackHistoryEdits(opening.lostEdits);
     if (opening.checkDue)
-        m_storeCheck.start(work.database().filePath());
+        m_storeCheck.start(work.store().database().filePath());
 }
 
 void TForm1::takeBackHistoryEdits(const std::vector<PendingRowEdit>& lost)
@@ -291,9 +291,9 @@ void TForm1::takeBackHistoryEdits(const std::vector<PendingRowEdit>& lost)
 void TForm1::checkStoreHealth(StoreHealth health)
 {
     if (health == StoreHealth::Healthy && m_state.writes()) {
-        m_state.workspace().database().noteHealthCheck(Clock::today());
+        m_state.workspace().store().database().noteHealthCheck(Clock::today());
     } else if (health == StoreHealth::Damaged && m_state.writes()) {
-        const StoreOpen replaced = m_state.workspace().database().setAsideDamaged();
+        const StoreOpen replaced = m_state.workspace().store().database().setAsideDamaged();
         Prompts::error(this, replaced.message);
     }
 }

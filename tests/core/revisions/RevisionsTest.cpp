@@ -45,7 +45,7 @@ protected:
             budget.ProfitPercent = profit;
             const QByteArray previous = fileContents(pathOf(BudgetFileName(1)), {});
             if (!previous.isEmpty()) {
-                ASSERT_TRUE(store.keepRevision(1, previous, Clock::now()).ok());
+                ASSERT_TRUE(store.revisions().keep(1, previous, Clock::now()).ok());
             }
             ASSERT_TRUE(WriteBudgetFile(budget, pathOf(BudgetFileName(1))).ok());
             ASSERT_TRUE(history.storeBudget(budget).ok());
@@ -88,7 +88,7 @@ TEST_F(RevisionsTest, ARestoreBringsBackARevisionAndKeepsTheVersionItReplaces)
         budgetVersionCells(versions[0]),
         QStringList({u"1"_qs, u"09/12/2026 10:30"_qs, u"12.750,00"_qs, u"20,0"_qs, u"10,0"_qs, u"100"_qs}))
         << budgetVersionCells(versions[0]).join(u'|').toStdString();
-    const std::vector<StatusChange> logged = store.statusChanges(1);
+    const std::vector<StatusChange> logged = store.statusLog().of(1);
     ASSERT_EQ(logged.size(), 1u);
     EXPECT_EQ(logged[0].newValue, u"Aprovado"_qs);
 }
@@ -105,12 +105,12 @@ TEST_F(RevisionsTest, AFailedWriteDuringARestoreLeavesFileAndDatabaseAsTheyWere)
     EXPECT_FALSE(failed.restored());
     EXPECT_TRUE(failed.error.contains(u"ORC000001.bvp")) << failed.error.toStdString();
     EXPECT_EQ(fileContents(pathOf(BudgetFileName(1))), before);
-    EXPECT_EQ(store.revisions(1).size(), 2u);
-    EXPECT_TRUE(store.statusChanges(1).empty());
+    EXPECT_EQ(store.revisions().of(1).size(), 2u);
+    EXPECT_TRUE(store.statusLog().of(1).empty());
 
     // A revision that is not there changes nothing either.
     EXPECT_FALSE(restoreRevision(history, store, 0, 9, Clock::now()).restored());
-    EXPECT_EQ(store.revisions(1).size(), 2u);
+    EXPECT_EQ(store.revisions().of(1).size(), 2u);
 }
 
 TEST_F(RevisionsTest, GridEditsAreLoggedAtCloseWithTheMomentAndReasonTheUserGave)
@@ -189,7 +189,7 @@ TEST_F(RevisionsTest, GridEditsKeptAtACrashAreOfferedBackAndTheOthersTakenSilent
         ExtensionStore store(folder());
         history.setPendingEditsJournal([&](const std::vector<PendingRowEdit>& edits) {
             kept = edits;
-            return store.replacePendingRowEdits(edits);
+            return store.pendingEdits().replace(edits);
         });
         history.load();
         edit(history, 0, kColStatus, u"Aprovado"_qs, kMonday);
@@ -199,11 +199,11 @@ TEST_F(RevisionsTest, GridEditsKeptAtACrashAreOfferedBackAndTheOthersTakenSilent
         // ... and the program crashes here.
     }
     ExtensionStore store(folder());
-    ASSERT_NE(store.open().state, StoreOpen::State::Failed);
-    EXPECT_EQ(store.pendingRowEdits(), kept);
+    ASSERT_NE(store.database().open().state, StoreOpen::State::Failed);
+    EXPECT_EQ(store.pendingEdits().all(), kept);
     HistoryStore history(folder());
     history.load();
-    const std::vector<PendingRowEdit> lost = history.takeBackKeptEdits(store.pendingRowEdits());
+    const std::vector<PendingRowEdit> lost = history.takeBackKeptEdits(store.pendingEdits().all());
     ASSERT_EQ(lost.size(), 1u);
     EXPECT_EQ(lost[0].budgetNumber, 1);
     history.reapplyEdits(lost);

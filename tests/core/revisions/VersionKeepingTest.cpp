@@ -61,22 +61,22 @@ TEST_F(VersionKeepingTest, TheRevisionIsKeptIfAndOnlyIfTheFileWasReplaced)
     ExtensionStore store(folder(), 50);
     ASSERT_TRUE(save(store, withProfit(20)).ok());
     ASSERT_TRUE(save(store, withProfit(20)).ok());
-    EXPECT_TRUE(store.revisions(5).empty()) << "nothing changed: no revision";
+    EXPECT_TRUE(store.revisions().of(5).empty()) << "nothing changed: no revision";
     ASSERT_TRUE(save(store, withProfit(15)).ok());
-    ASSERT_EQ(store.revisions(5).size(), 1u);
+    ASSERT_EQ(store.revisions().of(5).size(), 1u);
     const QByteArray atFifteen = fileContents(path());
 
     // The file cannot be written: no revision, the file as it was.
     StorageFaults::inject(StorageFaults::Kind::FailWrite, BudgetFileName(5));
     EXPECT_FALSE(save(store, withProfit(12)).ok());
-    EXPECT_EQ(store.revisions(5).size(), 1u);
+    EXPECT_EQ(store.revisions().of(5).size(), 1u);
     EXPECT_EQ(fileContents(path()), atFifteen);
 
     // Another seat reads the database while this one commits: the commit fails after the file
     // was replaced, and the previous file is put back.
     {
         QSqlDatabase reader = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("reader"));
-        reader.setDatabaseName(store.filePath());
+        reader.setDatabaseName(store.database().filePath());
         ASSERT_TRUE(reader.open());
         QSqlQuery(reader).exec(QStringLiteral("BEGIN"));
         QSqlQuery hold(reader);
@@ -89,21 +89,21 @@ TEST_F(VersionKeepingTest, TheRevisionIsKeptIfAndOnlyIfTheFileWasReplaced)
         reader.close();
     }
     QSqlDatabase::removeDatabase(QStringLiteral("reader"));
-    EXPECT_EQ(store.revisions(5).size(), 1u);
+    EXPECT_EQ(store.revisions().of(5).size(), 1u);
     EXPECT_EQ(fileContents(path()), atFifteen);
 
     // A database that only reads (a newer program's) takes no revision: the file stays too.
-    store.close();
+    store.database().close();
     {
         QSqlDatabase raw = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("raw"));
-        raw.setDatabaseName(store.filePath());
+        raw.setDatabaseName(store.database().filePath());
         ASSERT_TRUE(raw.open());
         QSqlQuery(raw).exec(QStringLiteral("PRAGMA user_version = 99"));
         raw.close();
     }
     QSqlDatabase::removeDatabase(QStringLiteral("raw"));
     ExtensionStore newer(folder(), 50);
-    ASSERT_EQ(newer.open().state, StoreOpen::State::ReadOnly);
+    ASSERT_EQ(newer.database().open().state, StoreOpen::State::ReadOnly);
     bool databaseFailed = false;
     EXPECT_FALSE(save(newer, withProfit(12), &databaseFailed).ok());
     EXPECT_TRUE(databaseFailed);

@@ -81,8 +81,8 @@ TEST_F(FolderLockTest, OnlyALockThatStopsChangingOnTheWatchersOwnClockGrowsStale
     EXPECT_FALSE(QFile::exists(data() + QStringLiteral("Hist.bvh")));
     EXPECT_FALSE(removeFile(restarted.filePath()).ok());
     ExtensionStore store(data());
-    EXPECT_EQ(store.saveOfficeSettings({{QStringLiteral("cub"), QStringLiteral("1")}}).error, QStringLiteral("perdida"));
-    EXPECT_FALSE(store.exists());
+    EXPECT_EQ(store.officeSettings().save({{QStringLiteral("cub"), QStringLiteral("1")}}).error, QStringLiteral("perdida"));
+    EXPECT_FALSE(store.database().exists());
     EXPECT_TRUE(writeFileAtomically(pathOf(QStringLiteral("fora.csv")), QByteArray("x")).ok()) << "an export elsewhere";
     EXPECT_FALSE(holder.held());
     EXPECT_EQ(holder.renew(minutes(saoPaulo, 200)), LockCheck::Lost);

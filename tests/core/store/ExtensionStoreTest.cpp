@@ -36,7 +36,7 @@ protected:
     {
         {
             QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("raw"));
-            db.setDatabaseName(pathOf(ExtensionStore::fileName()));
+            db.setDatabaseName(pathOf(ExtensionDatabase::fileName()));
             ASSERT_TRUE(db.open());
             for (const QString& statement : statements)
                 ASSERT_TRUE(QSqlQuery(db).exec(statement)) << statement.toStdString();
@@ -45,7 +45,7 @@ protected:
         QSqlDatabase::removeDatabase(QStringLiteral("raw"));
     }
     // The first value the query yields from the database file as it is on disk.
-    QString valueOnDisk(const QString& query) { return linesOnDisk(pathOf(ExtensionStore::fileName()), query).value(0); }
+    QString valueOnDisk(const QString& query) { return linesOnDisk(pathOf(ExtensionDatabase::fileName()), query).value(0); }
     // Every row the query yields from the database file at `path`, its columns joined by '|',
     // blobs in hexadecimal and white space folded.
     static QStringList linesOnDisk(const QString& path, const QString& query)
@@ -94,19 +94,19 @@ TEST_F(ExtensionStoreTest, MadeOnFirstNeedAndBroughtUpFromAnEmptyDatabase)
 {
     {
         ExtensionStore store(folder());
-        EXPECT_FALSE(QFile::exists(store.filePath()));   // nothing until it is opened
-        EXPECT_EQ(store.open().state, StoreOpen::State::Created);
-        EXPECT_EQ(store.schemaVersion(), ExtensionStore::kSchemaVersion);
+        EXPECT_FALSE(QFile::exists(store.database().filePath()));   // nothing until it is opened
+        EXPECT_EQ(store.database().open().state, StoreOpen::State::Created);
+        EXPECT_EQ(store.database().schemaVersion(), ExtensionDatabase::kSchemaVersion);
     }
     ExtensionStore again(folder());
-    EXPECT_EQ(again.open().state, StoreOpen::State::Opened);
+    EXPECT_EQ(again.database().open().state, StoreOpen::State::Opened);
 
     // A database of schema 0 (made by hand, no tables) is migrated, not replaced.
-    QFile::remove(pathOf(ExtensionStore::fileName()));
+    QFile::remove(pathOf(ExtensionDatabase::fileName()));
     writeDatabase({QStringLiteral("CREATE TABLE notes_by_hand (x)")});
     ExtensionStore old(folder());
-    EXPECT_EQ(old.open().state, StoreOpen::State::Opened);
-    EXPECT_EQ(old.schemaVersion(), ExtensionStore::kSchemaVersion);
+    EXPECT_EQ(old.database().open().state, StoreOpen::State::Opened);
+    EXPECT_EQ(old.database().schemaVersion(), ExtensionDatabase::kSchemaVersion);
 }
 
 TEST_F(ExtensionStoreTest, DamagedFilesAreSetAsideAndANewerSchemaIsOnlyRead)
@@ -117,28 +117,28 @@ TEST_F(ExtensionStoreTest, DamagedFilesAreSetAsideAndANewerSchemaIsOnlyRead)
             // A real database cut short.
             {
                 ExtensionStore store(folder());
-                store.open();
+                store.database().open();
             }
-            bytes = test::fileContents(pathOf(ExtensionStore::fileName())).left(1000);
+            bytes = test::fileContents(pathOf(ExtensionDatabase::fileName())).left(1000);
         }
-        test::writeFile(pathOf(ExtensionStore::fileName()), bytes);
+        test::writeFile(pathOf(ExtensionDatabase::fileName()), bytes);
         ExtensionStore store(folder());
-        const StoreOpen opened = store.open();
+        const StoreOpen opened = store.database().open();
         ASSERT_EQ(opened.state, StoreOpen::State::Recovered) << opened.message.toStdString();
         EXPECT_TRUE(opened.message.contains(QStringLiteral("Belvane.db.danificado-20261209-103000")));
         EXPECT_EQ(test::fileContents(pathOf(QStringLiteral("Belvane.db.danificado-20261209-103000"))), bytes);
-        EXPECT_EQ(store.schemaVersion(), ExtensionStore::kSchemaVersion);
+        EXPECT_EQ(store.database().schemaVersion(), ExtensionDatabase::kSchemaVersion);
         QFile::remove(pathOf(QStringLiteral("Belvane.db.danificado-20261209-103000")));
     }
 
-    QFile::remove(pathOf(ExtensionStore::fileName()));
+    QFile::remove(pathOf(ExtensionDatabase::fileName()));
     writeDatabase({QStringLiteral("PRAGMA user_version = 99")});
-    const QByteArray newer = test::fileContents(pathOf(ExtensionStore::fileName()));
+    const QByteArray newer = test::fileContents(pathOf(ExtensionDatabase::fileName()));
     ExtensionStore store(folder());
-    EXPECT_EQ(store.open().state, StoreOpen::State::ReadOnly);
-    EXPECT_TRUE(store.readOnly());
-    EXPECT_TRUE(store.removeBudget(3).ok());
-    EXPECT_EQ(test::fileContents(pathOf(ExtensionStore::fileName())), newer);
+    EXPECT_EQ(store.database().open().state, StoreOpen::State::ReadOnly);
+    EXPECT_TRUE(store.database().readOnly());
+    EXPECT_TRUE(store.database().removeBudget(3).ok());
+    EXPECT_EQ(test::fileContents(pathOf(ExtensionDatabase::fileName())), newer);
 }
 
 TEST_F(ExtensionStoreTest, AHealthyDatabaseThatCannotBeWrittenIsOnlyReadNeverSetAside)
@@ -146,18 +146,18 @@ TEST_F(ExtensionStoreTest, AHealthyDatabaseThatCannotBeWrittenIsOnlyReadNeverSet
     // A schema-5 database another seat holds busy while this one would bring it up to date.
     QStringList steps;
     for (int step = 0; step < 5; ++step)
-        steps << ExtensionStore::schemaSteps()[std::size_t(step)];
+        steps << ExtensionDatabase::schemaSteps()[std::size_t(step)];
     steps << QStringLiteral("PRAGMA user_version = 5")
           << QStringLiteral("INSERT INTO budget_revisions VALUES (8, 1, '2026-01-01', x'00')");
     writeDatabase(steps);
-    const QByteArray before = test::fileContents(pathOf(ExtensionStore::fileName()));
+    const QByteArray before = test::fileContents(pathOf(ExtensionDatabase::fileName()));
     QSqlDatabase other = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("other"));
-    other.setDatabaseName(pathOf(ExtensionStore::fileName()));
+    other.setDatabaseName(pathOf(ExtensionDatabase::fileName()));
     ASSERT_TRUE(other.open());
     ASSERT_TRUE(QSqlQuery(other).exec(QStringLiteral("BEGIN EXCLUSIVE")));
     {
         ExtensionStore store(folder(), 50);
-        const StoreOpen opened = store.open();
+        const StoreOpen opened = store.database().open();
         EXPECT_EQ(opened.state, StoreOpen::State::ReadOnly);
         EXPECT_TRUE(opened.message.contains(QStringLiteral("em uso"))) << opened.message.toStdString();
     }
@@ -166,24 +166,24 @@ TEST_F(ExtensionStoreTest, AHealthyDatabaseThatCannotBeWrittenIsOnlyReadNeverSet
     other = {};
     QSqlDatabase::removeDatabase(QStringLiteral("other"));
     EXPECT_TRUE(QDir(folder()).entryList({QStringLiteral("*danificado*")}).isEmpty());
-    EXPECT_EQ(test::fileContents(pathOf(ExtensionStore::fileName())), before);
+    EXPECT_EQ(test::fileContents(pathOf(ExtensionDatabase::fileName())), before);
 
     // Once free, it is brought up with its revisions, and the whole file is found healthy.
     ExtensionStore store(folder());
-    EXPECT_EQ(store.open().state, StoreOpen::State::Opened);
-    EXPECT_EQ(store.revisions(8).size(), 1u);
-    EXPECT_EQ(ExtensionStore::checkFile(store.filePath()), StoreHealth::Healthy);
+    EXPECT_EQ(store.database().open().state, StoreOpen::State::Opened);
+    EXPECT_EQ(store.revisions().of(8).size(), 1u);
+    EXPECT_EQ(ExtensionDatabase::checkFile(store.database().filePath()), StoreHealth::Healthy);
 }
 
 TEST_F(ExtensionStoreTest, TheWholeFileCheckFindsADamagedPageAndABackupCopiesOneMoment)
 {
     {
         ExtensionStore store(folder());
-        ASSERT_EQ(store.open().state, StoreOpen::State::Created);
+        ASSERT_EQ(store.database().open().state, StoreOpen::State::Created);
         for (int number = 1; number <= 40; ++number)
-            ASSERT_TRUE(store.keepRevision(number, QByteArray(4744, char('a' + number % 20)), Clock::now()).ok());
+            ASSERT_TRUE(store.revisions().keep(number, QByteArray(4744, char('a' + number % 20)), Clock::now()).ok());
     }
-    const QString path = pathOf(ExtensionStore::fileName());
+    const QString path = pathOf(ExtensionDatabase::fileName());
     // Another seat is in the middle of a transaction: the copy holds what was committed.
     {
         QSqlDatabase other = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("other"));
@@ -191,15 +191,15 @@ TEST_F(ExtensionStoreTest, TheWholeFileCheckFindsADamagedPageAndABackupCopiesOne
         ASSERT_TRUE(other.open());
         ASSERT_TRUE(QSqlQuery(other).exec(QStringLiteral("BEGIN IMMEDIATE")));
         ASSERT_TRUE(QSqlQuery(other).exec(QStringLiteral("DELETE FROM budget_revisions")));
-        const ReadOutcome copy = ExtensionStore::consistentCopy(path);
+        const ReadOutcome copy = ExtensionDatabase::consistentCopy(path);
         ASSERT_TRUE(copy.ok()) << copy.error.toStdString();
         QSqlQuery(other).exec(QStringLiteral("ROLLBACK"));
         other.close();
         QDir().mkpath(pathOf(QStringLiteral("copia")));
         test::writeFile(pathOf(QStringLiteral("copia/Belvane.db")), copy.bytes);
         ExtensionStore copied(pathOf(QStringLiteral("copia")));
-        ASSERT_EQ(copied.open().state, StoreOpen::State::Opened);
-        EXPECT_EQ(copied.revisions(40).size(), 1u);
+        ASSERT_EQ(copied.database().open().state, StoreOpen::State::Opened);
+        EXPECT_EQ(copied.revisions().of(40).size(), 1u);
     }
     QSqlDatabase::removeDatabase(QStringLiteral("other"));
 
@@ -207,19 +207,19 @@ TEST_F(ExtensionStoreTest, TheWholeFileCheckFindsADamagedPageAndABackupCopiesOne
     ASSERT_GT(bytes.size(), 8 * 4096);
     bytes.replace(5 * 4096, 4096, QByteArray(4096, '\x5a'));
     test::writeFile(path, bytes);
-    EXPECT_EQ(ExtensionStore::checkFile(path), StoreHealth::Damaged);
-    EXPECT_EQ(ExtensionStore::checkFile(pathOf(QStringLiteral("nenhum.db"))), StoreHealth::Unknown);
+    EXPECT_EQ(ExtensionDatabase::checkFile(path), StoreHealth::Damaged);
+    EXPECT_EQ(ExtensionDatabase::checkFile(pathOf(QStringLiteral("nenhum.db"))), StoreHealth::Unknown);
 }
 
 TEST_F(ExtensionStoreTest, ADatabaseOfEveryEarlierVersionIsBroughtUpWithItsRowsKept)
 {
-    const QString path = pathOf(ExtensionStore::fileName());
+    const QString path = pathOf(ExtensionDatabase::fileName());
     {
         ExtensionStore fresh(folder());
-        ASSERT_EQ(fresh.open().state, StoreOpen::State::Created);
+        ASSERT_EQ(fresh.database().open().state, StoreOpen::State::Created);
     }
     const QStringList freshSchema = schemaOnDisk(path);
-    for (int version = 1; version < ExtensionStore::kSchemaVersion; ++version) {
+    for (int version = 1; version < ExtensionDatabase::kSchemaVersion; ++version) {
         SCOPED_TRACE("from version " + std::to_string(version));
         // What the program of that version left, kept as it was released: its tables, a few rows
         // in each. A released migration step changed afterwards would no longer bring it here.
@@ -230,35 +230,35 @@ TEST_F(ExtensionStoreTest, ADatabaseOfEveryEarlierVersionIsBroughtUpWithItsRowsK
         ASSERT_FALSE(rowsBefore.isEmpty());
         {
             ExtensionStore store(folder());
-            ASSERT_EQ(store.open().state, StoreOpen::State::Opened);
-            EXPECT_EQ(store.schemaVersion(), ExtensionStore::kSchemaVersion);
+            ASSERT_EQ(store.database().open().state, StoreOpen::State::Opened);
+            EXPECT_EQ(store.database().schemaVersion(), ExtensionDatabase::kSchemaVersion);
         }
         EXPECT_EQ(schemaOnDisk(path), freshSchema);
         EXPECT_EQ(rowsOnDisk(path), rowsBefore);
 
         ExtensionStore store(folder());
-        ASSERT_EQ(store.open().state, StoreOpen::State::Opened);
-        EXPECT_EQ(store.schemaVersion(), ExtensionStore::kSchemaVersion);
+        ASSERT_EQ(store.database().open().state, StoreOpen::State::Opened);
+        EXPECT_EQ(store.database().schemaVersion(), ExtensionDatabase::kSchemaVersion);
         const StatusChange change{7,
                                   Clock::now(),
                                   kStatusField.toString(),
                                   QStringLiteral("Aguardando"),
                                   QStringLiteral("Aprovado"),
                                   {}};
-        EXPECT_TRUE(store.recordStatusChanges({change}).ok());
-        EXPECT_EQ(store.statusChanges(7), std::vector<StatusChange>{change});
+        EXPECT_TRUE(store.statusLog().record({change}).ok());
+        EXPECT_EQ(store.statusLog().of(7), std::vector<StatusChange>{change});
         const QMap<QString, QString> settings{{QStringLiteral("preco.cub"), QStringLiteral("2731.45")}};
-        EXPECT_TRUE(store.saveOfficeSettings(settings).ok());
-        EXPECT_EQ(store.officeSettings().value(QStringLiteral("preco.cub")), QStringLiteral("2731.45"));
+        EXPECT_TRUE(store.officeSettings().save(settings).ok());
+        EXPECT_EQ(store.officeSettings().all().value(QStringLiteral("preco.cub")), QStringLiteral("2731.45"));
         const PaymentSchedule schedule(
             {{QStringLiteral("Assinatura do contrato"), 20, QStringLiteral("15/01/2027")},
              {QStringLiteral("Estudo preliminar"), 80, QStringLiteral("na entrega")}});
-        EXPECT_TRUE(store.savePaymentSchedule(7, schedule).ok());
-        EXPECT_TRUE(store.savePaymentSchedule(7, schedule).ok()); // replaced, not added to
-        EXPECT_EQ(store.paymentSchedule(7), schedule);
-        EXPECT_TRUE(store.keepRevision(7, QByteArray(4744, 'a'), Clock::now()).ok());
-        EXPECT_TRUE(store.keepRevision(7, QByteArray(4744, 'b'), Clock::now().addSecs(60)).ok());
-        const std::vector<BudgetRevision> kept = store.revisions(7);
+        EXPECT_TRUE(store.paymentSchedules().save(7, schedule).ok());
+        EXPECT_TRUE(store.paymentSchedules().save(7, schedule).ok()); // replaced, not added to
+        EXPECT_EQ(store.paymentSchedules().of(7), schedule);
+        EXPECT_TRUE(store.revisions().keep(7, QByteArray(4744, 'a'), Clock::now()).ok());
+        EXPECT_TRUE(store.revisions().keep(7, QByteArray(4744, 'b'), Clock::now().addSecs(60)).ok());
+        const std::vector<BudgetRevision> kept = store.revisions().of(7);
         ASSERT_EQ(kept.size(), 2u);
         EXPECT_EQ(kept[1].number, 2);
         EXPECT_EQ(kept[1].file, QByteArray(4744, 'b'));
@@ -272,7 +272,7 @@ TEST_F(ExtensionStoreTest, ABudgetsRowsGoWithItFromEveryKeyedTableAndAGoneFileKe
     writeDatabase({QStringLiteral("CREATE TABLE later_feature (budget_number INTEGER, v TEXT)"),
                    QStringLiteral("INSERT INTO later_feature VALUES (1, 'x'), (2, 'y'), (3, 'z')")});
     ExtensionStore store(folder());
-    ASSERT_EQ(store.open().state, StoreOpen::State::Opened);
+    ASSERT_EQ(store.database().open().state, StoreOpen::State::Opened);
     std::vector<StatusChange> changes;
     for (int number : {1, 2, 3})
         changes.push_back({number,
@@ -281,20 +281,20 @@ TEST_F(ExtensionStoreTest, ABudgetsRowsGoWithItFromEveryKeyedTableAndAGoneFileKe
                            QStringLiteral("0"),
                            QStringLiteral("9500"),
                            {}});
-    ASSERT_TRUE(store.recordStatusChanges(changes).ok());
+    ASSERT_TRUE(store.statusLog().record(changes).ok());
 
-    EXPECT_TRUE(store.removeBudget(1).ok());
-    EXPECT_TRUE(store.statusChanges(1).empty());
+    EXPECT_TRUE(store.database().removeBudget(1).ok());
+    EXPECT_TRUE(store.statusLog().of(1).empty());
     // Budget 3's file was deleted by a program that knows nothing of the database: its schedule
     // goes, its revisions and status history stay to restore it from, and so does what a later
     // version keeps.
-    ASSERT_TRUE(store.keepRevision(3, QByteArray(4744, 'r'), Clock::now()).ok());
-    ASSERT_TRUE(store.savePaymentSchedule(3, PaymentSchedule({{QStringLiteral("Entrega"), 100.0, {}}})).ok());
-    EXPECT_EQ(store.forgetMissingBudgets([](int number) { return number != 3; }), 1);
-    EXPECT_TRUE(store.paymentSchedule(3).empty());
-    EXPECT_EQ(store.statusChanges(3).size(), 1u);
-    EXPECT_EQ(store.revisions(3).size(), 1u);
-    store.close();
+    ASSERT_TRUE(store.revisions().keep(3, QByteArray(4744, 'r'), Clock::now()).ok());
+    ASSERT_TRUE(store.paymentSchedules().save(3, PaymentSchedule({{QStringLiteral("Entrega"), 100.0, {}}})).ok());
+    EXPECT_EQ(store.database().forgetMissingBudgets([](int number) { return number != 3; }), 1);
+    EXPECT_TRUE(store.paymentSchedules().of(3).empty());
+    EXPECT_EQ(store.statusLog().of(3).size(), 1u);
+    EXPECT_EQ(store.revisions().of(3).size(), 1u);
+    store.database().close();
     EXPECT_EQ(valueOnDisk(QStringLiteral("SELECT group_concat(budget_number) FROM later_feature")),
               QStringLiteral("2,3"));
 }
@@ -302,7 +302,7 @@ TEST_F(ExtensionStoreTest, ABudgetsRowsGoWithItFromEveryKeyedTableAndAGoneFileKe
 TEST_F(ExtensionStoreTest, ABuildingUseReadFromAFileIsReadFromTheDatabaseAfterwards)
 {
     ExtensionStore store(folder());
-    ASSERT_EQ(store.open().state, StoreOpen::State::Created);
+    ASSERT_EQ(store.database().open().state, StoreOpen::State::Created);
     TBudgetData budget = zeroBudget();
     budget.Number = 7;
     budget.BuildingUse.assign(u"Saúde");
@@ -318,7 +318,7 @@ TEST_F(ExtensionStoreTest, ABuildingUseReadFromAFileIsReadFromTheDatabaseAfterwa
     BuildingUses again(folder(), &store);
     again.prefetch(5, 9);
     EXPECT_EQ(again.of(7), u"Saúde"_qs);
-    EXPECT_TRUE(store.buildingUses(8, 9).isEmpty());
+    EXPECT_TRUE(store.buildingUses().between(8, 9).isEmpty());
 }
 
 TEST_F(ExtensionStoreTest, TheLastDecisionOfABudgetFollowsItsStatusHistory)
@@ -326,20 +326,20 @@ TEST_F(ExtensionStoreTest, TheLastDecisionOfABudgetFollowsItsStatusHistory)
     const QDateTime at = Clock::now();
     {
         ExtensionStore store(folder());
-        ASSERT_TRUE(store.recordStatusChanges({{1, at, u"status"_qs, u"Aguardando"_qs, u"Aprovado"_qs, {}},
+        ASSERT_TRUE(store.statusLog().record({{1, at, u"status"_qs, u"Aguardando"_qs, u"Aprovado"_qs, {}},
                                                {1, at, u"status"_qs, u"Aprovado"_qs, u"Aguardando"_qs, {}},
                                                {2, at, u"status"_qs, u"Aguardando"_qs, u"Concluído"_qs, {}},
                                                {2, at, u"status"_qs, u"Concluído"_qs, u"Reprovado"_qs, {}}})
                         .ok());
     }
     ExtensionStore store(folder());
-    ASSERT_EQ(store.open().state, StoreOpen::State::Opened);
-    EXPECT_TRUE(store.lastDecisionWon(1)); // revised after the win
-    EXPECT_FALSE(store.lastDecisionWon(2));
+    ASSERT_EQ(store.database().open().state, StoreOpen::State::Opened);
+    EXPECT_TRUE(store.statusLog().lastDecisionWon(1)); // revised after the win
+    EXPECT_FALSE(store.statusLog().lastDecisionWon(2));
     // A decision recorded afterwards counts at once.
-    ASSERT_TRUE(store.recordStatusChanges({{1, at, u"status"_qs, u"Aguardando"_qs, u"Reprovado"_qs, {}},
+    ASSERT_TRUE(store.statusLog().record({{1, at, u"status"_qs, u"Aguardando"_qs, u"Reprovado"_qs, {}},
                                            {2, at, u"status"_qs, u"Reprovado"_qs, u"Aprovado"_qs, {}}})
                     .ok());
-    EXPECT_FALSE(store.lastDecisionWon(1));
-    EXPECT_TRUE(store.lastDecisionWon(2));
+    EXPECT_FALSE(store.statusLog().lastDecisionWon(1));
+    EXPECT_TRUE(store.statusLog().lastDecisionWon(2));
 }

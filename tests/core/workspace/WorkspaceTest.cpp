@@ -63,16 +63,16 @@ protected:
     // The database from now on only reads: another program wrote it (a newer schema).
     void makeDatabaseNewer(Workspace& work)
     {
-        work.database().close();
+        work.store().database().close();
         {
             QSqlDatabase raw = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("raw"));
-            raw.setDatabaseName(work.database().filePath());
+            raw.setDatabaseName(work.store().database().filePath());
             ASSERT_TRUE(raw.open());
             QSqlQuery(raw).exec(QStringLiteral("PRAGMA user_version = 99"));
             raw.close();
         }
         QSqlDatabase::removeDatabase(QStringLiteral("raw"));
-        ASSERT_EQ(work.database().open().state, StoreOpen::State::ReadOnly);
+        ASSERT_EQ(work.store().database().open().state, StoreOpen::State::ReadOnly);
     }
     QString budgetPath(int number) const { return m_folders.projectsDir + BudgetFileName(number); }
 
@@ -89,15 +89,15 @@ TEST_F(WorkspaceTest, ASaveWritesEveryStoreAndKeepsTheReplacedVersionOnlyWithIts
     const int number = draft.record().Number;
     EXPECT_EQ(work.history().table().rowCount(), 1);
     EXPECT_EQ(ReadBudgetCounter(m_folders.projectsDir).value, number);
-    EXPECT_EQ(work.database().paymentSchedule(number).instalments().size(), 2u);
+    EXPECT_EQ(work.store().paymentSchedules().of(number).instalments().size(), 2u);
     EXPECT_EQ(work.buildingUses().of(number), QStringLiteral("Residencial"));
 
     // Saved again with another profit: the first file becomes revision 1.
     const QByteArray first = fileContents(budgetPath(number));
     draft.record().ProfitPercent = 15;
     ASSERT_TRUE(work.saveBudget(draft, BudgetSaveKind::Plain, {}, kNoon.addSecs(60)).saved());
-    ASSERT_EQ(work.database().revisions(number).size(), 1u);
-    EXPECT_EQ(work.database().revisions(number).front().file, first);
+    ASSERT_EQ(work.store().revisions().of(number).size(), 1u);
+    EXPECT_EQ(work.store().revisions().of(number).front().file, first);
 
     // Another seat changed the file since: the save stops at the question, nothing written.
     const QByteArray second = fileContents(budgetPath(number));
@@ -107,7 +107,7 @@ TEST_F(WorkspaceTest, ASaveWritesEveryStoreAndKeepsTheReplacedVersionOnlyWithIts
     draft.record().ProfitPercent = 12;
     BudgetSaveReport asked = work.saveBudget(draft, BudgetSaveKind::Plain, {}, kNoon.addSecs(120));
     EXPECT_EQ(asked.question, BudgetSaveReport::Question::OverwriteChangedFile);
-    EXPECT_EQ(work.database().revisions(number).size(), 1u);
+    EXPECT_EQ(work.store().revisions().of(number).size(), 1u);
     EXPECT_NE(fileContents(budgetPath(number)), second);
 
     // The budget file cannot be written: nothing anywhere changes.
@@ -115,7 +115,7 @@ TEST_F(WorkspaceTest, ASaveWritesEveryStoreAndKeepsTheReplacedVersionOnlyWithIts
     StorageFaults::inject(StorageFaults::Kind::FailWrite, BudgetFileName(number));
     BudgetSaveConsent overwrite{true, false};
     EXPECT_FALSE(work.saveBudget(draft, BudgetSaveKind::Plain, {}, kNoon.addSecs(180), overwrite).error.isEmpty());
-    EXPECT_EQ(work.database().revisions(number).size(), 1u);
+    EXPECT_EQ(work.store().revisions().of(number).size(), 1u);
     EXPECT_EQ(fileContents(budgetPath(number)), atThirty);
 
     // The database cannot take the revision: the save asks before the version may go, the file
@@ -148,14 +148,14 @@ TEST_F(WorkspaceTest, ARestoreKeepsTheVersionItReplacesOrChangesNothing)
     // The file cannot be written: no revision is added, the file stays.
     StorageFaults::inject(StorageFaults::Kind::FailWrite, BudgetFileName(number));
     EXPECT_FALSE(work.restoreRevision(0, 1, kNoon.addSecs(120)).restored());
-    EXPECT_EQ(work.database().revisions(number).size(), 1u);
+    EXPECT_EQ(work.store().revisions().of(number).size(), 1u);
     EXPECT_EQ(fileContents(budgetPath(number)), atFifteen);
 
     // Restored: the version at 15 % is kept as revision 2, and the statistics see its use.
     const RevisionRestore restored = work.restoreRevision(0, 1, kNoon.addSecs(180));
     ASSERT_TRUE(restored.restored()) << restored.error.toStdString();
-    ASSERT_EQ(work.database().revisions(number).size(), 2u);
-    EXPECT_EQ(work.database().revisions(number).back().file, atFifteen);
+    ASSERT_EQ(work.store().revisions().of(number).size(), 2u);
+    EXPECT_EQ(work.store().revisions().of(number).back().file, atFifteen);
     EXPECT_EQ(budgetFromFileBytes(fileContents(budgetPath(number)))->ProfitPercent, 20.0f);
 
     // The database cannot keep the version: the file is put back as it was.
@@ -177,12 +177,12 @@ TEST_F(WorkspaceTest, ADeletionTakesTheDatabaseRowsOnlyOnceFileAndRowAreGone)
     EXPECT_FALSE(removal.removed);
     EXPECT_EQ(removal.errors.size(), 1);
     EXPECT_EQ(work.history().table().rowCount(), 1);
-    EXPECT_FALSE(work.database().paymentSchedule(number).empty()) << "kept for the retry";
+    EXPECT_FALSE(work.store().paymentSchedules().of(number).empty()) << "kept for the retry";
 
     removal = work.removeBudget(0);
     EXPECT_TRUE(removal.removed && removal.errors.isEmpty());
     EXPECT_EQ(work.history().table().rowCount(), 0);
-    EXPECT_TRUE(work.database().paymentSchedule(number).empty());
+    EXPECT_TRUE(work.store().paymentSchedules().of(number).empty());
 }
 
 TEST_F(WorkspaceTest, ReopeningOfficeSettingsAndTheCloseReportEachStoreThatFailed)

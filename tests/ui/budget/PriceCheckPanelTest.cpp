@@ -26,7 +26,7 @@ TEST_F(PriceCheckPanelTest, ReferencesAreSavedWithTheOfficeAndCheckTheSummary)
     type("E_obraCat4", QStringLiteral("6"));
     type("E_obraCat2", QStringLiteral("101")); // the key that passes 100 % is refused
     click(controls::office::kSave);
-    ASSERT_TRUE(QFile::exists(projects() + ExtensionStore::fileName()));
+    ASSERT_TRUE(QFile::exists(projects() + ExtensionDatabase::fileName()));
     m_window.reset();
 
     start();

@@ -199,29 +199,29 @@ TEST_F(HistoryPageTest, ABudgetsDatabaseRowsGoWithItsFileAndThoseOfBudgetsGoneAr
         for (int number : {12, 13, 14}) {
             changes.push_back(
                 {number, Clock::now(), kStatusField.toString(), {}, QStringLiteral("Aguardando"), {}});
-            ASSERT_TRUE(store.savePaymentSchedule(number, PaymentSchedule({{QStringLiteral("Entrega"), 100.0, {}}})).ok());
+            ASSERT_TRUE(store.paymentSchedules().save(number, PaymentSchedule({{QStringLiteral("Entrega"), 100.0, {}}})).ok());
         }
-        ASSERT_TRUE(store.recordStatusChanges(changes).ok());
+        ASSERT_TRUE(store.statusLog().record(changes).ok());
     }
     start();
-    ExtensionStore& store = window().state().workspace().database();
+    ExtensionStore& store = window().state().workspace().store();
     // Its schedule goes; its status history stays, with its revisions, to restore it from.
-    EXPECT_TRUE(store.paymentSchedule(14).empty());
-    EXPECT_EQ(store.statusChanges(14).size(), 1u);
-    EXPECT_FALSE(store.paymentSchedule(13).empty());
+    EXPECT_TRUE(store.paymentSchedules().of(14).empty());
+    EXPECT_EQ(store.statusLog().of(14).size(), 1u);
+    EXPECT_FALSE(store.paymentSchedules().of(13).empty());
     openHistory();
     selectCell(history().text(0, kColNumber) == u"12" ? 0 : 1, 0);
     Prompts::queueAnswer(QMessageBox::Yes);
     QTest::mouseClick(find<QPushButton>(controls::history::kDelete), Qt::LeftButton);
-    EXPECT_TRUE(store.statusChanges(12).empty());
-    EXPECT_EQ(store.statusChanges(13).size(), 1u);
+    EXPECT_TRUE(store.statusLog().of(12).empty());
+    EXPECT_EQ(store.statusLog().of(13).size(), 1u);
 }
 
 TEST_F(HistoryPageTest, ADamagedDatabaseIsSetAsideAtStartWithAMessage)
 {
     saveBudget(12, QStringLiteral("Davi"), 1000.0f);
     const QByteArray history = fileContents(projects() + QStringLiteral("Hist.bvh"));
-    writeFile(projects() + ExtensionStore::fileName(), QByteArray("não é um banco"));
+    writeFile(projects() + ExtensionDatabase::fileName(), QByteArray("não é um banco"));
     start();
     ASSERT_FALSE(Prompts::messages().isEmpty());
     EXPECT_TRUE(Prompts::messages().first().contains(QStringLiteral("Belvane.db\" estava danificado")))
@@ -238,10 +238,10 @@ TEST_F(HistoryPageTest, APageDamagedInsideTheDatabaseIsFoundAfterTheStartAndSetA
     {
         ExtensionStore store(projects());
         for (int revision = 0; revision < 30; ++revision)
-            ASSERT_TRUE(store.keepRevision(12, QByteArray(4744, char('a' + revision)), Clock::now()).ok());
+            ASSERT_TRUE(store.revisions().keep(12, QByteArray(4744, char('a' + revision)), Clock::now()).ok());
     }
     // The header and the schema read well: only the whole-file check, after the start, sees it.
-    const QString path = projects() + ExtensionStore::fileName();
+    const QString path = projects() + ExtensionDatabase::fileName();
     QByteArray bytes = fileContents(path);
     bytes.replace(6 * 4096, 4096, QByteArray(4096, '\x5a'));
     writeFile(path, bytes);

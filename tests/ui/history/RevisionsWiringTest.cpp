@@ -48,7 +48,7 @@ TEST_F(RevisionsWiringTest, EverySaveOverABudgetKeepsThePreviousFile)
     setUpOffice();
     const QList<QByteArray> files = saveThreeTimes();
     const std::vector<BudgetRevision> kept =
-        window().state().workspace().database().revisions(window().state().budget.record().Number);
+        window().state().workspace().store().revisions().of(window().state().budget.record().Number);
     ASSERT_EQ(kept.size(), 2u);
     EXPECT_EQ(kept[0].file, files[0]);
     EXPECT_EQ(kept[1].file, files[1]);
@@ -90,7 +90,7 @@ TEST_F(RevisionsWiringTest, TheReportListsComparesAndRestoresAndALossAsksItsReas
     Prompts::queueAnswer(QMessageBox::No); // not reloaded on the project page
     click("RestaurarRevisao");
     EXPECT_EQ(stored(number).ProfitPercent, budgetFromFileBytes(files[0])->ProfitPercent);
-    const std::vector<BudgetRevision> kept = window().state().workspace().database().revisions(number);
+    const std::vector<BudgetRevision> kept = window().state().workspace().store().revisions().of(number);
     ASSERT_EQ(kept.size(), 3u);
     EXPECT_EQ(kept[2].file, files[2]);
     EXPECT_EQ(find<QTableWidget>("RevisionList")->rowCount(), 4);
@@ -113,7 +113,7 @@ TEST_F(RevisionsWiringTest, TheReportListsComparesAndRestoresAndALossAsksItsReas
             shown = shown || (statusHistory->item(row, column) && statusHistory->item(row, column)->text() == u"Preço"_qs);
     }
     EXPECT_TRUE(shown);
-    const std::vector<PendingRowEdit> pending = window().state().workspace().database().pendingRowEdits();
+    const std::vector<PendingRowEdit> pending = window().state().workspace().store().pendingEdits().all();
     ASSERT_EQ(pending.size(), 1u);
     EXPECT_EQ(pending[0].reason, u"Preço"_qs);
     // Deleting would take the three revisions along: the question says so.
@@ -122,14 +122,14 @@ TEST_F(RevisionsWiringTest, TheReportListsComparesAndRestoresAndALossAsksItsReas
     EXPECT_TRUE(Prompts::messages().last().contains(u"As 3 revisões"_qs))
         << Prompts::messages().last().toStdString();
     ASSERT_TRUE(closeWindow());
-    const std::vector<StatusChange> logged = window().state().workspace().database().statusChanges(number);
+    const std::vector<StatusChange> logged = window().state().workspace().store().statusLog().of(number);
     ASSERT_GE(logged.size(), 3u);
     EXPECT_EQ(logged.front().newValue, u"Aguardando"_qs);
     const StatusChange& loss = logged[logged.size() - 2]; // with the negotiated value, at one moment
     EXPECT_EQ(loss.newValue, u"Reprovado"_qs);
     EXPECT_EQ(loss.reason, u"Preço"_qs);
     EXPECT_EQ(logged.back().newValue, u"9000.00"_qs);
-    EXPECT_TRUE(window().state().workspace().database().pendingRowEdits().empty());
+    EXPECT_TRUE(window().state().workspace().store().pendingEdits().all().empty());
 }
 
 TEST_F(RevisionsWiringTest, ABudgetWhoseFileWentMissingIsRestoredFromItsRevisions)

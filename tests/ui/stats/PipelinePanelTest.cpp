@@ -38,8 +38,9 @@ TEST_F(PipelinePanelTest, TheFunnelShowsTheYearAndExportsIt)
     ASSERT_TRUE(window()
                     .state()
                     .workspace()
-                    .database()
-                    .recordStatusChanges(
+                    .store()
+                    .statusLog()
+                    .record(
                         {{3, Clock::now(), u"status"_qs, u"Aguardando"_qs, u"Reprovado"_qs, u"Preço"_qs}})
                     .ok());
     auto* page = find<StatsPage>("TabEstatistica");
