@@ -86,8 +86,10 @@ void BM_KeepRevisionOnSave(benchmark::State& state)
         benchmark::DoNotOptimize(replaced.replace(f.budget, [&f] {
             return WriteBudgetFile(f.budget, f.dir.filePath(BudgetFileName(kRows)));
         }).ok());
-        benchmark::DoNotOptimize(
-            logReplacedVersion(f.store, f.history, replaced.bytes(), f.budget, QDateTime::currentDateTime()).size());
+        const StatusChange change{kRows, QDateTime::currentDateTime(), QStringLiteral("status"),
+                                  edited ? QStringLiteral("Aguardando") : QStringLiteral("Editado"),
+                                  edited ? QStringLiteral("Editado") : QStringLiteral("Aguardando"), {}};
+        benchmark::DoNotOptimize(f.store.statusLog().record({change}).ok());
     }
 }
 BENCHMARK(BM_KeepRevisionOnSave)->Unit(benchmark::kMillisecond);

@@ -177,6 +177,21 @@ PipelineStatistics Workspace::funnel(QStringView yearText, const QDate& today)
     return figures;
 }
 
+WorkspaceLoad Workspace::load(const std::vector<int>& missingBudgets, bool afterUncleanClose, const QDate& today)
+{
+    if (m_writes)
+        m_folders.create();
+    WorkspaceLoad loaded;
+    loaded.officePath = officeFilePath(m_folders.officeDir);
+    loaded.officeRead = ReadOfficeFile(loaded.office, loaded.officePath);
+    if (loaded.officeRead.state != RecordReadState::Read)
+        DefaultOffice(loaded.office);
+    loaded.history = m_history.load();
+    loaded.database = openDatabase(missingBudgets, afterUncleanClose, today);
+    loaded.colorsRead = LoadStatusColors(loaded.colors, statusColorsPath(m_folders.officeDir));
+    return loaded;
+}
+
 DatabaseOpening Workspace::openDatabase(const std::vector<int>& missingBudgets, bool afterUncleanClose,
                                         const QDate& today)
 {

@@ -22,6 +22,8 @@
 #include "core/revisions/BudgetRevisions.h"
 #include "core/revisions/RevisionRestore.h"
 #include "core/settings/StatusColors.h"
+#include "core/settings/StatusColorsFile.h"
+#include "core/storage/RecordFile.h"
 #include "core/stats/PipelineStatistics.h"
 #include "core/storage/DataFolders.h"
 #include "core/store/ExtensionStore.h"
@@ -77,6 +79,17 @@ struct DatabaseOpening {
     OfficeContact officeContact;
     std::vector<PendingRowEdit> lostEdits; // grid edits a crash kept from the history file
     bool checkDue = false;                 // the whole file should be checked now
+};
+
+// What the folder held when it was read (at start, or after a backup was restored).
+struct WorkspaceLoad {
+    TOfficeData office = zeroOffice();    // the office file's, or the defaults
+    RecordRead officeRead;                // Failed: the file stays as it is until saved deliberately
+    QString officePath;
+    HistoryReadResult history;            // damaged lines are reported, the rest is read
+    DatabaseOpening database;
+    TStatusColors colors = zeroStatusColors();
+    StatusColorsLoad colorsRead;
 };
 
 class Workspace {
@@ -136,6 +149,10 @@ public:
     // in the database and the grid's edits not written yet.
     PipelineStatistics funnel(QStringView yearText, const QDate& today);
 
+    // Reads the whole folder in its order: the office, the history (before any budget is numbered:
+    // a new number must lie above every budget it lists), the database, the status colours. A
+    // seat that writes makes the folders first.
+    WorkspaceLoad load(const std::vector<int>& missingBudgets, bool afterUncleanClose, const QDate& today);
     // The database, when the folder has one, opened for writing or for reading as this seat may.
     // `missingBudgets` are the budgets whose file is gone: their rows of no use are dropped.
     DatabaseOpening openDatabase(const std::vector<int>& missingBudgets, bool afterUncleanClose,

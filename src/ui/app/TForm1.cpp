@@ -203,17 +203,22 @@ void TForm1::reloadData()
 
 void TForm1::loadData()
 {
-    if (m_state.writes())
-        m_state.folders().create();
-    loadOffice();
-    // The history is read before the first budget is numbered: the new number must lie above
-    // every budget it lists.
-    loadHistory();
-    loadExtensions();
+    // Which budgets lost their file was worked out on a thread at start; a reload (after a
+    // restore) works it out anew.
+    const std::vector<int> missing = m_missingBudgetFiles.valid() ? m_missingBudgetFiles.get()
+                                                                  : budgetsMissingTheirFile(m_state.folders().projectsDir);
+    const WorkspaceLoad loaded = m_state.workspace().load(missing, m_lock->afterUncleanClose(), Clock::today());
+    showOffice(loaded);
+    m_state.historyReplaced();
+    // A damaged history is read as far as it goes; the user is told which lines, and the
+    // original file is copied aside before it is first rewritten.
+    if (loaded.history.damaged())
+        Prompts::error(this, loaded.history.summary());
+    showDatabase(loaded.database);
     m_officePage->ShowPriceReferences();
     m_projectPage->StartNewBudget();
     m_projectPage->PrepareProjectPages();
-    loadStatusColors();
+    showStatusColors(loaded);
     m_state.officeDraft.setModified(false);
     m_state.budget.setModified(false);
     m_state.budget.setReopened(false);
@@ -222,51 +227,31 @@ void TForm1::loadData()
     m_state.markDataLoaded();
 }
 
-void TForm1::loadOffice()
+void TForm1::showOffice(const WorkspaceLoad& loaded)
 {
-    const QString path = officeFilePath(m_state.folders().officeDir);
-    const RecordRead read = ReadOfficeFile(m_state.CurrentOffice, path);
-    if (read.state == RecordReadState::Read) {
-        m_officePage->ShowOffice(m_state.CurrentOffice);
+    m_state.CurrentOffice = loaded.office;
+    m_officePage->ShowOffice(m_state.CurrentOffice);
+    if (loaded.officeRead.state == RecordReadState::Read)
         return;
-    }
-    if (read.state == RecordReadState::Failed) {
+    if (loaded.officeRead.state == RecordReadState::Failed) {
         // The damaged file stays as it is until the user saves the office deliberately.
-        m_state.unreadableOfficeFile = path;
-        Prompts::error(this, read.error + QStringLiteral(
+        m_state.unreadableOfficeFile = loaded.officePath;
+        Prompts::error(this, loaded.officeRead.error + QStringLiteral(
             "\n\nO programa usará os dados padrão do escritório. O arquivo não será alterado "
             "enquanto o escritório não for salvo."));
     }
-    DefaultOffice(m_state.CurrentOffice);
-    m_officePage->ShowOffice(m_state.CurrentOffice);
     m_officePage->ResetOfficePage();
 }
 
-void TForm1::loadHistory()
+void TForm1::showDatabase(const DatabaseOpening& opening)
 {
-    const HistoryReadResult read = m_state.workspace().history().load();
-    m_state.historyReplaced();
-    // A damaged history is read as far as it goes; the user is told which lines, and the
-    // original file is copied aside before it is first rewritten.
-    if (read.damaged())
-        Prompts::error(this, read.summary());
-}
-
-void TForm1::loadExtensions()
-{
-    // Which budgets lost their file was worked out on a thread at start; a reload (after a
-    // restore) works it out anew.
-    const std::vector<int> missing = m_missingBudgetFiles.valid() ? m_missingBudgetFiles.get()
-                                                                  : budgetsMissingTheirFile(m_state.folders().projectsDir);
-    Workspace& work = m_state.workspace();
-    const DatabaseOpening opening = work.openDatabase(missing, m_lock->afterUncleanClose(), Clock::today());
     if (!opening.message.isEmpty())
         Prompts::error(this, opening.message);
     m_state.priceReferences = opening.priceReferences;
     m_state.officeContact = opening.officeContact;
     takeBackHistoryEdits(opening.lostEdits);
     if (opening.checkDue)
-        m_storeCheck.start(work.store().database().filePath());
+        m_storeCheck.start(m_state.workspace().store().database().filePath());
 }
 
 void TForm1::takeBackHistoryEdits(const std::vector<PendingRowEdit>& lost)
@@ -298,12 +283,11 @@ void TForm1::checkStoreHealth(StoreHealth health)
     }
 }
 
-void TForm1::loadStatusColors()
+void TForm1::showStatusColors(const WorkspaceLoad& loaded)
 {
-    const QString path = statusColorsPath(m_state.folders().officeDir);
-    const StatusColorsLoad load = LoadStatusColors(m_state.statusColors, path);
-    if (load.state == StatusColorsLoad::State::Defaulted)
-        Prompts::error(this, load.message);
+    if (loaded.colorsRead.state == StatusColorsLoad::State::Defaulted)
+        Prompts::error(this, loaded.colorsRead.message);
+    m_state.statusColors = loaded.colors;
     m_state.setShownColors(m_state.statusColors);
     const TStatusColors& c = m_state.statusColors;
     m_state.setChartLook({c.PaletteIndex, c.ColorEachPoint != 0, c.BarGradient != 0});

@@ -102,10 +102,9 @@ private:
     bool closeReadOnly();
     bool exportUnsavedWork(bool office, bool budget, const std::vector<int>& historyRows);
     void loadData();
-    void loadOffice();
-    void loadHistory();
-    void loadStatusColors();
-    void loadExtensions();
+    void showOffice(const WorkspaceLoad& loaded);
+    void showDatabase(const DatabaseOpening& opening);
+    void showStatusColors(const WorkspaceLoad& loaded);
     void checkStoreHealth(StoreHealth health);
     // Offers back the history grid's edits a crash kept from being written.
     void takeBackHistoryEdits(const std::vector<PendingRowEdit>& lost);
