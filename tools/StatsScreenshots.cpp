@@ -20,7 +20,7 @@ TEST_F(StatsScreenshots, StatisticsPageInSeveralLooks)
 {
     const QString folder = tools::screenshotFolder();
     TForm1& w = start();
-    w.state().CurrentOffice = test::statsOffice();
+    w.state().setCurrentOffice(test::statsOffice());
     auto* page = w.findChild<StatsPage*>(QStringLiteral("TabEstatistica"));
     ASSERT_NE(page, nullptr);
     page->setHistoryProvider([] { return test::statsHistory(); });

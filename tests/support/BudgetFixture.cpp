@@ -31,7 +31,7 @@ QString BudgetFixture::text(const char* name)
 
 void BudgetFixture::setUpOffice()
 {
-    TOfficeData& office = window().state().CurrentOffice;
+    TOfficeData office = window().state().currentOffice();
     const struct { const char16_t* name; const char16_t* role; float cost; const char16_t* type; } staff[] = {
         {u"Ana", u"Arquiteta", 5000.0f, u"Técnico"},
         {u"Bruno", u"Desenhista", 4000.0f, u"Técnico"},
@@ -52,6 +52,7 @@ void BudgetFixture::setUpOffice()
     office.OfficeStandard.assign(u"B");
     office.TaxRate = 10.0f;
     setOfficePageManHours(office);
+    window().state().setCurrentOffice(office);
     project()->RefreshResources();
 }
 

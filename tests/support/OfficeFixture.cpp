@@ -14,11 +14,13 @@ void OfficeFixture::SetUp()
         return;
     m_state.setFolders(DataFolders::beside(appDir()));
     ASSERT_TRUE(m_state.folders().create());
-    DefaultOffice(m_state.CurrentOffice);
+    TOfficeData office;
+    DefaultOffice(office);
+    m_state.setCurrentOffice(office);
     m_host = std::make_unique<QWidget>();
     m_page = new OfficePage(m_state, m_host.get());
     (new QVBoxLayout(m_host.get()))->addWidget(m_page);
-    m_page->ShowOffice(m_state.CurrentOffice);
+    m_page->ShowOffice(m_state.currentOffice());
     m_page->ResetOfficePage();
     m_page->EnableOfficeEditing(false);
     m_host->resize(1254, 640);

@@ -28,7 +28,7 @@ protected:
 
     AppState& state() { return m_state; }
     OfficePage* page() { return m_page; }
-    bool modified() const { return m_state.officeDraft.modified(); }
+    bool modified() const { return m_state.officeDraft().modified(); }
     QString shown(const char* numberField) { return find<NumberEdit>(numberField)->text(); }
     QString officePath() const { return m_state.folders().officeDir + QStringLiteral("Office.bvo"); }
     QByteArray officeBytes() const;

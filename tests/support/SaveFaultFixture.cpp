@@ -76,7 +76,7 @@ void SaveFaultFixture::savedThenChanged()
     project()->showSubPage(kDataSubPage);
     type("P_area", QStringLiteral("120"));
     click(controls::project::kSummarySelector);
-    ASSERT_EQ(window().state().budget.record().Area, 120.0f);
+    ASSERT_EQ(window().state().budget().record().Area, 120.0f);
 }
 
 void SaveFaultFixture::reopenedAtSaveAs()
@@ -85,7 +85,7 @@ void SaveFaultFixture::reopenedAtSaveAs()
     window().AbColBitBtn1Click(kHistoryPage);
     historyPage()->selectRow(0);
     click(controls::history::kReopen);
-    ASSERT_TRUE(window().state().budget.reopened());
+    ASSERT_TRUE(window().state().budget().reopened());
     project()->showSubPage(kDataSubPage);
     click(controls::project::kSummarySelector);
     click(controls::project::kSaveBudget);
@@ -103,7 +103,7 @@ void SaveFaultFixture::officeEdited()
 
 void SaveFaultFixture::officeKept()
 {
-    EXPECT_TRUE(window().state().officeDraft.modified());
+    EXPECT_TRUE(window().state().officeDraft().modified());
     EXPECT_EQ(find<EditableGrid>("NG1")->cellText({0, 1}), QStringLiteral("640,00"));
 }
 

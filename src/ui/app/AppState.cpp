@@ -14,6 +14,36 @@ void AppState::setFolders(const DataFolders& folders)
     m_workspace->setWrites(writes());
 }
 
+void AppState::setCurrentOffice(const TOfficeData& office)
+{
+    m_currentOffice = office;
+    emit officeChanged();
+}
+
+void AppState::officeRead(const TOfficeData& office, bool fromFile)
+{
+    m_officeFromFile = fromFile;
+    m_officeDraft.setModified(false);
+    m_currentOffice = office;
+    emit officeLoaded();
+    emit officeChanged();
+}
+
+void AppState::setOfficeSettings(const PriceReferences& references, const OfficeContact& contact)
+{
+    m_priceReferences = references;
+    m_officeContact = contact;
+    emit officeSettingsChanged();
+}
+
+void AppState::setHighlightStatus(bool on)
+{
+    if (on == m_highlightStatus)
+        return;
+    m_highlightStatus = on;
+    emit highlightStatusChanged();
+}
+
 void AppState::setShownColors(const TStatusColors& colors)
 {
     if (std::memcmp(&colors, &m_shownColors, sizeof colors) == 0)
@@ -45,7 +75,7 @@ void AppState::markDataLoaded()
 PriceCheck AppState::priceCheckOf(const TBudgetData& b)
 {
     Workspace& work = *m_workspace;
-    return checkPrice(b, priceReferences, work.history().table(), work.buildingUses(),
+    return checkPrice(b, m_priceReferences, work.history().table(), work.buildingUses(),
                       [&work](int number) { return work.store().statusLog().lastDecisionWon(number); });
 }
 

@@ -33,25 +33,44 @@ public:
     const DataFolders& folders() const { return m_workspace->folders(); }
     // The program works on the data folders given (at start, or a test's own folder).
     void setFolders(const DataFolders& folders);
-    // The office in force: what budgets are priced with.
-    TOfficeData CurrentOffice = zeroOffice();
-    // What the office holds its quotes against (kept in the database, saved with the office).
-    PriceReferences priceReferences;
-    // The office's contact and the validity of its proposals (in the database, saved with the office).
-    OfficeContact officeContact;
-    // The office's cost lists as the user edits them, and whether the office was changed.
-    OfficeDraft officeDraft;
-    // The budget being worked on, with whether it is modified or reopened.
-    BudgetDraft budget;
-    bool HighlightStatus = false;
-    qint32 BudgetCounter = 0;
+    // The office in force: what budgets are priced with. Replacing it tells the pages that follow
+    // it (the project page's team and man-hours).
+    const TOfficeData& currentOffice() const { return m_currentOffice; }
+    void setCurrentOffice(const TOfficeData& office);
+    // The office was read anew from the folder (start, restored backup): the office page shows it
+    // as saved, without changes of its own.
+    void officeRead(const TOfficeData& office, bool fromFile);
+    // Whether the office in force came from the office file (false: the defaults, the file being
+    // missing or unreadable), so the office page knows which rows to offer.
+    bool officeFromFile() const { return m_officeFromFile; }
+    // What the office holds its quotes against, and its contact with the validity of its proposals
+    // (both in the database, saved with the office).
+    const PriceReferences& priceReferences() const { return m_priceReferences; }
+    const OfficeContact& officeContact() const { return m_officeContact; }
+    void setOfficeSettings(const PriceReferences& references, const OfficeContact& contact);
+    // The office's cost lists as the user edits them, and whether the office was changed. The
+    // office page is its one editor.
+    const OfficeDraft& officeDraft() const { return m_officeDraft; }
+    OfficeDraft& editOfficeDraft() { return m_officeDraft; }
+    // The budget being worked on, with whether it is modified or reopened. The project page and
+    // the actions that replace the budget edit it; whoever replaces it says so (budgetReplaced).
+    const BudgetDraft& budget() const { return m_budget; }
+    BudgetDraft& editBudget() { return m_budget; }
+    // Whether the history marks every row in its status colour.
+    bool highlightStatus() const { return m_highlightStatus; }
+    void setHighlightStatus(bool on);
+    // The number the next new budget takes, as last read from or written to Control.bin.
+    qint32 budgetCounter() const { return m_budgetCounter; }
+    void setBudgetCounter(qint32 counter) { m_budgetCounter = counter; }
 
     // The status colours and chart look as last loaded or saved (Colors.bin).
-    TStatusColors statusColors = zeroStatusColors();
+    const TStatusColors& statusColors() const { return m_statusColors; }
+    void setStatusColors(const TStatusColors& colors) { m_statusColors = colors; }
 
     // Set when the office file on disk could not be read at start: the program runs on the
     // defaults and must not replace that file unless the user saves explicitly.
-    QString unreadableOfficeFile;
+    const QString& unreadableOfficeFile() const { return m_unreadableOfficeFile; }
+    void setUnreadableOfficeFile(const QString& path) { m_unreadableOfficeFile = path; }
 
     // Whether this seat may write the data folder. Another seat holding the folder, or a folder
     // that takes no files, makes this one read-only for the rest of the session: every save is
@@ -72,7 +91,7 @@ public:
     // Whether the budget holds work the user has not saved: generated or renegotiated and not
     // saved, or typed on the project pages since they were last shown. The project page, which
     // holds the typing, answers; until then only the draft's own flag counts.
-    bool hasUnsavedBudgetWork() const { return m_unsavedBudgetWork ? m_unsavedBudgetWork() : budget.modified(); }
+    bool hasUnsavedBudgetWork() const { return m_unsavedBudgetWork ? m_unsavedBudgetWork() : m_budget.modified(); }
     void setUnsavedBudgetWorkCheck(std::function<bool()> check) { m_unsavedBudgetWork = std::move(check); }
 
     // Whether the data of the folder (office, history, database, colours) have been read; until
@@ -84,8 +103,6 @@ public:
     // after a win counting as won.
     PriceCheck priceCheckOf(const TBudgetData& budget);
 
-    // The office in force was replaced (loaded, collected from its page, restored).
-    void officeReplaced() { emit officeChanged(); }
     // The budget draft holds another budget (started, reopened): its pages must show it.
     void budgetReplaced() { emit budgetChanged(); }
     // Rows of the history were stored, removed or reloaded.
@@ -93,6 +110,9 @@ public:
 
 signals:
     void officeChanged();
+    void officeLoaded();
+    void officeSettingsChanged();
+    void highlightStatusChanged();
     void budgetChanged();
     void historyChanged();
     void shownColorsChanged();
@@ -102,6 +122,16 @@ signals:
 
 private:
     std::unique_ptr<Workspace> m_workspace;
+    TOfficeData m_currentOffice = zeroOffice();
+    bool m_officeFromFile = false;
+    PriceReferences m_priceReferences;
+    OfficeContact m_officeContact;
+    OfficeDraft m_officeDraft;
+    BudgetDraft m_budget;
+    bool m_highlightStatus = false;
+    qint32 m_budgetCounter = 0;
+    TStatusColors m_statusColors = zeroStatusColors();
+    QString m_unreadableOfficeFile;
     TStatusColors m_shownColors = zeroStatusColors();
     ChartLook m_chartLook;
     QString m_readOnlyNotice;

@@ -149,7 +149,7 @@ void MenuPage::BackupClick()
     }
     // What is only in memory (an office or budget not saved, history edits written at close)
     // is not in the archive; the user is reminded only when there is such a thing.
-    const bool unsaved = m_state.officeDraft.modified() || m_state.hasUnsavedBudgetWork();
+    const bool unsaved = m_state.officeDraft().modified() || m_state.hasUnsavedBudgetWork();
     Prompts::inform(this, QStringLiteral("Cópia de segurança salva em \"%1\".").arg(QDir::toNativeSeparators(path))
                               + (unsaved ? QStringLiteral("\n\nAlterações ainda não salvas não fazem parte da cópia.")
                                          : QString()));

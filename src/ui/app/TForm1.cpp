@@ -196,7 +196,7 @@ void TForm1::reloadData()
 {
     if (!finishStartup())
         return;
-    m_state.unreadableOfficeFile.clear();
+    m_state.setUnreadableOfficeFile({});
     m_historyPage->discardReport();
     loadData();
 }
@@ -219,23 +219,23 @@ void TForm1::loadData()
     m_projectPage->StartNewBudget();
     m_projectPage->PrepareProjectPages();
     showStatusColors(loaded);
-    m_state.officeDraft.setModified(false);
-    m_state.budget.setModified(false);
-    m_state.budget.setReopened(false);
-    m_state.HighlightStatus = false;
+    m_state.editOfficeDraft().setModified(false);
+    m_state.editBudget().setModified(false);
+    m_state.editBudget().setReopened(false);
+    m_state.setHighlightStatus(false);
     m_officePage->EnableOfficeEditing(false);
     m_state.markDataLoaded();
 }
 
 void TForm1::showOffice(const WorkspaceLoad& loaded)
 {
-    m_state.CurrentOffice = loaded.office;
-    m_officePage->ShowOffice(m_state.CurrentOffice);
+    m_state.setCurrentOffice(loaded.office);
+    m_officePage->ShowOffice(m_state.currentOffice());
     if (loaded.officeRead.state == RecordReadState::Read)
         return;
     if (loaded.officeRead.state == RecordReadState::Failed) {
         // The damaged file stays as it is until the user saves the office deliberately.
-        m_state.unreadableOfficeFile = loaded.officePath;
+        m_state.setUnreadableOfficeFile(loaded.officePath);
         Prompts::error(this, loaded.officeRead.error + QStringLiteral(
             "\n\nO programa usará os dados padrão do escritório. O arquivo não será alterado "
             "enquanto o escritório não for salvo."));
@@ -247,8 +247,7 @@ void TForm1::showDatabase(const DatabaseOpening& opening)
 {
     if (!opening.message.isEmpty())
         Prompts::error(this, opening.message);
-    m_state.priceReferences = opening.priceReferences;
-    m_state.officeContact = opening.officeContact;
+    m_state.setOfficeSettings(opening.priceReferences, opening.officeContact);
     takeBackHistoryEdits(opening.lostEdits);
     if (opening.checkDue)
         m_storeCheck.start(m_state.workspace().store().database().filePath());
@@ -287,9 +286,9 @@ void TForm1::showStatusColors(const WorkspaceLoad& loaded)
 {
     if (loaded.colorsRead.state == StatusColorsLoad::State::Defaulted)
         Prompts::error(this, loaded.colorsRead.message);
-    m_state.statusColors = loaded.colors;
-    m_state.setShownColors(m_state.statusColors);
-    const TStatusColors& c = m_state.statusColors;
+    m_state.setStatusColors(loaded.colors);
+    m_state.setShownColors(m_state.statusColors());
+    const TStatusColors& c = m_state.statusColors();
     m_state.setChartLook({c.PaletteIndex, c.ColorEachPoint != 0, c.BarGradient != 0});
 }
 
@@ -304,7 +303,7 @@ bool TForm1::saveStatusColors()
         Prompts::error(this, saved.error);
         return false;
     }
-    m_state.statusColors = colors;
+    m_state.setStatusColors(colors);
     return true;
 }
 
@@ -444,7 +443,7 @@ bool TForm1::FormCloseQuery()
     confirmDataFolder();
     if (!m_state.writes())
         return m_closeStepsDone = closeReadOnly();
-    if (m_state.officeDraft.modified()) {
+    if (m_state.officeDraft().modified()) {
         const auto answer = Prompts::ask(this, QStringLiteral("Os dados do escritório foram alterados. Deseja salvar?"),
                                          QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
                                          Prompts::Box::Information);

@@ -40,7 +40,7 @@ QString exportFolder()
 bool TForm1::closeReadOnly()
 {
     m_historyPage->storeReportNotes();
-    const bool office = m_state.officeDraft.modified();
+    const bool office = m_state.officeDraft().modified();
     const bool budget = m_state.hasUnsavedBudgetWork();
     const std::vector<int> historyRows = editedHistoryRows(m_state.workspace().history().table());
     if (!office && !budget && historyRows.empty())
@@ -83,7 +83,7 @@ bool TForm1::exportUnsavedWork(bool office, bool budget, const std::vector<int>&
         m_officePage->CollectOfficePage();
         if (!exportTo(QStringLiteral("Exportar dados do escritório"), QStringLiteral("Office.bvo"),
                       QStringLiteral("Escritório (*.bvo)"),
-                      [this](const QString& path) { return WriteOfficeFile(m_state.CurrentOffice, path); }))
+                      [this](const QString& path) { return WriteOfficeFile(m_state.currentOffice(), path); }))
             return false;
     }
     if (budget) {

@@ -83,7 +83,7 @@ PaymentTab::PaymentTab(AppState& state, QWidget* parent) : QWidget(parent), m_st
 void PaymentTab::showSchedule()
 {
     m_grid->removeAllRows();
-    for (const Instalment& instalment : m_state.budget.payments().instalments()) {
+    for (const Instalment& instalment : m_state.budget().payments().instalments()) {
         const int row = m_grid->appendRow();
         m_grid->setCellText({row, kStage}, instalment.stage);
         m_grid->setCellNumber({row, kShare}, instalment.percent);
@@ -105,13 +105,13 @@ void PaymentTab::pullRows()
                                roundToTenth(m_grid->cellNumber({row, kShare}).value_or(0.0)),
                                m_grid->cellText({row, kDue}).trimmed()});
     }
-    m_state.budget.setPayments(PaymentSchedule(std::move(instalments)));
+    m_state.editBudget().setPayments(PaymentSchedule(std::move(instalments)));
 }
 
 void PaymentTab::showValues()
 {
-    const PaymentSchedule& schedule = m_state.budget.payments();
-    const double fee = feeToSchedule(m_state.budget.record(), m_state.workspace().history().table());
+    const PaymentSchedule& schedule = m_state.budget().payments();
+    const double fee = feeToSchedule(m_state.budget().record(), m_state.workspace().history().table());
     const std::vector<double> values = schedule.values(fee);
     double sum = 0;
     for (int row = 0; row < m_grid->rowCount() && row < int(values.size()); ++row) {
@@ -154,9 +154,9 @@ void PaymentTab::moveInstalment(int step)
     if (row < 0 || target < 0 || target >= m_grid->rowCount())
         return;
     pullRows();
-    std::vector<Instalment> instalments = m_state.budget.payments().instalments();
+    std::vector<Instalment> instalments = m_state.budget().payments().instalments();
     std::swap(instalments[std::size_t(row)], instalments[std::size_t(target)]);
-    m_state.budget.setPayments(PaymentSchedule(std::move(instalments)));
+    m_state.editBudget().setPayments(PaymentSchedule(std::move(instalments)));
     showSchedule();
     m_grid->selectRow(target);
     emit edited();

@@ -88,7 +88,7 @@ void ProjectPage::buildSubPages()
 {
     m_subPages = new QStackedWidget(this);
     m_subPages->setObjectName(QStringLiteral("PageControl3"));
-    m_data = new ProjectDataTab(m_state.budget.classification(), m_subPages);
+    m_data = new ProjectDataTab(m_state.editBudget().classification(), m_subPages);
     m_resources = new ResourcesTab(m_state, m_subPages);
     m_summary = new SummaryTab(m_state, m_subPages);
     m_subPages->addWidget(m_data);
@@ -185,7 +185,7 @@ void ProjectPage::RefreshResources()
     // Following the office is not the user's edit of the budget.
     const bool edited = pagesEdited();
     m_resources->team()->FillTeamNameList();
-    const int category = m_state.budget.classification().category();
+    const int category = m_state.editBudget().classification().category();
     if (m_resources->tasks()->estimate() > 0 && category != 0)
         m_resources->tasks()->RecalcAutoHxh(category);
     if (!edited)
@@ -203,7 +203,7 @@ TBudgetData ProjectPage::pagesRecord() const
 
 TBudgetData ProjectPage::workingRecord() const
 {
-    TBudgetData working = m_state.budget.record();
+    TBudgetData working = m_state.budget().record();
     m_data->collectInto(working);
     m_resources->collectInto(working);
     working.ProjectCode.assign(m_summary->projectCodeText());
@@ -212,12 +212,12 @@ TBudgetData ProjectPage::workingRecord() const
 
 bool ProjectPage::pagesEdited() const
 {
-    return m_state.budget.pagesEdited(pagesRecord());
+    return m_state.budget().pagesEdited(pagesRecord());
 }
 
 void ProjectPage::markPagesShown()
 {
-    m_state.budget.markPagesShown(pagesRecord());
+    m_state.editBudget().markPagesShown(pagesRecord());
 }
 
 bool ProjectPage::hasUnsavedWork()
@@ -226,7 +226,7 @@ bool ProjectPage::hasUnsavedWork()
     m_data->commitOpenEdits();
     m_resources->commitOpenEdits();
     m_payment->commitOpenEdits();
-    return m_state.budget.hasUnsavedWork(pagesRecord());
+    return m_state.budget().hasUnsavedWork(pagesRecord());
 }
 
 bool ProjectPage::AskToSaveAtClose()
@@ -242,7 +242,7 @@ bool ProjectPage::AskToSaveAtClose()
         return false;
     // What the pages hold now is what the user wants kept: generated anew when they changed;
     // a failed generation shows why.
-    const bool generated = !m_state.budget.mustGenerateBeforeSaving(pagesRecord()) || GenerateBudget();
+    const bool generated = !m_state.budget().mustGenerateBeforeSaving(pagesRecord()) || GenerateBudget();
     const bool saved = generated && SaveBudget();
     if (!saved)
         emit attentionNeeded();
@@ -261,14 +261,14 @@ void ProjectPage::StartNewBudget()
         Prompts::error(this, counter.error);
     // With every number used the budget shows 0 until one is free; saving it is refused.
     const BudgetNumber next = freshBudgetNumber();
-    m_state.BudgetCounter = next.number;
-    m_state.budget.startNew(next.number);
+    m_state.setBudgetCounter(next.number);
+    m_state.editBudget().startNew(next.number);
     ShowBudget();
 }
 
 void ProjectPage::ShowBudget()
 {
-    const TBudgetData& b = m_state.budget.record();
+    const TBudgetData& b = m_state.budget().record();
     m_data->showBudget(b);
     m_summary->showNumberAndTax(b);
     m_payment->showSchedule();
@@ -286,11 +286,11 @@ void ProjectPage::ShowBudget()
 
 bool ProjectPage::CollectProjectPages()
 {
-    BudgetDraft& budget = m_state.budget;
+    BudgetDraft& budget = m_state.editBudget();
     budget.numberIfNeverSaved(freshBudgetNumber().number);
     m_data->collectInto(budget.record());
     m_resources->collectInto(budget.record());
-    budget.completeCollected(m_state.CurrentOffice);
+    budget.completeCollected(m_state.currentOffice());
     return true;
 }
 
@@ -308,10 +308,10 @@ void ProjectPage::AbColBitBtn9Click()
 bool ProjectPage::GenerateBudget()
 {
     const int shown = m_subPages->currentIndex();
-    if (m_state.budget.reopened())
-        Prompts::inform(this, regenerationNotice(m_state.budget, m_state.CurrentOffice));
+    if (m_state.budget().reopened())
+        Prompts::inform(this, regenerationNotice(m_state.budget(), m_state.currentOffice()));
     if (m_resources->tasks()->estimateChosen())
-        m_resources->tasks()->RecalcAutoHxh(m_state.budget.classification().category());
+        m_resources->tasks()->RecalcAutoHxh(m_state.editBudget().classification().category());
     if (!m_resources->team()->CheckTeamAgainstOffice()) {
         showSubPage(kResourcesSubPage);
         return false;
@@ -321,7 +321,7 @@ bool ProjectPage::GenerateBudget()
         showSubPage(shown);
         return false;
     }
-    const BudgetGeneration generated = m_state.budget.generate(m_state.CurrentOffice);
+    const BudgetGeneration generated = m_state.editBudget().generate(m_state.currentOffice());
     if (!generated.ok()) {
         Prompts::inform(this, generated.message);
         showSubPage(subPageToMend(generated.mend, shown));
@@ -363,7 +363,7 @@ void ProjectPage::AbColBitBtn25Click()
 
 bool ProjectPage::SaveBudget()
 {
-    if (m_state.budget.reopened()) {
+    if (m_state.budget().reopened()) {
         m_summary->saveAsPanel()->show();
         return false;
     }
@@ -388,16 +388,16 @@ void ProjectPage::showPayments()
 
 void ProjectPage::paymentsEdited()
 {
-    m_state.budget.setModified(true);
-    m_saveButton->setEnabled(m_state.writes() && !m_state.budget.mustGenerateBeforeSaving(pagesRecord()));
+    m_state.editBudget().setModified(true);
+    m_saveButton->setEnabled(m_state.writes() && !m_state.budget().mustGenerateBeforeSaving(pagesRecord()));
 }
 
 bool ProjectPage::paymentsReadyToSave()
 {
     m_payment->commitOpenEdits();
-    PaymentSchedule schedule = m_state.budget.payments();
+    PaymentSchedule schedule = m_state.budget().payments();
     schedule.dropUnnamed();
-    m_state.budget.setPayments(schedule);
+    m_state.editBudget().setPayments(schedule);
     m_payment->showSchedule();
     return schedule.empty() || schedule.complete()
         || Prompts::ask(this, schedule.incompleteQuestion(), QMessageBox::Yes | QMessageBox::No,
@@ -412,7 +412,7 @@ bool ProjectPage::saveCurrentBudget(BudgetSaveKind kind)
         return false;
     if (!paymentsReadyToSave())
         return false;
-    BudgetDraft& budget = m_state.budget;
+    BudgetDraft& budget = m_state.editBudget();
     BudgetSaveConsent consent;
     BudgetSaveReport saved;
     for (;;) {
@@ -434,7 +434,7 @@ bool ProjectPage::saveCurrentBudget(BudgetSaveKind kind)
         return false;
     }
     if (saved.advancedCounter)
-        m_state.BudgetCounter = budget.record().Number;
+        m_state.setBudgetCounter(budget.record().Number);
     m_summary->showNumberAndStatus(budget.record());
     if (kind != BudgetSaveKind::Plain)
         m_summary->saveAsPanel()->hide();

@@ -16,9 +16,9 @@ ResourcesTab::ResourcesTab(AppState& state, QWidget* parent) : QWidget(parent), 
 {
     setObjectName(QStringLiteral("TabP_Recursos"));
     m_tasks =
-        new TaskEstimatePanel(state.budget.tasks(), state.CurrentOffice, state.budget.classification(), this);
-    m_indicators = new ComplexityFactorPanel(state.budget.indicators(), this);
-    m_team = new TechnicalTeamPanel(state.budget.team(), state.CurrentOffice, this);
+        new TaskEstimatePanel(state.editBudget().tasks(), state.currentOffice(), state.editBudget().classification(), this);
+    m_indicators = new ComplexityFactorPanel(state.editBudget().indicators(), this);
+    m_team = new TechnicalTeamPanel(state.editBudget().team(), state.currentOffice(), this);
     connect(m_tasks, &TaskEstimatePanel::instructionsClicked, this, &ResourcesTab::Label74Click);
     connect(m_indicators, &ComplexityFactorPanel::instructionsClicked, this, &ResourcesTab::Label75Click);
 

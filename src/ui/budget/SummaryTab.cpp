@@ -179,7 +179,7 @@ void SummaryTab::R_codigoClick()
 {
     // A budget whose code was touched is treated as a stored one: the next generation warns that
     // it recalculates, and the next save offers to overwrite or to save as new.
-    m_state.budget.setReopened(true);
+    m_state.editBudget().setReopened(true);
 }
 
 void SummaryTab::showNumberAndTax(const TBudgetData& b)
@@ -250,7 +250,7 @@ void SummaryTab::showVariables(const TBudgetData& b)
 
 void SummaryTab::ShowSummary()
 {
-    const TBudgetData& b = m_state.budget.record();
+    const TBudgetData& b = m_state.budget().record();
     showVariables(b);
     showValueParts(b);
     m_k1->setValue(b.K1);
@@ -260,7 +260,7 @@ void SummaryTab::ShowSummary()
 
 void SummaryTab::showPriceCheck()
 {
-    m_priceCheck->showCheck(m_state.priceCheckOf(m_state.budget.record()));
+    m_priceCheck->showCheck(m_state.priceCheckOf(m_state.budget().record()));
 }
 
 void SummaryTab::R_lucroSpin()
@@ -270,8 +270,8 @@ void SummaryTab::R_lucroSpin()
 
 void SummaryTab::renegotiate(float taxRate, float profitPercent)
 {
-    const BudgetComputation computed = m_state.budget.renegotiate(taxRate, profitPercent, m_state.CurrentOffice);
-    const TBudgetData& b = m_state.budget.record();
+    const BudgetComputation computed = m_state.editBudget().renegotiate(taxRate, profitPercent, m_state.currentOffice());
+    const TBudgetData& b = m_state.budget().record();
     if (computed.refused()) {
         // A tax of 100 % or more has no quoted value: the last valid figures stay, spins included.
         m_taxSpin->setValue(b.TaxRate);

@@ -50,9 +50,9 @@ HistoryPage::HistoryPage(AppState& state, QWidget* parent) : Page(parent), m_sta
     m_colors->hide();
     connect(m_colors, &ColorPanel::okClicked, this, &HistoryPage::SpeedButton31Click);
     // The swatches on the panel are the colours the history shows; the state tells everyone.
-    m_state.setShownColors(m_colors->swatches(m_state.statusColors));
+    m_state.setShownColors(m_colors->swatches(m_state.statusColors()));
     connect(m_colors, &ColorPanel::swatchChosen, this,
-            [this] { m_state.setShownColors(m_colors->swatches(m_state.statusColors)); });
+            [this] { m_state.setShownColors(m_colors->swatches(m_state.statusColors())); });
     connect(&m_state, &AppState::shownColorsChanged, this, [this] { m_colors->setSwatches(m_state.shownColors()); });
     connect(&m_state, &AppState::historyChanged, this, &HistoryPage::historyChanged);
     connect(&m_state, &AppState::writeAccessChanged, this, &HistoryPage::followWriteAccess);
@@ -235,13 +235,13 @@ void HistoryPage::selectRow(int row)
 
 void HistoryPage::TabHistoricoShow()
 {
-    m_highlightButton->setChecked(m_state.HighlightStatus);
+    m_highlightButton->setChecked(m_state.highlightStatus());
     PaintStatusCells();
 }
 
 void HistoryPage::PaintStatusCells()
 {
-    m_model->paintStatusCells(m_state.HighlightStatus, swatches());
+    m_model->paintStatusCells(m_state.highlightStatus(), swatches());
 }
 
 void HistoryPage::resizeEvent(QResizeEvent* event)

@@ -39,7 +39,7 @@ void HistoryPage::AbColBitBtn19Click()
 
 void HistoryPage::reopenBudgetOfRow(int row)
 {
-    const BudgetReopening reopened = m_state.workspace().reopenBudget(row, m_state.budget);
+    const BudgetReopening reopened = m_state.workspace().reopenBudget(row, m_state.editBudget());
     if (reopened.state == BudgetReopening::State::Missing) {
         Prompts::inform(this, QStringLiteral("Não foi localizado o arquivo deste orçamento"));
         return;
@@ -59,7 +59,7 @@ void HistoryPage::reopenBudgetOfRow(int row)
                            "Ele continua contando como ganho no funil e na verificação de preço até que "
                            "outro status de decisão seja escolhido no histórico; a versão aprovada "
                            "continua guardada nas revisões.")
-                .arg(m_state.budget.record().Number));
+                .arg(m_state.budget().record().Number));
 }
 
 void HistoryPage::AbColBitBtn20Click()
@@ -96,8 +96,8 @@ void HistoryPage::SearchHistory(const QString& text)
 
 void HistoryPage::AbColBitBtn18Click()
 {
-    m_state.HighlightStatus = !m_state.HighlightStatus;
-    m_highlightButton->setChecked(m_state.HighlightStatus);
+    m_state.setHighlightStatus(!m_state.highlightStatus());
+    m_highlightButton->setChecked(m_state.highlightStatus());
     PaintStatusCells();
     m_search->setFocus();
 }
@@ -204,7 +204,7 @@ void HistoryPage::SpeedButton7Click()
 
 void HistoryPage::SpeedButton5Click()
 {
-    const QString text = BudgetReportClipboardText(m_state.CurrentOffice.Name.toQString(),
+    const QString text = BudgetReportClipboardText(m_state.currentOffice().Name.toQString(),
                                                    m_report->lines(),
                                                    m_report->notes());
     Prompts::setClipboardText(text);

@@ -23,7 +23,7 @@ namespace belvane {
 
 ProposalTerms HistoryPage::proposalTerms(int number) const
 {
-    return m_state.workspace().proposalTerms(number, m_state.officeContact);
+    return m_state.workspace().proposalTerms(number, m_state.officeContact());
 }
 
 HistoryRowReport HistoryPage::scheduledReport(int row) const
@@ -41,7 +41,7 @@ bool HistoryPage::reportDocument(QString& officeName, QString& bodyHtml, QString
                                   : QStringLiteral("Não foi localizado o arquivo deste orçamento"));
         return false;
     }
-    officeName = m_state.CurrentOffice.Name.toQString().trimmed();
+    officeName = m_state.currentOffice().Name.toQString().trimmed();
     if (officeName.isEmpty())
         officeName = QStringLiteral("Orçamento de projeto");
     // The observations as the panel shows them, even if not yet stored in the row.

@@ -65,7 +65,7 @@ void HistoryPage::restoreRevision(int revision)
                        QStringLiteral("A revisão %1 foi restaurada.\n\n").arg(revision)
                            + restore.warnings.join(QLatin1Char('\n')));
     // The project page may hold the budget as it was before: a save there would undo the restore.
-    if (m_state.budget.priced() && m_state.budget.record().Number == number) {
+    if (m_state.budget().priced() && m_state.budget().record().Number == number) {
         QString question = QStringLiteral("O orçamento nº %1 está aberto na página de projeto. Deseja recarregá-lo "
                                           "como ficou após a restauração?")
                                .arg(number);

@@ -52,7 +52,7 @@ OfficePage::OfficePage(AppState& state, QWidget* parent) : Page(parent), m_state
     m_subPages = new QStackedWidget(this);
     m_subPages->setObjectName(QStringLiteral("PageControl2"));
     m_general = new OfficeGeneralTab(m_subPages);
-    m_costs = new OfficeCostsTab(m_state.officeDraft, m_subPages);
+    m_costs = new OfficeCostsTab(m_state.editOfficeDraft(), m_subPages);
     m_subPages->addWidget(m_general);
     m_subPages->addWidget(m_costs);
     connect(m_general, &OfficeGeneralTab::edited, this, &OfficePage::markModified);
@@ -122,12 +122,12 @@ void OfficePage::hoursSpun()
     // The hours are the draft's: the spin shows the ones it kept.
     MonthlyHoursSpin* hours = m_general->hoursSpin();
     m_costs->E_HoraMensalSpin(hours->value());
-    hours->setValue(m_state.officeDraft.monthlyHours());
+    hours->setValue(m_state.officeDraft().monthlyHours());
 }
 
 void OfficePage::markModified()
 {
-    m_state.officeDraft.setModified(true);
+    m_state.editOfficeDraft().setModified(true);
 }
 
 QList<PageKey> OfficePage::pageKeys() const
@@ -153,18 +153,19 @@ void OfficePage::ShowOffice(const TOfficeData& office)
 {
     m_general->showOffice(office);
     m_costs->showOffice(office);
-    m_state.officeDraft.setModified(false);
+    m_state.editOfficeDraft().setModified(false);
     showSubPage(0);
 }
 
 void OfficePage::CollectOfficePage()
 {
     commitOpenEdits();
-    TOfficeData& office = m_state.CurrentOffice;
+    TOfficeData office;
     DefaultOffice(office);
     m_general->collectInto(office);
     m_costs->collectInto(office);
     ComputeOfficeTotals(office);
+    m_state.setCurrentOffice(office);
 }
 
 void OfficePage::ResetOfficePage()
@@ -187,25 +188,24 @@ bool OfficePage::saveOfficeFile()
     CollectOfficePage();
     const PriceReferences references = m_general->priceReferences()->references();
     const OfficeContact contact = m_general->contact()->contact();
-    const bool settingsChanged = references != m_state.priceReferences || contact != m_state.officeContact;
-    const OfficeSaveReport saved = m_state.workspace().saveOffice(m_state.CurrentOffice, references, contact, settingsChanged);
+    const bool settingsChanged = references != m_state.priceReferences() || contact != m_state.officeContact();
+    const OfficeSaveReport saved = m_state.workspace().saveOffice(m_state.currentOffice(), references, contact, settingsChanged);
     // The file is the user's now, whatever became of the settings beside it.
     if (saved.fileWritten)
-        m_state.unreadableOfficeFile.clear();
+        m_state.setUnreadableOfficeFile({});
     if (!saved.saved()) {
         Prompts::error(this, saved.error);
         return false;
     }
-    m_state.priceReferences = references;
-    m_state.officeContact = contact;
-    m_state.officeDraft.setModified(false);
+    m_state.setOfficeSettings(references, contact);
+    m_state.editOfficeDraft().setModified(false);
     return true;
 }
 
 void OfficePage::ShowPriceReferences()
 {
-    m_general->priceReferences()->showReferences(m_state.priceReferences);
-    m_general->contact()->showContact(m_state.officeContact);
+    m_general->priceReferences()->showReferences(m_state.priceReferences());
+    m_general->contact()->showContact(m_state.officeContact());
 }
 
 void OfficePage::AbColBitBtn22Click()
@@ -227,8 +227,10 @@ void OfficePage::AbColBitBtn24Click()
         return;
     // The record takes its own defaults while the page shows the page's default rows; the two
     // meet when the page is next collected. Nothing is written.
-    DefaultOffice(m_state.CurrentOffice);
-    ShowOffice(m_state.CurrentOffice);
+    TOfficeData office;
+    DefaultOffice(office);
+    m_state.setCurrentOffice(office);
+    ShowOffice(office);
     ResetOfficePage();
 }
 
@@ -241,12 +243,14 @@ void OfficePage::AbColBitBtn23Click()
                                      QMessageBox::Yes | QMessageBox::No, Prompts::Box::Information);
     if (answer != QMessageBox::Yes)
         return;
-    const RecordRead read = ReadOfficeFile(m_state.CurrentOffice, path);
+    TOfficeData office = m_state.currentOffice();
+    const RecordRead read = ReadOfficeFile(office, path);
     if (!read.ok()) {
         Prompts::error(this, read.error);
         return;
     }
-    ShowOffice(m_state.CurrentOffice);
+    m_state.setCurrentOffice(office);
+    ShowOffice(office);
 }
 
 void OfficePage::TabEscritorioShow()
@@ -258,7 +262,6 @@ void OfficePage::TabEscritorioHide()
 {
     CollectOfficePage();
     emit officeCollected();
-    m_state.officeReplaced();
 }
 
 } // namespace belvane

@@ -133,7 +133,7 @@ void StatsPage::FillYearSelector()
 
 void StatsPage::ShowOfficeCostStatistics()
 {
-    m_costs->showCosts(officeCostStatistics(m_state.CurrentOffice));
+    m_costs->showCosts(officeCostStatistics(m_state.currentOffice()));
 }
 
 void StatsPage::ShowBudgetStatistics()
@@ -142,7 +142,7 @@ void StatsPage::ShowBudgetStatistics()
     const std::array<QColor, kStatusBinCount> colours{swatches[0], swatches[1], swatches[2], swatches[3],
                                                       QColor(Qt::white)};
     // An empty history draws the empty year: the panel never keeps figures of rows that are gone.
-    m_year->showYear(budgetYearStatistics(m_history(), m_year->yearText(), m_state.CurrentOffice), colours);
+    m_year->showYear(budgetYearStatistics(m_history(), m_year->yearText(), m_state.currentOffice()), colours);
     ShowPipelineStatistics();
 }
 

@@ -138,7 +138,7 @@ TEST_F(SharedFolderTest, ASeatTakenOverWritesNothingMoreAndOffersItsWorkAtClose)
     const FolderPicture before = picture();
     auto* model = historyPage()->model();
     ASSERT_TRUE(model->setData(model->index(0, kColNegotiated), QStringLiteral("9000"), Qt::EditRole));
-    window().state().officeDraft.setModified(true);
+    window().state().editOfficeDraft().setModified(true);
     click(controls::office::kSave);
     QCoreApplication::processEvents();
     EXPECT_TRUE(Prompts::messages().last().contains(QStringLiteral("assumida por bia")));

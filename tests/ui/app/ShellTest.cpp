@@ -30,8 +30,8 @@ TEST_F(ShellTest, FirstStartCreatesTheDataFoldersAndShowsTheMenu)
     EXPECT_EQ(w.windowTitle(), QStringLiteral("B+V"));
     EXPECT_EQ(w.pages()->currentIndex(), kMenuPage);
     EXPECT_EQ(w.pages()->count(), 5);
-    EXPECT_EQ(w.state().CurrentOffice.Name.toQString(), QStringLiteral("Meu escritório"));
-    EXPECT_FALSE(w.state().officeDraft.modified());
+    EXPECT_EQ(w.state().currentOffice().Name.toQString(), QStringLiteral("Meu escritório"));
+    EXPECT_FALSE(w.state().officeDraft().modified());
     EXPECT_TRUE(closeWindow());   // nothing was edited: nothing is asked
     EXPECT_TRUE(Prompts::messages().isEmpty());
 }
@@ -54,7 +54,7 @@ TEST_F(ShellTest, TheWindowOpensOnTheMenuAndTheRestFollowsBehindTheSplash)
     EXPECT_TRUE(w.startupFinished());
     EXPECT_EQ(w.pages()->currentIndex(), kHistoryPage);
     EXPECT_EQ(history().rowCount(), 1);
-    EXPECT_EQ(w.state().budget.record().Number, 2);
+    EXPECT_EQ(w.state().budget().record().Number, 2);
 }
 
 TEST_F(ShellTest, MenuButtonsCaptionsAndPages)
@@ -233,7 +233,7 @@ TEST_F(ShellTest, UnreadableOfficeFileIsReportedAndKept)
     TForm1& w = start();
     ASSERT_EQ(Prompts::messages().size(), 1);
     EXPECT_TRUE(Prompts::messages().first().contains(QStringLiteral("office.BVO")));
-    EXPECT_EQ(w.state().CurrentOffice.Name.toQString(), QStringLiteral("Meu escritório"));
+    EXPECT_EQ(w.state().currentOffice().Name.toQString(), QStringLiteral("Meu escritório"));
     EXPECT_TRUE(closeWindow());
     QFile kept(path);
     ASSERT_TRUE(kept.open(QIODevice::ReadOnly));

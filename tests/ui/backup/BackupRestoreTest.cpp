@@ -53,8 +53,8 @@ TEST_F(BackupRestoreTest, RestoredBackupGivesBackTheSameFilesAndTheProgramShowsT
     // Afterwards a budget is deleted in the program, another saved, and a new one begun.
     ASSERT_TRUE(window().state().workspace().history().removeBudget(0).historyWrite.ok());
     saveBudget(3, QStringLiteral("Bruno"));
-    window().state().budget.record().ClientName.assign(u"Rascunho");
-    window().state().budget.setModified(true);
+    window().state().editBudget().record().ClientName.assign(u"Rascunho");
+    window().state().editBudget().setModified(true);
     const FolderPicture later = dataFiles();
     ASSERT_NE(later, backedUp);
 
@@ -66,8 +66,8 @@ TEST_F(BackupRestoreTest, RestoredBackupGivesBackTheSameFilesAndTheProgramShowsT
     HistoryTable& table = window().state().workspace().history().table();
     ASSERT_EQ(table.rowCount(), 2) << "the history in memory was not read again";
     EXPECT_EQ(table.text(0, kColClient), QStringLiteral("Ana"));
-    EXPECT_EQ(window().state().budget.record().ClientName.toQString(), QString()) << "a new budget was not begun";
-    EXPECT_FALSE(window().state().budget.modified());
+    EXPECT_EQ(window().state().budget().record().ClientName.toQString(), QString()) << "a new budget was not begun";
+    EXPECT_FALSE(window().state().budget().modified());
     const QStringList messages = Prompts::messages();
     ASSERT_EQ(messages.size(), 2);
     EXPECT_TRUE(messages[0].contains(QDir::toNativeSeparators(archive())));

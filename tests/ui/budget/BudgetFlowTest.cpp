@@ -68,7 +68,7 @@ TEST_F(BudgetFlowTest, ClassifyRateStaffGenerateAndRenegotiate)
     QTest::keyClick(find<QAbstractSpinBox>("R_lucro"), Qt::Key_Up);
     QTest::keyClick(find<QAbstractSpinBox>("R_lucro"), Qt::Key_Up);
     QTest::keyClick(find<QAbstractSpinBox>("R_impostos"), Qt::Key_Down);
-    const TBudgetData& b = window().state().budget.record();
+    const TBudgetData& b = window().state().budget().record();
     EXPECT_EQ(b.ProfitPercent, 21.0f);
     EXPECT_FLOAT_EQ(b.TaxRate, 9.9f);
     EXPECT_NEAR(b.BudgetValue, (3881.25 * 1.21 + 776.25 - 232.875 + 150) / 0.901, 0.01);

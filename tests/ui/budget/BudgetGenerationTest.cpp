@@ -20,9 +20,9 @@ TEST_F(BudgetGenerationTest, OneMemberBudgetIsPricedAndSummarised)
     EXPECT_EQ(subPage(), QStringLiteral("TabP_resumo"));
     EXPECT_TRUE(find<QPushButton>(controls::project::kSummarySelector)->isChecked());
     EXPECT_TRUE(find<QPushButton>(controls::project::kSaveBudget)->isEnabled());
-    EXPECT_TRUE(window().state().budget.modified());
+    EXPECT_TRUE(window().state().budget().modified());
 
-    const TBudgetData& b = window().state().budget.record();
+    const TBudgetData& b = window().state().budget().record();
     EXPECT_EQ(b.BudgetValue, 12750.0f);
     EXPECT_EQ(b.ValuePerM2, 127.5f);
     EXPECT_EQ(b.Taxes, 1275.0f);
@@ -78,7 +78,7 @@ TEST_F(BudgetGenerationTest, RequiredFieldsAreNamedInOrderOnTheirSubPage)
     // No team: nothing is priced, so the team cost is named before the member list.
     EXPECT_EQ(Prompts::messages().last(), u"O campo \"Equipe técnica - custos \""_qs + tail);
     EXPECT_EQ(subPage(), QStringLiteral("TabP_Recursos"));
-    EXPECT_FALSE(window().state().budget.modified());
+    EXPECT_FALSE(window().state().budget().modified());
 }
 
 TEST_F(BudgetGenerationTest, PressingAgainOnTheSummaryDoesNothing)
@@ -87,9 +87,13 @@ TEST_F(BudgetGenerationTest, PressingAgainOnTheSummaryDoesNothing)
     setUpOffice();
     enterOneMemberBudget();
     click(controls::project::kSummarySelector);
-    window().state().CurrentOffice.TaxRate = 20.0f;
+    {
+        TOfficeData changed = window().state().currentOffice();
+        changed.TaxRate = 20.0f;
+        window().state().setCurrentOffice(changed);
+    }
     click(controls::project::kSummarySelector);
-    EXPECT_EQ(window().state().budget.record().TaxRate, 10.0f);
+    EXPECT_EQ(window().state().budget().record().TaxRate, 10.0f);
     EXPECT_TRUE(Prompts::messages().isEmpty());
 }
 
@@ -98,7 +102,7 @@ TEST_F(BudgetGenerationTest, ReopenedBudgetWarnsBeforeEveryGeneration)
     start();
     setUpOffice();
     enterOneMemberBudget();
-    window().state().budget.setReopened(true);
+    window().state().editBudget().setReopened(true);
     click(controls::project::kSummarySelector);
     click(controls::project::kDataSelector);
     click(controls::project::kSummarySelector);
@@ -111,11 +115,15 @@ TEST_F(BudgetGenerationTest, CancellingAtAMissingMemberStopsOnTheResources)
     start();
     setUpOffice();
     enterOneMemberBudget();
-    window().state().CurrentOffice.StaffName[0].assign(u"Ana Maria");
+    {
+        TOfficeData changed = window().state().currentOffice();
+        changed.StaffName[0].assign(u"Ana Maria");
+        window().state().setCurrentOffice(changed);
+    }
     Prompts::queueAnswer(QMessageBox::Cancel);
     click(controls::project::kSummarySelector);
     EXPECT_EQ(subPage(), QStringLiteral("TabP_Recursos"));
-    EXPECT_EQ(window().state().budget.record().BudgetValue, 0.0f);
+    EXPECT_EQ(window().state().budget().record().BudgetValue, 0.0f);
     EXPECT_EQ(Prompts::messages().size(), 1);
 }
 
@@ -124,27 +132,30 @@ TEST_F(BudgetGenerationTest, ImpossibleOfficeFiguresAreRefusedWithAClearMessage)
     start();
     setUpOffice();
     enterOneMemberBudget();
-    TOfficeData& office = window().state().CurrentOffice;
+    TOfficeData office = window().state().currentOffice();
     office.TaxRate = 100.0f;
+    window().state().setCurrentOffice(office);
     click(controls::project::kSummarySelector);
     ASSERT_EQ(Prompts::messages().size(), 1);
     EXPECT_TRUE(Prompts::messages().last().startsWith(QStringLiteral("Os impostos precisam ser menores que 100 %")));
     EXPECT_EQ(subPage(), QStringLiteral("TabP_dados"));
     EXPECT_TRUE(find<QPushButton>(controls::project::kDataSelector)->isChecked());
     EXPECT_FALSE(find<QPushButton>(controls::project::kSaveBudget)->isEnabled());
-    EXPECT_FALSE(window().state().budget.modified());
+    EXPECT_FALSE(window().state().budget().modified());
 
     office.TaxRate = 10.0f;
     office.MonthlyHours = 0;
+    window().state().setCurrentOffice(office);
     click(controls::project::kSummarySelector);
     EXPECT_TRUE(Prompts::messages().last().contains(QStringLiteral("0 horas de trabalho por mês")));
 
     office.MonthlyHours = 160;
+    window().state().setCurrentOffice(office);
     grid("Ng10")->setCellText({0, 3}, QStringLiteral("0"));
     click(controls::project::kSummarySelector);
     EXPECT_TRUE(Prompts::messages().last().contains(QStringLiteral("participação da equipe técnica")));
     EXPECT_EQ(subPage(), QStringLiteral("TabP_Recursos"));
-    EXPECT_EQ(window().state().budget.record().BudgetValue, 0.0f);
+    EXPECT_EQ(window().state().budget().record().BudgetValue, 0.0f);
 }
 
 TEST_F(BudgetGenerationTest, DamagedCounterFileStillNumbersAboveTheStoredBudgets)
@@ -163,7 +174,7 @@ TEST_F(BudgetGenerationTest, DamagedCounterFileStillNumbersAboveTheStoredBudgets
     click(controls::project::kSummarySelector);
     EXPECT_TRUE(Prompts::messages().isEmpty());
     EXPECT_EQ(subPage(), QStringLiteral("TabP_resumo"));
-    EXPECT_EQ(window().state().budget.record().Number, 5);
+    EXPECT_EQ(window().state().budget().record().Number, 5);
 }
 
 TEST_F(BudgetGenerationTest, NewBudgetIsNumberedAfterTheCounterFile)
@@ -173,7 +184,7 @@ TEST_F(BudgetGenerationTest, NewBudgetIsNumberedAfterTheCounterFile)
     setUpOffice();
     enterOneMemberBudget();
     click(controls::project::kSummarySelector);
-    EXPECT_EQ(window().state().budget.record().Number, 42);
+    EXPECT_EQ(window().state().budget().record().Number, 42);
     EXPECT_EQ(text("R_numero"), QStringLiteral("42"));
     // "Novo" after a generation asks first; No keeps everything.
     Prompts::queueAnswer(QMessageBox::No);
@@ -186,8 +197,8 @@ TEST_F(BudgetGenerationTest, NewBudgetIsNumberedAfterTheCounterFile)
     EXPECT_EQ(text("P_Prop"), QString());
     EXPECT_EQ(subPage(), QStringLiteral("TabP_dados"));
     EXPECT_FALSE(find<QPushButton>(controls::project::kSaveBudget)->isEnabled());
-    EXPECT_FALSE(window().state().budget.modified());
-    EXPECT_EQ(window().state().BudgetCounter, 42);
+    EXPECT_FALSE(window().state().budget().modified());
+    EXPECT_EQ(window().state().budgetCounter(), 42);
     EXPECT_EQ(text("R_numero"), QStringLiteral("42"));
     EXPECT_EQ(text("R_orca"), QStringLiteral("12750,00"));   // the summary keeps what it showed
 }
@@ -201,7 +212,7 @@ TEST_F(BudgetGenerationTest, ComplexityFactorIsStoredExactlyAndSurvivesRegenerat
     for (int row = 0; row < 7; ++row)
         ASSERT_TRUE(grid("NG7")->userEdit({row, 2}, QString::fromUtf8(ratings[row])));
     click(controls::project::kSummarySelector);
-    const TBudgetData& b = window().state().budget.record();
+    const TBudgetData& b = window().state().budget().record();
     // The average of the indices, not the six decimals the field shows.
     EXPECT_EQ(b.ComplexityFactor, 0.87142849f);
     const float firstValue = b.BudgetValue;

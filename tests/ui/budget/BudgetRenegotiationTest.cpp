@@ -41,7 +41,7 @@ TEST_F(BudgetRenegotiationTest, ChartShowsTheCompositionAndTheZeroProfitLine)
     EXPECT_EQ(chart->barLabels(), (QStringList{u"RRT"_qs, u"Terceiros"_qs, u"Despesa própria"_qs, u"Imposto"_qs,
                                                u"Lucro"_qs, u"Ad.Qualificação"_qs, u"Desc.Repetição"_qs,
                                                u"Orçamento"_qs}));
-    const TBudgetData& b = window().state().budget.record();
+    const TBudgetData& b = window().state().budget().record();
     ASSERT_EQ(chart->barValues().size(), 8);
     EXPECT_EQ(chart->barValues()[2], b.OwnExpenses);
     EXPECT_LT(chart->barValues()[6], 0.0);   // the repetition discount is drawn below the axis
@@ -120,20 +120,20 @@ TEST_F(BudgetRenegotiationTest, ProfitSpinRepricesAndK1KeepsTheTaxes)
     setUpOffice();
     enterOneMemberBudget();
     click(controls::project::kSummarySelector);
-    window().state().budget.setModified(false);
+    window().state().editBudget().setModified(false);
     auto* profit = find<QAbstractSpinBox>("R_lucro");
     spin(profit, 1);
     EXPECT_EQ(text("R_lucro"), QStringLiteral("20,5"));
     EXPECT_EQ(text("P_lucropc"), QStringLiteral("20,5"));
-    EXPECT_TRUE(window().state().budget.modified());
-    EXPECT_GT(window().state().budget.record().BudgetValue, 12750.0f);
+    EXPECT_TRUE(window().state().budget().modified());
+    EXPECT_GT(window().state().budget().record().BudgetValue, 12750.0f);
     EXPECT_EQ(text("R_K2"), QStringLiteral("20,8"));   // not recomputed
     spin(profit, -1);
     EXPECT_EQ(text("R_orca"), QStringLiteral("12750,00"));
     EXPECT_EQ(text("R_lucroR"), QStringLiteral("1625,00"));
     // After a renegotiation K1 relates the value with its taxes to the office cost.
     EXPECT_EQ(text("R_k1"), QStringLiteral("51,0"));
-    EXPECT_FLOAT_EQ(window().state().budget.record().K1, 51.0f);
+    EXPECT_FLOAT_EQ(window().state().budget().record().K1, 51.0f);
 }
 
 TEST_F(BudgetRenegotiationTest, SpinsTakeNoTyping)
@@ -159,12 +159,12 @@ TEST_F(BudgetRenegotiationTest, RenegotiatedTaxLastsUntilTheNextGenerationButThe
     spin(find<QAbstractSpinBox>("R_impostos"), 5);
     spin(find<QAbstractSpinBox>("R_lucro"), 4);
     EXPECT_EQ(text("R_impostos"), QStringLiteral("10,5"));
-    EXPECT_FLOAT_EQ(window().state().budget.record().TaxRate, 10.5f);
+    EXPECT_FLOAT_EQ(window().state().budget().record().TaxRate, 10.5f);
     EXPECT_EQ(find<CompositionChart>("ch2")->zeroProfitLine()->caption().section(u' ', 1), QStringLiteral("-> lucro=0"));
     click(controls::project::kDataSelector);
     click(controls::project::kSummarySelector);
-    EXPECT_EQ(window().state().budget.record().TaxRate, 10.0f);
-    EXPECT_EQ(window().state().budget.record().ProfitPercent, 22.0f);
+    EXPECT_EQ(window().state().budget().record().TaxRate, 10.0f);
+    EXPECT_EQ(window().state().budget().record().ProfitPercent, 22.0f);
     EXPECT_EQ(text("R_impostos"), QStringLiteral("10,0"));
     EXPECT_EQ(text("R_lucro"), QStringLiteral("22,0"));
 }
@@ -173,22 +173,26 @@ TEST_F(BudgetRenegotiationTest, TaxOfAHundredPercentIsRefusedAndTheLastFiguresSt
 {
     start();
     setUpOffice();
-    window().state().CurrentOffice.TaxRate = 99.8f;
+    {
+        TOfficeData changed = window().state().currentOffice();
+        changed.TaxRate = 99.8f;
+        window().state().setCurrentOffice(changed);
+    }
     enterOneMemberBudget();
     click(controls::project::kSummarySelector);
-    const TBudgetData before = window().state().budget.record();
+    const TBudgetData before = window().state().budget().record();
     auto* chart = find<CompositionChart>("ch2");
     const QString caption = chart->zeroProfitLine()->caption();
     auto* tax = find<QAbstractSpinBox>("R_impostos");
     spin(tax, 1);
     EXPECT_TRUE(Prompts::messages().isEmpty());
-    const float valueAt999 = window().state().budget.record().BudgetValue;
+    const float valueAt999 = window().state().budget().record().BudgetValue;
     spin(tax, 1);
     ASSERT_EQ(Prompts::messages().size(), 1);
     EXPECT_TRUE(Prompts::messages().first().startsWith(QStringLiteral("Os impostos precisam ser menores que 100 %")));
     EXPECT_EQ(text("R_impostos"), QStringLiteral("99,9"));
-    EXPECT_EQ(window().state().budget.record().BudgetValue, valueAt999);
-    EXPECT_FLOAT_EQ(window().state().budget.record().TaxRate, 99.9f);
+    EXPECT_EQ(window().state().budget().record().BudgetValue, valueAt999);
+    EXPECT_FLOAT_EQ(window().state().budget().record().TaxRate, 99.9f);
     EXPECT_NE(chart->zeroProfitLine()->caption(), caption);
     EXPECT_GT(valueAt999, before.BudgetValue);
 }
@@ -197,9 +201,10 @@ TEST_F(BudgetRenegotiationTest, K1AndK2FallBackToAHundredWithoutOfficeFigures)
 {
     start();
     setUpOffice();
-    TOfficeData& office = window().state().CurrentOffice;
+    TOfficeData office = window().state().currentOffice();
     office.CostWithTech = 0.0f;
     office.TechStaffCount = 0;
+    window().state().setCurrentOffice(office);
     enterOneMemberBudget();
     click(controls::project::kSummarySelector);
     EXPECT_EQ(text("R_k1"), QStringLiteral("100,0"));
@@ -211,7 +216,7 @@ TEST_F(BudgetRenegotiationTest, K1AndK2FallBackToAHundredWithoutOfficeFigures)
 TEST_F(BudgetRenegotiationTest, ClickOnTheCodeMarksTheBudgetAsStored)
 {
     start();
-    EXPECT_FALSE(window().state().budget.reopened());
+    EXPECT_FALSE(window().state().budget().reopened());
     QTest::mouseClick(find<QLineEdit>("R_codigo"), Qt::LeftButton);
-    EXPECT_TRUE(window().state().budget.reopened());
+    EXPECT_TRUE(window().state().budget().reopened());
 }

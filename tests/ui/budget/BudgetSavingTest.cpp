@@ -41,7 +41,7 @@ protected:
             if (history().text(row, kColNumber) == QString::number(number))
                 page->selectRow(row);
         click(controls::history::kReopen);
-        ASSERT_EQ(window().state().budget.record().Number, number);
+        ASSERT_EQ(window().state().budget().record().Number, number);
     }
 };
 
@@ -65,7 +65,7 @@ TEST_F(BudgetSavingTest, FirstAndRepeatedSaveOfANewBudget)
     EXPECT_EQ(saved.CreatedTime, 0.5);
     EXPECT_EQ(saved.BudgetValue, 12750.0f);
     EXPECT_EQ(text("R_status"), QStringLiteral("Aguardando"));
-    EXPECT_FALSE(window().state().budget.modified());
+    EXPECT_FALSE(window().state().budget().modified());
     ASSERT_EQ(history().rowCount(), 1);
     EXPECT_EQ(find<QTableView>("Ng8")->model()->rowCount(), 1);   // the grid follows
 
@@ -94,7 +94,7 @@ TEST_F(BudgetSavingTest, ANewBudgetLeftUnsavedUsesUpNoNumber)
     click(controls::project::kNewBudget);
     EXPECT_EQ(Prompts::messages().last(), QStringLiteral("As modificações no orçamento atual serão apagadas. Continuar?"));
     EXPECT_EQ(counterBytes(), QByteArray("missing"));
-    EXPECT_EQ(window().state().budget.record().Number, 1);
+    EXPECT_EQ(window().state().budget().record().Number, 1);
 }
 
 TEST_F(BudgetSavingTest, AReopenedBudgetIsSavedAsNewOrOverwritten)
@@ -144,7 +144,7 @@ TEST_F(BudgetSavingTest, AReopenedBudgetIsSavedAsNewOrOverwritten)
     EXPECT_EQ(stored(3).Status.toQString(), QStringLiteral("Editado"));
     EXPECT_EQ(counterBytes(), QByteArray("\x08\x00\x00\x00", 4));
     EXPECT_EQ(history().rowCount(), 2);
-    EXPECT_FALSE(window().state().budget.reopened());
+    EXPECT_FALSE(window().state().budget().reopened());
 }
 
 TEST_F(BudgetSavingTest, TouchingTheCodeOfANewBudgetOffersSaveAsWithThePlainNumber)
@@ -154,7 +154,7 @@ TEST_F(BudgetSavingTest, TouchingTheCodeOfANewBudgetOffersSaveAsWithThePlainNumb
     generate();
     auto* code = find<QLineEdit>("R_codigo");
     QTest::mouseClick(code, Qt::LeftButton);
-    ASSERT_TRUE(window().state().budget.reopened());
+    ASSERT_TRUE(window().state().budget().reopened());
     click(controls::project::kSaveBudget);
     ASSERT_TRUE(saveAsPanelShown());
     click(controls::project::kSaveAsNew);
@@ -196,7 +196,7 @@ TEST_F(BudgetSavingTest, WhenEveryNumberIsUsedSavingIsRefused)
     EXPECT_TRUE(Prompts::messages().last().startsWith(QStringLiteral("Não há mais números para novos orçamentos")));
     EXPECT_FALSE(QFile::exists(projects() + BudgetFileName(0)));
     EXPECT_EQ(history().rowCount(), 0);
-    EXPECT_EQ(window().state().budget.record().Status.toQString(), QStringLiteral("Novo"));
+    EXPECT_EQ(window().state().budget().record().Status.toQString(), QStringLiteral("Novo"));
 }
 
 TEST_F(BudgetSavingTest, AFailedWriteChangesNothingAndCanBeRetried)
@@ -210,8 +210,8 @@ TEST_F(BudgetSavingTest, AFailedWriteChangesNothingAndCanBeRetried)
     EXPECT_FALSE(QFile::exists(projects() + BudgetFileName(1)));
     EXPECT_EQ(counterBytes(), QByteArray("missing"));
     EXPECT_EQ(history().rowCount(), 0);
-    EXPECT_EQ(window().state().budget.record().Status.toQString(), QStringLiteral("Novo"));
-    EXPECT_TRUE(window().state().budget.modified());
+    EXPECT_EQ(window().state().budget().record().Status.toQString(), QStringLiteral("Novo"));
+    EXPECT_TRUE(window().state().budget().modified());
 
     // The history cannot be written: the budget is saved all the same, and the user is told.
     StorageFaults::inject(StorageFaults::Kind::FailCommit, QStringLiteral("Hist.bvh"));

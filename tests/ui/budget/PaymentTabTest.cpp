@@ -64,7 +64,7 @@ TEST_F(PaymentTabTest, TheProposedScheduleIsEditedSavedAndComesBackWithTheBudget
     ASSERT_TRUE(payments->userEdit({0, 1}, QStringLiteral("20")));
     click(controls::project::kSaveBudget);
     EXPECT_EQ(Prompts::messages().last(), QStringLiteral("O orçamento foi salvo."));
-    const int number = window().state().budget.record().Number;
+    const int number = window().state().budget().record().Number;
 
     click(controls::project::kNewBudget);
     EXPECT_EQ(payments->rowCount(), 0);

@@ -30,9 +30,9 @@ TEST_F(PriceCheckPanelTest, ReferencesAreSavedWithTheOfficeAndCheckTheSummary)
     m_window.reset();
 
     start();
-    EXPECT_EQ(window().state().priceReferences.cubPerM2, 2500.0);
-    EXPECT_EQ(window().state().priceReferences.cubSource, QStringLiteral("PR, novembro/2026"));
-    EXPECT_EQ(window().state().priceReferences.percentFor(2), 10.0);
+    EXPECT_EQ(window().state().priceReferences().cubPerM2, 2500.0);
+    EXPECT_EQ(window().state().priceReferences().cubSource, QStringLiteral("PR, novembro/2026"));
+    EXPECT_EQ(window().state().priceReferences().percentFor(2), 10.0);
     EXPECT_EQ(text("E_obraCat4"), QStringLiteral("6,00"));
     setUpOffice();
     generate();

@@ -25,7 +25,7 @@ TEST_F(ProjectPageTransferTest, CollectingCopiesThePagesAndTheOfficeValuesInForc
     ASSERT_TRUE(grid("NG7")->userEdit({3, 2}, QStringLiteral("Alta")));
     ASSERT_TRUE(project()->CollectProjectPages());
 
-    const TBudgetData& b = window().state().budget.record();
+    const TBudgetData& b = window().state().budget().record();
     EXPECT_EQ(b.ClientPhone.toQString(), QStringLiteral("(11) 5555-0101"));
     EXPECT_EQ(b.ClientAddress.toQString(), QStringLiteral("Rua da Consolação, 12"));
     EXPECT_EQ(b.ProjectCode.toQString(), QStringLiteral("HX-07"));
@@ -63,15 +63,15 @@ TEST_F(ProjectPageTransferTest, LongTextsAreCutAndAccentsSurvive)
     start();
     type("P_Prop", QString(120, u'ç'));
     ASSERT_TRUE(project()->CollectProjectPages());
-    EXPECT_EQ(window().state().budget.record().ClientName.toQString(), QString(100, u'ç'));
-    EXPECT_EQ(window().state().budget.record().ClientName.bytes(), QByteArray(100, '\xE7'));
+    EXPECT_EQ(window().state().budget().record().ClientName.toQString(), QString(100, u'ç'));
+    EXPECT_EQ(window().state().budget().record().ClientName.bytes(), QByteArray(100, '\xE7'));
 }
 
 TEST_F(ProjectPageTransferTest, ShowingARecordPutsItBackOnThePages)
 {
     start();
     setUpOffice();
-    TBudgetData b = window().state().budget.record();
+    TBudgetData b = window().state().budget().record();
     b.Number = 17;
     b.Status.assign(u"Editado");
     b.ClientName.assign(u"João Araújo");
@@ -97,7 +97,7 @@ TEST_F(ProjectPageTransferTest, ShowingARecordPutsItBackOnThePages)
     b.TeamName[1].assign(u"Zé");
     b.TeamShare[1] = 40;
     b.TeamCost[1] = 1234.5f;
-    window().state().budget.record() = b;
+    window().state().editBudget().record() = b;
     project()->ShowBudget();
 
     EXPECT_EQ(text("P_Prop"), QStringLiteral("João Araújo"));
@@ -126,7 +126,7 @@ TEST_F(ProjectPageTransferTest, ShowingARecordPutsItBackOnThePages)
 
     // Collecting again gives the record back.
     ASSERT_TRUE(project()->CollectProjectPages());
-    const TBudgetData& again = window().state().budget.record();
+    const TBudgetData& again = window().state().budget().record();
     EXPECT_EQ(again.Number, 17);   // "Novo" is renewed from the counter file; this one is not new
     EXPECT_EQ(again.ProjectCategory, 2);
     EXPECT_EQ(again.TeamCost[1], 1234.5f);
@@ -138,11 +138,11 @@ TEST_F(ProjectPageTransferTest, ShowingARecordPutsItBackOnThePages)
 TEST_F(ProjectPageTransferTest, TeamBeyondEightRowsShowsTheFirstEightAndSaysSo)
 {
     start();
-    TBudgetData b = window().state().budget.record();
+    TBudgetData b = window().state().budget().record();
     b.TeamCount = 11;
     for (int i = 0; i < 11; ++i)
         b.TeamName[i].assign(QStringLiteral("Membro %1").arg(i + 1));
-    window().state().budget.record() = b;
+    window().state().editBudget().record() = b;
     project()->ShowBudget();
     EXPECT_EQ(grid("Ng10")->rowCount(), 8);
     EXPECT_EQ(grid("Ng10")->cellText({7, 1}), QStringLiteral("Membro 8"));

@@ -91,7 +91,9 @@ TEST_F(ProjectResourcesTest, RatedTasksSumTheirManHours)
     EXPECT_EQ(tasks->cellText({3, 3}), QString());
     EXPECT_EQ(text("P_HxhAutoValue"), QStringLiteral("24"));
 
-    window().state().CurrentOffice.HxhTable[2][3] = 300;
+    TOfficeData office = window().state().currentOffice();
+    office.HxhTable[2][3] = 300;
+    window().state().setCurrentOffice(office);
     ASSERT_TRUE(tasks->userEdit({5, 2}, QStringLiteral("Alta")));
     EXPECT_EQ(tasks->cellText({5, 3}), QStringLiteral("300"));
     EXPECT_EQ(text("P_HxhAutoValue"), QStringLiteral("324"));
@@ -220,13 +222,14 @@ TEST_F(ProjectResourcesTest, TeamIsCheckedAgainstTheCurrentOffice)
     ASSERT_TRUE(team->userEdit({0, 1}, QStringLiteral("Ana")));
     ASSERT_TRUE(team->userEdit({1, 1}, QStringLiteral("Bruno")));
     ASSERT_TRUE(team->userEdit({2, 1}, QStringLiteral("Carla")));
-    TOfficeData& office = window().state().CurrentOffice;
+    TOfficeData office = window().state().currentOffice();
     // Ana is now support staff with a new cost: still found, her cost refreshed. Bruno and Carla
     // left the office.
     office.StaffType[0].assign(u"Apoio");
     office.StaffCost[0] = 5200.0f;
     office.StaffName[1].assign(u"Bruna");
     office.StaffName[2].assign(u"Cássia");
+    window().state().setCurrentOffice(office);
     TechnicalTeamPanel* panel = project()->resourcesTab()->team();
     Prompts::queueAnswer(QMessageBox::Cancel);
     Prompts::queueAnswer(QMessageBox::Yes);

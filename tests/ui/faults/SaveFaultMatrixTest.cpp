@@ -99,8 +99,8 @@ const SavePath kPaths[] = {
      [](SaveFaultMatrix& t) { t.savedThenChanged(); },
      [](SaveFaultMatrix& t) { t.click(controls::project::kSaveBudget); },
      [](SaveFaultMatrix& t) {
-         EXPECT_TRUE(t.window().state().budget.modified());
-         EXPECT_EQ(t.window().state().budget.record().Area, 120.0f);
+         EXPECT_TRUE(t.window().state().budget().modified());
+         EXPECT_EQ(t.window().state().budget().record().Area, 120.0f);
          EXPECT_TRUE(t.project()->saveButton()->isEnabled());
      },
      [](SaveFaultMatrix& t) {
@@ -120,8 +120,8 @@ const SavePath kPaths[] = {
      [](SaveFaultMatrix& t) { t.click(controls::project::kSaveAsNew); },
      [](SaveFaultMatrix& t) {
          EXPECT_TRUE(t.saveAsPanelShown());
-         EXPECT_TRUE(t.window().state().budget.reopened());
-         EXPECT_EQ(t.window().state().budget.record().Number, 1);
+         EXPECT_TRUE(t.window().state().budget().reopened());
+         EXPECT_EQ(t.window().state().budget().record().Number, 1);
          EXPECT_EQ(t.history().rowCount(), 1);
      },
      [](SaveFaultMatrix& t) {
@@ -145,7 +145,7 @@ const SavePath kPaths[] = {
      [](SaveFaultMatrix& t) { t.click(controls::project::kSaveAsOverwrite); },
      [](SaveFaultMatrix& t) {
          EXPECT_TRUE(t.saveAsPanelShown());
-         EXPECT_TRUE(t.window().state().budget.reopened());
+         EXPECT_TRUE(t.window().state().budget().reopened());
      },
      [](SaveFaultMatrix& t) {
          t.click(controls::project::kSaveAsOverwrite);
@@ -171,7 +171,7 @@ const SavePath kPaths[] = {
          t.generate();
      },
      [](SaveFaultMatrix& t) { t.click(controls::project::kSaveBudget); },
-     [](SaveFaultMatrix& t) { EXPECT_EQ(t.window().state().budget.record().Number, 6); },
+     [](SaveFaultMatrix& t) { EXPECT_EQ(t.window().state().budget().record().Number, 6); },
      [](SaveFaultMatrix& t) {
          t.click(controls::project::kSaveBudget);
          EXPECT_EQ(Prompts::messages().last(), QStringLiteral("O orçamento foi salvo."));

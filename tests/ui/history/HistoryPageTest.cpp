@@ -258,11 +258,11 @@ TEST_F(HistoryPageTest, ReopeningAMissingFileChangesNothing)
     QFile::remove(projects() + BudgetFileName(4));
     TForm1& w = start();
     openHistory();
-    const quint16 before = w.state().budget.record().Number;
+    const quint16 before = w.state().budget().record().Number;
     selectCell(0, 0);
     QTest::mouseClick(find<QPushButton>(controls::history::kReopen), Qt::LeftButton);
     EXPECT_EQ(Prompts::messages().last(), QStringLiteral("Não foi localizado o arquivo deste orçamento"));
-    EXPECT_EQ(w.state().budget.record().Number, before);
+    EXPECT_EQ(w.state().budget().record().Number, before);
     EXPECT_EQ(w.pages()->currentIndex(), kHistoryPage);
 }
 
@@ -275,10 +275,10 @@ TEST_F(HistoryPageTest, ReopeningShowsTheBudgetWithTheHistorysValues)
     selectCell(0, 0);
     QTest::mouseClick(find<QPushButton>(controls::history::kReopen), Qt::LeftButton);
     EXPECT_EQ(w.pages()->currentIndex(), kProjectPage);
-    EXPECT_EQ(w.state().budget.record().Number, 8);
-    EXPECT_EQ(w.state().budget.record().Status.toQString(), QStringLiteral("Editado"));
-    EXPECT_EQ(w.state().budget.record().ClientPhone.toQString(), QStringLiteral("11 5555-0000"));
-    EXPECT_TRUE(w.state().budget.reopened());
+    EXPECT_EQ(w.state().budget().record().Number, 8);
+    EXPECT_EQ(w.state().budget().record().Status.toQString(), QStringLiteral("Editado"));
+    EXPECT_EQ(w.state().budget().record().ClientPhone.toQString(), QStringLiteral("11 5555-0000"));
+    EXPECT_TRUE(w.state().budget().reopened());
     EXPECT_EQ(find<QStackedWidget>("PageControl3")->currentIndex(), 0);
     // The fields show their beginning, however long the text.
     EXPECT_EQ(find<QLineEdit>("P_Prop")->cursorPosition(), 0);
@@ -295,7 +295,7 @@ TEST_F(HistoryPageTest, ReopeningAsksBeforeReplacingWhatWasTypedOnTheProjectPage
     Prompts::queueAnswer(QMessageBox::No);
     QTest::mouseClick(find<QPushButton>(controls::history::kReopen), Qt::LeftButton);
     EXPECT_EQ(Prompts::messages().last(), QStringLiteral("Existe um orçamento em edição. Continuar?"));
-    EXPECT_FALSE(w.state().budget.reopened());
+    EXPECT_FALSE(w.state().budget().reopened());
     EXPECT_EQ(find<QLineEdit>("P_Prop")->text(), QStringLiteral("Gil"));
 }
 

@@ -60,9 +60,12 @@ protected:
         TForm1& w = start();
         w.show();
         setUpOffice();
-        w.state().CurrentOffice.Name.assign(u"Ateliê Conceição Arquitetura");
-        w.state().officeContact = {u"Rua XV de Novembro, 100 - Curitiba/PR"_qs, u"(41) 3222-0000"_qs,
-                                   u"contato@conceicao.arq.br"_qs, u"A12345-6"_qs, 45};
+        TOfficeData office = w.state().currentOffice();
+        office.Name.assign(u"Ateliê Conceição Arquitetura");
+        w.state().setCurrentOffice(office);
+        w.state().setOfficeSettings(w.state().priceReferences(),
+                                    {u"Rua XV de Novembro, 100 - Curitiba/PR"_qs, u"(41) 3222-0000"_qs,
+                                     u"contato@conceicao.arq.br"_qs, u"A12345-6"_qs, 45});
         w.AbColBitBtn1Click(kProjectPage);
         enterOneMemberBudget();
         click(controls::project::kResourcesSelector);

@@ -35,7 +35,7 @@ protected:
             click(controls::project::kSaveBudget);
             EXPECT_EQ(Prompts::messages().last().left(12), QStringLiteral("O orçamento "))
                 << Prompts::messages().last().toStdString();
-            files << fileContents(projects() + BudgetFileName(window().state().budget.record().Number));
+            files << fileContents(projects() + BudgetFileName(window().state().budget().record().Number));
         }
         return files;
     }
@@ -48,7 +48,7 @@ TEST_F(RevisionsWiringTest, EverySaveOverABudgetKeepsThePreviousFile)
     setUpOffice();
     const QList<QByteArray> files = saveThreeTimes();
     const std::vector<BudgetRevision> kept =
-        window().state().workspace().store().revisions().of(window().state().budget.record().Number);
+        window().state().workspace().store().revisions().of(window().state().budget().record().Number);
     ASSERT_EQ(kept.size(), 2u);
     EXPECT_EQ(kept[0].file, files[0]);
     EXPECT_EQ(kept[1].file, files[1]);
@@ -60,7 +60,7 @@ TEST_F(RevisionsWiringTest, TheReportListsComparesAndRestoresAndALossAsksItsReas
     start();
     setUpOffice();
     const QList<QByteArray> files = saveThreeTimes();
-    const int number = window().state().budget.record().Number;
+    const int number = window().state().budget().record().Number;
     HistoryPage* page = historyPage();
     page->selectRow(0);
     click(controls::history::kReport);
@@ -137,7 +137,7 @@ TEST_F(RevisionsWiringTest, ABudgetWhoseFileWentMissingIsRestoredFromItsRevision
     start();
     setUpOffice();
     const QList<QByteArray> files = saveThreeTimes();
-    const int number = window().state().budget.record().Number;
+    const int number = window().state().budget().record().Number;
     // Deleted outside the program; the next start keeps what rebuilds it.
     ASSERT_TRUE(QFile::remove(projects() + BudgetFileName(number)));
     ASSERT_TRUE(closeWindow());
@@ -160,7 +160,7 @@ TEST_F(RevisionsWiringTest, ASaveNeverUndoesARestoreWithoutAsking)
     start();
     setUpOffice();
     const QList<QByteArray> files = saveThreeTimes();
-    const int number = window().state().budget.record().Number;
+    const int number = window().state().budget().record().Number;
     historyPage()->selectRow(0);
     click(controls::history::kReport);
     find<QTableWidget>("RevisionList")->selectRow(0);
@@ -186,5 +186,5 @@ TEST_F(RevisionsWiringTest, ASaveNeverUndoesARestoreWithoutAsking)
     Prompts::queueAnswer(QMessageBox::Yes);
     Prompts::queueAnswer(QMessageBox::Yes); // reloaded on the project page ("Editado": asks how to save)
     click("RestaurarRevisao");
-    EXPECT_EQ(window().state().budget.record().ProfitPercent, budgetFromFileBytes(files[1])->ProfitPercent);
+    EXPECT_EQ(window().state().budget().record().ProfitPercent, budgetFromFileBytes(files[1])->ProfitPercent);
 }

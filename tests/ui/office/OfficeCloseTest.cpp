@@ -48,7 +48,7 @@ TEST_F(OfficeCloseTest, YesSavesTheEditAndSaysSo)
     EXPECT_TRUE(closeWindow());
     EXPECT_EQ(Prompts::messages(), (QStringList{kQuestion, kSaved}));
     EXPECT_EQ(storedFixedValue(1), 1800.0f);
-    EXPECT_FALSE(window().state().officeDraft.modified());
+    EXPECT_FALSE(window().state().officeDraft().modified());
 }
 
 TEST_F(OfficeCloseTest, AValueStillBeingTypedCounts)
@@ -57,7 +57,7 @@ TEST_F(OfficeCloseTest, AValueStillBeingTypedCounts)
     ASSERT_NE(editor, nullptr);
     editor->selectAll();
     QTest::keyClicks(editor, QStringLiteral("310,5"));
-    EXPECT_FALSE(window().state().officeDraft.modified());
+    EXPECT_FALSE(window().state().officeDraft().modified());
     Prompts::queueAnswer(QMessageBox::Yes);
     EXPECT_TRUE(closeWindow());
     EXPECT_EQ(storedFixedValue(2), 310.5f);
@@ -81,7 +81,7 @@ TEST_F(OfficeCloseTest, CancelKeepsTheWindowOpenAndTheEdit)
     ASSERT_TRUE(typeIntoCell(*m_fixed, 1, 0, QStringLiteral("75")));
     Prompts::queueAnswer(QMessageBox::Cancel);
     EXPECT_FALSE(closeWindow());
-    EXPECT_TRUE(window().state().officeDraft.modified());
+    EXPECT_TRUE(window().state().officeDraft().modified());
     EXPECT_EQ(m_fixed->cellText({0, 1}), QStringLiteral("75,00"));
 }
 
@@ -93,7 +93,7 @@ TEST_F(OfficeCloseTest, FailedSaveKeepsTheWindowOpenAndTheOfficeModified)
     EXPECT_FALSE(closeWindow());
     ASSERT_EQ(Prompts::messages().size(), 2);   // the question and the failure, no success
     EXPECT_TRUE(Prompts::messages().at(1).contains(QStringLiteral("Office.bvo")));
-    EXPECT_TRUE(window().state().officeDraft.modified());
+    EXPECT_TRUE(window().state().officeDraft().modified());
     EXPECT_FALSE(QFile::exists(path()));
     EXPECT_EQ(m_fixed->cellText({0, 1}), QStringLiteral("990,00"));
 }

@@ -86,7 +86,7 @@ TEST_F(OfficeCostsPageTest, RepeatedStaffNamesAreRefused)
 {
     addStaff("Ana", "Técnico", "1000");
     EXPECT_EQ(shown("E_CustoTec"), QStringLiteral("1000,00"));
-    state().officeDraft.setModified(false);
+    state().editOfficeDraft().setModified(false);
 
     addStaff("ANA", "Técnico", "700");
     EXPECT_EQ(Prompts::messages(), QStringList{QStringLiteral("Os nomes devem ser diferentes")});
@@ -107,7 +107,7 @@ TEST_F(OfficeCostsPageTest, RepeatedStaffNamesAreRefused)
 TEST_F(OfficeCostsPageTest, UnnamedStaffRowsWaitForAName)
 {
     addStaff("Ana", "Técnico", "1000");
-    state().officeDraft.setModified(false);
+    state().editOfficeDraft().setModified(false);
     click(controls::office::kAddStaff);
     EditableGrid* staff = grid("NG9");
     ASSERT_TRUE(chooseInCell(*staff, 2, 1, QStringLiteral("Apoio")));
@@ -125,7 +125,7 @@ TEST_F(OfficeCostsPageTest, DeleteAsksOnlyWithASelection)
     enterRows("NG1", controls::office::kAddFixedExpense, {{"Aluguel", "3000"}, {"Água", "120"}});
     EditableGrid* fixed = grid("NG1");
     fixed->clearRowSelection();
-    state().officeDraft.setModified(false);
+    state().editOfficeDraft().setModified(false);
 
     click(
         controls::office::kDeleteFixedExpense); // nothing selected: no question, still recomputed and marked
@@ -176,11 +176,11 @@ TEST_F(OfficeCostsPageTest, HoursSpinStopsAtTenAndTakesNoTyping)
 
     QTest::keyClicks(hours, QStringLiteral("250"));
     EXPECT_EQ(hours->value(), 11);
-    EXPECT_FALSE(state().officeDraft.modified());
+    EXPECT_FALSE(state().officeDraft().modified());
     QTest::keyClick(hours, Qt::Key_Down);
     EXPECT_EQ(hours->value(), 10);
     EXPECT_EQ(shown("E_custoHor"), QStringLiteral("100,00"));
-    EXPECT_TRUE(state().officeDraft.modified());
+    EXPECT_TRUE(state().officeDraft().modified());
     QTest::keyClick(hours, Qt::Key_Down);
     EXPECT_EQ(hours->value(), 10);
     EXPECT_EQ(hours->minimum(), 10);
@@ -244,13 +244,13 @@ TEST_F(OfficeCostsPageTest, ListsCaptionsAndStaffNote)
     click(controls::office::kStaffNoteSwitch);
     EXPECT_EQ(noteSwitch->text(), QStringLiteral("+ Anotações do Quadro de Pessoal "));
     EXPECT_FALSE(note->isVisible());
-    EXPECT_FALSE(state().officeDraft.modified());
+    EXPECT_FALSE(state().officeDraft().modified());
 }
 
 TEST_F(OfficeCostsPageTest, ClearingANameMarksTheOfficeAndMoneyIsNeverNegative)
 {
     addStaff("Ana", "Técnico", "1000");
-    state().officeDraft.setModified(false);
+    state().editOfficeDraft().setModified(false);
     ASSERT_TRUE(grid("NG9")->userEdit({0, 0}, QString()));
     EXPECT_TRUE(modified());
 

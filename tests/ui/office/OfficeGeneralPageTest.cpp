@@ -107,7 +107,7 @@ TEST_F(OfficeGeneralPageTest, StandardSetsTheFactorAndMarks)
     EXPECT_TRUE(modified());
     QTest::keyClick(standard, Qt::Key_Up);    // "A"
     page()->CollectOfficePage();
-    const TOfficeData& office = state().CurrentOffice;
+    const TOfficeData& office = state().currentOffice();
     EXPECT_EQ(office.OfficeStandard.toQString(), QStringLiteral("A"));
     EXPECT_EQ(office.OfficeStandardIndex, 1);
     EXPECT_EQ(office.StandardFactor, 1.4f);
@@ -124,21 +124,21 @@ TEST_F(OfficeGeneralPageTest, StandardSetsTheFactorAndMarks)
     EXPECT_EQ(shown("E_Fp"), QStringLiteral("1,30"));
     EXPECT_FALSE(modified());
     page()->CollectOfficePage();
-    EXPECT_EQ(state().CurrentOffice.OfficeStandardIndex, 255);
-    EXPECT_EQ(state().CurrentOffice.OfficeStandard.toQString(), QString());
+    EXPECT_EQ(state().currentOffice().OfficeStandardIndex, 255);
+    EXPECT_EQ(state().currentOffice().OfficeStandard.toQString(), QString());
 }
 
 TEST_F(OfficeGeneralPageTest, ClickingIntoTheGeneralDataMarks)
 {
     const char* clickable[] = {"E_regime", "AbLED8", "AbLED9", "E_Nome", "E_imposto"};
     for (const char* name : clickable) {
-        state().officeDraft.setModified(false);
+        state().editOfficeDraft().setModified(false);
         QWidget* control = find<QWidget>(name);
         QWidget* target = control->findChild<QLineEdit*>() ? control->findChild<QLineEdit*>() : control;
         QTest::mouseClick(target, Qt::LeftButton, {}, QPoint(8, target->height() / 2));
         EXPECT_TRUE(modified()) << name;
     }
-    state().officeDraft.setModified(false);
+    state().editOfficeDraft().setModified(false);
     EditableGrid* table = grid("Ng6");
     QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, table->visualItemRect(table->item(1, 2)).center());
     EXPECT_TRUE(modified());
@@ -146,14 +146,14 @@ TEST_F(OfficeGeneralPageTest, ClickingIntoTheGeneralDataMarks)
     // Choosing "Lucro presumido" reaches the record; a record without a regime shows none.
     QTest::mouseClick(find<QRadioButton>("AbLED8"), Qt::LeftButton, {}, QPoint(8, 8));
     page()->CollectOfficePage();
-    EXPECT_EQ(state().CurrentOffice.TaxRegime, 2);
-    TOfficeData none = state().CurrentOffice;
+    EXPECT_EQ(state().currentOffice().TaxRegime, 2);
+    TOfficeData none = state().currentOffice();
     none.TaxRegime = 0;
     page()->ShowOffice(none);
     for (const char* name : {"E_regime", "AbLED8", "AbLED9"})
         EXPECT_FALSE(find<QRadioButton>(name)->isChecked()) << name;
     page()->CollectOfficePage();
-    EXPECT_EQ(state().CurrentOffice.TaxRegime, 0);
+    EXPECT_EQ(state().currentOffice().TaxRegime, 0);
 }
 
 TEST_F(OfficeGeneralPageTest, ManHoursTableTakesWholeNumbersOnly)
@@ -167,11 +167,11 @@ TEST_F(OfficeGeneralPageTest, ManHoursTableTakesWholeNumbersOnly)
     EXPECT_EQ(table->cellText({1, 2}), QStringLiteral("125"));
     ASSERT_TRUE(typeIntoCell(*table, 3, 3, QStringLiteral("40")));
     page()->CollectOfficePage();
-    const auto& hxh = state().CurrentOffice.HxhTable;
+    const auto& hxh = state().currentOffice().HxhTable;
     EXPECT_EQ((QList<int>{hxh[1][0], hxh[1][1], hxh[1][2], hxh[1][3]}), (QList<int>{2, 8, 125, 15}));
     EXPECT_EQ(hxh[3][3], 40);
 
-    state().officeDraft.setModified(false);
+    state().editOfficeDraft().setModified(false);
     QTest::mouseClick(find<QLabel>("Label49"), Qt::LeftButton);
     EXPECT_EQ(find<QLabel>("Label49")->text(), QStringLiteral("🗎"));
     EXPECT_EQ(find<QLabel>("Label49")->toolTip(), QStringLiteral("Carrega valores default"));

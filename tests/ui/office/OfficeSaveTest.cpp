@@ -121,13 +121,13 @@ TEST_F(OfficeSaveTest, LimparShowsPageDefaultsWhileTheRecordKeepsItsOwn)
     EXPECT_FALSE(modified());
     EXPECT_FALSE(QFile::exists(officePath()));
 
-    const TOfficeData& office = state().CurrentOffice;
+    const TOfficeData& office = state().currentOffice();
     EXPECT_EQ((QList<int>{office.HxhTable[0][0], office.HxhTable[0][1], office.HxhTable[0][2], office.HxhTable[0][3]}),
               (QList<int>{1, 5, 10, 15}));
     EXPECT_TRUE(office.FixedExpenseName[0].isEmpty());
     page()->pageHidden();   // leaving the page collects it
-    EXPECT_EQ(state().CurrentOffice.HxhTable[0][1], 2);
-    EXPECT_EQ(state().CurrentOffice.FixedExpenseName[0].toQString(), QStringLiteral("Água"));
+    EXPECT_EQ(state().currentOffice().HxhTable[0][1], 2);
+    EXPECT_EQ(state().currentOffice().FixedExpenseName[0].toQString(), QStringLiteral("Água"));
 }
 
 TEST_F(OfficeSaveTest, SaveIntoAMissingFolderKeepsEverything)
@@ -141,7 +141,7 @@ TEST_F(OfficeSaveTest, SaveIntoAMissingFolderKeepsEverything)
     EXPECT_TRUE(modified());
     EXPECT_EQ(find<QLineEdit>("E_data")->text(), QString());
     EXPECT_EQ(grid("NG1")->cellText({0, 1}), QStringLiteral("640,00"));
-    EXPECT_EQ(state().CurrentOffice.FixedExpenseValue[0], 640.0f);   // collected all the same
+    EXPECT_EQ(state().currentOffice().FixedExpenseValue[0], 640.0f);   // collected all the same
 }
 
 TEST_F(OfficeSaveTest, FailedWriteKeepsTheOldFile)
@@ -174,5 +174,5 @@ TEST_F(OfficeSaveTest, AbrirAsksOnlyWhenThereIsAFile)
     EXPECT_EQ(find<QLineEdit>("E_Nome")->text(), QStringLiteral("Outro nome"));
     reopen();
     EXPECT_EQ(find<QLineEdit>("E_Nome")->text(), QStringLiteral("Estúdio Paraná"));
-    EXPECT_EQ(state().CurrentOffice.Name.toQString(), QStringLiteral("Estúdio Paraná"));
+    EXPECT_EQ(state().currentOffice().Name.toQString(), QStringLiteral("Estúdio Paraná"));
 }

@@ -29,7 +29,7 @@ class StatsChartLookTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        state.CurrentOffice = test::statsOffice();
+        state.setCurrentOffice(test::statsOffice());
         page.setHistoryProvider([] { return test::statsHistory(); });
         page.TabEstatisticaShow();
     }
@@ -142,7 +142,7 @@ TEST_F(StatsChartLookTest, TheLookSurvivesARefillAndAStoredLookComesBackOnANewPa
 
     // What a restart does: a new page takes the three stored values, then spreads them.
     AppState other;
-    other.CurrentOffice = test::statsOffice();
+    other.setCurrentOffice(test::statsOffice());
     StatsPage restarted(other, nullptr);
     restarted.setChartLook(changed);
     restarted.ApplyChartStyle();
@@ -160,7 +160,7 @@ TEST_F(StatsChartLookTest, TheBudgetSummaryChartFollowsTheSharedLook)
     press(controls::stats::kMonochrome);
     press(controls::stats::kGradient);
     EXPECT_EQ(ChartLook::of(summary->chart(), summary->bars()), (ChartLook{1, true, true}));
-    summary->showComposition(state.budget.record());
+    summary->showComposition(state.budget().record());
     ASSERT_GE(summary->bars()->barSets().size(), 3);
     ASSERT_TRUE(summary->bars()->barSets()[2]->brush().gradient());
     EXPECT_EQ(summary->bars()->barSets()[2]->brush().gradient()->stops()[2].second, ChartPalettes::color(1, 2));

@@ -38,7 +38,7 @@ class StatsPageTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        state.CurrentOffice = test::statsOffice();
+        state.setCurrentOffice(test::statsOffice());
         page.setHistoryProvider([this] { return history; });
         page.resize(1254, 650);
     }
@@ -108,8 +108,10 @@ TEST_F(StatsPageTest, AHistoryThatBecameEmptyClearsTheYearButTheLinesFollowTheOf
     history = {statRow("10/03/2021", "1000", "Aprovado")};
     page.TabEstatisticaShow();
     history.clear();
-    state.CurrentOffice.CostWithTech = 30000.0f;
-    state.CurrentOffice.CostWithoutTech = 18000.0f;
+    TOfficeData office = state.currentOffice();
+    office.CostWithTech = 30000.0f;
+    office.CostWithoutTech = 18000.0f;
+    state.setCurrentOffice(office);
     page.TabEstatisticaShow();
 
     EXPECT_EQ(years()->count(), 0);
@@ -138,9 +140,10 @@ TEST_F(StatsPageTest, StatusBarsTakeTheSwatchesOfTheMomentOfDrawing)
 
 TEST_F(StatsPageTest, UpperPanelShowsTheSixTotalsTheExpenseBarsAndTheRing)
 {
-    TOfficeData& office = state.CurrentOffice;
+    TOfficeData office = state.currentOffice();
     // A gap after the third fixed expense: the fourth and later ones get no bar.
     office.FixedExpenseName[3].clear();
+    state.setCurrentOffice(office);
     page.TabEstatisticaShow();
 
     EXPECT_EQ(boxText("g_fixo"), QStringLiteral("8210,50"));
@@ -162,7 +165,9 @@ TEST_F(StatsPageTest, UpperPanelShowsTheSixTotalsTheExpenseBarsAndTheRing)
 
 TEST_F(StatsPageTest, ExpensesOfTheSameNameInBothListsEachKeepTheirBar)
 {
-    state.CurrentOffice.VariableExpenseName[0].assign(u"Aluguel");
+    TOfficeData renamed = state.currentOffice();
+    renamed.VariableExpenseName[0].assign(u"Aluguel");
+    state.setCurrentOffice(renamed);
     page.ShowOfficeCostStatistics();
     CostBreakdownChart* ch1 = page.costPanel()->breakdown();
     ASSERT_EQ(ch1->barCount(), 11);
