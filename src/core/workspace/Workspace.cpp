@@ -29,6 +29,17 @@ BudgetNumber Workspace::freshBudgetNumber() const
     return nextBudgetNumber(counter.ok() ? counter.value : 0, m_history.table(), m_folders.projectsDir);
 }
 
+BudgetNumber Workspace::startNewBudget(BudgetDraft& draft, QString* counterError) const
+{
+    const BudgetCounterRead counter = ReadBudgetCounter(m_folders.projectsDir);
+    if (!counter.ok() && counterError)
+        *counterError = counter.error;
+    // With every number used the budget shows 0 until one is free; saving it is refused.
+    const BudgetNumber next = nextBudgetNumber(counter.ok() ? counter.value : 0, m_history.table(), m_folders.projectsDir);
+    draft.startNew(next.number);
+    return next;
+}
+
 BudgetRemovalReport Workspace::removeBudget(int row)
 {
     BudgetRemovalReport report;

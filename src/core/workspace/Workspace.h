@@ -113,6 +113,9 @@ public:
     // The number the next new budget is given: above the counter, the history and the files. An
     // unreadable counter counts as 0 (the history and the files still keep every number in use).
     BudgetNumber freshBudgetNumber() const;
+    // Puts a new budget under a fresh number into the draft; returns it with why the counter could
+    // not be read, if it could not (the budget is numbered all the same).
+    BudgetNumber startNewBudget(BudgetDraft& draft, QString* counterError) const;
 
     // Saves the draft's budget: its file (keeping the one replaced as a revision), its history
     // row, the counter, the status log, the building use and the payment schedule, in that order.

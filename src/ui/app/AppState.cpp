@@ -29,6 +29,14 @@ void AppState::officeRead(const TOfficeData& office, bool fromFile)
     emit officeChanged();
 }
 
+QString AppState::startNewBudget()
+{
+    QString counterError;
+    m_budgetCounter = m_workspace->startNewBudget(m_budget, &counterError).number;
+    emit budgetChanged();
+    return counterError;
+}
+
 void AppState::setOfficeSettings(const PriceReferences& references, const OfficeContact& contact)
 {
     m_priceReferences = references;

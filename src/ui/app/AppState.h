@@ -103,6 +103,9 @@ public:
     // after a win counting as won.
     PriceCheck priceCheckOf(const TBudgetData& budget);
 
+    // A new budget under a fresh number, the counter following it; returns why Control.bin could
+    // not be read, when it could not.
+    QString startNewBudget();
     // The budget draft holds another budget (started, reopened): its pages must show it.
     void budgetReplaced() { emit budgetChanged(); }
     // Rows of the history were stored, removed or reloaded.

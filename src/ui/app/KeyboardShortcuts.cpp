@@ -1,6 +1,5 @@
 #include "ui/app/KeyboardShortcuts.h"
 
-#include "ui/app/Page.h"
 #include "ui/app/TForm1.h"
 
 #include <QPlainTextEdit>
@@ -8,66 +7,86 @@
 #include <QStackedWidget>
 #include <QTextEdit>
 
-#include <algorithm>
-#include <vector>
-
 namespace belvane {
 
 namespace {
 
-// One shortcut for each key, trying the actions that use it in order until one acts.
-void bindKeys(TForm1& window, const QList<PageKey>& keys)
+// Tab moves on from the note and report boxes instead of typing a tab into them, so the keyboard
+// never gets stuck in a page.
+void tabLeavesNotes(QWidget& widget)
 {
-    std::vector<std::pair<QKeySequence, std::vector<std::function<bool()>>>> byKey;
-    for (const PageKey& key : keys) {
-        auto found = std::find_if(byKey.begin(), byKey.end(),
-                                  [&key](const auto& entry) { return entry.first == key.keys; });
-        if (found == byKey.end())
-            found = byKey.insert(byKey.end(), {key.keys, {}});
-        found->second.push_back(key.act);
-    }
-    for (auto& [sequence, actions] : byKey) {
-        auto* shortcut = new QShortcut(sequence, &window);
-        QObject::connect(shortcut, &QShortcut::activated, &window, [actions = std::move(actions)] {
-            for (const auto& act : actions) {
-                if (act())
-                    return;
-            }
-        });
-    }
+    for (auto* notes : widget.findChildren<QPlainTextEdit*>())
+        notes->setTabChangesFocus(true);
+    for (auto* notes : widget.findChildren<QTextEdit*>())
+        notes->setTabChangesFocus(true);
 }
 
 } // namespace
 
-void installKeyboardShortcuts(TForm1& window)
+KeyboardShortcuts::KeyboardShortcuts(TForm1& window) : m_window(window)
 {
-    // Tab moves on from the note and report boxes instead of typing a tab into them, so the
-    // keyboard never gets stuck in a page.
-    for (auto* notes : window.findChildren<QPlainTextEdit*>())
-        notes->setTabChangesFocus(true);
-    for (auto* notes : window.findChildren<QTextEdit*>())
-        notes->setTabChangesFocus(true);
-
-    QList<PageKey> keys;
+    tabLeavesNotes(window);
     const int pageKeys[] = {Qt::Key_1, Qt::Key_2, Qt::Key_3, Qt::Key_4};
     for (int page = kOfficePage; page <= kStatsPage; ++page) {
-        keys.append({QKeySequence(Qt::CTRL | pageKeys[page - kOfficePage]), [&window, page] {
-                         window.AbColBitBtn1Click(page);
-                         return true;
-                     }});
+        m_windowKeys.append({QKeySequence(Qt::CTRL | pageKeys[page - kOfficePage]), [&window, page] {
+                                 window.AbColBitBtn1Click(page);
+                                 return true;
+                             }});
     }
     // Back to the menu from any other page, as the header's "Menu" button does.
-    keys.append({QKeySequence(Qt::CTRL | Qt::Key_M), [&window] {
-                     if (window.pages()->currentIndex() == kMenuPage)
-                         return false;
-                     window.AbColBitBtn15Click();
-                     return true;
-                 }});
-    for (int index = 0; index < window.pages()->count(); ++index) {
-        if (const auto* page = qobject_cast<const Page*>(window.pages()->widget(index)))
-            keys.append(page->pageKeys());
+    m_windowKeys.append({QKeySequence(Qt::CTRL | Qt::Key_M), [&window] {
+                             if (window.pages()->currentIndex() == kMenuPage)
+                                 return false;
+                             window.AbColBitBtn15Click();
+                             return true;
+                         }});
+    for (const PageKey& key : m_windowKeys)
+        bind(key.keys);
+    for (int index = kMenuPage; index <= kStatsPage; ++index) {
+        if (window.pageBuilt(index))
+            addPage(*window.page(index));
     }
-    bindKeys(window, keys);
+}
+
+void KeyboardShortcuts::addPage(Page& page)
+{
+    tabLeavesNotes(page);
+    for (const PageKey& key : page.pageKeys())
+        bind(key.keys);
+}
+
+// One shortcut for each key, trying the actions that use it in order until one acts.
+void KeyboardShortcuts::bind(const QKeySequence& keys)
+{
+    const QString name = keys.toString();
+    if (m_bound.contains(name))
+        return;
+    m_bound.insert(name);
+    auto* shortcut = new QShortcut(keys, &m_window);
+    QObject::connect(shortcut, &QShortcut::activated, &m_window, [this, keys] {
+        for (const PageKey& key : actionsOf(keys)) {
+            if (key.act())
+                return;
+        }
+    });
+}
+
+QList<PageKey> KeyboardShortcuts::actionsOf(const QKeySequence& keys) const
+{
+    QList<PageKey> actions;
+    for (const PageKey& key : m_windowKeys) {
+        if (key.keys == keys)
+            actions.append(key);
+    }
+    for (int index = kMenuPage; index <= kStatsPage; ++index) {
+        if (!m_window.pageBuilt(index))
+            continue;
+        for (const PageKey& key : m_window.page(index)->pageKeys()) {
+            if (key.keys == keys)
+                actions.append(key);
+        }
+    }
+    return actions;
 }
 
 } // namespace belvane

@@ -10,10 +10,30 @@
 //   Ctrl+N  Novo      Ctrl+S  Salvar      F9  Calcular e Resumo
 //   Ctrl+F  the history search   Ctrl+E Editar   Ctrl+R Resumo   Ctrl+Del Excluir   Ctrl+G Grifar
 //   Esc     closes the open panel (report, save-as)
+#include "ui/app/Page.h"
+
+#include <QList>
+#include <QSet>
+
 namespace belvane {
 
 class TForm1;
 
-void installKeyboardShortcuts(TForm1& window);
+class KeyboardShortcuts {
+public:
+    // The window's own keys (pages, menu) and the keys of the pages built so far.
+    explicit KeyboardShortcuts(TForm1& window);
+    // A page built later brings its keys along.
+    void addPage(Page& page);
+
+private:
+    void bind(const QKeySequence& keys);
+    // What a key does, asked when it is pressed: the window's actions, then the pages' in page order.
+    QList<PageKey> actionsOf(const QKeySequence& keys) const;
+
+    TForm1& m_window;
+    QList<PageKey> m_windowKeys;
+    QSet<QString> m_bound;
+};
 
 } // namespace belvane

@@ -1,8 +1,7 @@
 #pragma once
-// The start-up work that can wait until the window has appeared: the pages not seen yet are built
-// and the data read, one step per turn of the event loop behind the splash box, so the window
-// comes up at once and stays lively. Whatever needs the pages or the data before the steps are
-// through finishes them there and then.
+// The start-up work that can wait until the window has appeared: the data read, one step per turn
+// of the event loop behind the splash box, so the window comes up at once and stays lively. A test
+// or a tool that needs the data at once finishes the steps there and then.
 #include <QObject>
 #include <QTimer>
 
@@ -27,6 +26,8 @@ public:
     // (a question at start-up), and what asked must wait too.
     bool finish();
     bool done() const { return m_steps.empty() && !m_running; }
+    // No step is running now (one that asks the user something runs until answered).
+    bool idle() const { return !m_running; }
 
 signals:
     void finished();

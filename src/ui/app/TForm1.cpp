@@ -99,9 +99,17 @@ void TForm1::buildWindow()
     pageLayout->addWidget(m_pages);
     layout->addWidget(pagePanel, 1);
 
-    // The menu page is what the window opens on; the others follow behind the splash box.
+    // The menu page is what the window opens on; the others are built when first needed, each
+    // in the place kept for it.
     m_menuPage = new MenuPage(m_state, m_pages);
     m_pages->addWidget(m_menuPage);
+    m_pageSlots[kMenuPage] = m_menuPage;
+    for (int index = kOfficePage; index <= kStatsPage; ++index) {
+        m_pageSlots[index] = new QWidget(m_pages);
+        auto* slotLayout = new QVBoxLayout(m_pageSlots[index]);
+        slotLayout->setContentsMargins(0, 0, 0, 0);
+        m_pages->addWidget(m_pageSlots[index]);
+    }
     connect(m_pages, &QStackedWidget::currentChanged, this, &TForm1::onPageChanged);
     connect(m_menuPage, &MenuPage::pageRequested, this, &TForm1::AbColBitBtn1Click);
     connect(m_menuPage, &MenuPage::exitRequested, this, &TForm1::AbColBitBtn5Click);
@@ -112,17 +120,12 @@ void TForm1::buildWindow()
 
 void TForm1::planStartup()
 {
-    // Each page takes a few tens of milliseconds to build; one page per step keeps the splash
-    // box moving. The history, the longest read, is read on a thread of its own meanwhile; the
-    // data are taken in last, when every page is there to show them.
+    // The history, the longest read, is read on a thread of its own while the splash box fades;
+    // the rest of the data are taken in once it is through.
     m_startup.add([this] {
         m_state.workspace().history().startLoading();
         m_missingBudgetFiles = std::async(std::launch::async, budgetsMissingTheirFile, m_state.folders().projectsDir);
     });
-    m_startup.add([this] { buildOfficePage(); });
-    m_startup.add([this] { buildProjectPage(); });
-    m_startup.add([this] { buildHistoryPage(); });
-    m_startup.add([this] { buildStatsPage(); });
     // The data are taken in once the threads are through, the event loop (and the splash box's
     // fade) going on meanwhile.
     m_startup.addWhen(
@@ -133,7 +136,7 @@ void TForm1::planStartup()
         },
         [this] {
             loadData();
-            installKeyboardShortcuts(*this);
+            m_keys = std::make_unique<KeyboardShortcuts>(*this);
         });
     connect(&m_startup, &StartupSteps::finished, this, [this] {
         qApp->removeEventFilter(this);
@@ -141,33 +144,99 @@ void TForm1::planStartup()
     });
 }
 
+OfficePage* TForm1::officePage()
+{
+    if (!m_officePage)
+        buildOfficePage();
+    return m_officePage;
+}
+
+ProjectPage* TForm1::projectPage()
+{
+    if (!m_projectPage)
+        buildProjectPage();
+    return m_projectPage;
+}
+
+HistoryPage* TForm1::historyPage()
+{
+    if (!m_historyPage)
+        buildHistoryPage();
+    return m_historyPage;
+}
+
+StatsPage* TForm1::statsPage()
+{
+    if (!m_statsPage)
+        buildStatsPage();
+    return m_statsPage;
+}
+
+Page* TForm1::page(int index)
+{
+    switch (index) {
+    case kOfficePage: return officePage();
+    case kProjectPage: return projectPage();
+    case kHistoryPage: return historyPage();
+    case kStatsPage: return statsPage();
+    default: return m_menuPage;
+    }
+}
+
+bool TForm1::pageBuilt(int index) const
+{
+    switch (index) {
+    case kOfficePage: return m_officePage;
+    case kProjectPage: return m_projectPage;
+    case kHistoryPage: return m_historyPage;
+    case kStatsPage: return m_statsPage;
+    default: return true;
+    }
+}
+
+void TForm1::placePage(int index, Page* page)
+{
+    m_pageSlots[index]->layout()->addWidget(page);
+    // Until the data are read the page shows the state's defaults and takes no input.
+    page->setEnabled(m_state.dataLoaded());
+    connect(&m_state, &AppState::dataLoadedChanged, page, [this, page] { page->setEnabled(m_state.dataLoaded()); });
+    if (m_keys)
+        m_keys->addPage(*page);
+}
+
 void TForm1::buildOfficePage()
 {
-    m_officePage = new OfficePage(m_state, m_pages);
-    m_pages->insertWidget(kOfficePage, m_officePage);
+    m_officePage = new OfficePage(m_state, m_pageSlots[kOfficePage]);
+    placePage(kOfficePage, m_officePage);
 }
 
 void TForm1::buildProjectPage()
 {
-    m_projectPage = new ProjectPage(m_state, m_pages);
-    m_pages->insertWidget(kProjectPage, m_projectPage);
+    m_projectPage = new ProjectPage(m_state, m_pageSlots[kProjectPage]);
+    placePage(kProjectPage, m_projectPage);
     connect(m_projectPage, &ProjectPage::attentionNeeded, this,
             [this] { m_pages->setCurrentIndex(kProjectPage); });
 }
 
 void TForm1::buildHistoryPage()
 {
-    m_historyPage = new HistoryPage(m_state, m_pages);
-    m_pages->insertWidget(kHistoryPage, m_historyPage);
+    m_historyPage = new HistoryPage(m_state, m_pageSlots[kHistoryPage]);
+    placePage(kHistoryPage, m_historyPage);
     connect(m_historyPage, &HistoryPage::colorsConfirmed, this, &TForm1::saveStatusColors);
     connect(m_historyPage, &HistoryPage::budgetReopened, this, &TForm1::showReopenedBudget);
 }
 
 void TForm1::buildStatsPage()
 {
-    m_statsPage = new StatsPage(m_state, m_pages);
-    m_pages->insertWidget(kStatsPage, m_statsPage);
+    m_statsPage = new StatsPage(m_state, m_pageSlots[kStatsPage]);
+    placePage(kStatsPage, m_statsPage);
     wireStatistics();
+}
+
+void TForm1::buildAllPages()
+{
+    for (int index = kOfficePage; index <= kStatsPage; ++index)
+        page(index);
 }
 
 void TForm1::emitReadyOnce()
@@ -194,10 +263,7 @@ void TForm1::FormCreate()
 
 void TForm1::reloadData()
 {
-    if (!finishStartup())
-        return;
     m_state.setUnreadableOfficeFile({});
-    m_historyPage->discardReport();
     loadData();
 }
 
@@ -215,24 +281,17 @@ void TForm1::loadData()
     if (loaded.history.damaged())
         Prompts::error(this, loaded.history.summary());
     showDatabase(loaded.database);
-    m_officePage->ShowPriceReferences();
-    m_projectPage->StartNewBudget();
-    m_projectPage->PrepareProjectPages();
+    const QString counterError = m_state.startNewBudget();
+    if (!counterError.isEmpty())
+        Prompts::error(this, counterError);
     showStatusColors(loaded);
-    m_state.editOfficeDraft().setModified(false);
-    m_state.editBudget().setModified(false);
-    m_state.editBudget().setReopened(false);
     m_state.setHighlightStatus(false);
-    m_officePage->EnableOfficeEditing(false);
     m_state.markDataLoaded();
 }
 
 void TForm1::showOffice(const WorkspaceLoad& loaded)
 {
-    m_state.setCurrentOffice(loaded.office);
-    m_officePage->ShowOffice(m_state.currentOffice());
-    if (loaded.officeRead.state == RecordReadState::Read)
-        return;
+    m_state.officeRead(loaded.office, loaded.officeRead.state == RecordReadState::Read);
     if (loaded.officeRead.state == RecordReadState::Failed) {
         // The damaged file stays as it is until the user saves the office deliberately.
         m_state.setUnreadableOfficeFile(loaded.officePath);
@@ -240,7 +299,6 @@ void TForm1::showOffice(const WorkspaceLoad& loaded)
             "\n\nO programa usará os dados padrão do escritório. O arquivo não será alterado "
             "enquanto o escritório não for salvo."));
     }
-    m_officePage->ResetOfficePage();
 }
 
 void TForm1::showDatabase(const DatabaseOpening& opening)
@@ -310,7 +368,7 @@ bool TForm1::saveStatusColors()
 void TForm1::showReopenedBudget()
 {
     m_pages->setCurrentIndex(kProjectPage);
-    m_projectPage->showSubPage(kDataSubPage);
+    projectPage()->showSubPage(kDataSubPage);
 }
 
 void TForm1::applyScreenHeightRule(int screenHeight)
@@ -376,8 +434,6 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event)
 
 void TForm1::AbColBitBtn1Click(int pageIndex)
 {
-    if (!finishStartup())
-        return;
     if (m_pages->currentIndex() != pageIndex)
         m_pages->setCurrentIndex(pageIndex);
 }
@@ -394,13 +450,13 @@ void TForm1::AbColBitBtn15Click()
 
 void TForm1::onPageChanged(int index)
 {
-    auto* leaving = qobject_cast<Page*>(m_pages->widget(m_activePage));
+    Page* leaving = pageBuilt(m_activePage) ? page(m_activePage) : nullptr;
     m_activePage = index;
     if (leaving)
         leaving->pageHidden();
     TabMenuShow();
-    if (auto* entering = qobject_cast<Page*>(m_pages->widget(index)))
-        entering->pageShown();
+    // A page is built the first time it is shown.
+    page(index)->pageShown();
 }
 
 void TForm1::TabMenuShow()
@@ -437,9 +493,16 @@ bool TForm1::FormCloseQuery()
 {
     if (m_closeStepsDone)
         return true;
-    // What is closed must first be all there: the office, the budget and the history.
-    if (!finishStartup())
-        return false;
+    // Closed before the data were read: nothing was read, so nothing can have changed and nothing
+    // is written (writing back a history not read yet would empty it). While a question of the
+    // start-up is open the window stays.
+    if (!m_state.dataLoaded()) {
+        if (!m_startup.done() && !m_startup.idle())
+            return false;
+        m_closeStepsDone = true;
+        releaseDataFolder();
+        return true;
+    }
     confirmDataFolder();
     if (!m_state.writes())
         return m_closeStepsDone = closeReadOnly();
@@ -451,16 +514,17 @@ bool TForm1::FormCloseQuery()
             return false;
         if (answer == QMessageBox::Yes) {
             // A failed save keeps the window open, with the office still marked modified.
-            if (!m_officePage->saveOfficeFile())
+            if (!officePage()->saveOfficeFile())
                 return false;
             Prompts::inform(this, QStringLiteral("Escritório foi salvo com sucesso"));
         }
     }
-    if (!m_projectPage->AskToSaveAtClose())
+    if (m_projectPage && !m_projectPage->AskToSaveAtClose())
         return false;
     // The history's edits go back into the budget files, then the history and the colours are
     // written. If something could not be saved the user decides whether to close anyway.
-    m_historyPage->storeReportNotes();
+    if (m_historyPage)
+        m_historyPage->storeReportNotes();
     const QStringList problems = m_state.workspace().writeBackAtClose(colorsToSave());
     m_state.historyReplaced();
     if (!problems.isEmpty()) {

@@ -1,10 +1,11 @@
 #pragma once
-// The main window "B+V". It owns the shared state and the five pages, runs the start-up steps in
-// their order (the data folder's lock, folders, office, history, new budget, project pages,
-// colours, chart look), fades in behind the splash box, and runs the close steps (office
-// question, history, colours, the lock let go). The window appears with the menu page alone;
-// the other pages are built and the data read behind the splash box (StartupSteps), while the
-// history is read on a thread of its own.
+// The main window "B+V". It owns the shared state and the five pages, takes the data folder's
+// lock, fades in behind the splash box, and runs the close steps (office question, history,
+// colours, the lock let go). The window appears with the menu page alone; the data are read
+// behind the splash box (StartupSteps), the history on a thread of its own, into the shared
+// state. Each other page is built the first time it is needed (shown, or asked for), draws
+// itself from the state and follows its signals from then on; until the data are read a page
+// takes no input, so nothing typed is replaced by what is read.
 #include "ui/app/AppState.h"
 #include "ui/app/StartupSteps.h"
 #include "ui/app/TForm2.h"
@@ -31,6 +32,8 @@ class ProjectPage;
 class HistoryPage;
 class StatsPage;
 class TForm2;
+class KeyboardShortcuts;
+class Page;
 
 enum PageIndex { kMenuPage = 0, kOfficePage = 1, kProjectPage = 2, kHistoryPage = 3, kStatsPage = 4 };
 
@@ -60,10 +63,21 @@ public:
     // budget are read again as at start, and what was only in memory is dropped.
     void reloadData();
 
-    // Builds the pages not built yet and reads the data now instead of behind the splash box.
-    // False while a start-up step waits for the user's answer to a question.
+    // Reads the data now instead of behind the splash box. False while a start-up step waits for
+    // the user's answer to a question.
     bool finishStartup();
     bool startupFinished() const { return m_startup.done(); }
+
+    // The pages, each built the first time it is asked for.
+    OfficePage* officePage();
+    ProjectPage* projectPage();
+    HistoryPage* historyPage();
+    StatsPage* statsPage();
+    // The page at `index`, built if it was not yet.
+    Page* page(int index);
+    bool pageBuilt(int index) const;
+    // Every page, as a test or a tool finds them.
+    void buildAllPages();
 
 public slots:
     void AbColBitBtn1Click(int pageIndex);
@@ -90,6 +104,8 @@ private:
     void buildProjectPage();
     void buildHistoryPage();
     void buildStatsPage();
+    // Puts a page just built into its place in the page control.
+    void placePage(int index, Page* page);
     void FormCreate();
     void claimDataFolder();
     void renewDataFolderLock();
@@ -130,6 +146,10 @@ private:
     // The budgets whose file went missing, worked out on a thread while the window is built.
     std::future<std::vector<int>> m_missingBudgetFiles;
     QStackedWidget* m_pages = nullptr;   // PageControl1
+    // Each page's place in the page control, there from the start so that every page keeps its
+    // index whenever it is built.
+    QWidget* m_pageSlots[kStatsPage + 1] = {};
+    std::unique_ptr<KeyboardShortcuts> m_keys;
     MenuPage* m_menuPage = nullptr;
     OfficePage* m_officePage = nullptr;
     ProjectPage* m_projectPage = nullptr;

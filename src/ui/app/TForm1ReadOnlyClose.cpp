@@ -39,7 +39,8 @@ QString exportFolder()
 
 bool TForm1::closeReadOnly()
 {
-    m_historyPage->storeReportNotes();
+    if (m_historyPage)
+        m_historyPage->storeReportNotes();
     const bool office = m_state.officeDraft().modified();
     const bool budget = m_state.hasUnsavedBudgetWork();
     const std::vector<int> historyRows = editedHistoryRows(m_state.workspace().history().table());
@@ -80,14 +81,14 @@ bool TForm1::exportUnsavedWork(bool office, bool budget, const std::vector<int>&
         return written.ok();
     };
     if (office) {
-        m_officePage->CollectOfficePage();
+        officePage()->CollectOfficePage();
         if (!exportTo(QStringLiteral("Exportar dados do escritório"), QStringLiteral("Office.bvo"),
                       QStringLiteral("Escritório (*.bvo)"),
                       [this](const QString& path) { return WriteOfficeFile(m_state.currentOffice(), path); }))
             return false;
     }
     if (budget) {
-        const TBudgetData working = m_projectPage->workingRecord();
+        const TBudgetData working = projectPage()->workingRecord();
         if (!exportTo(QStringLiteral("Exportar orçamento"), QStringLiteral("Orcamento-nao-salvo.bvp"),
                       QStringLiteral("Orçamento (*.bvp)"),
                       [&working](const QString& path) { return WriteBudgetFile(working, path); }))

@@ -56,6 +56,7 @@ ProjectPage::ProjectPage(AppState& state, QWidget* parent) : Page(parent), m_sta
     connect(&m_state, &AppState::officeChanged, this, &ProjectPage::RefreshResources);
     connect(&m_state, &AppState::budgetChanged, this, &ProjectPage::ShowBudget);
     m_state.setUnsavedBudgetWorkCheck([page = QPointer<ProjectPage>(this)] { return page && page->hasUnsavedWork(); });
+    PrepareProjectPages();
 }
 
 void ProjectPage::buildColumn()
@@ -176,6 +177,7 @@ void ProjectPage::PrepareProjectPages()
 {
     m_data->prepareSelectors();
     m_resources->prepareGrids();
+    ShowBudget();
     RefreshResources();
     markPagesShown();
 }
@@ -256,14 +258,9 @@ BudgetNumber ProjectPage::freshBudgetNumber() const
 
 void ProjectPage::StartNewBudget()
 {
-    const BudgetCounterRead counter = ReadBudgetCounter(m_state.folders().projectsDir);
-    if (!counter.ok())
-        Prompts::error(this, counter.error);
-    // With every number used the budget shows 0 until one is free; saving it is refused.
-    const BudgetNumber next = freshBudgetNumber();
-    m_state.setBudgetCounter(next.number);
-    m_state.editBudget().startNew(next.number);
-    ShowBudget();
+    const QString counterError = m_state.startNewBudget();
+    if (!counterError.isEmpty())
+        Prompts::error(this, counterError);
 }
 
 void ProjectPage::ShowBudget()

@@ -50,12 +50,14 @@ HistoryPage::HistoryPage(AppState& state, QWidget* parent) : Page(parent), m_sta
     m_colors->hide();
     connect(m_colors, &ColorPanel::okClicked, this, &HistoryPage::SpeedButton31Click);
     // The swatches on the panel are the colours the history shows; the state tells everyone.
-    m_state.setShownColors(m_colors->swatches(m_state.statusColors()));
+    m_colors->setSwatches(m_state.shownColors());
     connect(m_colors, &ColorPanel::swatchChosen, this,
             [this] { m_state.setShownColors(m_colors->swatches(m_state.statusColors())); });
     connect(&m_state, &AppState::shownColorsChanged, this, [this] { m_colors->setSwatches(m_state.shownColors()); });
     connect(&m_state, &AppState::historyChanged, this, &HistoryPage::historyChanged);
     connect(&m_state, &AppState::writeAccessChanged, this, &HistoryPage::followWriteAccess);
+    // A report of the folder before it was read anew (a restored backup) is of no budget now.
+    connect(&m_state, &AppState::dataLoadedChanged, this, &HistoryPage::discardReport);
     // The page may be built after the seat learnt it only reads.
     followWriteAccess();
 }

@@ -74,6 +74,22 @@ OfficePage::OfficePage(AppState& state, QWidget* parent) : Page(parent), m_state
     // a cell must count by then, so it is taken first.
     if (QWidget* mainWindow = window(); mainWindow != this)
         mainWindow->installEventFilter(this);
+
+    // The page shows the office in force, and again whenever it is read anew; its settings follow
+    // the state's.
+    showReadOffice();
+    ShowPriceReferences();
+    EnableOfficeEditing(false);
+    connect(&m_state, &AppState::officeLoaded, this, &OfficePage::showReadOffice);
+    connect(&m_state, &AppState::officeSettingsChanged, this, &OfficePage::ShowPriceReferences);
+}
+
+void OfficePage::showReadOffice()
+{
+    ShowOffice(m_state.currentOffice());
+    // Without an office file the page offers its own default rows and man-hours.
+    if (!m_state.officeFromFile())
+        ResetOfficePage();
 }
 
 bool OfficePage::eventFilter(QObject* watched, QEvent* event)
@@ -261,7 +277,6 @@ void OfficePage::TabEscritorioShow()
 void OfficePage::TabEscritorioHide()
 {
     CollectOfficePage();
-    emit officeCollected();
 }
 
 } // namespace belvane

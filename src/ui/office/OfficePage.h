@@ -1,8 +1,9 @@
 #pragma once
 // The office page: the column that selects between "Dados gerais" and "Despesas mensais", the
 // toolbar with "Limpar", "Salvar" and the hidden "Abrir", and the two sub-pages. The page is the
-// user's working copy of the office; it reaches CurrentOffice when it is collected (on leaving
-// the page, on saving), and it is refilled from CurrentOffice after start-up, "Limpar" and "Abrir".
+// user's working copy of the office; it reaches the office in force when it is collected (on
+// leaving the page, on saving), and it is refilled from the office in force when built, whenever
+// the office is read anew (start, restored backup), after "Limpar" and after "Abrir".
 #include "ui/app/Page.h"
 
 class QPushButton;
@@ -33,6 +34,8 @@ public:
     void CollectOfficePage();
     // The default rows: the usual expense descriptions at 0, no staff, the default man-hours.
     void ResetOfficePage();
+    // Shows the office in force as read from the folder: from its file, or the page's defaults.
+    void showReadOffice();
     void EnableOfficeEditing(bool locked);
     // Collects and writes the office file; false (with the user told why) when the write failed,
     // and the office then stays modified.
@@ -44,10 +47,6 @@ public:
     AppState& state() { return m_state; }
     OfficeGeneralTab* generalTab() const { return m_general; }
     OfficeCostsTab* costsTab() const { return m_costs; }
-
-signals:
-    // The page was collected into CurrentOffice: what other pages draw from the office may change.
-    void officeCollected();
 
 public slots:
     void AbColBitBtn11Click();

@@ -10,6 +10,7 @@
 #include "ui/budget/ProjectControls.h"
 #include "ui/history/HistoryControls.h"
 #include "ui/office/OfficeControls.h"
+#include "ui/office/OfficePage.h"
 
 #include <QDir>
 #include <QLabel>
@@ -165,7 +166,7 @@ TEST_F(SharedFolderTest, AnInstalledProgramsFirstStartMakesItsDataFolderAndSaves
     auto installed = std::make_unique<TForm1>(root);
     ASSERT_TRUE(installed->finishStartup());
     EXPECT_TRUE(installed->state().writes()) << installed->state().readOnlyNotice().toStdString();
-    installed->findChild<QPushButton*>(controls::office::kSave)->click();
+    installed->officePage()->findChild<QPushButton*>(controls::office::kSave)->click();
     EXPECT_TRUE(QFile::exists(root + QStringLiteral("Escrt/Office.bvo")));
     EXPECT_TRUE(QFile::exists(root + FolderLock::fileName()));
     installed.reset();

@@ -4,6 +4,7 @@
 #include "ui/app/AppControls.h"
 #include "ui/app/TForm2.h"
 #include "ui/budget/ProjectControls.h"
+#include "ui/history/HistoryPage.h"
 #include "ui/office/OfficeControls.h"
 
 #include <QDialog>
@@ -42,17 +43,20 @@ TEST_F(ShellTest, TheWindowOpensOnTheMenuAndTheRestFollowsBehindTheSplash)
     m_window = std::make_unique<TForm1>(appDir());
     TForm1& w = *m_window;
     w.show();
-    EXPECT_EQ(w.pages()->count(), 1); // the menu alone
+    EXPECT_FALSE(w.pageBuilt(kHistoryPage)); // the menu alone
     ASSERT_TRUE(w.splash()->isVisible());
     // A message at start-up would wait behind the box, which stays on top: the box gives way.
     QDialog message(&w);
     message.show();
     EXPECT_FALSE(w.splash()->isVisible());
     message.hide();
-    // A page asked for before the steps are through is there at once, with its data.
+    // A page asked for before the data are read is there at once, taking no input until they are.
     w.AbColBitBtn1Click(kHistoryPage);
-    EXPECT_TRUE(w.startupFinished());
     EXPECT_EQ(w.pages()->currentIndex(), kHistoryPage);
+    EXPECT_TRUE(w.pageBuilt(kHistoryPage));
+    EXPECT_FALSE(w.pageBuilt(kProjectPage));
+    QTRY_VERIFY_WITH_TIMEOUT(w.startupFinished(), 10000);
+    EXPECT_TRUE(w.historyPage()->isEnabled());
     EXPECT_EQ(history().rowCount(), 1);
     EXPECT_EQ(w.state().budget().record().Number, 2);
 }
