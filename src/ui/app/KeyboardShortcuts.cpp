@@ -52,7 +52,7 @@ void installKeyboardShortcuts(TForm1& window)
     const int pageKeys[] = {Qt::Key_1, Qt::Key_2, Qt::Key_3, Qt::Key_4};
     for (int page = kOfficePage; page <= kStatsPage; ++page) {
         keys.append({QKeySequence(Qt::CTRL | pageKeys[page - kOfficePage]), [&window, page] {
-                         window.AbColBitBtn1Click(page);
+                         window.openPage(page);
                          return true;
                      }});
     }
@@ -60,7 +60,7 @@ void installKeyboardShortcuts(TForm1& window)
     keys.append({QKeySequence(Qt::CTRL | Qt::Key_M), [&window] {
                      if (window.pages()->currentIndex() == kMenuPage)
                          return false;
-                     window.AbColBitBtn15Click();
+                     window.showMenu();
                      return true;
                  }});
     for (int index = 0; index < window.pages()->count(); ++index) {
