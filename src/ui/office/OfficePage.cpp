@@ -46,8 +46,8 @@ OfficePage::OfficePage(AppState& state, QWidget* parent) : Page(parent), m_state
         column->addSelector(QLatin1String(controls::office::kCostsSelector),
                             QStringLiteral("Despesas mensais"), QStringLiteral("Despesas do escritório"), 1);
     column->addStretch();
-    connect(m_generalSelector, &QPushButton::clicked, this, &OfficePage::AbColBitBtn11Click);
-    connect(m_costsSelector, &QPushButton::clicked, this, &OfficePage::AbColBitBtn11Click);
+    connect(m_generalSelector, &QPushButton::clicked, this, &OfficePage::showChosenSubPage);
+    connect(m_costsSelector, &QPushButton::clicked, this, &OfficePage::showChosenSubPage);
 
     m_subPages = new QStackedWidget(this);
     m_subPages->setObjectName(QStringLiteral("PageControl2"));
@@ -101,9 +101,9 @@ QWidget* OfficePage::buildToolbar()
     m_openButton = toolbarButton(controls::office::kOpen, QStringLiteral("Abrir"),
                                  QStringLiteral("Abrir escritório"), bar);
     m_openButton->setVisible(false);
-    connect(m_resetButton, &QPushButton::clicked, this, &OfficePage::AbColBitBtn24Click);
-    connect(m_saveButton, &QPushButton::clicked, this, &OfficePage::AbColBitBtn22Click);
-    connect(m_openButton, &QPushButton::clicked, this, &OfficePage::AbColBitBtn23Click);
+    connect(m_resetButton, &QPushButton::clicked, this, &OfficePage::resetOffice);
+    connect(m_saveButton, &QPushButton::clicked, this, &OfficePage::saveOffice);
+    connect(m_openButton, &QPushButton::clicked, this, &OfficePage::reloadOfficeFile);
     connect(&m_state, &AppState::writeAccessChanged, m_saveButton, [this] {
         if (!m_state.writes())
             m_saveButton->setEnabled(false);
@@ -137,7 +137,7 @@ QList<PageKey> OfficePage::pageKeys() const
             PageKey::pressing(QKeySequence(Qt::CTRL | Qt::Key_S), m_saveButton)};
 }
 
-void OfficePage::AbColBitBtn11Click()
+void OfficePage::showChosenSubPage()
 {
     if (const auto* button = qobject_cast<QPushButton*>(sender()))
         m_subPages->setCurrentIndex(button->property("tag").toInt());
@@ -208,7 +208,7 @@ void OfficePage::ShowPriceReferences()
     m_general->contact()->showContact(m_state.officeContact);
 }
 
-void OfficePage::AbColBitBtn22Click()
+void OfficePage::saveOffice()
 {
     // The lists are saved, and shown from then on, with the largest value first.
     commitOpenEdits();
@@ -219,7 +219,7 @@ void OfficePage::AbColBitBtn22Click()
     m_general->updatedOn()->setText(Clock::today().toString(QStringLiteral("dd/MM/yyyy")));
 }
 
-void OfficePage::AbColBitBtn24Click()
+void OfficePage::resetOffice()
 {
     const auto answer = Prompts::ask(this, QStringLiteral("A configuração atual do escritório será apagada. Continuar?"),
                                      QMessageBox::Yes | QMessageBox::No, Prompts::Box::Information);
@@ -232,7 +232,7 @@ void OfficePage::AbColBitBtn24Click()
     ResetOfficePage();
 }
 
-void OfficePage::AbColBitBtn23Click()
+void OfficePage::reloadOfficeFile()
 {
     const QString path = officeFilePath(m_state.folders().officeDir);
     if (!QFile::exists(path))
@@ -249,7 +249,7 @@ void OfficePage::AbColBitBtn23Click()
     ShowOffice(m_state.CurrentOffice);
 }
 
-void OfficePage::TabEscritorioShow()
+void OfficePage::startOnGeneralSubPage()
 {
     showSubPage(0);
 }
