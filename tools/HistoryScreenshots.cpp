@@ -26,7 +26,7 @@ TEST_F(HistoryScreenshots, SavingAndTheHistoryPage)
     setUpOffice();
     const QString statuses[] = {u"Aprovado"_qs, u"Aguardando"_qs, u"Reprovado"_qs, u"Concluído"_qs};
     for (int i = 0; i < 4; ++i) {
-        w.AbColBitBtn1Click(kProjectPage);
+        w.openPage(kProjectPage);
         click(controls::project::kNewBudget);
         enterOneMemberBudget();
         type("P_area", QString::number(100 + 40 * i));
@@ -41,7 +41,7 @@ TEST_F(HistoryScreenshots, SavingAndTheHistoryPage)
     click(controls::project::kSaveBudget);
     shot("5-save-as");
 
-    w.AbColBitBtn1Click(kHistoryPage);
+    w.openPage(kHistoryPage);
     HistoryPage* page = historyPage();
     auto* model = page->model();
     for (int i = 0; i < 4; ++i) {
@@ -57,6 +57,6 @@ TEST_F(HistoryScreenshots, SavingAndTheHistoryPage)
     page->selectRow(0);
     click(controls::history::kReport); // "Resumo"
     shot("8-history-report");
-    w.AbColBitBtn1Click(kStatsPage);
+    w.openPage(kStatsPage);
     shot("9-stats-with-history");
 }

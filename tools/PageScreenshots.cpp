@@ -22,10 +22,10 @@ TEST_F(PageScreenshots, EveryPage)
     shot(QStringLiteral("0-menu"));
     const char* names[] = {"", "1-office", "2-project", "3-history", "4-stats"};
     for (int page = 1; page <= 4; ++page) {
-        w.AbColBitBtn1Click(page);
+        w.openPage(page);
         shot(QString::fromLatin1(names[page]));
     }
-    w.AbColBitBtn1Click(kProjectPage);
+    w.openPage(kProjectPage);
     w.findChild<QPushButton*>(QLatin1String(controls::project::kResourcesSelector))->click();
     shot(QStringLiteral("2-project-resources"));
     w.splash()->show();

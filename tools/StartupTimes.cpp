@@ -48,7 +48,7 @@ TEST_F(StartupTimes, WithTheLargestHistory)
     w.splash()->hide();
     QCoreApplication::processEvents();
     const qint64 startup = clock.restart();
-    w.AbColBitBtn1Click(kHistoryPage);
+    w.openPage(kHistoryPage);
     QCoreApplication::processEvents();
     const qint64 open = clock.restart();
     auto* grid = find<QTableView>("Ng8");
@@ -65,7 +65,7 @@ TEST_F(StartupTimes, WithTheLargestHistory)
     QCoreApplication::processEvents();
     const qint64 search = clock.restart();
     setUpOffice();
-    w.AbColBitBtn1Click(kProjectPage);
+    w.openPage(kProjectPage);
     enterOneMemberBudget();
     clock.restart();
     click(controls::project::kSummarySelector);

@@ -26,7 +26,7 @@ TEST_F(StatsScreenshots, StatisticsPageInSeveralLooks)
     page->setHistoryProvider([] { return test::statsHistory(); });
     w.show();
     w.splash()->hide();
-    w.AbColBitBtn1Click(kStatsPage);
+    w.openPage(kStatsPage);
     const auto shot = [&](const char* name) {
         QCoreApplication::processEvents();
         w.grab().save(folder + QStringLiteral("/stats-%1.png").arg(QString::fromLatin1(name)));

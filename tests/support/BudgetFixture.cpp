@@ -108,7 +108,7 @@ void BudgetFixture::enterOneMemberBudget()
 void BudgetFixture::generate()
 {
     window().show();   // the panel's buttons are laid out only once the window is shown
-    window().AbColBitBtn1Click(kProjectPage);
+    window().openPage(kProjectPage);
     enterOneMemberBudget();
     click(controls::project::kSummarySelector);
     ASSERT_EQ(subPage(), QStringLiteral("TabP_resumo"));

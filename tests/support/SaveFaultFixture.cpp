@@ -82,7 +82,7 @@ void SaveFaultFixture::savedThenChanged()
 void SaveFaultFixture::reopenedAtSaveAs()
 {
     firstSave();
-    window().AbColBitBtn1Click(kHistoryPage);
+    window().openPage(kHistoryPage);
     historyPage()->selectRow(0);
     click(controls::history::kReopen);
     ASSERT_TRUE(window().state().budget().reopened());
@@ -95,7 +95,7 @@ void SaveFaultFixture::reopenedAtSaveAs()
 void SaveFaultFixture::officeEdited()
 {
     start().show();
-    window().AbColBitBtn1Click(kOfficePage);
+    window().openPage(kOfficePage);
     click(controls::office::kSave);
     ASSERT_TRUE(QFile::exists(officeFolder() + QStringLiteral("Office.bvo")));
     ASSERT_TRUE(typeIntoCell(*find<EditableGrid>("NG1"), 1, 0, QStringLiteral("640")));
@@ -115,7 +115,7 @@ void SaveFaultFixture::officeSaved()
 void SaveFaultFixture::colourChosen()
 {
     start().show();
-    window().AbColBitBtn1Click(kHistoryPage);
+    window().openPage(kHistoryPage);
     click(controls::history::kColors);
     Prompts::queueColor(QColor(10, 20, 30));
     click("AguardandoCor");

@@ -29,7 +29,7 @@ KeyboardShortcuts::KeyboardShortcuts(TForm1& window) : m_window(window)
     const int pageKeys[] = {Qt::Key_1, Qt::Key_2, Qt::Key_3, Qt::Key_4};
     for (int page = kOfficePage; page <= kStatsPage; ++page) {
         m_windowKeys.append({QKeySequence(Qt::CTRL | pageKeys[page - kOfficePage]), [&window, page] {
-                                 window.AbColBitBtn1Click(page);
+                                 window.openPage(page);
                                  return true;
                              }});
     }
@@ -37,7 +37,7 @@ KeyboardShortcuts::KeyboardShortcuts(TForm1& window) : m_window(window)
     m_windowKeys.append({QKeySequence(Qt::CTRL | Qt::Key_M), [&window] {
                              if (window.pages()->currentIndex() == kMenuPage)
                                  return false;
-                             window.AbColBitBtn15Click();
+                             window.showMenu();
                              return true;
                          }});
     for (const PageKey& key : m_windowKeys)

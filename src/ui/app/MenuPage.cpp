@@ -108,9 +108,9 @@ QWidget* MenuPage::buildDataButtons()
     row->setSpacing(24);
     const struct { const char* name; QString caption; QString hint; void (MenuPage::*slot)(); } buttons[] = {
         {"BackupButton", QStringLiteral("Cópia de segurança"),
-         QStringLiteral("Guardar todos os dados (escritório, orçamentos, histórico) num arquivo ZIP"), &MenuPage::BackupClick},
+         QStringLiteral("Guardar todos os dados (escritório, orçamentos, histórico) num arquivo ZIP"), &MenuPage::backUpData},
         {"RestoreButton", QStringLiteral("Restaurar cópia"),
-         QStringLiteral("Trocar os dados atuais pelos de uma cópia de segurança"), &MenuPage::RestoreClick},
+         QStringLiteral("Trocar os dados atuais pelos de uma cópia de segurança"), &MenuPage::restoreData},
     };
     for (const auto& spec : buttons) {
         auto* button = new QPushButton(spec.caption, box);
@@ -126,7 +126,7 @@ QWidget* MenuPage::buildDataButtons()
         row->addWidget(button);
         // A restore replaces the data folder: a seat that only reads cannot do it, and it waits
         // until the data it replaces have been read.
-        if (spec.slot == &MenuPage::RestoreClick) {
+        if (spec.slot == &MenuPage::restoreData) {
             const auto followState = [this, button] { button->setEnabled(m_state.writes() && m_state.dataLoaded()); };
             followState();
             connect(&m_state, &AppState::writeAccessChanged, button, followState);
@@ -136,7 +136,7 @@ QWidget* MenuPage::buildDataButtons()
     return box;
 }
 
-void MenuPage::BackupClick()
+void MenuPage::backUpData()
 {
     const QString path = chooseExportPath(this, QStringLiteral("Cópia de segurança"), backupFileName(Clock::today()),
                                           backupFilter(), QStringLiteral(".zip"));
@@ -155,7 +155,7 @@ void MenuPage::BackupClick()
                                          : QString()));
 }
 
-void MenuPage::RestoreClick()
+void MenuPage::restoreData()
 {
     // The button waits for the data; a click queued before it did changes nothing.
     if (!m_state.writes() || !m_state.dataLoaded())

@@ -15,10 +15,11 @@ public:
     MenuPage(AppState& state, QWidget* parent);
 
 public slots:
-    // "Cópia de segurança": the office and projects folders into one ZIP archive.
-    void BackupClick();
-    // "Restaurar cópia": an archive's data in place of the current ones, kept aside first.
-    void RestoreClick();
+    // "Cópia de segurança" (BackupButton): the office and projects folders into one ZIP archive.
+    void backUpData();
+    // "Restaurar cópia" (RestoreButton): an archive's data in place of the current ones, which
+    // are kept aside first.
+    void restoreData();
 
 signals:
     // A menu button asks for the page whose index it carries.

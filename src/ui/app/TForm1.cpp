@@ -78,8 +78,8 @@ void TForm1::buildWindow()
     layout->setSpacing(6);
 
     m_header = new HeaderBar(panel1);
-    connect(m_header, &HeaderBar::logoClicked, this, &TForm1::Label1Click);
-    connect(m_header, &HeaderBar::menuClicked, this, &TForm1::AbColBitBtn15Click);
+    connect(m_header, &HeaderBar::logoClicked, this, &TForm1::showAbout);
+    connect(m_header, &HeaderBar::menuClicked, this, &TForm1::showMenu);
     layout->addWidget(m_header);
 
     m_readOnlyBanner = new QLabel(panel1);
@@ -111,9 +111,9 @@ void TForm1::buildWindow()
         m_pages->addWidget(m_pageSlots[index]);
     }
     connect(m_pages, &QStackedWidget::currentChanged, this, &TForm1::onPageChanged);
-    connect(m_menuPage, &MenuPage::pageRequested, this, &TForm1::AbColBitBtn1Click);
-    connect(m_menuPage, &MenuPage::exitRequested, this, &TForm1::AbColBitBtn5Click);
-    connect(m_menuPage, &MenuPage::siteRequested, this, &TForm1::Panel12Click);
+    connect(m_menuPage, &MenuPage::pageRequested, this, &TForm1::openPage);
+    connect(m_menuPage, &MenuPage::exitRequested, this, &TForm1::exitProgram);
+    connect(m_menuPage, &MenuPage::siteRequested, this, &TForm1::openWebSite);
     connect(m_menuPage, &MenuPage::dataRestored, this, &TForm1::reloadData);
     connect(&m_storeCheck, &StoreHealthCheck::finished, this, &TForm1::checkStoreHealth);
 }
@@ -258,7 +258,7 @@ void TForm1::FormCreate()
     // The lock comes first: a seat that only reads must not even make a missing folder.
     claimDataFolder();
     m_pages->setCurrentIndex(kMenuPage);
-    TabMenuShow();
+    followMenuShown();
 }
 
 void TForm1::reloadData()
@@ -432,18 +432,18 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event)
     return QWidget::eventFilter(watched, event);
 }
 
-void TForm1::AbColBitBtn1Click(int pageIndex)
+void TForm1::openPage(int pageIndex)
 {
     if (m_pages->currentIndex() != pageIndex)
         m_pages->setCurrentIndex(pageIndex);
 }
 
-void TForm1::AbColBitBtn5Click()
+void TForm1::exitProgram()
 {
     close();
 }
 
-void TForm1::AbColBitBtn15Click()
+void TForm1::showMenu()
 {
     m_pages->setCurrentIndex(kMenuPage);
 }
@@ -454,22 +454,22 @@ void TForm1::onPageChanged(int index)
     m_activePage = index;
     if (leaving)
         leaving->pageHidden();
-    TabMenuShow();
+    followMenuShown();
     // A page is built the first time it is shown.
     page(index)->pageShown();
 }
 
-void TForm1::TabMenuShow()
+void TForm1::followMenuShown()
 {
     m_header->setMenuShown(m_pages->currentIndex() == kMenuPage);
 }
 
-void TForm1::Panel12Click()
+void TForm1::openWebSite()
 {
     Prompts::openUrl(QString::fromLatin1(kWebSite));
 }
 
-void TForm1::Label1Click()
+void TForm1::showAbout()
 {
     // While the splash still fades out, the logo is part of the start-up and does nothing.
     if ((m_aboutBox && m_aboutBox->isVisible()) || (m_splash && m_splash->isVisible()))

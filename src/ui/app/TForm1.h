@@ -80,11 +80,17 @@ public:
     void buildAllPages();
 
 public slots:
-    void AbColBitBtn1Click(int pageIndex);
-    void AbColBitBtn5Click();
-    void AbColBitBtn15Click();
-    void Label1Click();
-    void Panel12Click();
+    // The menu page's area buttons (AbColBitBtn1, 2, 3, 29): the page with the given index,
+    // once the start-up has built it.
+    void openPage(int pageIndex);
+    // "SAIR" (AbColBitBtn5): closes the window through its close steps.
+    void exitProgram();
+    // The header's "Menu" (AbColBitBtn15).
+    void showMenu();
+    // The header's logo (Label1): the about box, unless the splash is still fading out.
+    void showAbout();
+    // The bar with the web site along the menu page's bottom (Panel12).
+    void openWebSite();
 
 signals:
     void alphaBlendValueChanged(int value);
@@ -130,7 +136,8 @@ private:
     bool saveStatusColors();
     void showReopenedBudget();
     void onPageChanged(int index);
-    void TabMenuShow();
+    // The header has its menu button and clock on every page but the menu itself.
+    void followMenuShown();
     bool FormCloseQuery();
 
     AppState m_state;

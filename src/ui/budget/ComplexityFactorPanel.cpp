@@ -48,7 +48,7 @@ ComplexityFactorPanel::ComplexityFactorPanel(ComplexityIndicators& indicators, Q
 {
     auto* clear = new ClickableLabel(QStringLiteral("Label62"), QStringLiteral("🗋"), QStringLiteral("Limpar campos"), this);
     auto* info = new ClickableLabel(QStringLiteral("Label75"), QStringLiteral("🛈"), QStringLiteral("Instruções"), this);
-    connect(clear, &ClickableLabel::clicked, this, &ComplexityFactorPanel::Label62Click);
+    connect(clear, &ClickableLabel::clicked, this, &ComplexityFactorPanel::clearRatings);
     connect(info, &ClickableLabel::clicked, this, &ComplexityFactorPanel::instructionsClicked);
     connect(m_grid, &EditableGrid::afterEdit, this, &ComplexityFactorPanel::NG7AfterEdit);
     m_factor = new NumberEdit(QStringLiteral("P_Fcomplex"), QStringLiteral("#0.00#"), this);
@@ -111,7 +111,7 @@ void ComplexityFactorPanel::NG7AfterEdit(EditableGrid::Cell cell)
     m_factor->setValue(m_indicators.factor());
 }
 
-void ComplexityFactorPanel::Label62Click()
+void ComplexityFactorPanel::clearRatings()
 {
     pullRows();
     m_indicators.clear();

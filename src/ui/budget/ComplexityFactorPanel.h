@@ -27,7 +27,8 @@ public:
 
 public slots:
     void NG7AfterEdit(EditableGrid::Cell cell);
-    void Label62Click();
+    // "Limpar campos" (Label62): every rating and index cleared, Fc with them.
+    void clearRatings();
 
 signals:
     void instructionsClicked();   // Label75

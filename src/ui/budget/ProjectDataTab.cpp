@@ -53,10 +53,10 @@ ProjectDataTab::ProjectDataTab(ProjectClassification& classification, QWidget* p
     layout->addWidget(buildClientPanel());
     layout->addWidget(buildProjectPanel());
     layout->addStretch(1);
-    connect(m_use, &QComboBox::currentIndexChanged, this, &ProjectDataTab::P_catChange);
-    connect(m_type, &QComboBox::currentIndexChanged, this, &ProjectDataTab::P_SubCatChange);
-    connect(m_group, &QComboBox::currentIndexChanged, this, &ProjectDataTab::P_tipoChange);
-    connect(m_repetitions, &QSpinBox::valueChanged, this, &ProjectDataTab::P_repChange);
+    connect(m_use, &QComboBox::currentIndexChanged, this, &ProjectDataTab::offerTypesOfUse);
+    connect(m_type, &QComboBox::currentIndexChanged, this, &ProjectDataTab::followBuildingType);
+    connect(m_group, &QComboBox::currentIndexChanged, this, &ProjectDataTab::offerServicesOfGroup);
+    connect(m_repetitions, &QSpinBox::valueChanged, this, &ProjectDataTab::showRepetitionFactor);
 }
 
 QLineEdit* ProjectDataTab::makeTextEdit(const char* name, int capacity)
@@ -180,14 +180,14 @@ void ProjectDataTab::prepareSelectors()
     refill(m_group, namesOf(ServiceGroupNames));
 }
 
-void ProjectDataTab::P_catChange()
+void ProjectDataTab::offerTypesOfUse()
 {
     // The project category is deliberately left alone: it keeps the category of the type chosen
     // before until a new type is chosen.
     refill(m_type, buildingTypesOfUse(m_use->findText(m_use->currentText())));
 }
 
-void ProjectDataTab::P_SubCatChange()
+void ProjectDataTab::followBuildingType()
 {
     if (!m_classification.takeBuildingType(m_type->currentText()))
         return;
@@ -195,12 +195,12 @@ void ProjectDataTab::P_SubCatChange()
     emit projectCategoryChanged(m_classification.category());
 }
 
-void ProjectDataTab::P_tipoChange()
+void ProjectDataTab::offerServicesOfGroup()
 {
     refill(m_service, servicesOfGroup(m_group->findText(m_group->currentText())));
 }
 
-void ProjectDataTab::P_repChange()
+void ProjectDataTab::showRepetitionFactor()
 {
     m_factor->setValue(RepetitionFactorOf(float(m_repetitions->value())));
 }
@@ -261,10 +261,10 @@ void ProjectDataTab::showBudget(const TBudgetData& b)
         // Selecting from the record runs the two list-filling steps, never the type-change step:
         // the category and the man-hours shown are those stored in the budget.
         m_use->setCurrentIndex(m_use->findText(b.BuildingUse.toQString()));
-        P_catChange();
+        offerTypesOfUse();
         m_type->setCurrentIndex(m_type->findText(b.BuildingType.toQString()));
         m_group->setCurrentIndex(m_group->findText(b.ServiceGroup.toQString()));
-        P_tipoChange();
+        offerServicesOfGroup();
         m_service->setCurrentIndex(m_service->findText(b.Service.toQString()));
     }
     m_classification.setCategory(b.ProjectCategory);

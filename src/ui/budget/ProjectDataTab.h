@@ -37,10 +37,14 @@ public:
     void setProfitPercent(double percent);
 
 public slots:
-    void P_catChange();
-    void P_SubCatChange();
-    void P_tipoChange();
-    void P_repChange();
+    // A building use chosen (P_cat): its building types are offered.
+    void offerTypesOfUse();
+    // A building type chosen (P_SubCat): the project category follows it.
+    void followBuildingType();
+    // A service group chosen (P_tipo): its services are offered.
+    void offerServicesOfGroup();
+    // The repetitions stepped (P_rep): the repetition factor that goes with them.
+    void showRepetitionFactor();
 
 signals:
     // A building type of another project category was chosen: the task man-hours follow it.

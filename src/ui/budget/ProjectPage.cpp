@@ -76,9 +76,9 @@ void ProjectPage::buildColumn()
                               QStringLiteral("Cronograma de pagamento"), kPaymentSubPage);
     m_column->addStretch();
     connect(m_paymentSelector, &QPushButton::clicked, this, &ProjectPage::showPayments);
-    connect(m_dataSelector, &QPushButton::clicked, this, &ProjectPage::AbColBitBtn4Click);
-    connect(m_resourcesSelector, &QPushButton::clicked, this, &ProjectPage::AbColBitBtn4Click);
-    connect(m_summarySelector, &QPushButton::clicked, this, &ProjectPage::AbColBitBtn9Click);
+    connect(m_dataSelector, &QPushButton::clicked, this, &ProjectPage::showChosenSubPage);
+    connect(m_resourcesSelector, &QPushButton::clicked, this, &ProjectPage::showChosenSubPage);
+    connect(m_summarySelector, &QPushButton::clicked, this, &ProjectPage::openSummary);
     // The resources selector reads "Recursos" while pressed and "Recursos " otherwise.
     connect(m_resourcesSelector, &QPushButton::toggled, this, [this](bool on) {
         m_resourcesSelector->setText(on ? QStringLiteral("Recursos") : QStringLiteral("Recursos "));
@@ -119,12 +119,12 @@ QWidget* ProjectPage::buildToolbar()
     bar->setContentsMargins(8, 6, 8, 6);
     m_newButton = toolbarButton(controls::project::kNewBudget, QStringLiteral("Novo"),
                                 QStringLiteral("Novo orçamento"), toolbar);
-    connect(m_newButton, &QPushButton::clicked, this, &ProjectPage::AbColBitBtn25Click);
+    connect(m_newButton, &QPushButton::clicked, this, &ProjectPage::askToStartNewBudget);
     bar->addWidget(m_newButton);
     m_saveButton = toolbarButton(controls::project::kSaveBudget, QStringLiteral("Salvar"),
                                  QStringLiteral("Salvar orçamento e adicionar ao histórico"), toolbar);
     m_saveButton->setEnabled(false);
-    connect(m_saveButton, &QPushButton::clicked, this, &ProjectPage::AbColBitBtn26Click);
+    connect(m_saveButton, &QPushButton::clicked, this, &ProjectPage::SaveBudget);
     // The page may be built after the seat learnt it only reads, or learn it later.
     const auto followWriteAccess = [this] {
         if (m_state.writes())
@@ -151,7 +151,7 @@ QList<PageKey> ProjectPage::pageKeys() const
             PageKey::pressing(QKeySequence(Qt::Key_Escape), m_summary->saveAsPanel()->cancelButton())};
 }
 
-void ProjectPage::AbColBitBtn4Click()
+void ProjectPage::showChosenSubPage()
 {
     m_saveButton->setEnabled(false);
     const auto* button = qobject_cast<QPushButton*>(sender());
@@ -159,7 +159,7 @@ void ProjectPage::AbColBitBtn4Click()
         m_subPages->setCurrentIndex(button->property("tag").toInt());
 }
 
-void ProjectPage::TabProjShow()
+void ProjectPage::startOnDataSubPage()
 {
     showSubPage(kDataSubPage);
     m_saveButton->setEnabled(false);
@@ -291,7 +291,7 @@ bool ProjectPage::CollectProjectPages()
     return true;
 }
 
-void ProjectPage::AbColBitBtn9Click()
+void ProjectPage::openSummary()
 {
     // Focus leaves the sub-pages first, so an edit in progress ends and counts.
     m_column->setFocus();
@@ -343,7 +343,7 @@ int ProjectPage::subPageToMend(BudgetMend mend, int shown)
     return shown;
 }
 
-void ProjectPage::AbColBitBtn25Click()
+void ProjectPage::askToStartNewBudget()
 {
     if (hasUnsavedWork()) {
         const auto answer = Prompts::ask(this, QStringLiteral("As modificações no orçamento atual serão apagadas. Continuar?"),

@@ -30,11 +30,12 @@ class ProjectPage : public Page {
 public:
     ProjectPage(AppState& state, QWidget* parent);
 
-    void pageShown() override { TabProjShow(); }
+    void pageShown() override { startOnDataSubPage(); }
     QList<PageKey> pageKeys() const override;
 
     AppState& state() { return m_state; }
-    void TabProjShow();
+    // Entering the page: "Dados" is shown, and nothing is ready to save until a generation.
+    void startOnDataSubPage();
     // Shows the sub-page with the given index and checks its selector.
     void showSubPage(int index);
     QStackedWidget* subPages() const { return m_subPages; }
@@ -55,7 +56,7 @@ public:
     bool CollectProjectPages();
     // Puts the budget draft on the pages.
     void ShowBudget();
-    // The save button: saves, or offers "Salvar como" for a stored budget. True when the
+    // "Salvar" (AbColBitBtn26): saves, or offers "Salvar como" for a stored budget. True when the
     // budget was saved (not when the user still has to choose in "Salvar como").
     bool SaveBudget();
     void SaveBudgetAsNew();
@@ -76,10 +77,14 @@ public:
     bool AskToSaveAtClose();
 
 public slots:
-    void AbColBitBtn4Click();
-    void AbColBitBtn9Click();    // GenerateBudget
-    void AbColBitBtn25Click();
-    void AbColBitBtn26Click() { SaveBudget(); }
+    // The "Dados" and "Recursos" selectors (AbColBitBtn4, AbColBitBtn8): the sub-page the
+    // pressed one carries, with saving off until the next generation.
+    void showChosenSubPage();
+    // The "Resumo" selector (AbColBitBtn9): edits in progress end, and the budget is generated
+    // unless the summary is shown already.
+    void openSummary();
+    // "Novo" (AbColBitBtn25): a new budget, after asking when the current one has unsaved work.
+    void askToStartNewBudget();
 
 signals:
     // A budget was saved: its history row is new or changed.

@@ -19,8 +19,8 @@ ResourcesTab::ResourcesTab(AppState& state, QWidget* parent) : QWidget(parent), 
         new TaskEstimatePanel(state.editBudget().tasks(), state.currentOffice(), state.editBudget().classification(), this);
     m_indicators = new ComplexityFactorPanel(state.editBudget().indicators(), this);
     m_team = new TechnicalTeamPanel(state.editBudget().team(), state.currentOffice(), this);
-    connect(m_tasks, &TaskEstimatePanel::instructionsClicked, this, &ResourcesTab::Label74Click);
-    connect(m_indicators, &ComplexityFactorPanel::instructionsClicked, this, &ResourcesTab::Label75Click);
+    connect(m_tasks, &TaskEstimatePanel::instructionsClicked, this, &ResourcesTab::toggleTaskNote);
+    connect(m_indicators, &ComplexityFactorPanel::instructionsClicked, this, &ResourcesTab::toggleIndicatorNote);
 
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(10, 10, 10, 10);
@@ -84,14 +84,14 @@ void ResourcesTab::resizeEvent(QResizeEvent* event)
     placeNotes();
 }
 
-void ResourcesTab::Label74Click()
+void ResourcesTab::toggleTaskNote()
 {
     placeNotes();
     m_taskNote->setHidden(!m_taskNote->isHidden());
     m_taskNote->raise();
 }
 
-void ResourcesTab::Label75Click()
+void ResourcesTab::toggleIndicatorNote()
 {
     placeNotes();
     m_indicatorNote->setHidden(!m_indicatorNote->isHidden());

@@ -37,8 +37,10 @@ public:
     void TabP_RecursosHide();
 
 public slots:
-    void Label74Click();
-    void Label75Click();
+    // The "🛈" glyphs of the tasks (Label74) and of the indicators (Label75) open or close
+    // their instruction note.
+    void toggleTaskNote();
+    void toggleIndicatorNote();
 
 protected:
     void resizeEvent(QResizeEvent* event) override;

@@ -33,7 +33,7 @@ SaveAsPanel::SaveAsPanel(QWidget* parent) : QFrame(parent)
     auto* asNew = panelButton(controls::project::kSaveAsNew, QStringLiteral("Novo"), this);
     auto* overwrite =
         panelButton(controls::project::kSaveAsOverwrite, QStringLiteral("Sobreescrever "), this);
-    connect(cancel, &QPushButton::clicked, this, &SaveAsPanel::SpeedButton29Click);
+    connect(cancel, &QPushButton::clicked, this, &SaveAsPanel::cancelSaveAs);
     connect(asNew, &QPushButton::clicked, this, &SaveAsPanel::saveAsNewChosen);
     connect(overwrite, &QPushButton::clicked, this, &SaveAsPanel::overwriteChosen);
 
@@ -49,7 +49,7 @@ SaveAsPanel::SaveAsPanel(QWidget* parent) : QFrame(parent)
     hide();
 }
 
-void SaveAsPanel::SpeedButton29Click()
+void SaveAsPanel::cancelSaveAs()
 {
     hide();
 }

@@ -19,7 +19,7 @@ signals:
     void overwriteChosen();     // "Sobreescrever "
 
 public slots:
-    void SpeedButton29Click();  // "Cancelar": hides the panel, nothing else
+    void cancelSaveAs();  // "Cancelar" (SpeedButton29): hides the panel, nothing else
 
 private:
     QPushButton* m_cancel;      // SpeedButton29

@@ -171,11 +171,11 @@ QWidget* SummaryTab::buildVariablePanel()
 bool SummaryTab::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == m_code && event->type() == QEvent::MouseButtonPress)
-        R_codigoClick();
+        treatAsStoredBudget();
     return QWidget::eventFilter(watched, event);
 }
 
-void SummaryTab::R_codigoClick()
+void SummaryTab::treatAsStoredBudget()
 {
     // A budget whose code was touched is treated as a stored one: the next generation warns that
     // it recalculates, and the next save offers to overwrite or to save as new.

@@ -36,7 +36,8 @@ public:
 
 public slots:
     void R_lucroSpin();
-    void R_codigoClick();
+    // The project code clicked (R_codigo): the budget counts as a stored one from then on.
+    void treatAsStoredBudget();
 
 signals:
     // The profit was renegotiated: the project's desired profit follows it.

@@ -57,7 +57,7 @@ TaskEstimatePanel::TaskEstimatePanel(TaskEstimate& tasks, const TOfficeData& off
 {
     auto* clear = new ClickableLabel(QStringLiteral("Label61"), QStringLiteral("🗋"), QStringLiteral("Limpar campos"), this);
     auto* info = new ClickableLabel(QStringLiteral("Label74"), QStringLiteral("🛈"), QStringLiteral("Instruções"), this);
-    connect(clear, &ClickableLabel::clicked, this, &TaskEstimatePanel::Label61Click);
+    connect(clear, &ClickableLabel::clicked, this, &TaskEstimatePanel::clearEstimate);
     connect(info, &ClickableLabel::clicked, this, &TaskEstimatePanel::instructionsClicked);
     connect(m_grid, &EditableGrid::afterEdit, this, &TaskEstimatePanel::Ng5AfterEdit);
 
@@ -158,7 +158,7 @@ void TaskEstimatePanel::Ng5AfterEdit(EditableGrid::Cell cell)
     m_estimate->setValue(m_tasks.total());
 }
 
-void TaskEstimatePanel::Label61Click()
+void TaskEstimatePanel::clearEstimate()
 {
     pullRows();
     m_tasks.clear();

@@ -37,7 +37,8 @@ public:
 
 public slots:
     void Ng5AfterEdit(EditableGrid::Cell cell);
-    void Label61Click();
+    // "Limpar campos" (Label61): every rating cleared, both man-hour values at 0.
+    void clearEstimate();
 
 signals:
     void instructionsClicked();   // Label74

@@ -61,13 +61,13 @@ TechnicalTeamPanel::TechnicalTeamPanel(BudgetTeam& team, const TOfficeData& offi
     : QGroupBox(QStringLiteral("Equipe técnica"), parent), m_team(team), m_office(office), m_grid(makeTeamGrid(this))
 {
     auto* clear = new ClickableLabel(QStringLiteral("Label82"), QStringLiteral("🗋"), QStringLiteral("Limpar campos"), this);
-    connect(clear, &ClickableLabel::clicked, this, &TechnicalTeamPanel::Label82Click);
+    connect(clear, &ClickableLabel::clicked, this, &TechnicalTeamPanel::clearTeam);
     connect(m_grid, &EditableGrid::afterEdit, this, &TechnicalTeamPanel::Ng10AfterEdit);
     m_noteSwitch = new QPushButton(teamNoteCaption(true), this);
     m_noteSwitch->setObjectName(QLatin1String(controls::project::kTeamNoteSwitch));
     m_noteSwitch->setCheckable(true);
     m_noteSwitch->setChecked(true);
-    connect(m_noteSwitch, &QPushButton::toggled, this, &TechnicalTeamPanel::AbColBitBtn14StatusChanged);
+    connect(m_noteSwitch, &QPushButton::toggled, this, &TechnicalTeamPanel::followTeamNoteSwitch);
     m_note = new QPlainTextEdit(technicalTeamNote(), this);
     m_note->setObjectName(QStringLiteral("NxMemo1"));
     m_note->setReadOnly(true);
@@ -139,7 +139,7 @@ void TechnicalTeamPanel::Ng10AfterEdit(EditableGrid::Cell cell)
     showRow(row);
 }
 
-void TechnicalTeamPanel::Label82Click()
+void TechnicalTeamPanel::clearTeam()
 {
     const auto answer = Prompts::ask(this, QStringLiteral("A lista da equipe técnica será apagada. Continuar?"),
                                      QMessageBox::Yes | QMessageBox::No, Prompts::Box::Confirmation);
@@ -152,7 +152,7 @@ void TechnicalTeamPanel::Label82Click()
     }
 }
 
-void TechnicalTeamPanel::AbColBitBtn14StatusChanged()
+void TechnicalTeamPanel::followTeamNoteSwitch()
 {
     const bool shown = m_noteSwitch->isChecked();
     m_noteSwitch->setText(teamNoteCaption(shown));

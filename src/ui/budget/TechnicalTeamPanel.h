@@ -34,8 +34,10 @@ public:
 
 public slots:
     void Ng10AfterEdit(EditableGrid::Cell cell);
-    void Label82Click();
-    void AbColBitBtn14StatusChanged();
+    // "Limpar campos" (Label82): after asking, every member's row is emptied.
+    void clearTeam();
+    // The note switch (AbColBitBtn14): the team note shown or hidden, the caption following.
+    void followTeamNoteSwitch();
 
 private:
     // The rows as the grid holds them go to the team; a row of the team goes back to the grid.

@@ -41,14 +41,14 @@ HistoryPage::HistoryPage(AppState& state, QWidget* parent) : Page(parent), m_sta
 
     m_report = new ReportPanel(this);
     m_report->hide();
-    connect(m_report, &ReportPanel::closeClicked, this, &HistoryPage::SpeedButton7Click);
-    connect(m_report, &ReportPanel::copyClicked, this, &HistoryPage::SpeedButton5Click);
+    connect(m_report, &ReportPanel::closeClicked, this, &HistoryPage::closeReport);
+    connect(m_report, &ReportPanel::copyClicked, this, &HistoryPage::copyReport);
     connect(m_report, &ReportPanel::exportPdfClicked, this, &HistoryPage::exportReportPdf);
     connect(m_report, &ReportPanel::printClicked, this, &HistoryPage::printReport);
     connect(m_report->revisions(), &RevisionsPanel::restoreRequested, this, &HistoryPage::restoreRevision);
     m_colors = new ColorPanel(this);
     m_colors->hide();
-    connect(m_colors, &ColorPanel::okClicked, this, &HistoryPage::SpeedButton31Click);
+    connect(m_colors, &ColorPanel::okClicked, this, &HistoryPage::confirmColors);
     // The swatches on the panel are the colours the history shows; the state tells everyone.
     m_colors->setSwatches(m_state.shownColors());
     connect(m_colors, &ColorPanel::swatchChosen, this,
@@ -93,19 +93,19 @@ QWidget* HistoryPage::buildToolbar()
         void (HistoryPage::*slot)();
         QKeySequence keys;
     } buttons[] = {
-        {controls::history::kReopen, "Editar", "Editar orçamento", &HistoryPage::AbColBitBtn19Click,
+        {controls::history::kReopen, "Editar", "Editar orçamento", &HistoryPage::reopenSelectedBudget,
          Qt::CTRL | Qt::Key_E},
-        {controls::history::kReport, "Resumo", "Resumo", &HistoryPage::AbColBitBtn17Click,
+        {controls::history::kReport, "Resumo", "Resumo", &HistoryPage::showSelectedReport,
          Qt::CTRL | Qt::Key_R},
-        {controls::history::kDelete, "Excluir", "Deletar orçamento", &HistoryPage::AbColBitBtn20Click,
+        {controls::history::kDelete, "Excluir", "Deletar orçamento", &HistoryPage::deleteSelectedBudget,
          Qt::CTRL | Qt::Key_Delete},
-        {controls::history::kHighlight, "Grifar", "Grifar Status", &HistoryPage::AbColBitBtn18Click,
+        {controls::history::kHighlight, "Grifar", "Grifar Status", &HistoryPage::toggleStatusHighlight,
          Qt::CTRL | Qt::Key_G},
-        {controls::history::kColors, "Cores", "Cor do Status", &HistoryPage::AbColBitBtn16Click, {}},
+        {controls::history::kColors, "Cores", "Cor do Status", &HistoryPage::toggleColorPanel, {}},
         {"ExportCsvButton",
          "Exportar CSV",
          "Salvar as colunas visíveis numa planilha (LibreOffice Calc, Excel)",
-         &HistoryPage::ExportCsvClick,
+         &HistoryPage::exportCsv,
          {}},
     };
     for (const auto& b : buttons) {
@@ -114,9 +114,9 @@ QWidget* HistoryPage::buildToolbar()
         row->addWidget(button);
         if (!b.keys.isEmpty())
             m_toolbarKeys.append(PageKey::pressing(b.keys, button));
-        if (b.slot == &HistoryPage::AbColBitBtn18Click)
+        if (b.slot == &HistoryPage::toggleStatusHighlight)
             m_highlightButton = button;
-        if (b.slot == &HistoryPage::AbColBitBtn20Click)
+        if (b.slot == &HistoryPage::deleteSelectedBudget)
             m_deleteButton = button;
     }
     // "Grifar" shows whether the statuses are highlighted: pressed while they are.
@@ -125,7 +125,7 @@ QWidget* HistoryPage::buildToolbar()
     m_search->setObjectName(QStringLiteral("Edit1"));
     m_search->setMinimumWidth(200);
     m_search->setPlaceholderText(QStringLiteral("Buscar"));
-    connect(m_search, &QLineEdit::returnPressed, this, &HistoryPage::Label73Click);
+    connect(m_search, &QLineEdit::returnPressed, this, &HistoryPage::searchTypedText);
     m_searchResult = new QLabel(bar);
     m_searchResult->setObjectName(QStringLiteral("SearchResult"));
     m_searchResult->setStyleSheet(theme::accented(QStringLiteral("color: @accent-light;")));
@@ -135,7 +135,7 @@ QWidget* HistoryPage::buildToolbar()
     row->addWidget(m_searchResult, 1);
     row->addWidget(m_search);
     auto* find = new ClickableLabel(QStringLiteral("Label73"), QStringLiteral("🔍"), QStringLiteral("Buscar"), bar);
-    connect(find, &ClickableLabel::clicked, this, &HistoryPage::Label73Click);
+    connect(find, &ClickableLabel::clicked, this, &HistoryPage::searchTypedText);
     row->addWidget(find);
     return bar;
 }
@@ -186,7 +186,7 @@ void HistoryPage::buildGrid()
                 if (current.isValid())
                     Ng8SelectCell(current);
             });
-    connect(m_grid, &QTableView::doubleClicked, this, [this](const QModelIndex& index) { Ng8CellDblClick(index.row()); });
+    connect(m_grid, &QTableView::doubleClicked, this, [this](const QModelIndex& index) { loadReportOfRow(index.row()); });
 }
 
 void HistoryPage::sortByHeader(int column)
@@ -235,7 +235,7 @@ void HistoryPage::selectRow(int row)
     m_grid->selectRow(row);
 }
 
-void HistoryPage::TabHistoricoShow()
+void HistoryPage::showStatusHighlight()
 {
     m_highlightButton->setChecked(m_state.highlightStatus());
     PaintStatusCells();

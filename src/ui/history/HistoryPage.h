@@ -28,7 +28,7 @@ class HistoryPage : public Page {
 public:
     HistoryPage(AppState& state, QWidget* parent);
 
-    void pageShown() override { TabHistoricoShow(); }
+    void pageShown() override { showStatusHighlight(); }
     QList<PageKey> pageKeys() const override;
 
     AppState& state() { return m_state; }
@@ -41,7 +41,8 @@ public:
     int selectedRow() const;
     void selectRow(int row);
 
-    void TabHistoricoShow();
+    // Entering the page: the "Grifar" button and the status cells as the highlight is now.
+    void showStatusHighlight();
     void PaintStatusCells();
     void SearchHistory(const QString& text);
     // Fills the report panel with the row's budget; false (the user told) when its file could
@@ -49,22 +50,21 @@ public:
     bool ShowBudgetReport(int row);
     // Stores the observations being typed into the open report's budget (closing the program).
     void storeReportNotes();
-    // Stores them and hides the report ("Fechar", "Excluir").
+    // Stores them and hides the report ("Fechar" (SpeedButton7), "Excluir").
     void closeReport();
     // Hides the report without storing: the data it showed were replaced (a backup restored).
     void discardReport();
 
 public slots:
-    void AbColBitBtn19Click();   // "Editar": reopen the budget
-    void AbColBitBtn17Click();   // "Resumo": the report
-    void AbColBitBtn20Click();   // "Excluir"
-    void AbColBitBtn18Click();   // "Grifar"
-    void AbColBitBtn16Click();   // "Cores"
-    void ExportCsvClick();       // "Exportar CSV": the grid as a spreadsheet file
-    void SpeedButton31Click();   // "OK" of the colour panel
-    void SpeedButton7Click();    // "Fechar" of the report
-    void SpeedButton5Click();    // "Copiar para ClipBoard"
-    void Label73Click();
+    void reopenSelectedBudget();    // "Editar" (AbColBitBtn19): reopen the budget
+    void showSelectedReport();      // "Resumo" (AbColBitBtn17): the report
+    void deleteSelectedBudget();    // "Excluir" (AbColBitBtn20)
+    void toggleStatusHighlight();   // "Grifar" (AbColBitBtn18)
+    void toggleColorPanel();        // "Cores" (AbColBitBtn16)
+    void exportCsv();               // "Exportar CSV" (ExportCsvButton): the grid as a spreadsheet file
+    void confirmColors();           // "OK" of the colour panel (SpeedButton31)
+    void copyReport();              // "Copiar para ClipBoard" of the report (SpeedButton5)
+    void searchTypedText();         // "Buscar" (Label73), or Enter in the search box
     void exportReportPdf();      // "Exportar PDF" of the report
     void printReport();          // "Imprimir" of the report
     void restoreRevision(int revision); // "Restaurar revisão" of the report
@@ -100,7 +100,8 @@ private:
     void buildGrid();
     void placePanels();
     void Ng8SelectCell(const QModelIndex& cell);
-    void Ng8CellDblClick(int row);
+    // A row double-clicked in the grid (Ng8): the report panel filled with its budget.
+    void loadReportOfRow(int row);
     void sortByHeader(int column);
     // The history columns the grid shows, left to right as the user sees them.
     std::vector<int> shownColumns() const;

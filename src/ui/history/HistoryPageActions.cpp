@@ -24,7 +24,7 @@
 
 namespace belvane {
 
-void HistoryPage::AbColBitBtn19Click()
+void HistoryPage::reopenSelectedBudget()
 {
     m_search->setFocus();
     const int row = selectedRow();
@@ -62,7 +62,7 @@ void HistoryPage::reopenBudgetOfRow(int row)
                 .arg(m_state.budget().record().Number));
 }
 
-void HistoryPage::AbColBitBtn20Click()
+void HistoryPage::deleteSelectedBudget()
 {
     const int row = selectedRow();
     if (row < 0)
@@ -82,7 +82,7 @@ void HistoryPage::AbColBitBtn20Click()
         Prompts::error(this, error);
 }
 
-void HistoryPage::Label73Click()
+void HistoryPage::searchTypedText()
 {
     SearchHistory(m_search->text());
 }
@@ -94,7 +94,7 @@ void HistoryPage::SearchHistory(const QString& text)
     m_searchResult->setText(m_model->search(m_book, text));
 }
 
-void HistoryPage::AbColBitBtn18Click()
+void HistoryPage::toggleStatusHighlight()
 {
     m_state.setHighlightStatus(!m_state.highlightStatus());
     m_highlightButton->setChecked(m_state.highlightStatus());
@@ -102,14 +102,14 @@ void HistoryPage::AbColBitBtn18Click()
     m_search->setFocus();
 }
 
-void HistoryPage::AbColBitBtn16Click()
+void HistoryPage::toggleColorPanel()
 {
     placePanels();
     m_colors->setVisible(m_colors->isHidden());
     m_colors->raise();
 }
 
-void HistoryPage::SpeedButton31Click()
+void HistoryPage::confirmColors()
 {
     PaintStatusCells();
     emit colorsConfirmed();
@@ -126,12 +126,12 @@ void HistoryPage::Ng8SelectCell(const QModelIndex& cell)
         ShowBudgetReport(row);
 }
 
-void HistoryPage::Ng8CellDblClick(int row)
+void HistoryPage::loadReportOfRow(int row)
 {
     ShowBudgetReport(row);
 }
 
-void HistoryPage::AbColBitBtn17Click()
+void HistoryPage::showSelectedReport()
 {
     if (!m_report->isHidden())
         return;
@@ -197,12 +197,7 @@ void HistoryPage::discardReport()
     m_report->hide();
 }
 
-void HistoryPage::SpeedButton7Click()
-{
-    closeReport();
-}
-
-void HistoryPage::SpeedButton5Click()
+void HistoryPage::copyReport()
 {
     const QString text = BudgetReportClipboardText(m_state.currentOffice().Name.toQString(),
                                                    m_report->lines(),
@@ -223,7 +218,7 @@ std::vector<int> HistoryPage::shownColumns() const
     return columns;
 }
 
-void HistoryPage::ExportCsvClick()
+void HistoryPage::exportCsv()
 {
     const QString path = chooseExportPath(this, QStringLiteral("Exportar histórico"), QStringLiteral("Historico.csv"),
                                           QStringLiteral("Planilha CSV (*.csv)"), QStringLiteral(".csv"));

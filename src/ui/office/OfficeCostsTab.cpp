@@ -135,8 +135,8 @@ QWidget* OfficeCostsTab::buildExpenseList(const QString& title, OfficeList list,
     auto* box = new QWidget(m_panel);
     auto* add = smallButton(addName, QStringLiteral("+"), box);
     auto* remove = smallButton(deleteName, QStringLiteral("✘"), box);
-    connect(add, &QPushButton::clicked, this, fixed ? &OfficeCostsTab::AbColBitBtn13Click : &OfficeCostsTab::AbColBitBtn28Click);
-    connect(remove, &QPushButton::clicked, this, fixed ? &OfficeCostsTab::AbColBitBtn27Click : &OfficeCostsTab::AbColBitBtn30Click);
+    connect(add, &QPushButton::clicked, this, fixed ? &OfficeCostsTab::addFixedExpense : &OfficeCostsTab::addVariableExpense);
+    connect(remove, &QPushButton::clicked, this, fixed ? &OfficeCostsTab::deleteFixedExpense : &OfficeCostsTab::deleteVariableExpense);
 
     auto* bar = new QHBoxLayout;
     bar->addWidget(heading(title, box));
@@ -160,8 +160,8 @@ QWidget* OfficeCostsTab::buildStaffList()
     auto* box = new QWidget(m_panel);
     auto* add = smallButton(controls::office::kAddStaff, QStringLiteral("+"), box);
     auto* remove = smallButton(controls::office::kDeleteStaff, QStringLiteral("✘"), box);
-    connect(add, &QPushButton::clicked, this, &OfficeCostsTab::AbColBitBtn32Click);
-    connect(remove, &QPushButton::clicked, this, &OfficeCostsTab::AbColBitBtn31Click);
+    connect(add, &QPushButton::clicked, this, &OfficeCostsTab::addStaffMember);
+    connect(remove, &QPushButton::clicked, this, &OfficeCostsTab::deleteStaffMember);
     auto* bar = new QHBoxLayout;
     bar->addWidget(heading(QStringLiteral("CUSTOS - QUADRO DE PESSOAL DO ESCRITÓRIO"), box));
     bar->addStretch(1);
@@ -183,7 +183,7 @@ QWidget* OfficeCostsTab::buildStaffList()
     m_staffNoteSwitch = new NoteSwitch(QLatin1String(controls::office::kStaffNoteSwitch),
                                        QStringLiteral("+ Anotações do Quadro de Pessoal "),
                                        QStringLiteral("- Anotações do Quadro de Pessoal "), box);
-    connect(m_staffNoteSwitch, &NoteSwitch::statusChanged, this, &OfficeCostsTab::AbColBitBtn6Click);
+    connect(m_staffNoteSwitch, &NoteSwitch::statusChanged, this, &OfficeCostsTab::showStaffNote);
 
     auto* layout = new QVBoxLayout(box);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -349,12 +349,12 @@ void OfficeCostsTab::addRow(OfficeList list)
     showRow(list, grid->appendRow());
 }
 
-void OfficeCostsTab::AbColBitBtn13Click() { addRow(OfficeList::Fixed); }
-void OfficeCostsTab::AbColBitBtn28Click() { addRow(OfficeList::Variable); }
-void OfficeCostsTab::AbColBitBtn32Click() { addRow(OfficeList::Staff); }
-void OfficeCostsTab::AbColBitBtn27Click() { DeleteGridRow(OfficeList::Fixed); }
-void OfficeCostsTab::AbColBitBtn30Click() { DeleteGridRow(OfficeList::Variable); }
-void OfficeCostsTab::AbColBitBtn31Click() { DeleteGridRow(OfficeList::Staff); }
+void OfficeCostsTab::addFixedExpense() { addRow(OfficeList::Fixed); }
+void OfficeCostsTab::addVariableExpense() { addRow(OfficeList::Variable); }
+void OfficeCostsTab::addStaffMember() { addRow(OfficeList::Staff); }
+void OfficeCostsTab::deleteFixedExpense() { DeleteGridRow(OfficeList::Fixed); }
+void OfficeCostsTab::deleteVariableExpense() { DeleteGridRow(OfficeList::Variable); }
+void OfficeCostsTab::deleteStaffMember() { DeleteGridRow(OfficeList::Staff); }
 
 void OfficeCostsTab::DeleteGridRow(OfficeList list)
 {
@@ -401,7 +401,7 @@ void OfficeCostsTab::NG9AfterEdit(EditableGrid::Cell cell)
     emit edited();
 }
 
-void OfficeCostsTab::AbColBitBtn6Click(bool on)
+void OfficeCostsTab::showStaffNote(bool on)
 {
     m_staffNote->setVisible(on);
 }

@@ -55,13 +55,17 @@ signals:
 public slots:
     void NG1AfterEdit();
     void NG9AfterEdit(EditableGrid::Cell cell);
-    void AbColBitBtn13Click();
-    void AbColBitBtn28Click();
-    void AbColBitBtn32Click();
-    void AbColBitBtn27Click();  // fixed expenses' delete
-    void AbColBitBtn30Click();  // variable expenses' delete
-    void AbColBitBtn31Click();  // staff's delete
-    void AbColBitBtn6Click(bool on);
+    // The add buttons of the fixed expenses (AbColBitBtn13), the variable expenses
+    // (AbColBitBtn28) and the staff (AbColBitBtn32).
+    void addFixedExpense();
+    void addVariableExpense();
+    void addStaffMember();
+    // The delete buttons of the same lists (AbColBitBtn27, AbColBitBtn30, AbColBitBtn31).
+    void deleteFixedExpense();
+    void deleteVariableExpense();
+    void deleteStaffMember();
+    // The staff note switch (AbColBitBtn6).
+    void showStaffNote(bool on);
 
 private:
     QWidget* buildExpenseList(const QString& heading, OfficeList list, const char* addName,

@@ -97,12 +97,12 @@ OfficeGeneralTab::OfficeGeneralTab(QWidget* parent) : QWidget(parent)
                                                                m_manHours->viewport()})
         clickable->installEventFilter(this);
     for (QRadioButton* regime : {m_simples, m_presumido, m_outros})
-        connect(regime, &QRadioButton::clicked, this, &OfficeGeneralTab::E_regimeClick);
+        connect(regime, &QRadioButton::clicked, this, &OfficeGeneralTab::countClickAsEdit);
     // Typing reaches these fields without a click too; the office is then just as modified.
     connect(m_name, &QLineEdit::textEdited, this, &OfficeGeneralTab::edited);
     connect(editorOf(m_taxRate), &QLineEdit::textEdited, this, &OfficeGeneralTab::edited);
     connect(m_manHours, &EditableGrid::afterEdit, this, &OfficeGeneralTab::edited);
-    connect(m_standard, &QComboBox::activated, this, &OfficeGeneralTab::E_padraoChange);
+    connect(m_standard, &QComboBox::activated, this, &OfficeGeneralTab::showStandardFactor);
 }
 
 QGroupBox* OfficeGeneralTab::buildOfficePanel()
@@ -130,7 +130,7 @@ QGroupBox* OfficeGeneralTab::buildOfficePanel()
     auto* standardsSwitch = new NoteSwitch(QLatin1String(controls::office::kStandardsNoteSwitch),
                                            QStringLiteral("+ Padrões de Escritórios"),
                                            QStringLiteral("-  Padrões de Escritórios"), panel);
-    connect(standardsSwitch, &NoteSwitch::statusChanged, this, &OfficeGeneralTab::AbColBitBtn7StatusChanged);
+    connect(standardsSwitch, &NoteSwitch::statusChanged, this, &OfficeGeneralTab::showStandardsNote);
     m_updatedOn = new QLineEdit(panel);
     m_updatedOn->setObjectName(QStringLiteral("E_data"));
     m_updatedOn->setReadOnly(true);
@@ -200,7 +200,7 @@ QGroupBox* OfficeGeneralTab::buildManHoursPanel()
     panel->setObjectName(QStringLiteral("NxHeaderPanel7"));
     auto* defaults = new ClickableLabel(QStringLiteral("Label49"), QStringLiteral("🗎"),
                                         QStringLiteral("Carrega valores default"), panel);
-    connect(defaults, &ClickableLabel::clicked, this, &OfficeGeneralTab::Label49Click);
+    connect(defaults, &ClickableLabel::clicked, this, &OfficeGeneralTab::takeDefaultManHours);
     m_manHours = new EditableGrid(QStringLiteral("Ng6"), manHoursColumns(), panel);
     m_manHours->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_manHours->setFixedHeight(m_manHours->horizontalHeader()->sizeHint().height()
@@ -209,7 +209,7 @@ QGroupBox* OfficeGeneralTab::buildManHoursPanel()
     auto* noteSwitch =
         new NoteSwitch(QLatin1String(controls::office::kManHoursNoteSwitch),
                        QStringLiteral("+ Recursos de Hxh"), QStringLiteral("-  Recursos de Hxh"), panel);
-    connect(noteSwitch, &NoteSwitch::statusChanged, this, &OfficeGeneralTab::AbColBitBtn10StatusChanged);
+    connect(noteSwitch, &NoteSwitch::statusChanged, this, &OfficeGeneralTab::showManHoursNote);
 
     auto* bar = new QHBoxLayout;
     bar->addWidget(noteSwitch);
@@ -291,7 +291,7 @@ void OfficeGeneralTab::commitOpenEdits()
     m_priceReferences->commitOpenEdits();
 }
 
-void OfficeGeneralTab::Label49Click()
+void OfficeGeneralTab::takeDefaultManHours()
 {
     // The user's choice replaces the table: the office is changed.
     showDefaultManHours();
@@ -309,23 +309,23 @@ void OfficeGeneralTab::showDefaultManHours()
     }
 }
 
-void OfficeGeneralTab::E_padraoChange()
+void OfficeGeneralTab::showStandardFactor()
 {
     m_factor->setValue(standardFactorOf(m_standard->currentText()));
     emit edited();
 }
 
-void OfficeGeneralTab::AbColBitBtn7StatusChanged(bool on)
+void OfficeGeneralTab::showStandardsNote(bool on)
 {
     m_standardsNote->setVisible(on);
 }
 
-void OfficeGeneralTab::AbColBitBtn10StatusChanged(bool on)
+void OfficeGeneralTab::showManHoursNote(bool on)
 {
     m_manHoursNote->setVisible(on);
 }
 
-void OfficeGeneralTab::E_regimeClick()
+void OfficeGeneralTab::countClickAsEdit()
 {
     emit edited();
 }
@@ -333,7 +333,7 @@ void OfficeGeneralTab::E_regimeClick()
 bool OfficeGeneralTab::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() == QEvent::MouseButtonPress)
-        E_regimeClick();
+        countClickAsEdit();
     return QWidget::eventFilter(watched, event);
 }
 

@@ -47,13 +47,18 @@ signals:
     void edited();
 
 public slots:
-    void Label49Click();
+    // "Carrega valores default" (Label49): the proposed man-hours table, as the user's edit.
+    void takeDefaultManHours();
     // The man-hours table the program proposes, on the page (no edit of the user's).
     void showDefaultManHours();
-    void E_padraoChange();
-    void E_regimeClick();
-    void AbColBitBtn7StatusChanged(bool on);
-    void AbColBitBtn10StatusChanged(bool on);
+    // A construction standard chosen (E_padrao): its factor is shown.
+    void showStandardFactor();
+    // A tax regime chosen (E_regime), or a click into the name, the tax rate or the man-hours:
+    // the office counts as edited.
+    void countClickAsEdit();
+    // The note switches of the standards (AbColBitBtn7) and of the man-hours (AbColBitBtn10).
+    void showStandardsNote(bool on);
+    void showManHoursNote(bool on);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -46,8 +46,8 @@ OfficePage::OfficePage(AppState& state, QWidget* parent) : Page(parent), m_state
         column->addSelector(QLatin1String(controls::office::kCostsSelector),
                             QStringLiteral("Despesas mensais"), QStringLiteral("Despesas do escritório"), 1);
     column->addStretch();
-    connect(m_generalSelector, &QPushButton::clicked, this, &OfficePage::AbColBitBtn11Click);
-    connect(m_costsSelector, &QPushButton::clicked, this, &OfficePage::AbColBitBtn11Click);
+    connect(m_generalSelector, &QPushButton::clicked, this, &OfficePage::showChosenSubPage);
+    connect(m_costsSelector, &QPushButton::clicked, this, &OfficePage::showChosenSubPage);
 
     m_subPages = new QStackedWidget(this);
     m_subPages->setObjectName(QStringLiteral("PageControl2"));
@@ -117,9 +117,9 @@ QWidget* OfficePage::buildToolbar()
     m_openButton = toolbarButton(controls::office::kOpen, QStringLiteral("Abrir"),
                                  QStringLiteral("Abrir escritório"), bar);
     m_openButton->setVisible(false);
-    connect(m_resetButton, &QPushButton::clicked, this, &OfficePage::AbColBitBtn24Click);
-    connect(m_saveButton, &QPushButton::clicked, this, &OfficePage::AbColBitBtn22Click);
-    connect(m_openButton, &QPushButton::clicked, this, &OfficePage::AbColBitBtn23Click);
+    connect(m_resetButton, &QPushButton::clicked, this, &OfficePage::resetOffice);
+    connect(m_saveButton, &QPushButton::clicked, this, &OfficePage::saveOffice);
+    connect(m_openButton, &QPushButton::clicked, this, &OfficePage::reloadOfficeFile);
     connect(&m_state, &AppState::writeAccessChanged, m_saveButton, [this] {
         if (!m_state.writes())
             m_saveButton->setEnabled(false);
@@ -153,7 +153,7 @@ QList<PageKey> OfficePage::pageKeys() const
             PageKey::pressing(QKeySequence(Qt::CTRL | Qt::Key_S), m_saveButton)};
 }
 
-void OfficePage::AbColBitBtn11Click()
+void OfficePage::showChosenSubPage()
 {
     if (const auto* button = qobject_cast<QPushButton*>(sender()))
         m_subPages->setCurrentIndex(button->property("tag").toInt());
@@ -224,7 +224,7 @@ void OfficePage::ShowPriceReferences()
     m_general->contact()->showContact(m_state.officeContact());
 }
 
-void OfficePage::AbColBitBtn22Click()
+void OfficePage::saveOffice()
 {
     // The lists are saved, and shown from then on, with the largest value first.
     commitOpenEdits();
@@ -235,7 +235,7 @@ void OfficePage::AbColBitBtn22Click()
     m_general->updatedOn()->setText(Clock::today().toString(QStringLiteral("dd/MM/yyyy")));
 }
 
-void OfficePage::AbColBitBtn24Click()
+void OfficePage::resetOffice()
 {
     const auto answer = Prompts::ask(this, QStringLiteral("A configuração atual do escritório será apagada. Continuar?"),
                                      QMessageBox::Yes | QMessageBox::No, Prompts::Box::Information);
@@ -250,7 +250,7 @@ void OfficePage::AbColBitBtn24Click()
     ResetOfficePage();
 }
 
-void OfficePage::AbColBitBtn23Click()
+void OfficePage::reloadOfficeFile()
 {
     const QString path = officeFilePath(m_state.folders().officeDir);
     if (!QFile::exists(path))
@@ -269,7 +269,7 @@ void OfficePage::AbColBitBtn23Click()
     ShowOffice(office);
 }
 
-void OfficePage::TabEscritorioShow()
+void OfficePage::startOnGeneralSubPage()
 {
     showSubPage(0);
 }

@@ -22,7 +22,7 @@ public:
     OfficePage(AppState& state, QWidget* parent);
 
     QList<PageKey> pageKeys() const override;
-    void pageShown() override { TabEscritorioShow(); }
+    void pageShown() override { startOnGeneralSubPage(); }
     void pageHidden() override { TabEscritorioHide(); }
 
     // Fills the page from a record; the office then counts as unmodified.
@@ -41,7 +41,8 @@ public:
     // and the office then stays modified.
     bool saveOfficeFile();
 
-    void TabEscritorioShow();
+    // Entering the page: "Dados gerais" is shown.
+    void startOnGeneralSubPage();
     void TabEscritorioHide();
     void showSubPage(int index);
     AppState& state() { return m_state; }
@@ -49,10 +50,15 @@ public:
     OfficeCostsTab* costsTab() const { return m_costs; }
 
 public slots:
-    void AbColBitBtn11Click();
-    void AbColBitBtn22Click();
-    void AbColBitBtn23Click();
-    void AbColBitBtn24Click();
+    // The "Dados gerais" and "Despesas mensais" selectors (AbColBitBtn11, AbColBitBtn12): the
+    // sub-page the pressed one carries.
+    void showChosenSubPage();
+    // "Salvar" (AbColBitBtn22): the lists sorted by value and the office file written.
+    void saveOffice();
+    // "Abrir" (AbColBitBtn23): the office file read again in place of what the page shows.
+    void reloadOfficeFile();
+    // "Limpar" (AbColBitBtn24): after asking, the office's defaults; nothing is written.
+    void resetOffice();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -73,13 +73,13 @@ StatsPage::StatsPage(AppState& state, QWidget* parent)
     scroll->viewport()->installEventFilter(this);
     m_scroll = scroll;
     layout->addWidget(scroll, 1);
-    connect(m_pipeline, &PipelinePanel::exportClicked, this, &StatsPage::ExportPipelineClick);
+    connect(m_pipeline, &PipelinePanel::exportClicked, this, &StatsPage::exportPipeline);
 
     CostBreakdownChart* breakdown = m_costs->breakdown();
-    connect(breakdown->paletteButton(), &QPushButton::clicked, this, &StatsPage::SpeedButton27Click);
-    connect(breakdown->gradientButton(), &QPushButton::clicked, this, &StatsPage::SpeedButton4Click);
-    connect(breakdown->monochromeButton(), &QPushButton::clicked, this, &StatsPage::SpeedButton26Click);
-    connect(m_year, &BudgetYearPanel::yearChosen, this, &StatsPage::NxComboBox1Change);
+    connect(breakdown->paletteButton(), &QPushButton::clicked, this, &StatsPage::nextPalette);
+    connect(breakdown->gradientButton(), &QPushButton::clicked, this, &StatsPage::toggleGradient);
+    connect(breakdown->monochromeButton(), &QPushButton::clicked, this, &StatsPage::toggleColorEachPoint);
+    connect(m_year, &BudgetYearPanel::yearChosen, this, &StatsPage::showChosenYear);
 
     connect(&m_state, &AppState::chartLookChanged, this, &StatsPage::ApplyChartStyle);
     ApplyChartStyle();
@@ -119,7 +119,7 @@ std::array<QColor, 4> StatsPage::firstStartStatusColours()
             theme::fromBgr(kDefaultConcluido)};
 }
 
-void StatsPage::TabEstatisticaShow()
+void StatsPage::showStatistics()
 {
     FillYearSelector();
     ShowOfficeCostStatistics();
@@ -152,7 +152,7 @@ void StatsPage::ShowPipelineStatistics()
     m_pipeline->showFigures(m_pipelineFigures);
 }
 
-void StatsPage::ExportPipelineClick()
+void StatsPage::exportPipeline()
 {
     const QString year = m_year->yearText();
     const QString path = chooseExportPath(
@@ -171,7 +171,7 @@ void StatsPage::ExportPipelineClick()
         QStringLiteral("Funil de orçamentos exportado para \"%1\".").arg(QDir::toNativeSeparators(path)));
 }
 
-void StatsPage::NxComboBox1Change()
+void StatsPage::showChosenYear()
 {
     ShowBudgetStatistics();
 }
@@ -217,21 +217,21 @@ void StatsPage::ApplyChartStyle()
         ChartLook::setBarGradient(bars, look.barGradient);
 }
 
-void StatsPage::SpeedButton27Click()
+void StatsPage::nextPalette()
 {
     ChartLook look = m_state.chartLook();
     look.palette = look.palette + 1 > ChartPalettes::kCount - 1 ? 0 : look.palette + 1;
     m_state.setChartLook(look);
 }
 
-void StatsPage::SpeedButton4Click()
+void StatsPage::toggleGradient()
 {
     ChartLook look = m_state.chartLook();
     look.barGradient = !look.barGradient;
     m_state.setChartLook(look);
 }
 
-void StatsPage::SpeedButton26Click()
+void StatsPage::toggleColorEachPoint()
 {
     ChartLook look = m_state.chartLook();
     look.colorEachPoint = !look.colorEachPoint;

@@ -55,20 +55,24 @@ public:
     BudgetYearPanel* yearPanel() const { return m_year; }
     PipelinePanel* pipelinePanel() const { return m_pipeline; }
 
-    void pageShown() override { TabEstatisticaShow(); }
+    void pageShown() override { showStatistics(); }
 
 public slots:
-    void TabEstatisticaShow();
+    // Entering the page: the years offered, the office's costs and the chosen year's budgets.
+    void showStatistics();
     void FillYearSelector();
     void ShowOfficeCostStatistics();
     void ShowBudgetStatistics();
-    void NxComboBox1Change();
+    // A year chosen (NxComboBox1): its budgets' statistics.
+    void showChosenYear();
     void ShowPipelineStatistics();
-    void ExportPipelineClick(); // "Exportar CSV" of the funnel
+    void exportPipeline(); // "Exportar CSV" of the funnel
     void ApplyChartStyle();
-    void SpeedButton27Click();
-    void SpeedButton4Click();
-    void SpeedButton26Click();
+    // The chart look switches: the next palette (SpeedButton27), bars with a gradient or flat
+    // (SpeedButton4), one colour per bar or one for all (SpeedButton26).
+    void nextPalette();
+    void toggleGradient();
+    void toggleColorEachPoint();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -75,7 +75,7 @@ TEST_F(SharedFolderTest, TheSecondSeatOnlyReadsAndWritesNothingEvenAtClose)
     // A budget can be priced, not saved; closing asks before the work is dropped.
     setUpOffice();
     window().show();
-    window().AbColBitBtn1Click(kProjectPage);
+    window().openPage(kProjectPage);
     enterOneMemberBudget();
     click(controls::project::kSummarySelector);
     EXPECT_EQ(subPage(), QStringLiteral("TabP_resumo"));

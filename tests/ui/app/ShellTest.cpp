@@ -51,7 +51,7 @@ TEST_F(ShellTest, TheWindowOpensOnTheMenuAndTheRestFollowsBehindTheSplash)
     EXPECT_FALSE(w.splash()->isVisible());
     message.hide();
     // A page asked for before the data are read is there at once, taking no input until they are.
-    w.AbColBitBtn1Click(kHistoryPage);
+    w.openPage(kHistoryPage);
     EXPECT_EQ(w.pages()->currentIndex(), kHistoryPage);
     EXPECT_TRUE(w.pageBuilt(kHistoryPage));
     EXPECT_FALSE(w.pageBuilt(kProjectPage));
@@ -76,7 +76,7 @@ TEST_F(ShellTest, MenuButtonsCaptionsAndPages)
         EXPECT_EQ(button->size(), QSize(203, 145));
         QTest::mouseClick(button, Qt::LeftButton);
         EXPECT_EQ(window().pages()->currentIndex(), b.page);
-        window().AbColBitBtn15Click();
+        window().showMenu();
         EXPECT_EQ(window().pages()->currentIndex(), kMenuPage);
     }
     EXPECT_EQ(find<QPushButton>(controls::app::kMenuExit)->text(), QStringLiteral("SAIR"));
@@ -90,7 +90,7 @@ TEST_F(ShellTest, HeaderShowsMenuButtonAndClockOnlyAwayFromTheMenu)
     auto* clock = find<QLabel>("Label8");
     EXPECT_FALSE(menu->isVisible());
     EXPECT_FALSE(clock->isVisible());
-    w.AbColBitBtn1Click(kHistoryPage);
+    w.openPage(kHistoryPage);
     EXPECT_TRUE(menu->isVisible());
     EXPECT_TRUE(clock->isVisible());
     // Brazilian long date and 24-hour time, whatever the system locale.
@@ -105,24 +105,24 @@ TEST_F(ShellTest, ChoosingTheActivePageAgainDoesNotReenterIt)
     TForm1& w = start();
     int changes = 0;
     QObject::connect(w.pages(), &QStackedWidget::currentChanged, [&] { ++changes; });
-    w.AbColBitBtn1Click(kOfficePage);
-    w.AbColBitBtn1Click(kOfficePage);
+    w.openPage(kOfficePage);
+    w.openPage(kOfficePage);
     EXPECT_EQ(changes, 1);
 }
 
 TEST_F(ShellTest, SubPageSelectorsAndTheSaveButton)
 {
     TForm1& w = start();
-    w.AbColBitBtn1Click(kOfficePage);
+    w.openPage(kOfficePage);
     auto* office = find<QStackedWidget>("PageControl2");
     QTest::mouseClick(find<QPushButton>(controls::office::kCostsSelector), Qt::LeftButton);
     EXPECT_EQ(office->currentWidget()->objectName(), QStringLiteral("TabE_despesas"));
-    w.AbColBitBtn15Click();
-    w.AbColBitBtn1Click(kOfficePage);   // entering the office page starts on "Dados gerais"
+    w.showMenu();
+    w.openPage(kOfficePage);   // entering the office page starts on "Dados gerais"
     EXPECT_EQ(office->currentWidget()->objectName(), QStringLiteral("TabE_Dados"));
     EXPECT_TRUE(find<QPushButton>(controls::office::kGeneralSelector)->isChecked());
 
-    w.AbColBitBtn1Click(kProjectPage);
+    w.openPage(kProjectPage);
     auto* project = find<QStackedWidget>("PageControl3");
     auto* save = find<QPushButton>(controls::project::kSaveBudget);
     auto* resources = find<QPushButton>(controls::project::kResourcesSelector);
@@ -142,7 +142,7 @@ TEST_F(ShellTest, InstructionNotesCloseWhenTheResourcesSubPageIsLeft)
 {
     TForm1& w = start();
     w.show();
-    w.AbColBitBtn1Click(kProjectPage);
+    w.openPage(kProjectPage);
     QTest::mouseClick(find<QPushButton>(controls::project::kResourcesSelector), Qt::LeftButton);
     auto* taskNote = find<QPlainTextEdit>("NxMemo6");
     auto* indicatorNote = find<QPlainTextEdit>("NxMemo4");
@@ -157,8 +157,8 @@ TEST_F(ShellTest, InstructionNotesCloseWhenTheResourcesSubPageIsLeft)
     EXPECT_FALSE(taskNote->isVisible());
     QTest::mouseClick(find<QLabel>("Label74"), Qt::LeftButton);
 
-    w.AbColBitBtn15Click();
-    w.AbColBitBtn1Click(kProjectPage);   // entering starts on "Dados": the notes were closed
+    w.showMenu();
+    w.openPage(kProjectPage);   // entering starts on "Dados": the notes were closed
     QTest::mouseClick(find<QPushButton>(controls::project::kResourcesSelector), Qt::LeftButton);
     EXPECT_FALSE(taskNote->isVisible());
     EXPECT_FALSE(indicatorNote->isVisible());
@@ -189,20 +189,20 @@ TEST_F(ShellTest, AboutBoxOnLogoClickOnlyWhenNoneIsShowing)
 {
     TForm1& w = start();
     w.show();
-    w.Label1Click();   // the splash is still fading: the logo belongs to the start-up
+    w.showAbout();   // the splash is still fading: the logo belongs to the start-up
     EXPECT_EQ(w.aboutBox(), nullptr);
     w.splash()->hide();
-    w.Label1Click();
+    w.showAbout();
     TForm2* about = w.aboutBox();
     ASSERT_NE(about, nullptr);
     EXPECT_TRUE(about->isVisible());
     EXPECT_FALSE(w.alphaBlend());
-    w.Label1Click();
+    w.showAbout();
     EXPECT_EQ(w.aboutBox(), about);   // still fading: nothing happens
     about->timer()->stop();
     while (about->isVisible())
         about->Timer1Timer();
-    w.Label1Click();
+    w.showAbout();
     EXPECT_TRUE(w.aboutBox()->isVisible());
 }
 

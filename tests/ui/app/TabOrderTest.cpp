@@ -58,7 +58,7 @@ TEST_P(TabOrderTest, TabReachesEveryControlOfThePage)
     w.splash()->hide();
     w.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
-    w.AbColBitBtn1Click(GetParam().page);
+    w.openPage(GetParam().page);
     if (GetParam().selector)
         find<QPushButton>(GetParam().selector)->click();
     QWidget* page = w.pages()->currentWidget();

@@ -116,7 +116,7 @@ TEST_F(BackupRestoreTest, DeclinedOrDamagedRestoreChangesNothing)
 TEST_F(BackupRestoreTest, AboutBoxSaysWhereTheDataAre)
 {
     TForm1& w = start();
-    w.Label1Click();
+    w.showAbout();
     ASSERT_NE(w.aboutBox(), nullptr);
     auto* label = w.aboutBox()->findChild<QLabel*>(QStringLiteral("DataFolderLabel"));
     ASSERT_NE(label, nullptr);

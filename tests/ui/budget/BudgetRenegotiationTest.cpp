@@ -79,7 +79,7 @@ TEST_F(BudgetRenegotiationTest, ChartReadsWellOnScreen)
     TForm1& w = start();
     w.show();
     setUpOffice();
-    w.AbColBitBtn1Click(kProjectPage);
+    w.openPage(kProjectPage);
     enterOneMemberBudget();
     type("P_rep", QStringLiteral("10"));
     click(controls::project::kSummarySelector);

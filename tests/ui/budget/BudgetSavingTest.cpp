@@ -35,7 +35,7 @@ protected:
     }
     void reopenFromHistory(int number)
     {
-        window().AbColBitBtn1Click(kHistoryPage);
+        window().openPage(kHistoryPage);
         HistoryPage* page = historyPage();
         for (int row = 0; row < history().rowCount(); ++row)
             if (history().text(row, kColNumber) == QString::number(number))
@@ -232,7 +232,7 @@ TEST_F(BudgetSavingTest, SavedThenPricedInTheHistoryReachesTheFileAtClose)
     setUpOffice();
     generate();
     click(controls::project::kSaveBudget);
-    window().AbColBitBtn1Click(kHistoryPage);
+    window().openPage(kHistoryPage);
     auto* page = find<HistoryPage>("TabHistorico");
     ASSERT_EQ(history().text(0, kColNumber), QStringLiteral("1"));
     auto* model = page->model();
@@ -266,7 +266,7 @@ TEST_F(BudgetSavingTest, WorkNotSavedIsAskedAboutAtCloseAndByNew)
     start();
     setUpOffice();
     window().show();
-    window().AbColBitBtn1Click(kProjectPage);
+    window().openPage(kProjectPage);
     type("P_Prop", QStringLiteral("Clínica Boa Vista"));
     // Typed project data, nothing generated yet: "Novo" asks before it clears them.
     Prompts::queueAnswer(QMessageBox::No);

@@ -32,7 +32,7 @@ TEST_F(PaymentTabTest, TheProposedScheduleIsEditedSavedAndComesBackWithTheBudget
     start();
     window().show();
     setUpOffice();
-    window().AbColBitBtn1Click(kProjectPage);
+    window().openPage(kProjectPage);
     enterOneMemberBudget();
     click(controls::project::kResourcesSelector);
     for (int task : {0, 3, 4})
@@ -73,7 +73,7 @@ TEST_F(PaymentTabTest, TheProposedScheduleIsEditedSavedAndComesBackWithTheBudget
 
     start();
     window().show();
-    window().AbColBitBtn1Click(kHistoryPage);
+    window().openPage(kHistoryPage);
     historyPage()->selectRow(0);
     ASSERT_EQ(history().text(0, kColNumber), QString::number(number));
     click(controls::history::kReopen);
@@ -95,7 +95,7 @@ TEST_F(PaymentTabTest, AnEditOfThePaymentsNeverSavesABudgetThatWasNotPriced)
     start();
     window().show();
     setUpOffice();
-    window().AbColBitBtn1Click(kProjectPage);
+    window().openPage(kProjectPage);
     click(controls::project::kPaymentSelector);
     click("PagAdd");
     EXPECT_FALSE(project()->saveButton()->isEnabled());

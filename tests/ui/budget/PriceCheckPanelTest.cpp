@@ -20,7 +20,7 @@ TEST_F(PriceCheckPanelTest, ReferencesAreSavedWithTheOfficeAndCheckTheSummary)
 {
     start();
     window().show();
-    window().AbColBitBtn1Click(kOfficePage);
+    window().openPage(kOfficePage);
     type("E_cub", QStringLiteral("2500"));
     type("E_cubRef", QStringLiteral("PR, novembro/2026"));
     type("E_obraCat4", QStringLiteral("6"));

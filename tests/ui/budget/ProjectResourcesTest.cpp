@@ -199,7 +199,7 @@ TEST_F(ProjectResourcesTest, TeamNoteSwitch)
 {
     TForm1& w = start();
     w.show();
-    w.AbColBitBtn1Click(kProjectPage);
+    w.openPage(kProjectPage);
     click(controls::project::kResourcesSelector);
     auto* note = find<QPlainTextEdit>("NxMemo1");
     auto* toggle = find<QPushButton>(controls::project::kTeamNoteSwitch);

@@ -142,19 +142,19 @@ protected:
     void use()
     {
         window().show();
-        window().AbColBitBtn1Click(kHistoryPage);
+        window().openPage(kHistoryPage);
         select(1);
         click(controls::history::kReport);      // "Resumo"
         click(controls::history::kCloseReport); // closes the report
         select(1);
         click(controls::history::kReopen); // "Editar"
-        window().AbColBitBtn1Click(kProjectPage);
+        window().openPage(kProjectPage);
         click(controls::project::kNewBudget); // "Novo"
         setUpOffice();
         enterOneMemberBudget();
         click(controls::project::kSummarySelector);
         click(controls::project::kSaveBudget); // "Salvar"
-        window().AbColBitBtn1Click(kHistoryPage);
+        window().openPage(kHistoryPage);
         select(2);
         Prompts::queueAnswer(QMessageBox::Yes);
         click(controls::history::kDelete); // "Excluir"

@@ -121,7 +121,7 @@ const DiskCase kCases[] = {
     {"WriteBackAtCloseOnAReadOnlyDisk", Disk::ReadOnly, "ORC000001.bvp", 0,
      [](RealDiskTest& t) {
          t.firstSave();
-         t.window().AbColBitBtn1Click(kHistoryPage);
+         t.window().openPage(kHistoryPage);
          HistoryModel* model = t.historyPage()->model();
          t.historyPage()->grid()->setCurrentIndex(model->index(0, kColStatus));
          ASSERT_TRUE(model->setData(model->index(0, kColStatus), QStringLiteral("Aprovado"), Qt::EditRole));
@@ -135,7 +135,7 @@ const DiskCase kCases[] = {
     {"DeleteOnAReadOnlyDisk", Disk::ReadOnly, "ORC000001.bvp", 1,
      [](RealDiskTest& t) {
          t.firstSave();
-         t.window().AbColBitBtn1Click(kHistoryPage);
+         t.window().openPage(kHistoryPage);
          t.historyPage()->selectRow(0);
      },
      [](RealDiskTest& t) {

@@ -246,7 +246,7 @@ const SavePath kPaths[] = {
      {QStringLiteral("Projetos/Hist.bvh"), QStringLiteral("Escrt/Colors.bin")},
      [](SaveFaultMatrix& t) {
          t.firstSave();
-         t.window().AbColBitBtn1Click(kHistoryPage);
+         t.window().openPage(kHistoryPage);
          HistoryModel* model = t.historyPage()->model();
          t.historyPage()->grid()->setCurrentIndex(model->index(0, kColStatus));
          ASSERT_TRUE(model->setData(model->index(0, kColStatus), QStringLiteral("Aprovado"), Qt::EditRole));
@@ -273,7 +273,7 @@ const SavePath kPaths[] = {
      {QStringLiteral("Projetos/ORC000001.bvp")},
      [](SaveFaultMatrix& t) {
          t.firstSave();
-         t.window().AbColBitBtn1Click(kHistoryPage);
+         t.window().openPage(kHistoryPage);
          t.historyPage()->selectRow(0);
      },
      [](SaveFaultMatrix& t) {

@@ -24,7 +24,7 @@ protected:
     {
         window().show();
         window().splash()->hide();
-        window().AbColBitBtn1Click(kHistoryPage);
+        window().openPage(kHistoryPage);
     }
     void clickHeader(int column)
     {

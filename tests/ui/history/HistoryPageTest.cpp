@@ -43,7 +43,7 @@ protected:
         window().show();
         window().activateWindow();   // focus only moves inside the active window
         ASSERT_TRUE(QTest::qWaitForWindowActive(&window()));
-        window().AbColBitBtn1Click(kHistoryPage);
+        window().openPage(kHistoryPage);
     }
     void selectCell(int row, int column)
     {

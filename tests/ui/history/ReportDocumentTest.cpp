@@ -66,14 +66,14 @@ protected:
         w.state().setOfficeSettings(w.state().priceReferences(),
                                     {u"Rua XV de Novembro, 100 - Curitiba/PR"_qs, u"(41) 3222-0000"_qs,
                                      u"contato@conceicao.arq.br"_qs, u"A12345-6"_qs, 45});
-        w.AbColBitBtn1Click(kProjectPage);
+        w.openPage(kProjectPage);
         enterOneMemberBudget();
         click(controls::project::kResourcesSelector);
         for (int task : {0, 3, 4})
             ASSERT_TRUE(grid("Ng5")->userEdit({task, 2}, QStringLiteral("Média")));
         click(controls::project::kSummarySelector);
         click(controls::project::kSaveBudget);
-        w.AbColBitBtn1Click(kHistoryPage);
+        w.openPage(kHistoryPage);
         historyPage()->selectRow(0);
         click(controls::history::kReport);
         find<QPlainTextEdit>("Memo2")->setPlainText(QStringLiteral("Prazo de entrega: 45 dias após a aprovação."));

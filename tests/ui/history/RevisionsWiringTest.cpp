@@ -144,7 +144,7 @@ TEST_F(RevisionsWiringTest, ABudgetWhoseFileWentMissingIsRestoredFromItsRevision
     m_window.reset();
     start();
     HistoryPage* page = historyPage();
-    window().AbColBitBtn1Click(kHistoryPage);
+    window().openPage(kHistoryPage);
     page->selectRow(0);
     click(controls::history::kReport);
     auto* versions = find<QTableWidget>("RevisionList");
@@ -171,7 +171,7 @@ TEST_F(RevisionsWiringTest, ASaveNeverUndoesARestoreWithoutAsking)
 
     // The project page still holds the version before the restore: saving it asks, and "Não" keeps
     // the restored file.
-    window().AbColBitBtn1Click(kProjectPage);
+    window().openPage(kProjectPage);
     QTest::keyClick(find<QAbstractSpinBox>("R_lucro"), Qt::Key_Up);
     Prompts::queueAnswer(QMessageBox::No);
     click(controls::project::kSaveBudget);
@@ -179,7 +179,7 @@ TEST_F(RevisionsWiringTest, ASaveNeverUndoesARestoreWithoutAsking)
     EXPECT_EQ(fileContents(projects() + BudgetFileName(number)), restored);
 
     // Restored again, and this time reloaded there: it saves without a question.
-    window().AbColBitBtn1Click(kHistoryPage);
+    window().openPage(kHistoryPage);
     historyPage()->selectRow(0);
     click(controls::history::kReport);
     find<QTableWidget>("RevisionList")->selectRow(1);

@@ -24,7 +24,7 @@ protected:
     {
         AppFixture::SetUp();
         start().show();
-        window().AbColBitBtn1Click(kOfficePage);
+        window().openPage(kOfficePage);
         m_fixed = find<EditableGrid>("NG1");
     }
     void TearDown() override

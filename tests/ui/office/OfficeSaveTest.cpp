@@ -27,7 +27,7 @@ protected:
     void reopen()
     {
         Prompts::queueAnswer(QMessageBox::Yes);
-        page()->AbColBitBtn23Click();
+        page()->reloadOfficeFile();
     }
 };
 
@@ -160,7 +160,7 @@ TEST_F(OfficeSaveTest, FailedWriteKeepsTheOldFile)
 
 TEST_F(OfficeSaveTest, AbrirAsksOnlyWhenThereIsAFile)
 {
-    page()->AbColBitBtn23Click();
+    page()->reloadOfficeFile();
     EXPECT_TRUE(Prompts::messages().isEmpty());
 
     find<QLineEdit>("E_Nome")->setText(QStringLiteral("Estúdio Paraná"));
@@ -168,7 +168,7 @@ TEST_F(OfficeSaveTest, AbrirAsksOnlyWhenThereIsAFile)
     find<QLineEdit>("E_Nome")->setText(QStringLiteral("Outro nome"));
     Prompts::clearLog();
     Prompts::queueAnswer(QMessageBox::No);
-    page()->AbColBitBtn23Click();
+    page()->reloadOfficeFile();
     EXPECT_EQ(Prompts::messages(),
               QStringList{QStringLiteral("Os parâmemtros do escritório atual serão sobreescritos. Continuar?")});
     EXPECT_EQ(find<QLineEdit>("E_Nome")->text(), QStringLiteral("Outro nome"));

@@ -44,7 +44,7 @@ TEST_F(PipelinePanelTest, TheFunnelShowsTheYearAndExportsIt)
                         {{3, Clock::now(), u"status"_qs, u"Aguardando"_qs, u"Reprovado"_qs, u"Preço"_qs}})
                     .ok());
     auto* page = find<StatsPage>("TabEstatistica");
-    page->TabEstatisticaShow();
+    page->showStatistics();
     EXPECT_EQ(find<QLabel>("PF_rate")->text(), u"66,7 % (2 de 3)"_qs);
     EXPECT_EQ(find<QLabel>("PF_open")->text(), u"1 aguardando · R$ 7.139,04 · mediana 11 dias"_qs);
 

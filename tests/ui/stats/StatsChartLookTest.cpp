@@ -31,7 +31,7 @@ protected:
     {
         state.setCurrentOffice(test::statsOffice());
         page.setHistoryProvider([] { return test::statsHistory(); });
-        page.TabEstatisticaShow();
+        page.showStatistics();
     }
     void press(const char* name)
     {
@@ -137,7 +137,7 @@ TEST_F(StatsChartLookTest, TheLookSurvivesARefillAndAStoredLookComesBackOnANewPa
     press(controls::stats::kGradient);
     const ChartLook changed = page.chartLook();
     EXPECT_EQ(changed, (ChartLook{2, true, true}));
-    page.TabEstatisticaShow();
+    page.showStatistics();
     EXPECT_EQ(barColours(ch1()->series())[1], ChartPalettes::color(2, 1));
 
     // What a restart does: a new page takes the three stored values, then spreads them.
@@ -146,7 +146,7 @@ TEST_F(StatsChartLookTest, TheLookSurvivesARefillAndAStoredLookComesBackOnANewPa
     StatsPage restarted(other, nullptr);
     restarted.setChartLook(changed);
     restarted.ApplyChartStyle();
-    restarted.TabEstatisticaShow();
+    restarted.showStatistics();
     EXPECT_EQ(restarted.chartLook(), changed);
     EXPECT_EQ(ChartLook::paletteOf(restarted.costPanel()->ring()->chart()), 2);
     EXPECT_EQ(restarted.yearPanel()->monthChart()->series()->barSets()[0]->brush().style(), Qt::LinearGradientPattern);

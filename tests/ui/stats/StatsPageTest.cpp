@@ -67,7 +67,7 @@ TEST_F(StatsPageTest, TheYearExampleIsDrawnWithStatusColoursMarksAndAccumulatedV
 {
     history = {statRow("10/03/2021", "1000", "Aprovado"), statRow("25/03/2021", "500", "Concluído"),
                statRow("02/05/2021", "800", "Aguardando"), statRow("12/03/2019", "9000", "Aprovado")};
-    page.TabEstatisticaShow();
+    page.showStatistics();
 
     EXPECT_EQ(years()->currentText(), QStringLiteral("2021"));
     EXPECT_EQ(ch3()->values(), (QList<double>{1, 1, 0, 1, 0}));
@@ -90,7 +90,7 @@ TEST_F(StatsPageTest, ChoosingAnotherYearRecomputesAndTheListKeepsFirstSeenOrder
 {
     history = {statRow("01/02/2021", "100", "Aprovado"), statRow("01/02/2019", "700", "Concluído"),
                statRow("01/03/2021", "50", "Aprovado")};
-    page.TabEstatisticaShow();
+    page.showStatistics();
     ASSERT_EQ(years()->count(), 2);
     EXPECT_EQ(years()->itemText(0), QStringLiteral("2021"));
     EXPECT_EQ(years()->itemText(1), QStringLiteral("2019"));
@@ -106,13 +106,13 @@ TEST_F(StatsPageTest, ChoosingAnotherYearRecomputesAndTheListKeepsFirstSeenOrder
 TEST_F(StatsPageTest, AHistoryThatBecameEmptyClearsTheYearButTheLinesFollowTheOffice)
 {
     history = {statRow("10/03/2021", "1000", "Aprovado")};
-    page.TabEstatisticaShow();
+    page.showStatistics();
     history.clear();
     TOfficeData office = state.currentOffice();
     office.CostWithTech = 30000.0f;
     office.CostWithoutTech = 18000.0f;
     state.setCurrentOffice(office);
-    page.TabEstatisticaShow();
+    page.showStatistics();
 
     EXPECT_EQ(years()->count(), 0);
     EXPECT_EQ(ch3()->values(), (QList<double>{0, 0, 0, 0, 0}));
@@ -131,10 +131,10 @@ TEST_F(StatsPageTest, StatusBarsTakeTheSwatchesOfTheMomentOfDrawing)
     history = {statRow("10/03/2021", "1000", "Aprovado")};
     std::array<QColor, 4> swatches{QColor(Qt::magenta), QColor(Qt::cyan), QColor(Qt::yellow), QColor(Qt::gray)};
     page.setStatusColoursProvider([&swatches] { return swatches; });
-    page.TabEstatisticaShow();
+    page.showStatistics();
     EXPECT_EQ(flatColour(ch3()->series()->barSets()[0]), QColor(Qt::magenta));
     swatches[0] = QColor(Qt::darkGreen);
-    page.NxComboBox1Change();
+    page.showChosenYear();
     EXPECT_EQ(flatColour(ch3()->series()->barSets()[0]), QColor(Qt::darkGreen));
 }
 
@@ -144,7 +144,7 @@ TEST_F(StatsPageTest, UpperPanelShowsTheSixTotalsTheExpenseBarsAndTheRing)
     // A gap after the third fixed expense: the fourth and later ones get no bar.
     office.FixedExpenseName[3].clear();
     state.setCurrentOffice(office);
-    page.TabEstatisticaShow();
+    page.showStatistics();
 
     EXPECT_EQ(boxText("g_fixo"), QStringLiteral("8210,50"));
     EXPECT_EQ(boxText("G_variavel"), QStringLiteral("1210,00"));
@@ -177,7 +177,7 @@ TEST_F(StatsPageTest, ExpensesOfTheSameNameInBothListsEachKeepTheirBar)
 
 TEST_F(StatsPageTest, TipsNameTheHoveredPointItsShareAndTheTotal)
 {
-    page.TabEstatisticaShow();
+    page.showStatistics();
     CostBreakdownChart* ch1 = page.costPanel()->breakdown();
     QBarSet* set = ch1->series()->barSets()[0];
     emit ch1->series()->hovered(true, 0, set);
@@ -206,7 +206,7 @@ TEST_F(StatsPageTest, StatusMarksStandUprightAndCentredOnTheirBars)
                statRow("03/01/2021", "1", "Aprovado"), statRow("04/01/2021", "1", "Aprovado"),
                statRow("05/01/2021", "1", "Reprovado")};
     page.show();
-    page.TabEstatisticaShow();
+    page.showStatistics();
     QCoreApplication::processEvents();
     for (int bar : {0, 2}) {
         const QRectF mark = ch3()->marks()->markRect(bar);
