@@ -8,6 +8,7 @@
 #include "core/history/HistoryRowFile.h"
 #include "core/budget/StatusWords.h"
 #include "core/office/OfficeFile.h"
+#include "core/payment/PaymentSchedule.h"
 #include "core/settings/StatusColorsFile.h"
 #include "core/store/StoreHealthCheck.h"
 
@@ -229,6 +230,37 @@ DatabaseOpening Workspace::openDatabase(const std::vector<int>& missingBudgets, 
 void Workspace::takeBackEdits(const std::vector<PendingRowEdit>& edits)
 {
     m_history.reapplyEdits(edits);
+}
+
+} // namespace belvane
+
+namespace belvane {
+
+std::size_t Workspace::revisionCountOf(int number) const
+{
+    return m_database->revisions().of(number).size();
+}
+
+double Workspace::feeToScheduleOf(const TBudgetData& budget) const
+{
+    return feeToSchedule(budget, m_history.table());
+}
+
+PriceCheck Workspace::priceCheckOf(const TBudgetData& budget, const PriceReferences& references)
+{
+    return checkPrice(budget, references, m_history.table(), buildingUses(),
+                      [this](int number) { return m_database->statusLog().lastDecisionWon(number); });
+}
+
+QString Workspace::followStoreHealth(StoreHealth health, const QDate& today)
+{
+    if (!m_writes)
+        return {};
+    if (health == StoreHealth::Healthy)
+        m_database->database().noteHealthCheck(today);
+    else if (health == StoreHealth::Damaged)
+        return m_database->database().setAsideDamaged().message;
+    return {};
 }
 
 } // namespace belvane

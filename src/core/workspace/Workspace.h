@@ -18,6 +18,7 @@
 #include "core/office/OfficeContact.h"
 #include "core/office/OfficeRecord.h"
 #include "core/pricing/BuildingUses.h"
+#include "core/pricing/PriceCheck.h"
 #include "core/pricing/PriceReferences.h"
 #include "core/revisions/BudgetRevisions.h"
 #include "core/revisions/RevisionRestore.h"
@@ -27,6 +28,7 @@
 #include "core/stats/PipelineStatistics.h"
 #include "core/storage/DataFolders.h"
 #include "core/store/ExtensionStore.h"
+#include "core/store/StoreHealthCheck.h"
 
 #include <QDateTime>
 #include <QString>
@@ -148,6 +150,17 @@ public:
     std::vector<BudgetVersion> versionsOf(int row) const;
     // The status history of a budget: what the log holds, then the grid's edits not written yet.
     std::vector<StatusChange> statusChangesOf(int number) const;
+    // How many revisions of budget `number` the database keeps.
+    std::size_t revisionCountOf(int number) const;
+    // The fee the payment schedule of `budget` shares, with the negotiated value the history holds.
+    double feeToScheduleOf(const TBudgetData& budget) const;
+    // The price check of `budget`: the office's references and its own won prices, a budget
+    // revised after a win counting as won.
+    PriceCheck priceCheckOf(const TBudgetData& budget, const PriceReferences& references);
+    // Follows the database's health check: a sound database is noted as checked today, a damaged
+    // one set aside for a fresh one. Returns what the user must be told (empty: nothing). A seat
+    // that only reads does neither.
+    QString followStoreHealth(StoreHealth health, const QDate& today);
     // The sales funnel of the year `yearText` names, with the reasons, uses and decisions kept
     // in the database and the grid's edits not written yet.
     PipelineStatistics funnel(QStringView yearText, const QDate& today);

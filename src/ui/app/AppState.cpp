@@ -82,9 +82,7 @@ void AppState::markDataLoaded()
 
 PriceCheck AppState::priceCheckOf(const TBudgetData& b)
 {
-    Workspace& work = *m_workspace;
-    return checkPrice(b, m_priceReferences, work.history().table(), work.buildingUses(),
-                      [&work](int number) { return work.store().statusLog().lastDecisionWon(number); });
+    return m_workspace->priceCheckOf(b, m_priceReferences);
 }
 
 } // namespace belvane

@@ -332,12 +332,9 @@ void TForm1::takeBackHistoryEdits(const std::vector<PendingRowEdit>& lost)
 
 void TForm1::checkStoreHealth(StoreHealth health)
 {
-    if (health == StoreHealth::Healthy && m_state.writes()) {
-        m_state.workspace().store().database().noteHealthCheck(Clock::today());
-    } else if (health == StoreHealth::Damaged && m_state.writes()) {
-        const StoreOpen replaced = m_state.workspace().store().database().setAsideDamaged();
-        Prompts::error(this, replaced.message);
-    }
+    const QString message = m_state.workspace().followStoreHealth(health, Clock::today());
+    if (!message.isEmpty())
+        Prompts::error(this, message);
 }
 
 void TForm1::showStatusColors(const WorkspaceLoad& loaded)

@@ -111,7 +111,7 @@ void PaymentTab::pullRows()
 void PaymentTab::showValues()
 {
     const PaymentSchedule& schedule = m_state.budget().payments();
-    const double fee = feeToSchedule(m_state.budget().record(), m_state.workspace().history().table());
+    const double fee = m_state.workspace().feeToScheduleOf(m_state.budget().record());
     const std::vector<double> values = schedule.values(fee);
     double sum = 0;
     for (int row = 0; row < m_grid->rowCount() && row < int(values.size()); ++row) {

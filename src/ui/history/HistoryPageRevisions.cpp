@@ -93,7 +93,7 @@ void HistoryPage::commercialStateEdited(int budgetNumber, int column, const QStr
 
 QString HistoryPage::revisionsToDelete(int number) const
 {
-    const std::size_t kept = m_state.workspace().store().revisions().of(number).size();
+    const std::size_t kept = m_state.workspace().revisionCountOf(number);
     if (kept == 0)
         return {};
     if (kept == 1)
