@@ -384,4 +384,8 @@ TEST_F(ExtensionStoreTest, TheLastDecisionOfABudgetFollowsItsStatusHistory)
                     .ok());
     EXPECT_FALSE(store.statusLog().lastDecisionWon(1));
     EXPECT_TRUE(store.statusLog().lastDecisionWon(2));
+    // The day a budget last moved to finished, for the year it counts in.
+    ASSERT_TRUE(store.statusLog().record({{2, at.addDays(40), u"status"_qs, u"Aprovado"_qs, u"Concluído"_qs, {}}}).ok());
+    const QHash<int, QDate> finished = store.statusLog().lastMovedTo(u"Concluído");
+    EXPECT_EQ(finished, (QHash<int, QDate>{{2, at.addDays(40).date()}}));
 }
