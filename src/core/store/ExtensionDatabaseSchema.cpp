@@ -50,7 +50,8 @@ const std::vector<QStringList>& ExtensionDatabase::schemaSteps()
              "CREATE TABLE instalment_mark_changes (id INTEGER PRIMARY KEY, budget_number INTEGER NOT NULL, "
              "position INTEGER NOT NULL, changed_at TEXT NOT NULL, field TEXT NOT NULL, "
              "old_value TEXT NOT NULL, new_value TEXT NOT NULL)"),
-         QStringLiteral("CREATE INDEX instalment_mark_changes_by_budget ON instalment_mark_changes (budget_number)")},
+         QStringLiteral("CREATE INDEX instalment_mark_changes_by_budget "
+                        "ON instalment_mark_changes (budget_number)")},
     };
     return steps;
 }

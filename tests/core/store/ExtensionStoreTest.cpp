@@ -297,7 +297,8 @@ TEST_F(ExtensionStoreTest, BillingMarksAreKeptByPositionWithTheirTimelineAndGoWi
                                                  QStringLiteral("02/05/2027"), {}}));
 
     // The schedule cut to two instalments: the third's mark goes, logged; the first's stays.
-    ASSERT_TRUE(store.paymentSchedules().save(7, PaymentSchedule({three.instalments()[0], three.instalments()[1]})).ok());
+    const PaymentSchedule two({three.instalments()[0], three.instalments()[1]});
+    ASSERT_TRUE(store.paymentSchedules().save(7, two).ok());
     EXPECT_EQ(store.instalmentMarks().of(7), std::vector<InstalmentMark>{first});
     EXPECT_EQ(store.instalmentMarks().changesOf(7).back().field, QStringLiteral("removida"));
     EXPECT_EQ(store.instalmentMarks().all().size(), 2);
@@ -385,7 +386,9 @@ TEST_F(ExtensionStoreTest, TheLastDecisionOfABudgetFollowsItsStatusHistory)
     EXPECT_FALSE(store.statusLog().lastDecisionWon(1));
     EXPECT_TRUE(store.statusLog().lastDecisionWon(2));
     // The day a budget last moved to finished, for the year it counts in.
-    ASSERT_TRUE(store.statusLog().record({{2, at.addDays(40), u"status"_qs, u"Aprovado"_qs, u"Concluído"_qs, {}}}).ok());
+    const QDateTime later = at.addDays(40);
+    const StatusChange finishing{2, later, u"status"_qs, u"Aprovado"_qs, u"Concluído"_qs, {}};
+    ASSERT_TRUE(store.statusLog().record({finishing}).ok());
     const QHash<int, QDate> finished = store.statusLog().lastMovedTo(u"Concluído");
-    EXPECT_EQ(finished, (QHash<int, QDate>{{2, at.addDays(40).date()}}));
+    EXPECT_EQ(finished, (QHash<int, QDate>{{2, later.date()}}));
 }
