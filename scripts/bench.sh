@@ -144,3 +144,5 @@ row "Read the history" "$read_history" "Python csv, same file" "$python_csv" ""
 for column in number client date status; do
   row "Sort by $column" "$(bench_ms "BM_SortHistory/by_$column")" "time budget" 50 1.0
 done
+row "Jobs list, 2,000 jobs" "$(bench_ms BM_JobsPage)" "time budget" 100 1.0
+row "Man-hours learning, 500,000 h entries" "$(bench_ms BM_HxhLearning)" "time budget" 100 1.0

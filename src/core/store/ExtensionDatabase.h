@@ -1,9 +1,10 @@
 #pragma once
 // The database kept beside the fixed-format files, "Projetos/Belvane.db", for what those formats
-// have no room for (payment schedules, revisions, status dates, settings). The fixed files never
-// depend on it: a folder without the database works from them alone, and the database is made the first
-// time something must be stored. This object is the file and its connection; the tables that
-// hold each feature's rows (StatusLog, PaymentSchedules, ...) speak their own SQL through it.
+// have no room for (payment schedules, revisions, status dates, billing marks, settings). The
+// fixed files never depend on it: a folder without the database works from them alone, and the
+// database is made the first time something must be stored. This object is the file and its
+// connection; the tables that hold each feature's rows (StatusLog, PaymentSchedules, ...) speak
+// their own SQL through it.
 //
 // SQLite in rollback-journal mode with full synchronisation: a write-ahead log does not work on
 // network folders, where offices keep their data. The schema carries a version (SQLite's
@@ -50,7 +51,7 @@ enum class StoreHealth { Healthy, Damaged, Unknown };
 class ExtensionDatabase {
 public:
     // The schema this program writes; a later feature adds its tables by a migration of its own.
-    static constexpr int kSchemaVersion = 7;
+    static constexpr int kSchemaVersion = 8;
     // The statements that bring the schema from one version to the next: entry i makes version
     // i + 1. Entries are only ever appended; a released one never changes, so a database of any
     // earlier version is brought up by the entries after its own.

@@ -40,6 +40,18 @@ const std::vector<QStringList>& ExtensionDatabase::schemaSteps()
             "CREATE TABLE pending_row_edits (budget_number INTEGER PRIMARY KEY, edited_at TEXT NOT NULL, "
             "status_before TEXT NOT NULL, negotiated_before REAL NOT NULL, reason TEXT NOT NULL, "
             "status TEXT NOT NULL, negotiated TEXT NOT NULL, phone TEXT NOT NULL, project_code TEXT NOT NULL)")},
+        // 8: the billing of each job: per instalment position the day it was billed, the day it was
+        // received and the value received, and every change of those with its moment.
+        {QStringLiteral(
+             "CREATE TABLE instalment_marks (budget_number INTEGER NOT NULL, position INTEGER NOT NULL, "
+             "billed_on TEXT NOT NULL, received_on TEXT NOT NULL, received_value REAL NOT NULL, "
+             "PRIMARY KEY (budget_number, position))"),
+         QStringLiteral(
+             "CREATE TABLE instalment_mark_changes (id INTEGER PRIMARY KEY, budget_number INTEGER NOT NULL, "
+             "position INTEGER NOT NULL, changed_at TEXT NOT NULL, field TEXT NOT NULL, "
+             "old_value TEXT NOT NULL, new_value TEXT NOT NULL)"),
+         QStringLiteral("CREATE INDEX instalment_mark_changes_by_budget "
+                        "ON instalment_mark_changes (budget_number)")},
     };
     return steps;
 }

@@ -10,6 +10,7 @@
 #include "core/store/RevisionArchive.h"
 #include "core/store/StatusLog.h"
 #include "core/store/StoredBuildingUses.h"
+#include "core/store/StoredInstalmentMarks.h"
 #include "core/store/StoredOfficeSettings.h"
 
 namespace belvane {
@@ -35,6 +36,8 @@ public:
     const RevisionArchive& revisions() const { return m_revisions; }
     PaymentSchedules& paymentSchedules() { return m_paymentSchedules; }
     const PaymentSchedules& paymentSchedules() const { return m_paymentSchedules; }
+    StoredInstalmentMarks& instalmentMarks() { return m_instalmentMarks; }
+    const StoredInstalmentMarks& instalmentMarks() const { return m_instalmentMarks; }
     StoredOfficeSettings& officeSettings() { return m_officeSettings; }
     const StoredOfficeSettings& officeSettings() const { return m_officeSettings; }
 
@@ -46,6 +49,7 @@ private:
     StoredBuildingUses m_buildingUses{m_database};
     RevisionArchive m_revisions{m_database};
     PaymentSchedules m_paymentSchedules{m_database};
+    StoredInstalmentMarks m_instalmentMarks{m_database};
     StoredOfficeSettings m_officeSettings{m_database};
 };
 

@@ -1,7 +1,9 @@
 #include "core/store/PaymentSchedules.h"
 
 #include "core/store/ExtensionDatabase.h"
+#include "core/store/StoredInstalmentMarks.h"
 #include "core/store/StoredValues.h"
+#include "core/text/Clock.h"
 
 #include <QSqlDatabase>
 #include <QSqlQuery>
@@ -31,7 +33,8 @@ IoResult PaymentSchedules::save(int budgetNumber, const PaymentSchedule& schedul
     return m_database.transaction(QStringLiteral("As parcelas do orçamento %1").arg(budgetNumber), [&](QSqlDatabase& db) {
         return runForEach(db, QStringLiteral("DELETE FROM payment_instalments WHERE budget_number = ?"),
                           {{budgetNumber}})
-            && runForEach(db, QStringLiteral("INSERT INTO payment_instalments VALUES (?, ?, ?, ?, ?)"), rows);
+            && runForEach(db, QStringLiteral("INSERT INTO payment_instalments VALUES (?, ?, ?, ?, ?)"), rows)
+            && StoredInstalmentMarks::dropBeyond(db, budgetNumber, position, Clock::now());
     });
 }
 

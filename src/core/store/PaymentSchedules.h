@@ -16,7 +16,8 @@ public:
 
     // The budget's schedule; empty when it has none.
     PaymentSchedule of(int budgetNumber) const;
-    // Replaces the whole schedule of the budget, all or none.
+    // Replaces the whole schedule of the budget, all or none. The billing marks of the positions
+    // the new schedule no longer has go with the old one.
     IoResult save(int budgetNumber, const PaymentSchedule& schedule);
 
 private:

@@ -90,4 +90,18 @@ QHash<int, QString> StatusLog::lostReasons(int first, int last) const
     return reasons;
 }
 
+QHash<int, QDate> StatusLog::lastMovedTo(QStringView status) const
+{
+    QHash<int, QDate> days;
+    // Later changes come later and replace the earlier day.
+    m_database.select(kMadeIn,
+                      QStringLiteral("SELECT budget_number, changed_at FROM status_changes "
+                                     "WHERE field = ? AND new_value = ? ORDER BY id"),
+                      {kStatusField.toString(), status.toString()}, [&](const QSqlQuery& row) {
+                          days.insert(row.value(0).toInt(),
+                                      QDateTime::fromString(row.value(1).toString(), Qt::ISODate).date());
+                      });
+    return days;
+}
+
 } // namespace belvane

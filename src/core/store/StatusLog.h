@@ -5,6 +5,7 @@
 #include "core/history/StatusChange.h"
 #include "core/storage/IoResult.h"
 
+#include <QDate>
 #include <QHash>
 #include <QSet>
 #include <QString>
@@ -34,6 +35,9 @@ public:
     // For every budget from `first` to `last` that was ever lost: the reason given the last time
     // it was, by number (empty when none was given).
     QHash<int, QString> lostReasons(int first, int last) const;
+
+    // For every budget whose status ever moved to `status`: the day it last did, by number.
+    QHash<int, QDate> lastMovedTo(QStringView status) const;
 
 private:
     void followDecisions(const std::vector<StatusChange>& changes);

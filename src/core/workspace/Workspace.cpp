@@ -81,8 +81,10 @@ RevisionRestore Workspace::restoreRevision(int row, int revision, const QDateTim
     const int number = m_history.table().text(row, kColNumber).toInt();
     RevisionRestore restore = belvane::restoreRevision(m_history, *m_database, row, revision, at);
     // The statistics read the building use by number: the restored version's is the one now.
-    if (restore.restored())
+    if (restore.restored()) {
         m_buildingUses.remember(number, restore.buildingUse);
+        m_keptFigures.remove(number);
+    }
     return restore;
 }
 
@@ -113,6 +115,7 @@ RestoreOutcome Workspace::restoreBackup(const std::vector<ZipEntry>& entries, co
     if (restored.ok()) {
         // The uses known are those of budgets replaced: they are read again from the copy's.
         m_buildingUses.forget();
+        m_keptFigures.clear();
     } else if (m_database->database().exists()) {
         // Nothing was replaced: the database in the folder is taken up again.
         m_database->database().open();

@@ -15,6 +15,9 @@
 #include "core/history/ClientProposal.h"
 #include "core/history/HistoryRowReport.h"
 #include "core/history/HistoryStore.h"
+#include "core/jobs/InstalmentMarks.h"
+#include "core/jobs/JobBudgetFigures.h"
+#include "core/jobs/JobsOverview.h"
 #include "core/office/OfficeContact.h"
 #include "core/office/OfficeRecord.h"
 #include "core/pricing/BuildingUses.h"
@@ -176,11 +179,30 @@ public:
     // Keeps the grid edits given (the user took them back), forgets the others.
     void takeBackEdits(const std::vector<PendingRowEdit>& edits);
 
+    // Marks instalment `mark.position` of the job `number` billed and received as given (an
+    // empty mark clears it) and logs the change. Billing is office data: only the seat that holds
+    // the data folder writes it. Refused, nothing written, for a position the job's schedule does
+    // not have or a value received that is no amount.
+    IoResult markInstalment(int number, const InstalmentMark& mark, const QDateTime& at);
+    // The figures of the jobs' budget files the filter shows, by number. Each file is read once
+    // and kept while its size and modification time stay as they were; a file that cannot be read
+    // is left out (its job still shows from the history).
+    const QHash<int, JobBudgetFigures>& jobFigures(JobFilter filter);
+
 private:
+    // A budget file's figures as they were read, with what tells whether the file changed since.
+    struct KeptFigures {
+        QDateTime modified;
+        qint64 size = -1;
+        JobBudgetFigures figures;
+    };
+
     DataFolders m_folders;
     HistoryStore m_history;
     std::unique_ptr<ExtensionStore> m_database;
     BuildingUses m_buildingUses;
+    QHash<int, KeptFigures> m_keptFigures;
+    QHash<int, JobBudgetFigures> m_jobFigures;
     bool m_writes = true;
 };
 

@@ -78,6 +78,8 @@ BudgetSaveReport Workspace::saveBudget(BudgetDraft& draft, BudgetSaveKind kind, 
     if (const IoResult logged = m_database->statusLog().record(saved.statusChanges); !logged.ok())
         report.warnings << logged.error;
     m_buildingUses.remember(stored.Number, stored.BuildingUse.toQString());
+    // The jobs read the budget's figures again: its schedule may have changed with no byte of its file.
+    m_keptFigures.remove(stored.Number);
     // The instalments are kept under the number the budget was saved with.
     if (!draft.payments().empty() || m_database->database().exists()) {
         if (const IoResult kept = m_database->paymentSchedules().save(stored.Number, draft.payments()); !kept.ok())

@@ -263,7 +263,50 @@ TEST_F(ExtensionStoreTest, ADatabaseOfEveryEarlierVersionIsBroughtUpWithItsRowsK
         EXPECT_EQ(kept[1].number, 2);
         EXPECT_EQ(kept[1].file, QByteArray(4744, 'b'));
         EXPECT_EQ(kept[1].keptAt, Clock::now().addSecs(60));
+        const InstalmentMark billed{1, QDate(2027, 1, 15), {}, 0};
+        EXPECT_TRUE(store.instalmentMarks().mark(7, billed, Clock::now()).ok());
+        EXPECT_EQ(store.instalmentMarks().of(7), std::vector<InstalmentMark>{billed});
     }
+}
+
+TEST_F(ExtensionStoreTest, BillingMarksAreKeptByPositionWithTheirTimelineAndGoWithTheirInstalmentOrBudget)
+{
+    ExtensionStore store(folder());
+    ASSERT_EQ(store.database().open().state, StoreOpen::State::Created);
+    const PaymentSchedule three({{QStringLiteral("Assinatura do contrato"), 20, QStringLiteral("15/01/2027")},
+                                 {QStringLiteral("Estudo preliminar"), 40, QStringLiteral("15/03/2027")},
+                                 {QStringLiteral("Anteprojeto"), 40, QStringLiteral("na entrega")}});
+    ASSERT_TRUE(store.paymentSchedules().save(7, three).ok());
+    const QDateTime morning = Clock::now();
+    const InstalmentMark first{1, QDate(2027, 1, 10), QDate(2027, 1, 20), 1999.90};
+    InstalmentMark third{3, QDate(2027, 5, 2), {}, 0};
+    ASSERT_TRUE(store.instalmentMarks().mark(7, first, morning).ok());
+    ASSERT_TRUE(store.instalmentMarks().mark(7, third, morning).ok());
+    ASSERT_TRUE(store.instalmentMarks().mark(8, first, morning).ok());
+    // Marked again with the billing taken back: cleared, and the change logged.
+    third.billedOn = {};
+    ASSERT_TRUE(store.instalmentMarks().mark(7, third, morning.addSecs(60)).ok());
+    EXPECT_EQ(store.instalmentMarks().of(7), std::vector<InstalmentMark>{first});
+    third.billedOn = QDate(2027, 5, 3);
+    ASSERT_TRUE(store.instalmentMarks().mark(7, third, morning.addSecs(120)).ok());
+    const std::vector<InstalmentMarkChange> timeline = store.instalmentMarks().changesOf(7);
+    ASSERT_EQ(timeline.size(), 6u);
+    EXPECT_EQ(timeline[2], (InstalmentMarkChange{7, 1, morning, QStringLiteral("valor recebido"), {},
+                                                 QStringLiteral("1999.90")}));
+    EXPECT_EQ(timeline[4], (InstalmentMarkChange{7, 3, morning.addSecs(60), QStringLiteral("faturada"),
+                                                 QStringLiteral("02/05/2027"), {}}));
+
+    // The schedule cut to two instalments: the third's mark goes, logged; the first's stays.
+    const PaymentSchedule two({three.instalments()[0], three.instalments()[1]});
+    ASSERT_TRUE(store.paymentSchedules().save(7, two).ok());
+    EXPECT_EQ(store.instalmentMarks().of(7), std::vector<InstalmentMark>{first});
+    EXPECT_EQ(store.instalmentMarks().changesOf(7).back().field, QStringLiteral("removida"));
+    EXPECT_EQ(store.instalmentMarks().all().size(), 2);
+
+    EXPECT_TRUE(store.database().removeBudget(7).ok());
+    EXPECT_TRUE(store.instalmentMarks().of(7).empty());
+    EXPECT_TRUE(store.instalmentMarks().changesOf(7).empty());
+    EXPECT_EQ(store.instalmentMarks().of(8).size(), 1u);
 }
 
 TEST_F(ExtensionStoreTest, ABudgetsRowsGoWithItFromEveryKeyedTableAndAGoneFileKeepsWhatRebuildsIt)
@@ -342,4 +385,10 @@ TEST_F(ExtensionStoreTest, TheLastDecisionOfABudgetFollowsItsStatusHistory)
                     .ok());
     EXPECT_FALSE(store.statusLog().lastDecisionWon(1));
     EXPECT_TRUE(store.statusLog().lastDecisionWon(2));
+    // The day a budget last moved to finished, for the year it counts in.
+    const QDateTime later = at.addDays(40);
+    const StatusChange finishing{2, later, u"status"_qs, u"Aprovado"_qs, u"Concluído"_qs, {}};
+    ASSERT_TRUE(store.statusLog().record({finishing}).ok());
+    const QHash<int, QDate> finished = store.statusLog().lastMovedTo(u"Concluído");
+    EXPECT_EQ(finished, (QHash<int, QDate>{{2, later.date()}}));
 }

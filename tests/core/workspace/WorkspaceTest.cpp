@@ -218,3 +218,29 @@ TEST_F(WorkspaceTest, ReopeningOfficeSettingsAndTheCloseReportEachStoreThatFaile
     const QStringList problems = work.writeBackAtClose(zeroStatusColors());
     EXPECT_EQ(problems.size(), 1);
 }
+
+TEST_F(WorkspaceTest, BillingIsMarkedByTheHoldingSeatOnlyAndTheJobsFollowTheirSavedSchedule)
+{
+    Workspace work(m_folders);
+    BudgetDraft draft;
+    saveNew(work, draft);
+    const int number = draft.record().Number;
+    work.history().table().setText(0, kColStatus, kStatusApproved.toString());
+    ASSERT_EQ(work.jobFigures(JobFilter::InProgress).value(number).schedule.instalments().size(), 2u);
+    EXPECT_TRUE(work.jobFigures(JobFilter::Finished).isEmpty());
+
+    const InstalmentMark paid{1, QDate(2026, 12, 1), QDate(2026, 12, 8), 1234.567};
+    EXPECT_TRUE(work.markInstalment(number, paid, kNoon).ok());
+    EXPECT_EQ(work.store().instalmentMarks().of(number).front().receivedValue, 1234.57);
+    EXPECT_FALSE(work.markInstalment(number, {3, QDate(2026, 12, 1), {}, 0}, kNoon).ok());
+    EXPECT_FALSE(work.markInstalment(number, {2, {}, QDate(2026, 12, 1), -1}, kNoon).ok());
+
+    // A schedule saved again reaches the jobs though the budget's file may not have changed.
+    draft.setPayments(PaymentSchedule({{QStringLiteral("Assinatura"), 100.0, {}}}));
+    ASSERT_TRUE(work.saveBudget(draft, BudgetSaveKind::Plain, {}, kNoon.addSecs(60)).saved());
+    work.history().table().setText(0, kColStatus, kStatusDone.toString());
+    EXPECT_EQ(work.jobFigures(JobFilter::Both).value(number).schedule.instalments().size(), 1u);
+
+    work.setWrites(false);
+    EXPECT_FALSE(work.markInstalment(number, paid, kNoon).ok());
+}
