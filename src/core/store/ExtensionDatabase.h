@@ -50,7 +50,7 @@ enum class StoreHealth { Healthy, Damaged, Unknown };
 class ExtensionDatabase {
 public:
     // The schema this program writes; a later feature adds its tables by a migration of its own.
-    static constexpr int kSchemaVersion = 7;
+    static constexpr int kSchemaVersion = 8;
     // The statements that bring the schema from one version to the next: entry i makes version
     // i + 1. Entries are only ever appended; a released one never changes, so a database of any
     // earlier version is brought up by the entries after its own.

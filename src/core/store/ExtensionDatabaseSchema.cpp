@@ -40,6 +40,11 @@ const std::vector<QStringList>& ExtensionDatabase::schemaSteps()
             "CREATE TABLE pending_row_edits (budget_number INTEGER PRIMARY KEY, edited_at TEXT NOT NULL, "
             "status_before TEXT NOT NULL, negotiated_before REAL NOT NULL, reason TEXT NOT NULL, "
             "status TEXT NOT NULL, negotiated TEXT NOT NULL, phone TEXT NOT NULL, project_code TEXT NOT NULL)")},
+        // 8: the hours of deleted budgets, by the last sequence each seat's journal had then. The
+        // number is not "budget_number": these rows must outlive the budget they name.
+        {QStringLiteral(
+            "CREATE TABLE dropped_hours (dropped_budget INTEGER NOT NULL, journal TEXT NOT NULL, "
+            "last_sequence INTEGER NOT NULL, dropped_at TEXT NOT NULL, PRIMARY KEY (dropped_budget, journal))")},
     };
     return steps;
 }
