@@ -6,6 +6,8 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <algorithm>
+
 namespace belvane {
 
 FoldedHourJournal::FoldedHourJournal(QString path)
@@ -26,12 +28,17 @@ const std::vector<int>* FoldedHourJournal::entriesOf(int budget) const
     return found == m_byBudget.cend() ? nullptr : &found.value();
 }
 
+bool FoldedHourJournal::unchanged() const
+{
+    const QFileInfo info(m_path);
+    return m_readFailure.isEmpty() && info.size() == m_size && info.lastModified() == m_modified;
+}
+
 void FoldedHourJournal::refresh()
 {
     m_lastReadBytes = 0;
-    const QFileInfo info(m_path);
-    const QDateTime modified = info.lastModified();
-    if (m_readFailure.isEmpty() && info.size() == m_size && modified == m_modified)
+    const QDateTime modified = QFileInfo(m_path).lastModified();
+    if (m_readFailure.isEmpty() && QFileInfo(m_path).size() == m_size && modified == m_modified)
         return;
     QFile file(m_path);
     if (!file.open(QIODevice::ReadOnly)) {
@@ -44,7 +51,6 @@ void FoldedHourJournal::refresh()
     m_modified = modified;
     if (!readTail(file))
         readWhole(file);
-    apply();
     m_problem = describeProblem();
 }
 
@@ -57,7 +63,7 @@ bool FoldedHourJournal::readTail(QIODevice& file)
     const QByteArray tail = file.readAll();
     m_lastReadBytes = m_scan.headerBytes + tail.size();
     m_size = m_scan.consumed + tail.size();
-    scanHourRecords(tail, m_scan);
+    scanHourRecords(tail, m_scan, [this](HourRecord& record) { apply(record); });
     return true;
 }
 
@@ -68,7 +74,9 @@ void FoldedHourJournal::readWhole(QIODevice& file)
     const QByteArray bytes = file.readAll();
     m_lastReadBytes = bytes.size();
     m_size = bytes.size();
-    m_scan = scanHourJournal(bytes);
+    // Room for the entries at the length a line usually has, so the list is not moved as it grows.
+    m_slots.reserve(std::size_t(bytes.size() / 64));
+    m_scan = scanHourJournal(bytes, [this](HourRecord& record) { apply(record); });
     m_headerLine = bytes.first(m_scan.headerBytes);
 }
 
@@ -77,37 +85,43 @@ void FoldedHourJournal::reset()
     m_scan = {};
     m_headerLine.clear();
     m_slots.clear();
-    m_bySequence.clear();
     m_byBudget.clear();
-    m_lastPerson.clear();
+    m_lastPersonSlot = -1;
 }
 
-void FoldedHourJournal::apply()
+QString FoldedHourJournal::lastPerson() const
 {
-    m_slots.reserve(m_slots.size() + m_scan.records.size());
-    for (HourRecord& record : m_scan.records) {
-        if (record.kind == HourRecord::Kind::Add) {
-            const int index = int(m_slots.size());
-            m_bySequence.insert(record.sequence, index);
-            m_byBudget[record.entry.budgetNumber].push_back(index);
-            m_lastPerson = record.entry.person;
-            m_slots.push_back({std::move(record.entry), record.sequence, false});
-            continue;
-        }
-        const int index = m_bySequence.value(record.target, -1);
-        // An entry whose own line was damaged cannot be changed or deleted: it never counted.
-        if (index < 0 || m_slots[std::size_t(index)].removed)
-            continue;
-        Slot& slot = m_slots[std::size_t(index)];
-        if (record.kind == HourRecord::Kind::Remove) {
-            slot.removed = true;
-            continue;
-        }
-        m_lastPerson = record.entry.person;
-        record.entry.budgetNumber = slot.entry.budgetNumber;
-        slot.entry = std::move(record.entry);
+    return m_lastPersonSlot < 0 ? QString() : m_slots[std::size_t(m_lastPersonSlot)].entry.person;
+}
+
+// Records come in rising sequence, so the entries are in the order of their sequences.
+FoldedHourJournal::Slot* FoldedHourJournal::slotOf(qint64 sequence)
+{
+    const auto found =
+        std::lower_bound(m_slots.begin(), m_slots.end(), sequence,
+                         [](const Slot& slot, qint64 wanted) { return slot.sequence < wanted; });
+    return found == m_slots.end() || found->sequence != sequence ? nullptr : &*found;
+}
+
+void FoldedHourJournal::apply(HourRecord& record)
+{
+    if (record.kind == HourRecord::Kind::Add) {
+        m_lastPersonSlot = int(m_slots.size());
+        m_byBudget[record.entry.budgetNumber].push_back(m_lastPersonSlot);
+        m_slots.push_back({std::move(record.entry), record.sequence, false});
+        return;
     }
-    m_scan.records.clear();
+    Slot* slot = slotOf(record.target);
+    // An entry whose own line was damaged cannot be changed or deleted: it never counted.
+    if (!slot || slot->removed)
+        return;
+    if (record.kind == HourRecord::Kind::Remove) {
+        slot->removed = true;
+        return;
+    }
+    m_lastPersonSlot = int(slot - m_slots.data());
+    record.entry.budgetNumber = slot->entry.budgetNumber;
+    slot->entry = std::move(record.entry);
 }
 
 QString FoldedHourJournal::describeProblem() const

@@ -24,6 +24,9 @@ public:
 
     explicit FoldedHourJournal(QString path);
 
+    // Whether the file looks as the last refresh left it (its size and time, nothing read).
+    bool unchanged() const;
+    // Safe on any thread, for journals of their own.
     void refresh();
 
     QString fileName() const { return m_fileName; }
@@ -34,7 +37,7 @@ public:
     QString problem() const { return m_problem; }
     // "ana em ESCRITORIO", or the file's name before its header is known.
     QString seat() const;
-    QString lastPerson() const { return m_lastPerson; }
+    QString lastPerson() const;
     qint64 lastReadBytes() const { return m_lastReadBytes; }
 
     const std::vector<Slot>& entries() const { return m_slots; }
@@ -45,7 +48,8 @@ private:
     void reset();
     bool readTail(QIODevice& file);
     void readWhole(QIODevice& file);
-    void apply();
+    void apply(HourRecord& record);
+    Slot* slotOf(qint64 sequence);
     QString describeProblem() const;
 
     QString m_path;
@@ -55,9 +59,8 @@ private:
     qint64 m_size = -1; // where the last read ended
     QDateTime m_modified;
     std::vector<Slot> m_slots;
-    QHash<qint64, int> m_bySequence;
     QHash<int, std::vector<int>> m_byBudget;
-    QString m_lastPerson;
+    int m_lastPersonSlot = -1; // the entry last added or changed
     QString m_problem;
     QString m_readFailure;
     qint64 m_lastReadBytes = 0;

@@ -3,8 +3,11 @@
 #include "core/jobs/HourJournal.h"
 
 #include <QDir>
+#include <QThread>
 
 #include <algorithm>
+#include <atomic>
+#include <thread>
 
 namespace belvane {
 
@@ -17,12 +20,37 @@ void HourBook::refresh()
                                                        QDir::Files | QDir::Hidden | QDir::System, QDir::Name);
     // A journal gone from the folder (a restore of a copy without it) takes its hours along.
     std::erase_if(m_journals, [&](const auto& journal) { return !names.contains(journal.first); });
-    m_lastReadBytes = 0;
+    std::vector<FoldedHourJournal*> changed;
     for (const QString& name : names) {
-        auto [at, added] = m_journals.try_emplace(name, m_folder + name);
-        at->second.refresh();
-        m_lastReadBytes += at->second.lastReadBytes();
+        FoldedHourJournal& journal = m_journals.try_emplace(name, m_folder + name).first->second;
+        if (journal.unchanged())
+            journal.refresh();
+        else
+            changed.push_back(&journal);
     }
+    readSideBySide(changed);
+    m_lastReadBytes = 0;
+    for (const auto& [name, journal] : m_journals)
+        m_lastReadBytes += journal.lastReadBytes();
+}
+
+// The first read of an office's journals is most of the work of showing its jobs: they are read
+// on as many threads as the machine runs at once, each journal whole on one.
+void HourBook::readSideBySide(const std::vector<FoldedHourJournal*>& journals)
+{
+    std::atomic<std::size_t> next{0};
+    const auto work = [&] {
+        for (std::size_t i = next++; i < journals.size(); i = next++)
+            journals[i]->refresh();
+    };
+    const std::size_t atOnce =
+        std::min(journals.size(), std::size_t(std::max(1, QThread::idealThreadCount())));
+    std::vector<std::thread> helpers;
+    for (std::size_t i = 1; i < atOnce; ++i)
+        helpers.emplace_back(work);
+    work();
+    for (std::thread& helper : helpers)
+        helper.join();
 }
 
 HourJournalMarks HourBook::highWaterMarks() const

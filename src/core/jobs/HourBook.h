@@ -58,6 +58,7 @@ public:
     qint64 lastReadBytes() const { return m_lastReadBytes; }
 
 private:
+    static void readSideBySide(const std::vector<FoldedHourJournal*>& journals);
     bool counts(const FoldedHourJournal& journal, const FoldedHourJournal::Slot& slot) const;
     template <typename Visit> void forEachOf(int budget, Visit visit) const;
 

@@ -4,6 +4,11 @@ namespace belvane {
 
 HourJournalScan scanHourJournal(QByteArrayView bytes)
 {
+    return scanHourJournal(bytes, {});
+}
+
+HourJournalScan scanHourJournal(QByteArrayView bytes, const HourRecordSink& sink)
+{
     HourJournalScan scan;
     const qsizetype end = bytes.indexOf('\n');
     if (end < 0) {
@@ -23,11 +28,11 @@ HourJournalScan scanHourJournal(QByteArrayView bytes)
     }
     scan.headerBytes = end + 1;
     scan.consumed = scan.headerBytes;
-    scanHourRecords(bytes.sliced(scan.headerBytes), scan);
+    scanHourRecords(bytes.sliced(scan.headerBytes), scan, sink);
     return scan;
 }
 
-void scanHourRecords(QByteArrayView bytes, HourJournalScan& scan)
+void scanHourRecords(QByteArrayView bytes, HourJournalScan& scan, const HourRecordSink& sink)
 {
     qsizetype start = 0;
     HourRecord record;
@@ -39,7 +44,10 @@ void scanHourRecords(QByteArrayView bytes, HourJournalScan& scan)
         case hourjournal::LineRead::Ok:
             if (record.sequence > scan.lastSequence) {
                 scan.lastSequence = record.sequence;
-                scan.records.push_back(std::move(record));
+                if (sink)
+                    sink(record);
+                else
+                    scan.records.push_back(std::move(record));
             } else {
                 ++scan.damagedLines;
             }

@@ -9,6 +9,7 @@
 
 #include <QByteArrayView>
 
+#include <functional>
 #include <vector>
 
 namespace belvane {
@@ -33,8 +34,15 @@ struct HourJournalScan {
 // Reads a whole journal file's bytes.
 HourJournalScan scanHourJournal(QByteArrayView bytes);
 
+// Each record read, handed over as it is read rather than kept in the scan's list.
+using HourRecordSink = std::function<void(HourRecord&)>;
+
+// Reads a whole journal file's bytes, handing its records to `sink` when one is given.
+HourJournalScan scanHourJournal(QByteArrayView bytes, const HourRecordSink& sink);
+
 // Reads the records in `bytes`, which start where scan.consumed left off (after the header at
-// the first read), adding to `scan`: its records, consumed, lastSequence and damagedLines grow.
-void scanHourRecords(QByteArrayView bytes, HourJournalScan& scan);
+// the first read), adding to `scan`: consumed, lastSequence and damagedLines grow, and so do its
+// records unless they go to `sink`.
+void scanHourRecords(QByteArrayView bytes, HourJournalScan& scan, const HourRecordSink& sink = {});
 
 } // namespace belvane
