@@ -2,7 +2,7 @@
 # Builds Belvane in Release with its benchmarks and prints, in one table, the measures of start-up,
 # saving, reading and sorting at the largest history (65,535 rows), each beside its yardstick:
 # a bare Qt window, the same bytes written by dd with fsync, Python's csv module reading the same
-# history, and the time budget a sort must keep. "Ready" is the start-up until the data are read
+# history, and the time budget a sort or the office's hours (500,000 entries of 20 seats) must keep. "Ready" is the start-up until the data are read
 # and the splash box goes, on an empty folder, the largest history, a grown folder (the history,
 # a file per budget and a database holding a revision of each) and 4,000 lower-case file names. Medians of five runs, of eleven for the short
 # start-ups, which take turns. Start-ups are measured on an X server (Xvfb) when there is one,
@@ -141,6 +141,10 @@ row "Ready, 4,000 lower-case names" "$ready_lower" "ready, empty folder" "$ready
 row "Save, 65,535 rows (one changed)" "$save" "dd conv=fsync, same bytes" "$dd_fsync" 1.5
 row "First save after start (cold)" "$first_save" "dd conv=fsync, same bytes" "$dd_fsync" ""
 row "Read the history" "$read_history" "Python csv, same file" "$python_csv" ""
+row "Hours, 500,000 entries: first read" "$(bench_ms BM_ReadHourJournalsCold)" "time budget" 100 1.0
+row "Hours: refresh, nothing new" "$(bench_ms BM_RefreshHourJournalsNothingNew)" "" 0 ""
+row "Hours: every job's total" "$(bench_ms BM_HoursOfEveryJob)" "" 0 ""
+row "Hours: record one entry (fsync)" "$(bench_ms BM_RecordHourEntry)" "time budget" 20 1.0
 for column in number client date status; do
   row "Sort by $column" "$(bench_ms "BM_SortHistory/by_$column")" "time budget" 50 1.0
 done

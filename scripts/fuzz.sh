@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Fuzzes every reader of outside data (history, office, budget, colours and counter files, number
-# and date texts, backup archives, the database beside the files) with libFuzzer under the address
-# and undefined-behaviour checks.
+# and date texts, backup archives, the database beside the files, the folder lock, the seats' hour
+# journals) with libFuzzer under the address and undefined-behaviour checks.
 #
 #   scripts/fuzz.sh [seconds per target]     default 300
 #

@@ -8,6 +8,7 @@
 #include "core/history/HistoryBudgetRow.h"
 #include "core/history/HistoryFile.h"
 #include "core/history/HistoryTable.h"
+#include "core/jobs/HourJournal.h"
 #include "core/office/OfficeFile.h"
 #include "core/settings/StatusColorsFile.h"
 #include "core/storage/FolderLock.h"
@@ -246,6 +247,27 @@ void lockSeeds()
                              "renovado=2026-12-09T08:25:00\n"));
 }
 
+// A journal as a seat writes it: entries added, changed and deleted, with names and notes that
+// need escaping; and the same journal cut short in the middle of a record.
+void journalSeeds()
+{
+    const QString folder = g_root + QStringLiteral("/journal-work/");
+    HourJournal journal(folder + QStringLiteral("ana-PC-a1.horas"), QStringLiteral("ana"), QStringLiteral("PC"));
+    const QDate day(2026, 12, 10);
+    require(IoResult{journal.add({65000, day, QStringLiteral("Ana"), QStringLiteral("Estudo preliminar"), 6, {}}).error});
+    require(IoResult{journal.add({65000, day, QStringLiteral("Bia\tSouza"), otherActivitiesTask(), 2,
+                                  QStringLiteral("visita\nà obra")}).error});
+    require(IoResult{journal.change(1, {65000, day.addDays(1), QStringLiteral("Ana"), QStringLiteral("Anteprojeto"), 8,
+                                        QStringLiteral("corrigido")}).error});
+    require(IoResult{journal.remove(2).error});
+    QFile written(journal.path());
+    written.open(QIODevice::ReadOnly);
+    const QString text = QString::fromUtf8(written.readAll());
+    writeText("hour_journal", QStringLiteral("atual"), text);
+    writeText("hour_journal", QStringLiteral("cortado"), text + QStringLiteral("nova\t5\t65000\t2026-12-1"));
+    QDir(folder).removeRecursively();
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -263,5 +285,6 @@ int main(int argc, char** argv)
     backupSeeds();
     storeSeeds();
     lockSeeds();
+    journalSeeds();
     return 0;
 }

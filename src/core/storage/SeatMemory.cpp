@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QStandardPaths>
+#include <QUuid>
 
 namespace belvane {
 namespace {
@@ -25,7 +26,9 @@ SeatMemory::SeatMemory(QString file) : m_file(std::move(file))
     for (const QByteArray& line : note.read(4096).split('\n')) {
         const QByteArray key = line.left(line.indexOf('='));
         const QByteArray value = line.mid(line.indexOf('=') + 1);
-        if (key == "sessao")
+        if (key == "posto")
+            m_seatId = QString::fromUtf8(value);
+        else if (key == "sessao")
             m_lastSession = QString::fromUtf8(value);
         else if (key == "visto")
             m_seen = value;
@@ -41,6 +44,23 @@ QString SeatMemory::fileFor(const QString& dataDir, const QString& machine)
         return {};
     const QByteArray key = (QDir(dataDir).absolutePath() + u'\n' + machine).toUtf8();
     return config + QStringLiteral("/belvane/postos/") + QString::fromLatin1(digest(key)) + QStringLiteral(".txt");
+}
+
+QString SeatMemory::seatId()
+{
+    if (!m_seatId.isEmpty())
+        return m_seatId;
+    // The folder's lock keeps its own memory of the same note: write the note as it is now.
+    const SeatMemory latest(m_file);
+    m_lastSession = latest.m_lastSession;
+    m_seen = latest.m_seen;
+    m_seenSince = latest.m_seenSince;
+    m_seatId = latest.m_seatId;
+    if (m_seatId.isEmpty()) {
+        m_seatId = QUuid::createUuid().toString(QUuid::Id128).left(12);
+        save();
+    }
+    return m_seatId;
 }
 
 void SeatMemory::setLastSession(const QString& session)
@@ -67,8 +87,10 @@ void SeatMemory::save() const
     if (m_file.isEmpty())
         return;
     QDir().mkpath(QFileInfo(m_file).absolutePath());
-    const QByteArray text = "sessao=" + m_lastSession.toUtf8() + "\nvisto=" + m_seen + "\nvisto_desde="
-                            + m_seenSince.toUTC().toString(Qt::ISODate).toLatin1() + '\n';
+    // The id another memory of this note made since this one read it is kept.
+    const QString seatId = m_seatId.isEmpty() ? SeatMemory(m_file).m_seatId : m_seatId;
+    const QByteArray text = "posto=" + seatId.toUtf8() + "\nsessao=" + m_lastSession.toUtf8() + "\nvisto="
+                            + m_seen + "\nvisto_desde=" + m_seenSince.toUTC().toString(Qt::ISODate).toLatin1() + '\n';
     // A note that cannot be kept only means a longer wait before an abandoned lock is offered.
     QSaveFile file(m_file);
     if (file.open(QIODevice::WriteOnly) && file.write(text) == text.size())

@@ -2,7 +2,8 @@
 // What this seat remembers of a shared data folder between its sessions, kept on this machine
 // (never in the shared folder, which a seat that only reads must not write): the session it last
 // wrote into the folder's lock, so a lock its own crash left behind is known as its own; and the
-// lock of another seat as this seat last saw it, with when this seat's own clock first saw it so.
+// lock of another seat as this seat last saw it, with when this seat's own clock first saw it so;
+// and the id that names this seat's own hour journal.
 // A lock that no one renews keeps the same content; only this seat's clock says for how long.
 #include <QByteArray>
 #include <QDateTime>
@@ -19,6 +20,10 @@ public:
     // configuration folder.
     static QString fileFor(const QString& dataDir, const QString& machine);
 
+    // This seat's own id for the data folder, made the first time it is asked for and kept in the
+    // note: it names the seat's hour journal, the same file across its sessions.
+    QString seatId();
+
     QString lastSession() const { return m_lastSession; }
     void setLastSession(const QString& session);
 
@@ -30,6 +35,7 @@ private:
     void save() const;
 
     QString m_file;
+    QString m_seatId;
     QString m_lastSession;
     QByteArray m_seen;  // a digest of the lock's content as last seen
     QDateTime m_seenSince;

@@ -40,7 +40,7 @@ const std::vector<QStringList>& ExtensionDatabase::schemaSteps()
             "CREATE TABLE pending_row_edits (budget_number INTEGER PRIMARY KEY, edited_at TEXT NOT NULL, "
             "status_before TEXT NOT NULL, negotiated_before REAL NOT NULL, reason TEXT NOT NULL, "
             "status TEXT NOT NULL, negotiated TEXT NOT NULL, phone TEXT NOT NULL, project_code TEXT NOT NULL)")},
-        // 8: the billing of each job: per instalment position the day it was billed, the day it was
+        // 8: the jobs. The billing of each job: per instalment position the day it was billed, the day it was
         // received and the value received, and every change of those with its moment.
         {QStringLiteral(
              "CREATE TABLE instalment_marks (budget_number INTEGER NOT NULL, position INTEGER NOT NULL, "
@@ -51,7 +51,12 @@ const std::vector<QStringList>& ExtensionDatabase::schemaSteps()
              "position INTEGER NOT NULL, changed_at TEXT NOT NULL, field TEXT NOT NULL, "
              "old_value TEXT NOT NULL, new_value TEXT NOT NULL)"),
          QStringLiteral("CREATE INDEX instalment_mark_changes_by_budget "
-                        "ON instalment_mark_changes (budget_number)")},
+                        "ON instalment_mark_changes (budget_number)"),
+         // And the hours of deleted budgets, by the last sequence each seat's journal had then. The
+         // number is not "budget_number": these rows must outlive the budget they name.
+         QStringLiteral(
+             "CREATE TABLE dropped_hours (dropped_budget INTEGER NOT NULL, journal TEXT NOT NULL, "
+             "last_sequence INTEGER NOT NULL, dropped_at TEXT NOT NULL, PRIMARY KEY (dropped_budget, journal))")},
     };
     return steps;
 }

@@ -4,6 +4,7 @@
 // holds one store; each page asks the table it needs (store.statusLog().record(changes),
 // store.paymentSchedules().of(number)) and the database for what concerns the whole file (open,
 // a budget deleted, the health check).
+#include "core/store/DroppedHourMarks.h"
 #include "core/store/ExtensionDatabase.h"
 #include "core/store/PaymentSchedules.h"
 #include "core/store/PendingEditsJournal.h"
@@ -40,6 +41,8 @@ public:
     const StoredInstalmentMarks& instalmentMarks() const { return m_instalmentMarks; }
     StoredOfficeSettings& officeSettings() { return m_officeSettings; }
     const StoredOfficeSettings& officeSettings() const { return m_officeSettings; }
+    DroppedHourMarks& droppedHours() { return m_droppedHours; }
+    const DroppedHourMarks& droppedHours() const { return m_droppedHours; }
 
 private:
     // The database first: the tables hold it by reference.
@@ -51,6 +54,7 @@ private:
     PaymentSchedules m_paymentSchedules{m_database};
     StoredInstalmentMarks m_instalmentMarks{m_database};
     StoredOfficeSettings m_officeSettings{m_database};
+    DroppedHourMarks m_droppedHours{m_database};
 };
 
 } // namespace belvane
