@@ -69,9 +69,9 @@ HeaderBar::HeaderBar(QWidget* parent) : QFrame(parent)
 
     m_timer.setObjectName(QStringLiteral("Timer1"));
     m_timer.setInterval(1000);
-    connect(&m_timer, &QTimer::timeout, this, &HeaderBar::Timer1Timer);
+    connect(&m_timer, &QTimer::timeout, this, &HeaderBar::showCurrentTime);
     m_timer.start();
-    Timer1Timer();
+    showCurrentTime();
 }
 
 void HeaderBar::setMenuShown(bool menuShown)
@@ -84,7 +84,7 @@ void HeaderBar::setMenuShown(bool menuShown)
                             : QStringLiteral("#Panel2 { background: #3a3a3e; border: 2px outset #55555c; }"));
 }
 
-void HeaderBar::Timer1Timer()
+void HeaderBar::showCurrentTime()
 {
     // The long date of Brazilian Portuguese, a blank, and the time on the 24-hour clock.
     const QLocale brazil(QLocale::Portuguese, QLocale::Brazil);

@@ -19,7 +19,7 @@ public:
     QTimer* clockTimer() { return &m_timer; }
 
 public slots:
-    void Timer1Timer();
+    void showCurrentTime();
 
 signals:
     void logoClicked();

@@ -45,7 +45,7 @@ TForm2::TForm2(TForm1* mainWindow)
     buildContent();
     m_timer.setObjectName(QStringLiteral("Timer1"));
     m_timer.setInterval(50);
-    connect(&m_timer, &QTimer::timeout, this, &TForm2::Timer1Timer);
+    connect(&m_timer, &QTimer::timeout, this, &TForm2::stepFade);
     m_timer.start();
 }
 
@@ -99,7 +99,7 @@ void TForm2::paintEvent(QPaintEvent*)
     painter.fillRect(rect(), gradient);
 }
 
-void TForm2::Timer1Timer()
+void TForm2::stepFade()
 {
     m_fadeCounter -= kFadeStep;
     if (m_fadeCounter >= kFadeStart)

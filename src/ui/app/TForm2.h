@@ -20,7 +20,7 @@ public:
 
 public slots:
     // One tick of the 50 ms fade timer.
-    void Timer1Timer();
+    void stepFade();
     // Ends the fade at once: the box hides and the main window is opaque.
     void endFade();
 

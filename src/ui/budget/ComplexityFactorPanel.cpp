@@ -50,7 +50,7 @@ ComplexityFactorPanel::ComplexityFactorPanel(ComplexityIndicators& indicators, Q
     auto* info = new ClickableLabel(QStringLiteral("Label75"), QStringLiteral("🛈"), QStringLiteral("Instruções"), this);
     connect(clear, &ClickableLabel::clicked, this, &ComplexityFactorPanel::clearRatings);
     connect(info, &ClickableLabel::clicked, this, &ComplexityFactorPanel::instructionsClicked);
-    connect(m_grid, &EditableGrid::afterEdit, this, &ComplexityFactorPanel::NG7AfterEdit);
+    connect(m_grid, &EditableGrid::afterEdit, this, &ComplexityFactorPanel::indicatorRowEdited);
     m_factor = new NumberEdit(QStringLiteral("P_Fcomplex"), QStringLiteral("#0.00#"), this);
     m_factor->setDisplayOnly(true);
     m_factor->setValue(1.0);
@@ -94,7 +94,7 @@ void ComplexityFactorPanel::pullRows()
     m_indicators.setFactor(m_factor->value());
 }
 
-void ComplexityFactorPanel::NG7AfterEdit(EditableGrid::Cell cell)
+void ComplexityFactorPanel::indicatorRowEdited(EditableGrid::Cell cell)
 {
     const auto [row, column] = cell;
     if (column != kRatingColumn)

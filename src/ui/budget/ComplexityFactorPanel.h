@@ -26,7 +26,7 @@ public:
     void showBudget(const TBudgetData& budget);
 
 public slots:
-    void NG7AfterEdit(EditableGrid::Cell cell);
+    void indicatorRowEdited(EditableGrid::Cell cell);
     // "Limpar campos" (Label62): every rating and index cleared, Fc with them.
     void clearRatings();
 

@@ -100,7 +100,7 @@ void ProjectPage::buildSubPages()
     connect(m_payment, &PaymentTab::edited, this, &ProjectPage::paymentsEdited);
     connect(m_subPages, &QStackedWidget::currentChanged, this, [this](int index) {
         if (m_currentSubPage == kResourcesSubPage && index != kResourcesSubPage)
-            m_resources->TabP_RecursosHide();
+            m_resources->collectOnLeaving();
         m_currentSubPage = index;
     });
     connect(m_data, &ProjectDataTab::projectCategoryChanged, m_resources->tasks(), &TaskEstimatePanel::RecalcAutoHxh);

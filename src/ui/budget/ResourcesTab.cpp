@@ -98,7 +98,7 @@ void ResourcesTab::toggleIndicatorNote()
     m_indicatorNote->raise();
 }
 
-void ResourcesTab::TabP_RecursosHide()
+void ResourcesTab::collectOnLeaving()
 {
     m_indicatorNote->hide();
     m_taskNote->hide();

@@ -34,7 +34,7 @@ public:
     int showBudget(const TBudgetData& budget);
 
     // Leaving the sub-page closes any open instruction note.
-    void TabP_RecursosHide();
+    void collectOnLeaving();
 
 public slots:
     // The "🛈" glyphs of the tasks (Label74) and of the indicators (Label75) open or close

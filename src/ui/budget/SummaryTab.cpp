@@ -65,8 +65,8 @@ SummaryTab::SummaryTab(AppState& state, QWidget* parent) : QWidget(parent), m_st
     layout->setContentsMargins(10, 6, 10, 6);
     layout->addLayout(left, 1);
     layout->addLayout(right, 1);
-    connect(m_profitSpin, &RenegotiationSpin::spun, this, &SummaryTab::R_lucroSpin);
-    connect(m_taxSpin, &RenegotiationSpin::spun, this, &SummaryTab::R_lucroSpin);
+    connect(m_profitSpin, &RenegotiationSpin::spun, this, &SummaryTab::renegotiateProfit);
+    connect(m_taxSpin, &RenegotiationSpin::spun, this, &SummaryTab::renegotiateProfit);
 }
 
 NumberEdit* SummaryTab::display(const char* name, const char* pattern)
@@ -263,7 +263,7 @@ void SummaryTab::showPriceCheck()
     m_priceCheck->showCheck(m_state.priceCheckOf(m_state.budget().record()));
 }
 
-void SummaryTab::R_lucroSpin()
+void SummaryTab::renegotiateProfit()
 {
     renegotiate(narrowToSingle(m_taxSpin->value()), narrowToSingle(m_profitSpin->value()));
 }

@@ -35,7 +35,7 @@ public:
     void showNumberAndStatus(const TBudgetData& budget);
 
 public slots:
-    void R_lucroSpin();
+    void renegotiateProfit();
     // The project code clicked (R_codigo): the budget counts as a stored one from then on.
     void treatAsStoredBudget();
 

@@ -59,7 +59,7 @@ TaskEstimatePanel::TaskEstimatePanel(TaskEstimate& tasks, const TOfficeData& off
     auto* info = new ClickableLabel(QStringLiteral("Label74"), QStringLiteral("🛈"), QStringLiteral("Instruções"), this);
     connect(clear, &ClickableLabel::clicked, this, &TaskEstimatePanel::clearEstimate);
     connect(info, &ClickableLabel::clicked, this, &TaskEstimatePanel::instructionsClicked);
-    connect(m_grid, &EditableGrid::afterEdit, this, &TaskEstimatePanel::Ng5AfterEdit);
+    connect(m_grid, &EditableGrid::afterEdit, this, &TaskEstimatePanel::taskRowEdited);
 
     m_estimateChosen = new QRadioButton(requiredCaption(QStringLiteral("Estim.Hxh calculada")), this);
     m_estimateChosen->setObjectName(QStringLiteral("P_HxhAuto"));
@@ -143,7 +143,7 @@ void TaskEstimatePanel::RecalcAutoHxh(int category)
     m_estimate->setValue(sum);
 }
 
-void TaskEstimatePanel::Ng5AfterEdit(EditableGrid::Cell cell)
+void TaskEstimatePanel::taskRowEdited(EditableGrid::Cell cell)
 {
     const auto [row, column] = cell;
     if (column != kRatingColumn)

@@ -36,7 +36,7 @@ public:
     void showBudget(const TBudgetData& budget);
 
 public slots:
-    void Ng5AfterEdit(EditableGrid::Cell cell);
+    void taskRowEdited(EditableGrid::Cell cell);
     // "Limpar campos" (Label61): every rating cleared, both man-hour values at 0.
     void clearEstimate();
 

@@ -62,7 +62,7 @@ TechnicalTeamPanel::TechnicalTeamPanel(BudgetTeam& team, const TOfficeData& offi
 {
     auto* clear = new ClickableLabel(QStringLiteral("Label82"), QStringLiteral("🗋"), QStringLiteral("Limpar campos"), this);
     connect(clear, &ClickableLabel::clicked, this, &TechnicalTeamPanel::clearTeam);
-    connect(m_grid, &EditableGrid::afterEdit, this, &TechnicalTeamPanel::Ng10AfterEdit);
+    connect(m_grid, &EditableGrid::afterEdit, this, &TechnicalTeamPanel::teamRowEdited);
     m_noteSwitch = new QPushButton(teamNoteCaption(true), this);
     m_noteSwitch->setObjectName(QLatin1String(controls::project::kTeamNoteSwitch));
     m_noteSwitch->setCheckable(true);
@@ -126,7 +126,7 @@ void TechnicalTeamPanel::FillTeamNameList()
     m_grid->setColumnItems(kNameColumn, QStringList{QString()} + technicalStaffNames(m_office));
 }
 
-void TechnicalTeamPanel::Ng10AfterEdit(EditableGrid::Cell cell)
+void TechnicalTeamPanel::teamRowEdited(EditableGrid::Cell cell)
 {
     const auto [row, column] = cell;
     pullRows();

@@ -33,7 +33,7 @@ public:
     int showBudget(const TBudgetData& budget);
 
 public slots:
-    void Ng10AfterEdit(EditableGrid::Cell cell);
+    void teamRowEdited(EditableGrid::Cell cell);
     // "Limpar campos" (Label82): after asking, every member's row is emptied.
     void clearTeam();
     // The note switch (AbColBitBtn14): the team note shown or hidden, the caption following.

@@ -184,7 +184,7 @@ void HistoryPage::buildGrid()
     connect(m_grid->selectionModel(), &QItemSelectionModel::currentChanged, this,
             [this](const QModelIndex& current) {
                 if (current.isValid())
-                    Ng8SelectCell(current);
+                    followSelectedCell(current);
             });
     connect(m_grid, &QTableView::doubleClicked, this, [this](const QModelIndex& index) { loadReportOfRow(index.row()); });
 }

@@ -99,7 +99,7 @@ private:
     QWidget* buildToolbar();
     void buildGrid();
     void placePanels();
-    void Ng8SelectCell(const QModelIndex& cell);
+    void followSelectedCell(const QModelIndex& cell);
     // A row double-clicked in the grid (Ng8): the report panel filled with its budget.
     void loadReportOfRow(int row);
     void sortByHeader(int column);

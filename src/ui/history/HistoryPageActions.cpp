@@ -116,7 +116,7 @@ void HistoryPage::confirmColors()
     m_colors->setVisible(m_colors->isHidden());
 }
 
-void HistoryPage::Ng8SelectCell(const QModelIndex& cell)
+void HistoryPage::followSelectedCell(const QModelIndex& cell)
 {
     const int row = cell.row();
     const int column = cell.column();

@@ -114,9 +114,9 @@ OfficeCostsTab::OfficeCostsTab(OfficeDraft& draft, QWidget* parent) : QWidget(pa
 
     for (const OfficeList list : {OfficeList::Fixed, OfficeList::Variable, OfficeList::Staff})
         followGrid(list);
-    connect(m_fixed, &EditableGrid::afterEdit, this, &OfficeCostsTab::NG1AfterEdit);
-    connect(m_variable, &EditableGrid::afterEdit, this, &OfficeCostsTab::NG1AfterEdit);
-    connect(m_staff, &EditableGrid::afterEdit, this, &OfficeCostsTab::NG9AfterEdit);
+    connect(m_fixed, &EditableGrid::afterEdit, this, &OfficeCostsTab::expensesEdited);
+    connect(m_variable, &EditableGrid::afterEdit, this, &OfficeCostsTab::expensesEdited);
+    connect(m_staff, &EditableGrid::afterEdit, this, &OfficeCostsTab::staffRowEdited);
 }
 
 NumberEdit* OfficeCostsTab::makeTotal(const char* name, const QString& pattern)
@@ -374,13 +374,13 @@ void OfficeCostsTab::DeleteGridRow(OfficeList list)
     emit edited();
 }
 
-void OfficeCostsTab::NG1AfterEdit()
+void OfficeCostsTab::expensesEdited()
 {
     RecalcOfficeCosts();
     emit edited();
 }
 
-void OfficeCostsTab::NG9AfterEdit(EditableGrid::Cell cell)
+void OfficeCostsTab::staffRowEdited(EditableGrid::Cell cell)
 {
     const auto [row, column] = cell;
     const StaffRowCheck check = m_draft.checkStaffName(row);
@@ -406,7 +406,7 @@ void OfficeCostsTab::showStaffNote(bool on)
     m_staffNote->setVisible(on);
 }
 
-void OfficeCostsTab::E_HoraMensalSpin(int hours)
+void OfficeCostsTab::followMonthlyHours(int hours)
 {
     emit edited();
     m_draft.setMonthlyHours(hours);

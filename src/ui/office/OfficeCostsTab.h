@@ -44,7 +44,7 @@ public:
     void DeleteGridRow(OfficeList list);
     // The user stepped the monthly hours (edited on the general sub-page) to `hours`; the draft
     // keeps them within the range, and the costs per hour divide by what it kept.
-    void E_HoraMensalSpin(int hours);
+    void followMonthlyHours(int hours);
     // Takes a value the user is still typing into a cell as if Enter had been pressed.
     void commitOpenEdits();
 
@@ -53,8 +53,8 @@ signals:
     void edited();
 
 public slots:
-    void NG1AfterEdit();
-    void NG9AfterEdit(EditableGrid::Cell cell);
+    void expensesEdited();
+    void staffRowEdited(EditableGrid::Cell cell);
     // The add buttons of the fixed expenses (AbColBitBtn13), the variable expenses
     // (AbColBitBtn28) and the staff (AbColBitBtn32).
     void addFixedExpense();

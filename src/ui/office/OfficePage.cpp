@@ -137,7 +137,7 @@ void OfficePage::hoursSpun()
 {
     // The hours are the draft's: the spin shows the ones it kept.
     MonthlyHoursSpin* hours = m_general->hoursSpin();
-    m_costs->E_HoraMensalSpin(hours->value());
+    m_costs->followMonthlyHours(hours->value());
     hours->setValue(m_state.officeDraft().monthlyHours());
 }
 
@@ -274,7 +274,7 @@ void OfficePage::startOnGeneralSubPage()
     showSubPage(0);
 }
 
-void OfficePage::TabEscritorioHide()
+void OfficePage::collectOnLeaving()
 {
     CollectOfficePage();
 }

@@ -23,7 +23,7 @@ public:
 
     QList<PageKey> pageKeys() const override;
     void pageShown() override { startOnGeneralSubPage(); }
-    void pageHidden() override { TabEscritorioHide(); }
+    void pageHidden() override { collectOnLeaving(); }
 
     // Fills the page from a record; the office then counts as unmodified.
     void ShowOffice(const TOfficeData& office);
@@ -43,7 +43,7 @@ public:
 
     // Entering the page: "Dados gerais" is shown.
     void startOnGeneralSubPage();
-    void TabEscritorioHide();
+    void collectOnLeaving();
     void showSubPage(int index);
     AppState& state() { return m_state; }
     OfficeGeneralTab* generalTab() const { return m_general; }

@@ -177,7 +177,7 @@ TEST_F(ShellTest, SplashFadesTheMainWindowInThroughExactOpacities)
     ASSERT_NE(splash, nullptr);
     splash->timer()->stop();   // drive the 50 ms ticks by hand
     while (splash->isVisible())
-        splash->Timer1Timer();
+        splash->stepFade();
     const std::vector<int> expected = {70, 90, 110, 130, 150, 170, 190, 210, 230};
     EXPECT_EQ(opacities, expected);
     EXPECT_FALSE(w.alphaBlend());          // opaque from now on
@@ -201,7 +201,7 @@ TEST_F(ShellTest, AboutBoxOnLogoClickOnlyWhenNoneIsShowing)
     EXPECT_EQ(w.aboutBox(), about);   // still fading: nothing happens
     about->timer()->stop();
     while (about->isVisible())
-        about->Timer1Timer();
+        about->stepFade();
     w.showAbout();
     EXPECT_TRUE(w.aboutBox()->isVisible());
 }
