@@ -55,10 +55,22 @@ TEST_F(ShellTest, TheWindowOpensOnTheMenuAndTheRestFollowsBehindTheSplash)
     EXPECT_EQ(w.pages()->currentIndex(), kHistoryPage);
     EXPECT_TRUE(w.pageBuilt(kHistoryPage));
     EXPECT_FALSE(w.pageBuilt(kProjectPage));
+    EXPECT_FALSE(w.historyPage()->isEnabled());
     QTRY_VERIFY_WITH_TIMEOUT(w.startupFinished(), 10000);
     EXPECT_TRUE(w.historyPage()->isEnabled());
     EXPECT_EQ(history().rowCount(), 1);
     EXPECT_EQ(w.state().budget().record().Number, 2);
+}
+
+TEST_F(ShellTest, AWindowClosedBeforeItsDataAreReadWritesNothing)
+{
+    saveBudgetTo(projects(), listedBudget(1, QStringLiteral("Ana"), 100.0f, 1000.0f));
+    m_window = std::make_unique<TForm1>(appDir());
+    m_window->show();
+    const FolderPicture before = pictureOfDataFolders(appDir());
+    EXPECT_TRUE(closeWindow());
+    m_window.reset();
+    EXPECT_EQ(pictureOfDataFolders(appDir()), before);
 }
 
 TEST_F(ShellTest, MenuButtonsCaptionsAndPages)
