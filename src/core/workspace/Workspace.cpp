@@ -10,6 +10,7 @@
 #include "core/office/OfficeFile.h"
 #include "core/payment/PaymentSchedule.h"
 #include "core/settings/StatusColorsFile.h"
+#include "core/text/Clock.h"
 #include "core/store/StoreHealthCheck.h"
 
 namespace belvane {
@@ -17,7 +18,7 @@ namespace belvane {
 Workspace::Workspace(DataFolders folders)
     : m_folders(std::move(folders)), m_history(m_folders.projectsDir),
       m_database(std::make_unique<ExtensionStore>(m_folders.projectsDir)),
-      m_buildingUses(m_folders.projectsDir, m_database.get())
+      m_buildingUses(m_folders.projectsDir, m_database.get()), m_hours(m_folders.projectsDir)
 {
     // The grid's edits are kept in the database as they are made: a crash does not lose them.
     m_history.setPendingEditsJournal(
@@ -57,7 +58,26 @@ BudgetRemovalReport Workspace::removeBudget(int row)
     report.removed = true;
     if (const IoResult extras = m_database->database().removeBudget(number); !extras.ok())
         report.errors << extras.error;
+    // The hours recorded up to now go with the budget; read first, so that the marks cover what
+    // every seat has written by this moment.
+    readHours();
+    if (const IoResult dropped = m_database->droppedHours().record(number, m_hours.highWaterMarks(), Clock::now());
+        !dropped.ok())
+        report.errors << dropped.error;
+    readHours();
     return report;
+}
+
+void Workspace::readHours()
+{
+    m_hours.setDropMarks(m_database->droppedHours().all());
+    m_hours.refresh();
+}
+
+double Workspace::hoursOfBudget(int number)
+{
+    readHours();
+    return m_hours.hoursOfBudget(number);
 }
 
 BudgetReopening Workspace::reopenBudget(int row, BudgetDraft& draft)

@@ -15,6 +15,7 @@
 #include "core/history/ClientProposal.h"
 #include "core/history/HistoryRowReport.h"
 #include "core/history/HistoryStore.h"
+#include "core/jobs/HourBook.h"
 #include "core/jobs/InstalmentMarks.h"
 #include "core/jobs/JobBudgetFigures.h"
 #include "core/jobs/JobsOverview.h"
@@ -109,6 +110,12 @@ public:
     ExtensionStore& store() { return *m_database; }
     const ExtensionStore& store() const { return *m_database; }
     BuildingUses& buildingUses() { return m_buildingUses; }
+    // The hours every seat recorded, as last read (readHours reads what was added since).
+    const HourBook& hours() const { return m_hours; }
+    // Reads what the seats' journals added since the last read, with the marks of deleted budgets.
+    void readHours();
+    // The hours recorded on budget `number` now, as the question of its deletion tells them.
+    double hoursOfBudget(int number);
 
     // Whether this seat may write the data folder; a seat that only reads writes nothing, not
     // even a database that is missing.
@@ -126,7 +133,9 @@ public:
     // row, the counter, the status log, the building use and the payment schedule, in that order.
     BudgetSaveReport saveBudget(BudgetDraft& draft, BudgetSaveKind kind, const QString& projectCode,
                                 const QDateTime& at, BudgetSaveConsent consent = {});
-    // Deletes the budget of history row `row`: its file, its row, then its rows in the database.
+    // Deletes the budget of history row `row`: its file, its row, then its rows in the database,
+    // and the hours recorded on it stop counting (each journal is its seat's own, so the marks of
+    // the deletion are kept in the database instead).
     BudgetRemovalReport removeBudget(int row);
     // Puts the budget of history row `row` into the draft with its payment schedule.
     BudgetReopening reopenBudget(int row, BudgetDraft& draft);
@@ -201,6 +210,7 @@ private:
     HistoryStore m_history;
     std::unique_ptr<ExtensionStore> m_database;
     BuildingUses m_buildingUses;
+    HourBook m_hours;
     QHash<int, KeptFigures> m_keptFigures;
     QHash<int, JobBudgetFigures> m_jobFigures;
     bool m_writes = true;

@@ -90,6 +90,8 @@ private:
     void commercialStateEdited(int budgetNumber, int column, const QString& text);
     // The sentence "Excluir" adds about the revisions going with the budget; empty when none.
     QString revisionsToDelete(int number) const;
+    // What the question of "Excluir" says of the hours recorded on the budget.
+    QString hoursToDelete(int number) const;
     // What the proposal to the client draws from beyond the budget file.
     ProposalTerms proposalTerms(int number) const;
     // The report of a row with its payment schedule after it, as the panel and the documents show it.

@@ -70,7 +70,8 @@ void HistoryPage::deleteSelectedBudget()
     HistoryTable& table = m_state.workspace().history().table();
     const QString question = QStringLiteral("O orçamento selecionado(nº ") + table.text(row, kColNumber)
         + QStringLiteral(")o será definivamente excluído. Continuar?")
-        + revisionsToDelete(table.text(row, kColNumber).toInt());
+        + revisionsToDelete(table.text(row, kColNumber).toInt())
+        + hoursToDelete(table.text(row, kColNumber).toInt());
     if (Prompts::ask(this, question, QMessageBox::Yes | QMessageBox::No, Prompts::Box::Confirmation)
         != QMessageBox::Yes)
         return;

@@ -5,6 +5,7 @@
 
 #include "core/budget/StatusWords.h"
 #include "core/text/Clock.h"
+#include "core/text/NumberFormat.h"
 #include "ui/app/AppState.h"
 #include "ui/history/HistoryModel.h"
 #include "ui/history/ReportPanel.h"
@@ -89,6 +90,16 @@ void HistoryPage::commercialStateEdited(int budgetNumber, int column, const QStr
     m_state.workspace().history().noteRejectionReason(budgetNumber,
                                          rejectionReasons().contains(reason) ? reason : QString());
     refreshVersionsOf(budgetNumber);
+}
+
+QString HistoryPage::hoursToDelete(int number) const
+{
+    const double hours = m_state.workspace().hoursOfBudget(number);
+    if (hours <= 0)
+        return {};
+    if (hours == 1)
+        return QStringLiteral("\n\nA 1 hora registrada neste projeto também será excluída.");
+    return QStringLiteral("\n\nAs %1 horas registradas neste projeto também serão excluídas.").arg(formatGeneral(hours));
 }
 
 QString HistoryPage::revisionsToDelete(int number) const

@@ -8,6 +8,7 @@
 #include "core/budget/BudgetFile.h"
 #include "core/budget/StatusWords.h"
 #include "core/history/HistoryColumns.h"
+#include "core/jobs/HourJournal.h"
 #include "core/office/OfficeFile.h"
 #include "core/settings/StatusColorsFile.h"
 #include "core/storage/StorageFaults.h"
@@ -165,12 +166,19 @@ TEST_F(WorkspaceTest, ARestoreKeepsTheVersionItReplacesOrChangesNothing)
     EXPECT_EQ(fileContents(budgetPath(number)), atTwenty);
 }
 
-TEST_F(WorkspaceTest, ADeletionTakesTheDatabaseRowsOnlyOnceFileAndRowAreGone)
+TEST_F(WorkspaceTest, ADeletionTakesTheDatabaseRowsAndTheHoursOnlyOnceFileAndRowAreGone)
 {
     Workspace work(m_folders);
     BudgetDraft draft;
     saveNew(work, draft);
     const int number = draft.record().Number;
+    // Another seat recorded 2,5 h on the job in its own journal.
+    HourJournal bia(HourJournal::folderIn(m_folders.projectsDir)
+                        + HourJournal::fileNameFor(QStringLiteral("bia"), QStringLiteral("PC2"), QStringLiteral("b2")),
+                    QStringLiteral("bia"), QStringLiteral("PC2"));
+    const HourEntry worked{number, QDate(2026, 12, 1), QStringLiteral("Bia"), otherActivitiesTask(), 10, {}};
+    ASSERT_TRUE(bia.add(worked).ok());
+    EXPECT_EQ(work.hoursOfBudget(number), 2.5);
 
     StorageFaults::inject(StorageFaults::Kind::FailRemove, BudgetFileName(number));
     BudgetRemovalReport removal = work.removeBudget(0);
@@ -178,11 +186,17 @@ TEST_F(WorkspaceTest, ADeletionTakesTheDatabaseRowsOnlyOnceFileAndRowAreGone)
     EXPECT_EQ(removal.errors.size(), 1);
     EXPECT_EQ(work.history().table().rowCount(), 1);
     EXPECT_FALSE(work.store().paymentSchedules().of(number).empty()) << "kept for the retry";
+    EXPECT_EQ(work.hoursOfBudget(number), 2.5);
 
     removal = work.removeBudget(0);
     EXPECT_TRUE(removal.removed && removal.errors.isEmpty());
     EXPECT_EQ(work.history().table().rowCount(), 0);
     EXPECT_TRUE(work.store().paymentSchedules().of(number).empty());
+    // The journal is the other seat's and stays as it was; its entry no longer counts, and an
+    // hour recorded later on a budget of the same number does.
+    EXPECT_EQ(work.hoursOfBudget(number), 0.0);
+    ASSERT_TRUE(bia.add(worked).ok());
+    EXPECT_EQ(work.hoursOfBudget(number), 2.5);
 }
 
 TEST_F(WorkspaceTest, ReopeningOfficeSettingsAndTheCloseReportEachStoreThatFailed)

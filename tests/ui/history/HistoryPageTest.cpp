@@ -5,6 +5,7 @@
 #include "core/store/ExtensionStore.h"
 #include "core/budget/BudgetFile.h"
 #include "core/history/HistoryStore.h"
+#include "core/jobs/HourJournal.h"
 #include "core/settings/StatusColorsFile.h"
 #include "ui/history/HistoryControls.h"
 #include "ui/history/HistoryModel.h"
@@ -136,9 +137,13 @@ TEST_F(HistoryPageTest, StatusChosenInTheGridReachesTheBudgetFileAtClose)
     EXPECT_EQ(colors.readAll().mid(20, 4), QByteArray("\xFF\xFF\xFF\x00", 4));
 }
 
-TEST_F(HistoryPageTest, DeleteAsksWithTheBudgetNumberAndRemovesRowAndFile)
+TEST_F(HistoryPageTest, DeleteAsksWithTheBudgetNumberAndItsHoursAndRemovesRowAndFile)
 {
     saveBudget(12, QStringLiteral("Davi"), 1000.0f);
+    HourJournal davi(HourJournal::folderIn(projects())
+                         + HourJournal::fileNameFor(QStringLiteral("davi"), QStringLiteral("PC"), QStringLiteral("d1")),
+                     QStringLiteral("davi"), QStringLiteral("PC"));
+    ASSERT_TRUE(davi.add({12, QDate(2026, 12, 1), QStringLiteral("Davi"), otherActivitiesTask(), 10, {}}).ok());
     start();
     openHistory();
     auto* remove = find<QPushButton>(controls::history::kDelete);
@@ -148,7 +153,8 @@ TEST_F(HistoryPageTest, DeleteAsksWithTheBudgetNumberAndRemovesRowAndFile)
     Prompts::queueAnswer(QMessageBox::No);
     QTest::mouseClick(remove, Qt::LeftButton);
     EXPECT_EQ(Prompts::messages().last(),
-              QStringLiteral("O orçamento selecionado(nº 12)o será definivamente excluído. Continuar?"));
+              QStringLiteral("O orçamento selecionado(nº 12)o será definivamente excluído. Continuar?"
+                             "\n\nAs 2,5 horas registradas neste projeto também serão excluídas."));
     EXPECT_EQ(history().rowCount(), 1);
     Prompts::queueAnswer(QMessageBox::Yes);
     QTest::mouseClick(remove, Qt::LeftButton);
